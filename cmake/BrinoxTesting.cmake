@@ -1,0 +1,21 @@
+# brinox_add_test(NAME <target> SOURCES <files...> LIBS <libs...> [GUI] [OWN_MAIN])
+# A GoogleTest executable whose tests are listed at test time, so that GUI
+# test binaries are never started during the build.
+function(brinox_add_test)
+    cmake_parse_arguments(T "GUI;OWN_MAIN" "NAME" "SOURCES;LIBS" ${ARGN})
+    add_executable(${T_NAME} ${T_SOURCES})
+    brinox_warnings(${T_NAME})
+    if(T_OWN_MAIN)
+        target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+    else()
+        target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
+    endif()
+    set(env "")
+    if(T_GUI)
+        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    endif()
+    gtest_discover_tests(${T_NAME}
+        DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "${env}"
+        DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,100 @@
+// The game engine: one game's board, falling piece, counters and statistics,
+// and every rule that changes them. It never draws, plays or asks anything
+// itself; it goes through the GameHost interfaces, and reads time only from
+// the host's Clock, so tests drive it with fakes. Invariants while a game
+// goes on: the board holds only Board::kEmpty and 0..15, no block lies in the
+// spawn rows, the falling piece never overlaps a block, 1 <= level <= 20 and
+// linesLeft >= 0.
+#pragma once
+
+#include "Board.h"
+#include "GameHost.h"
+#include "GameState.h"
+#include "KeyWatcher.h"
+#include "Options.h"
+#include "Random.h"
+
+#include <cstdint>
+#include <string>
+
+namespace brinox {
+
+class Game {
+public:
+    Game(Options& options, Random& random, GameHost host);
+
+    // One 20 ms tick of play: gravity, the five keys, countdown, played time.
+    // The caller does the first-tick redraw, the clock display and the title.
+    void Tick();
+
+    // Key watcher: every key-down and key-up of the keyboard, before dispatch.
+    void KeyDown(std::int32_t code);
+    void KeyUp(std::int32_t code);
+    // The application became active or inactive.
+    void SetAppActive(bool active);
+
+    // Start/Stop command (F2): a new game, or the question to stop this one.
+    void StartStopCommand();
+    // Pause command and key: toggles the pause of a game in progress.
+    void PauseCommand();
+
+    // Runs a dialog or message box with the game standing still and its
+    // clocks stopped, then puts the pause state back (the modal command pattern).
+    template <typename F> decltype(auto) RunSuspended(F&& dialog) {
+        Suspension suspension(*this);
+        return dialog();
+    }
+
+    // Called by every draw of the score: plays the best-score sound the first
+    // time in a game that the score passes the stored best.
+    void CheckBestScore();
+    // The best-score figure shown: the larger of score and bestScore.
+    std::int32_t ShownBestScore() const;
+
+    // Plays an event's sound when the master switch and its own switch are on.
+    void PlaySound(SoundEvent event);
+
+    // Best-score table of the current options.
+    std::int32_t CurrentTable() const;
+    // The result record of the game just ended.
+    GameResult Result() const;
+
+    // The rules, public so that tests and the saved-game loader can reach them.
+    bool TryMove(std::int32_t dx, std::int32_t dy, std::int32_t newRotation);
+    bool LandPiece();
+    std::int32_t ClearFullRows();
+    void SpawnNextPiece();
+    void AdvanceLevel();
+    void AddRisingRow();
+    void DetonateBomb(std::int32_t kind);
+    void NewGame();
+    void FillStartRows();
+    void EndGameLost();
+    void EndGameWon();
+
+    Board board;
+    GameState state;
+    GameFlags flags;
+    KeyWatcher keys;
+    // Folder of the data files, copied into the result record.
+    std::string appDirectory;
+
+private:
+    class Suspension {
+    public:
+        explicit Suspension(Game& game);
+        ~Suspension();
+        Suspension(const Suspension&) = delete;
+        Suspension& operator=(const Suspension&) = delete;
+
+    private:
+        Game& game;
+        std::int32_t wasRunning;
+    };
+
+    Options& options;
+    Random& random;
+    GameHost host;
+};
+
+} // namespace brinox

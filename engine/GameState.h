@@ -1,0 +1,79 @@
+// The record of the game in progress and the process-wide flags that steer
+// the game loop. Read by the renderer, the saved-game files and the
+// best-scores hand-off; written only by the engine and the saved-game loader.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace brinox {
+
+struct GameState {
+    std::int32_t currentKind = 0; // 0..18
+    std::int32_t rotation = 0;    // 0..3
+    std::int32_t column = 0;
+    std::int32_t row = 0;
+    // The piece before the last successful move; the incremental redraw erases it there.
+    std::int32_t drawnKind = 0;
+    std::int32_t drawnRotation = 0;
+    std::int32_t drawnColumn = 0;
+    std::int32_t drawnRow = 0;
+    std::int32_t nextKind = 0; // 0..15
+    std::int32_t fallPeriodMs = 1000;
+    std::uint32_t lastFallTime = 0;
+    std::uint32_t lastStepTime = 0;
+    std::int32_t pieceStartSecond = 0;
+    std::uint32_t timerRefTime = 0;
+    std::int32_t clockRefsValid = 0;
+    std::uint32_t elapsedRefTime = 0;
+    std::int32_t level = 0; // 1..20 during play
+    std::int32_t score = 0;
+    std::int32_t bestScore = 0;
+    std::int32_t lines = 0;
+    std::int32_t linesLeft = 0;
+    std::int32_t timerSeconds = 0;  // -1: no countdown
+    std::int32_t risingCounter = 0; // -1: no rising rows
+    std::int32_t risingPeriod = 0;  // -1: no rising rows
+    std::string startTime;
+    std::string endTime;
+    std::int32_t elapsedSeconds = 0;
+    std::int32_t piecesLanded = 0;
+    std::int32_t bombsUsed = 0;
+    std::int32_t minDropSeconds = 1000;
+    std::int32_t maxDropSeconds = 0;
+    std::int32_t dropSecondsTotal = 0; // the average once the game has ended
+    std::int32_t bestScorePending = 0;
+    std::int32_t bombsBeforeChampionship = 0;
+
+    bool operator==(const GameState&) const = default;
+};
+
+struct GameFlags {
+    std::int32_t gameInProgress = 0;
+    std::int32_t gameRunning = 1; // 0 while paused
+    std::int32_t appActive = 0;
+
+    bool Playing() const { return appActive && gameInProgress && gameRunning; }
+};
+
+// What a finished game hands to the best-scores dialog.
+struct GameResult {
+    std::int32_t gameType = 0;
+    std::int32_t gameMode = 0;
+    std::int32_t level = 0;
+    std::int32_t score = 0;
+    std::int32_t lines = 0;
+    std::string startTime;
+    std::string endTime;
+    std::int32_t gameSeconds = 0;
+    std::int32_t pieces = 0;
+    std::int32_t bombs = 0;
+    std::int32_t minDropSeconds = 0;
+    std::int32_t maxDropSeconds = 0;
+    std::int32_t avgDropSeconds = 0;
+    std::int32_t bombsOn = 0;
+    bool finishedGame = true;
+    std::string appDirectory;
+};
+
+} // namespace brinox

@@ -1,0 +1,24 @@
+#include "Options.h"
+
+#include "FileNames.h"
+
+namespace brinox {
+
+void Options::SetDefaults() {
+    std::array<std::string, kSoundEventCount> files = std::move(soundFile);
+    *this = Options{};
+    soundFile = std::move(files);
+}
+
+void Options::SetDefaultSoundFiles(const std::string& appDirectory) {
+    for (std::int32_t e = 0; e < kSoundEventCount; ++e) {
+        soundFile[e] = appDirectory + std::string(files::kDefaultSounds[e]);
+    }
+}
+
+void Options::ResetSound(std::int32_t event, const std::string& appDirectory) {
+    soundEnabled[event] = 1;
+    soundFile[event] = appDirectory + std::string(files::kDefaultSounds[event]);
+}
+
+} // namespace brinox
