@@ -1,0 +1,1 @@
+// Score tables come here.

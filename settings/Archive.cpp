@@ -1,0 +1,1 @@
+// Archive encoding comes here.
