@@ -10,10 +10,12 @@
 #include "Board.h"
 #include "GameHost.h"
 #include "GameState.h"
+#include "GameTypes.h"
 #include "KeyWatcher.h"
 #include "Options.h"
 #include "Random.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -80,6 +82,7 @@ public:
     std::string appDirectory;
 
 private:
+    // Stands the game still for a modal dialog and resumes it afterwards.
     class Suspension {
     public:
         explicit Suspension(Game& game);
@@ -91,6 +94,32 @@ private:
         Game& game;
         std::int32_t wasRunning;
     };
+
+    // One step of the tick while playing; false once the game has ended.
+    bool PlayStep();
+    bool Gravity();
+    bool SideKey(GameKey key, std::int32_t dx, std::uint32_t now);
+    bool DropKey(std::uint32_t now);
+    bool SoftDropKey(std::uint32_t now);
+    bool KeyDue(GameKey key, std::uint32_t now);
+    bool Countdown();
+    void CountPlayedTime();
+
+    // A refused move of a bomb carries it into the refused cell, then lands it.
+    bool LandAfterRefusedMove(std::int32_t dx, std::int32_t dy);
+    bool LandBomb();
+    void ScoreRowsOnTimer(std::int32_t rows);
+    bool ScoreRowsOnRisingCounter(std::int32_t rows);
+    void FinishLevel();
+    void EndGame(SoundEvent sound, FieldAnimationKind animation, bool won);
+    void PlayFieldAnimation(FieldAnimationKind kind);
+    void ApplyModePresets();
+
+    std::int32_t DrawPieceKind();
+    // A row of random blocks, never full, column 0 first.
+    std::array<std::int32_t, Board::kColumns> RandomRow();
+    void SeedFromCalendar();
+    bool ChampionshipMode() const { return options.gameMode == WorldChampionship; }
 
     Options& options;
     Random& random;

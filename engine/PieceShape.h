@@ -1,7 +1,9 @@
 // The constant table of piece shapes: for each kind its cell count, the start
 // position of its pivot and, for each of the four rotations, up to five cell
 // offsets from the pivot (positive x right, positive y down). Cell 0 is always
-// the pivot (0,0); entries beyond a kind's cell count are 0.
+// the pivot (0,0); entries beyond a kind's cell count are 0. A kind outside
+// 0..18 (only a damaged saved game can bring one) reads as a one-cell piece
+// and a rotation is taken modulo 4, so no lookup leaves the table.
 #pragma once
 
 #include "GameTypes.h"
@@ -26,8 +28,8 @@ public:
     static std::int32_t StartColumn(std::int32_t kind) { return Entry(kind).startColumn; }
     static std::int32_t StartRow(std::int32_t kind) { return Entry(kind).startRow; }
     static CellOffset Offset(std::int32_t kind, std::int32_t rotation, std::int32_t cell) {
-        assert(rotation >= 0 && rotation < kRotations && cell >= 0 && cell < kMaxCells);
-        return Entry(kind).offsets[rotation][cell];
+        assert(cell >= 0 && cell < kMaxCells);
+        return Entry(kind).offsets[rotation & (kRotations - 1)][cell];
     }
 
     // Flat views in the stored order kind * 20 + rotation * 5 + cell.
@@ -46,8 +48,7 @@ private:
         CellOffset offsets[kRotations][kMaxCells];
     };
     static const Kind& Entry(std::int32_t kind) {
-        assert(kind >= 0 && kind < kKindCount);
-        return kTable[kind];
+        return kind >= 0 && kind < kKindCount ? kTable[kind] : kTable[kSmallBomb];
     }
 
     static const std::array<Kind, kKindCount> kTable;

@@ -1,0 +1,46 @@
+// Everything a test needs to drive the engine: options, the random
+// generator, a fake clock and a fake host, already bundled into a Game that
+// is active and ready for a new game. Also usable by other areas' tests that
+// only need a GameHost (Host()).
+#pragma once
+
+#include "FakeClock.h"
+#include "FakeHost.h"
+
+#include "engine/Game.h"
+
+#include <cstdint>
+
+namespace brinox::test {
+
+// Bundles a fake clock and host into the engine's host record.
+GameHost MakeHost(FakeClock& clock, FakeHost& host);
+
+class TestGame {
+public:
+    TestGame();
+
+    GameHost Host() { return MakeHost(clock, fake); }
+
+    // Starts a game with the current options and clears the records of the start.
+    void Start();
+    // Advances the clock by `ms` and runs one tick.
+    void Tick(std::uint32_t ms = 20);
+    // Runs ticks of 20 ms until `ms` have passed.
+    void Run(std::uint32_t ms);
+    // A full press: key down, one tick, key up.
+    void Tap(std::int32_t code);
+    // Fills rows with blocks of kind 0, leaving the listed column of each row empty
+    // (-1: no gap).
+    void FillRow(std::int32_t row, std::int32_t gapColumn = -1, std::int32_t kind = 0);
+    // Places the falling piece without drawing rules.
+    void Place(std::int32_t kind, std::int32_t column, std::int32_t row, std::int32_t rotation = 0);
+
+    Options options;
+    Random random;
+    FakeClock clock;
+    FakeHost fake;
+    Game game;
+};
+
+} // namespace brinox::test
