@@ -1,1 +1,377 @@
-// Archive encoding comes here.
+#include "Archive.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brinox {
+
+namespace {
+
+constexpr std::uint8_t kWidePrefix = 0xFF;
+constexpr std::uint16_t kWideMark = 0xFFFE;
+constexpr std::uint16_t kLongMark = 0xFFFF;
+
+std::uint32_t DecodeLittle(const std::uint8_t* bytes, std::size_t count) {
+    std::uint32_t value = 0;
+    for (std::size_t i = count; i-- > 0;) {
+        value = (value << 8) | bytes[i];
+    }
+    return value;
+}
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t count) {
+    while (count > 0) {
+        ssize_t written = ::write(fd, data, count);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += written;
+        count -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+} // namespace
+
+Archive::~Archive() {
+    if (mode == Mode::Store) {
+        Abort();
+    } else {
+        Release();
+    }
+}
+
+std::string Archive::TemporaryPath(const std::string& path) {
+    return path + ".tmp";
+}
+
+bool Archive::OpenForLoad(const std::string& path) {
+    Release();
+    mode = Mode::Load;
+    error = Error::None;
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        Fail(Error::CannotOpen);
+        return false;
+    }
+    buffer.resize(kBufferSize);
+    position = filled = 0;
+    remaining = static_cast<std::uint64_t>(info.st_size);
+    return true;
+}
+
+void Archive::OpenForLoad(std::span<const std::uint8_t> bytes) {
+    Release();
+    mode = Mode::Load;
+    error = Error::None;
+    memory = bytes;
+    position = 0;
+    filled = bytes.size();
+    remaining = 0;
+}
+
+bool Archive::OpenForStore(const std::string& path) {
+    Release();
+    mode = Mode::Store;
+    error = Error::None;
+    target = path;
+    temporary = TemporaryPath(path);
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        temporary.clear();
+        Fail(Error::CannotOpen);
+        return false;
+    }
+    buffer.resize(kBufferSize);
+    position = 0;
+    return true;
+}
+
+void Archive::Fail(Error why) {
+    if (error == Error::None) {
+        error = why;
+    }
+}
+
+void Archive::Release() {
+    if (fd >= 0) {
+        ::close(fd);
+        fd = -1;
+    }
+    memory = {};
+    buffer.clear();
+    buffer.shrink_to_fit();
+    position = filled = 0;
+    remaining = 0;
+    mode = Mode::Closed;
+}
+
+bool Archive::Fill() {
+    if (fd < 0 || remaining == 0) {
+        return false;
+    }
+    for (;;) {
+        ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            remaining = 0;
+            return false;
+        }
+        position = 0;
+        filled = static_cast<std::size_t>(got);
+        remaining -= std::min<std::uint64_t>(remaining, filled);
+        return true;
+    }
+}
+
+bool Archive::ReadBytes(void* out, std::size_t count) {
+    if (mode != Mode::Load || !Ok()) {
+        return false;
+    }
+    auto* target = static_cast<std::uint8_t*>(out);
+    const std::uint8_t* source = memory.empty() ? buffer.data() : memory.data();
+    while (count > 0) {
+        if (position == filled) {
+            if (!memory.empty() || !Fill()) {
+                Fail(Error::EndOfFile);
+                return false;
+            }
+            source = buffer.data();
+        }
+        std::size_t take = std::min(count, filled - position);
+        std::memcpy(target, source + position, take);
+        target += take;
+        position += take;
+        count -= take;
+    }
+    return true;
+}
+
+bool Archive::ReadInt(std::int32_t& value) {
+    std::uint32_t raw = 0;
+    if (!ReadUInt(raw)) {
+        return false;
+    }
+    value = static_cast<std::int32_t>(raw);
+    return true;
+}
+
+bool Archive::ReadUInt(std::uint32_t& value) {
+    std::uint8_t bytes[4];
+    if (!ReadBytes(bytes, 4)) {
+        return false;
+    }
+    value = DecodeLittle(bytes, 4);
+    return true;
+}
+
+bool Archive::ReadLength(std::uint32_t& length) {
+    std::uint8_t first = 0;
+    if (!ReadBytes(&first, 1)) {
+        return false;
+    }
+    if (first != kWidePrefix) {
+        length = first;
+        return true;
+    }
+    std::uint8_t word[2];
+    if (!ReadBytes(word, 2)) {
+        return false;
+    }
+    std::uint32_t medium = DecodeLittle(word, 2);
+    if (medium == kLongMark) {
+        return ReadUInt(length);
+    }
+    length = medium;
+    return true;
+}
+
+bool Archive::ReadString(std::string& text) {
+    std::uint32_t length = 0;
+    if (!ReadLength(length)) {
+        return false;
+    }
+    bool wide = false;
+    if (length == kWideMark) {
+        // The 16-bit form carries its own length right after the mark.
+        wide = true;
+        if (!ReadLength(length)) {
+            return false;
+        }
+        if (length == kWideMark) {
+            Fail(Error::BadData);
+            return false;
+        }
+    }
+    const std::uint64_t bytes = static_cast<std::uint64_t>(length) * (wide ? 2 : 1);
+    const std::uint64_t available = (filled - position) + remaining;
+    if (bytes > available) {
+        // A prefix larger than the rest of the file: never allocate for it.
+        position = filled;
+        remaining = 0;
+        Fail(Error::EndOfFile);
+        return false;
+    }
+    std::string result(length, '\0');
+    if (!wide) {
+        if (length > 0 && !ReadBytes(result.data(), length)) {
+            return false;
+        }
+    } else {
+        for (std::uint32_t i = 0; i < length; ++i) {
+            std::uint8_t pair[2];
+            if (!ReadBytes(pair, 2)) {
+                return false;
+            }
+            std::uint32_t unit = DecodeLittle(pair, 2);
+            result[i] = unit < 256 ? static_cast<char>(unit) : '?';
+        }
+    }
+    text = std::move(result);
+    return true;
+}
+
+bool Archive::Flush() {
+    if (position == 0) {
+        return true;
+    }
+    if (fd < 0 || !WriteAll(fd, buffer.data(), position)) {
+        Fail(Error::WriteError);
+        return false;
+    }
+    position = 0;
+    return true;
+}
+
+void Archive::WriteBytes(const void* data, std::size_t count) {
+    if (mode != Mode::Store || !Ok()) {
+        return;
+    }
+    const auto* source = static_cast<const std::uint8_t*>(data);
+    while (count > 0) {
+        if (position == buffer.size() && !Flush()) {
+            return;
+        }
+        std::size_t take = std::min(count, buffer.size() - position);
+        std::memcpy(buffer.data() + position, source, take);
+        position += take;
+        source += take;
+        count -= take;
+    }
+}
+
+void Archive::WriteUInt(std::uint32_t value) {
+    const std::uint8_t bytes[4] = {
+        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+    WriteBytes(bytes, 4);
+}
+
+void Archive::WriteInt(std::int32_t value) {
+    WriteUInt(static_cast<std::uint32_t>(value));
+}
+
+void Archive::WriteString(std::string_view text) {
+    const std::size_t length = text.size();
+    if (length < kWidePrefix) {
+        const std::uint8_t prefix = static_cast<std::uint8_t>(length);
+        WriteBytes(&prefix, 1);
+    } else if (length < kWideMark) {
+        const std::uint8_t prefix[3] = {kWidePrefix, static_cast<std::uint8_t>(length),
+                                        static_cast<std::uint8_t>(length >> 8)};
+        WriteBytes(prefix, 3);
+    } else {
+        const std::uint8_t prefix[3] = {kWidePrefix, 0xFF, 0xFF};
+        WriteBytes(prefix, 3);
+        WriteUInt(static_cast<std::uint32_t>(length));
+    }
+    WriteBytes(text.data(), length);
+}
+
+bool Archive::Close() {
+    if (mode == Mode::Load) {
+        bool ok = Ok();
+        Release();
+        return ok;
+    }
+    if (mode != Mode::Store) {
+        return false;
+    }
+    if (Ok() && Flush() && ::fsync(fd) != 0) {
+        Fail(Error::WriteError);
+    }
+    if (fd >= 0 && ::close(fd) != 0) {
+        Fail(Error::WriteError);
+    }
+    fd = -1;
+    if (Ok() && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        Fail(Error::WriteError);
+    }
+    if (!Ok() && !temporary.empty()) {
+        ::unlink(temporary.c_str());
+    }
+    temporary.clear();
+    bool ok = Ok();
+    Release();
+    return ok;
+}
+
+void Archive::Abort() {
+    if (mode == Mode::Store) {
+        if (fd >= 0) {
+            ::close(fd);
+            fd = -1;
+        }
+        if (!temporary.empty()) {
+            ::unlink(temporary.c_str());
+            temporary.clear();
+        }
+        Fail(Error::WriteError);
+    }
+    Release();
+}
+
+bool CheckSignature(Archive& archive, std::string_view signature,
+                    std::optional<std::int32_t> formatNumber) {
+    std::string found;
+    if (!archive.ReadString(found) || found != signature) {
+        return false;
+    }
+    if (!formatNumber) {
+        return true;
+    }
+    std::int32_t number = 0;
+    return archive.ReadInt(number) && number == *formatNumber;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    bool ok = !std::ferror(file);
+    std::fclose(file);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace brinox

@@ -1,0 +1,24 @@
+// The signature string and format number that open each data file of the
+// game. A loader accepts a file only when both match exactly.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace brinox::signatures {
+
+inline constexpr std::string_view kOptions = "BRINOX2000_OPTIONS_FILE";
+inline constexpr std::int32_t kOptionsFormat = 195;
+inline constexpr std::string_view kSavedGame = "BRINOX2000_SAVE_FILE";
+inline constexpr std::int32_t kSavedGameFormat = 11;
+inline constexpr std::string_view kWindowSize = "BRINOX2000_WINDOWSIZE_FILE";
+inline constexpr std::string_view kTables = "BRINOX2000_TABLES_FILE";
+inline constexpr std::int32_t kTablesFormat = 15;
+inline constexpr std::string_view kTransfer = "BRINOX2000_TABLEWC_FILE";
+inline constexpr std::int32_t kTransferFormat = 12;
+inline constexpr std::string_view kTop10 = "QUADUS2000_TABLETOP10_FILE";
+inline constexpr std::int32_t kTop10Format = 100;
+inline constexpr std::string_view kLastName = "BRINOX2000_LASTNAME_FILE";
+inline constexpr std::string_view kLastSend = "BRINOX2000_LASTSEND_FILE";
+
+} // namespace brinox::signatures
