@@ -176,7 +176,8 @@ bool Archive::ReadUInt(std::uint32_t& value) {
     return true;
 }
 
-bool Archive::ReadLength(std::uint32_t& length) {
+bool Archive::ReadLength(std::uint32_t& length, bool& wide) {
+    wide = false;
     std::uint8_t first = 0;
     if (!ReadBytes(&first, 1)) {
         return false;
@@ -189,27 +190,28 @@ bool Archive::ReadLength(std::uint32_t& length) {
     if (!ReadBytes(word, 2)) {
         return false;
     }
-    std::uint32_t medium = DecodeLittle(word, 2);
+    const std::uint32_t medium = DecodeLittle(word, 2);
     if (medium == kLongMark) {
         return ReadUInt(length);
     }
+    wide = medium == kWideMark;
     length = medium;
     return true;
 }
 
 bool Archive::ReadString(std::string& text) {
     std::uint32_t length = 0;
-    if (!ReadLength(length)) {
+    bool wide = false;
+    if (!ReadLength(length, wide)) {
         return false;
     }
-    bool wide = false;
-    if (length == kWideMark) {
+    if (wide) {
         // The 16-bit form carries its own length right after the mark.
-        wide = true;
-        if (!ReadLength(length)) {
+        bool nested = false;
+        if (!ReadLength(length, nested)) {
             return false;
         }
-        if (length == kWideMark) {
+        if (nested) {
             Fail(Error::BadData);
             return false;
         }
@@ -234,7 +236,7 @@ bool Archive::ReadString(std::string& text) {
             if (!ReadBytes(pair, 2)) {
                 return false;
             }
-            std::uint32_t unit = DecodeLittle(pair, 2);
+            const std::uint32_t unit = DecodeLittle(pair, 2);
             result[i] = unit < 256 ? static_cast<char>(unit) : '?';
         }
     }

@@ -68,7 +68,7 @@ public:
 private:
     bool Fill();
     bool ReadBytes(void* out, std::size_t count);
-    bool ReadLength(std::uint32_t& length);
+    bool ReadLength(std::uint32_t& length, bool& wide);
     bool Flush();
     void WriteBytes(const void* data, std::size_t count);
     void Fail(Error why);

@@ -35,7 +35,11 @@ struct SavedGame {
     std::int32_t gameMode = 0;
     std::int32_t bombsOn = 1;
 
-    bool operator==(const SavedGame&) const = default;
+    bool operator==(const SavedGame& other) const {
+        return board.cells == other.board.cells && state == other.state &&
+               gameInProgress == other.gameInProgress && gameType == other.gameType &&
+               gameMode == other.gameMode && bombsOn == other.bombsOn;
+    }
 };
 
 enum class SavedGameLoad { Ok, CannotOpen, Incorrect };
