@@ -1,0 +1,361 @@
+// Starting a game from the options, ending it lost, won or stopped, the
+// statistics of the result record, pausing, dialogs, the best-score sound
+// and the sound switches.
+#include "TestGame.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace brinox {
+namespace {
+
+using test::TestGame;
+
+std::vector<std::string> Without(std::vector<std::string> log, const std::string& entry) {
+    log.erase(std::remove(log.begin(), log.end(), entry), log.end());
+    return log;
+}
+
+std::string Sound(SoundEvent event) {
+    return "sound " + std::to_string(static_cast<std::int32_t>(event));
+}
+
+TEST(NewGameTest, ResetsEverythingFromTheOptions) {
+    TestGame t;
+    t.options.gameType = Quinel;
+    t.options.gameMode = Rising;
+    t.options.bombsOn = 0;
+    t.fake.bestScores[6] = 4321;
+    t.game.board.At(4, 4) = 3;
+    t.game.state.score = 99;
+    t.game.state.piecesLanded = 7;
+    t.game.state.minDropSeconds = 2;
+    t.game.keys[GameKey::Left].pressed = 1;
+    t.fake.keepLog = true;
+    t.game.NewGame();
+    const GameState& s = t.game.state;
+    EXPECT_TRUE(t.game.board.IsEmpty(4, 4));
+    EXPECT_EQ(s.score, 0);
+    EXPECT_EQ(s.lines, 0);
+    EXPECT_EQ(s.piecesLanded, 0);
+    EXPECT_EQ(s.bombsUsed, 0);
+    EXPECT_EQ(s.minDropSeconds, 1000);
+    EXPECT_EQ(s.maxDropSeconds, 0);
+    EXPECT_EQ(s.dropSecondsTotal, 0);
+    EXPECT_EQ(s.elapsedSeconds, 0);
+    EXPECT_EQ(s.bestScorePending, 1);
+    EXPECT_EQ(s.bombsBeforeChampionship, 0);
+    EXPECT_EQ(s.bestScore, 4321);
+    EXPECT_EQ(t.fake.bestScoreQueries, std::vector<std::int32_t>{6});
+    EXPECT_EQ(s.startTime, "Friday, 4 December 2026 1:05:09");
+    EXPECT_EQ(t.game.keys[GameKey::Left].pressed, 0);
+    EXPECT_EQ(t.game.flags.gameInProgress, 1);
+    EXPECT_EQ(s.clockRefsValid, 0); // the start animation's time is not played
+    EXPECT_GE(s.nextKind, 0);
+    EXPECT_LE(s.nextKind, 15);
+    EXPECT_EQ(Without(t.fake.log, "redraw"),
+              (std::vector<std::string>{Sound(SoundEvent::StartOfGame), "animation 0"}));
+    EXPECT_EQ(t.fake.log.back(), "redraw");
+}
+
+TEST(NewGameTest, BestScoreComesFromTheTableOfTypeAndMode) {
+    for (std::int32_t type : {Quadel, Quinel}) {
+        for (std::int32_t mode = 0; mode < (type == Quadel ? 4 : 3); ++mode) {
+            TestGame t;
+            t.options.gameType = type;
+            t.options.gameMode = mode;
+            t.game.NewGame();
+            ASSERT_EQ(t.fake.bestScoreQueries.size(), 1u);
+            EXPECT_EQ(t.fake.bestScoreQueries[0], type * 4 + mode);
+            EXPECT_EQ(t.game.CurrentTable(), type * 4 + mode);
+        }
+    }
+}
+
+TEST(NewGameTest, FirstPiecesAreDrawnFromTheGamesPieceSet) {
+    for (std::int32_t type : {Quadel, Quinel}) {
+        TestGame t;
+        t.options.gameType = type;
+        std::vector<bool> seen(16, false);
+        for (std::int32_t i = 0; i < 400; ++i) {
+            t.clock.calendarSeconds = 5000 + i;
+            t.game.flags.gameInProgress = 0;
+            t.game.NewGame();
+            seen[t.game.state.currentKind] = true;
+            seen[t.game.state.nextKind] = true;
+        }
+        const auto count = std::count(seen.begin(), seen.end(), true);
+        EXPECT_EQ(count, type == Quadel ? 7 : 16);
+        if (type == Quadel) {
+            EXPECT_FALSE(seen[7]);
+        }
+    }
+}
+
+class StartHeightTest : public ::testing::TestWithParam<std::int32_t> {};
+
+TEST_P(StartHeightTest, FillsTheBottomRowsEachWithAGap) {
+    const std::int32_t height = GetParam();
+    TestGame t;
+    t.options.startHeight = height;
+    t.clock.calendarSeconds = 77 + height;
+    t.Start();
+    for (std::int32_t r = 0; r <= 20; ++r) {
+        std::int32_t blocks = 0;
+        for (std::int32_t c = 0; c < 10; ++c) {
+            blocks += !t.game.board.IsEmpty(c, r);
+        }
+        if (r < 21 - height) {
+            EXPECT_EQ(blocks, 0) << "row " << r;
+        } else {
+            EXPECT_LT(blocks, 10) << "row " << r;
+            EXPECT_GT(blocks, 0) << "row " << r; // (1/3)^10 chance per row; fixed seed
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Heights, StartHeightTest, ::testing::Values(0, 1, 7, 13));
+
+TEST(NewGameTest, ForeignStartValuesAreKeptInRange) {
+    TestGame t;
+    t.options.startLevel = 57;
+    t.options.startHeight = 40;
+    t.options.gameMode = 9;
+    t.options.gameType = -3;
+    t.Start();
+    EXPECT_EQ(t.game.state.level, 20);
+    EXPECT_EQ(t.game.state.timerSeconds, -1);
+    EXPECT_EQ(t.game.CurrentTable(), 3);
+    for (std::int32_t cell : t.game.board.cells) {
+        EXPECT_EQ(cell, Board::kEmpty);
+    }
+    t.options.startLevel = -5;
+    t.game.flags.gameInProgress = 0;
+    t.Start();
+    EXPECT_EQ(t.game.state.level, 1);
+}
+
+class EndGameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        t.options.bombsOn = 1;
+        t.game.appDirectory = "/data/brinox/";
+        t.Start();
+        t.game.board.Clear();
+        t.fake.keepLog = true;
+    }
+    TestGame t;
+};
+
+TEST_F(EndGameTest, StoppingAtOnceReportsEmptyStatistics) {
+    t.clock.local.second = 30;
+    t.game.StartStopCommand();
+    EXPECT_EQ(t.fake.cancelQuestions, 1);
+    ASSERT_EQ(t.fake.results.size(), 1u);
+    const GameResult& r = t.fake.results[0];
+    EXPECT_EQ(r.minDropSeconds, 1000);
+    EXPECT_EQ(r.maxDropSeconds, 0);
+    EXPECT_EQ(r.avgDropSeconds, 0);
+    EXPECT_EQ(r.pieces, 0);
+    EXPECT_EQ(r.level, 1);
+    EXPECT_EQ(r.endTime, "Friday, 4 December 2026 1:05:30");
+    EXPECT_EQ(r.appDirectory, "/data/brinox/");
+    EXPECT_TRUE(r.finishedGame);
+    EXPECT_EQ(r.bombsOn, 1);
+    EXPECT_EQ(t.game.flags.gameInProgress, 0);
+    EXPECT_EQ(t.game.flags.gameRunning, 1);
+    EXPECT_EQ(t.fake.winnerBoxes, 0);
+    EXPECT_EQ(Without(t.fake.log, "redraw"),
+              (std::vector<std::string>{"question yes", Sound(SoundEvent::GameOver), "animation 3",
+                                        "result"}));
+}
+
+TEST_F(EndGameTest, ResultRecordCarriesTheStatistics) {
+    t.options.gameType = Quinel;
+    t.options.gameMode = Timer;
+    GameState& s = t.game.state;
+    s.level = 7;
+    s.score = 12345;
+    s.lines = 66;
+    s.elapsedSeconds = 321;
+    s.piecesLanded = 4;
+    s.bombsUsed = 2;
+    s.minDropSeconds = 1;
+    s.maxDropSeconds = 9;
+    s.dropSecondsTotal = 19;
+    t.game.EndGameLost();
+    ASSERT_EQ(t.fake.results.size(), 1u);
+    const GameResult& r = t.fake.results[0];
+    EXPECT_EQ(r.gameType, Quinel);
+    EXPECT_EQ(r.gameMode, Timer);
+    EXPECT_EQ(r.level, 7);
+    EXPECT_EQ(r.score, 12345);
+    EXPECT_EQ(r.lines, 66);
+    EXPECT_EQ(r.gameSeconds, 321);
+    EXPECT_EQ(r.pieces, 4);
+    EXPECT_EQ(r.bombs, 2);
+    EXPECT_EQ(r.minDropSeconds, 1);
+    EXPECT_EQ(r.maxDropSeconds, 9);
+    EXPECT_EQ(r.avgDropSeconds, 4); // 19 / 4, integer division
+    EXPECT_EQ(r.startTime, s.startTime);
+    EXPECT_EQ(s.dropSecondsTotal, 4);
+    EXPECT_EQ(t.game.Result().avgDropSeconds, 4);
+}
+
+TEST_F(EndGameTest, GameIsOverBeforeTheBestScoresDialogOpens) {
+    std::int32_t inProgress = -1;
+    t.fake.onGameFinished = [&](const GameResult&) {
+        inProgress = t.game.flags.gameInProgress;
+        t.game.KeyDown(t.options.keyLeft); // nested key messages stay idle
+        t.game.Tick();
+    };
+    t.game.EndGameLost();
+    EXPECT_EQ(inProgress, 0);
+    EXPECT_EQ(t.game.keys[GameKey::Left].pressed, 0);
+    EXPECT_EQ(t.fake.log.back(), "redraw");
+}
+
+TEST_F(EndGameTest, WinningShowsTheBoxBeforeTheResultAndLosingDoesNot) {
+    t.game.EndGameWon();
+    EXPECT_EQ(
+        Without(t.fake.log, "redraw"),
+        (std::vector<std::string>{Sound(SoundEvent::YouWin), "animation 2", "winner", "result"}));
+    EXPECT_EQ(t.game.flags.gameInProgress, 0);
+}
+
+TEST_F(EndGameTest, AnsweringNoWhilePausedKeepsThePause) {
+    t.game.PauseCommand();
+    t.fake.cancelAnswer = false;
+    std::int32_t runningDuringQuestion = -1;
+    t.fake.onQuestion = [&] { runningDuringQuestion = t.game.flags.gameRunning; };
+    t.game.StartStopCommand();
+    EXPECT_EQ(runningDuringQuestion, 0);
+    EXPECT_EQ(t.game.flags.gameRunning, 0);
+    EXPECT_EQ(t.game.flags.gameInProgress, 1);
+    EXPECT_TRUE(t.fake.results.empty());
+
+    t.game.PauseCommand();
+    t.Tick();
+    t.game.state.clockRefsValid = 1;
+    t.game.StartStopCommand();
+    EXPECT_EQ(t.game.flags.gameRunning, 1);
+    EXPECT_EQ(t.game.state.clockRefsValid, 0); // the question's time is not played
+}
+
+TEST_F(EndGameTest, AnsweringYesWhilePausedEndsAndUnpauses) {
+    t.game.PauseCommand();
+    t.game.StartStopCommand();
+    EXPECT_EQ(t.game.flags.gameInProgress, 0);
+    EXPECT_EQ(t.game.flags.gameRunning, 1);
+    ASSERT_EQ(t.fake.results.size(), 1u);
+    t.game.StartStopCommand(); // no game: a new one starts without a question
+    EXPECT_EQ(t.fake.cancelQuestions, 1);
+    EXPECT_EQ(t.game.flags.gameInProgress, 1);
+}
+
+TEST(CommandTest, PauseTogglesOnlyDuringAGame) {
+    TestGame t;
+    t.game.PauseCommand();
+    EXPECT_EQ(t.game.flags.gameRunning, 1);
+    EXPECT_EQ(t.fake.redrawAll, 0);
+    t.Start();
+    t.game.state.clockRefsValid = 1;
+    t.game.PauseCommand();
+    EXPECT_EQ(t.game.flags.gameRunning, 0);
+    EXPECT_EQ(t.game.state.clockRefsValid, 0);
+    t.game.PauseCommand();
+    EXPECT_EQ(t.game.flags.gameRunning, 1);
+    EXPECT_EQ(t.fake.redrawAll, 2);
+}
+
+TEST(CommandTest, SuspendedDialogStopsTheGameAndRestoresThePause) {
+    TestGame t;
+    t.Start();
+    std::int32_t running = -1;
+    std::int32_t refs = -1;
+    const int answer = t.game.RunSuspended([&] {
+        running = t.game.flags.gameRunning;
+        refs = t.game.state.clockRefsValid;
+        return 42;
+    });
+    EXPECT_EQ(answer, 42);
+    EXPECT_EQ(running, 0);
+    EXPECT_EQ(refs, 0);
+    EXPECT_EQ(t.game.flags.gameRunning, 1);
+    EXPECT_EQ(t.fake.redrawAll, 2);
+
+    t.game.PauseCommand();
+    t.game.RunSuspended([] {});
+    EXPECT_EQ(t.game.flags.gameRunning, 0);
+}
+
+TEST(CommandTest, ActivationRedrawsAndInactivityStopsTheClocks) {
+    TestGame t;
+    t.Start();
+    t.game.state.clockRefsValid = 1;
+    t.game.SetAppActive(true);
+    EXPECT_EQ(t.game.state.clockRefsValid, 1);
+    t.game.SetAppActive(false);
+    EXPECT_EQ(t.game.flags.appActive, 0);
+    EXPECT_EQ(t.game.state.clockRefsValid, 0);
+    EXPECT_EQ(t.fake.redrawAll, 2);
+}
+
+TEST(BestScoreTest, SoundPlaysOnceWhenTheScoreFirstPassesTheBest) {
+    TestGame t;
+    t.fake.bestScores[0] = 1000;
+    t.Start();
+    t.game.state.score = 1000;
+    t.game.CheckBestScore();
+    EXPECT_EQ(t.fake.Played(SoundEvent::BestScoreReached), 0);
+    EXPECT_EQ(t.game.ShownBestScore(), 1000);
+    t.game.state.score = 1001;
+    t.game.CheckBestScore();
+    t.game.CheckBestScore();
+    EXPECT_EQ(t.fake.Played(SoundEvent::BestScoreReached), 1);
+    EXPECT_EQ(t.game.ShownBestScore(), 1001);
+    t.game.EndGameLost();
+    t.game.state.bestScorePending = 1;
+    t.game.CheckBestScore(); // no game: the final score is only shown
+    EXPECT_EQ(t.fake.Played(SoundEvent::BestScoreReached), 1);
+}
+
+TEST(SoundTest, PlaysOnlyWithBothSwitchesOnAndPassesTheFile) {
+    TestGame t;
+    t.options.soundFile[static_cast<std::int32_t>(SoundEvent::Timer)] = "/x/tick.wav";
+    t.game.PlaySound(SoundEvent::Timer);
+    ASSERT_EQ(t.fake.sounds.size(), 1u);
+    EXPECT_EQ(t.fake.sounds[0].second, "/x/tick.wav");
+    t.options.soundEnabled[static_cast<std::int32_t>(SoundEvent::Timer)] = 0;
+    t.game.PlaySound(SoundEvent::Timer);
+    t.game.PlaySound(SoundEvent::BlockDrop);
+    EXPECT_EQ(t.fake.sounds.size(), 2u);
+    t.options.soundOn = 0;
+    t.game.PlaySound(SoundEvent::BlockDrop);
+    EXPECT_EQ(t.fake.sounds.size(), 2u);
+}
+
+TEST(DamagedStateTest, ForeignValuesNeverLeaveTheBoardOrTheTables) {
+    TestGame t;
+    t.Start();
+    t.game.state.currentKind = 42;
+    t.game.state.rotation = -3;
+    t.game.state.level = 77;
+    t.game.state.timerSeconds = -2'147'483'000;
+    t.game.state.fallPeriodMs = -5;
+    t.options.sensLeft = -100;
+    t.game.KeyDown(t.options.keyLeft);
+    t.Run(400);
+    for (std::int32_t cell : t.game.board.cells) {
+        EXPECT_TRUE(cell == Board::kEmpty || (cell >= 0 && cell <= 15));
+    }
+    t.game.AdvanceLevel();
+    EXPECT_EQ(t.game.state.level, 77);
+    EXPECT_EQ(t.game.flags.gameInProgress, 0); // the countdown was already below zero
+}
+
+} // namespace
+} // namespace brinox

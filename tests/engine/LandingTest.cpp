@@ -1,0 +1,291 @@
+// Locking pieces, the spawn-zone loss, removing and collapsing full rows,
+// scoring with its caps, the drop-time statistics and what a clear does to
+// the next piece, the countdown and the rising counter.
+#include "TestGame.h"
+
+#include "engine/PieceShape.h"
+
+#include <gtest/gtest.h>
+
+namespace brinox {
+namespace {
+
+using test::TestGame;
+
+constexpr std::int32_t kI = 1;
+constexpr std::int32_t kO = 6;
+
+class LandingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        t.options.bombsOn = 0;
+        t.Start();
+        t.game.board.Clear();
+    }
+    // Rows 21-n..20 full but for column 0, and a standing I in column 0
+    // reaching down to row 20: landing it completes exactly n rows.
+    void PrepareClear(std::int32_t n) {
+        for (std::int32_t r = 21 - n; r <= 20; ++r) {
+            t.FillRow(r, 0, 3);
+        }
+        t.Place(kI, 0, 18, 1);
+    }
+    TestGame t;
+};
+
+TEST_F(LandingTest, LockedPieceBecomesBlocksAndTheNextPieceAppears) {
+    const std::int32_t next = t.game.state.nextKind;
+    t.Place(kO, 4, 19);
+    ASSERT_TRUE(t.game.LandPiece());
+    EXPECT_EQ(t.game.board.At(4, 19), kO);
+    EXPECT_EQ(t.game.board.At(5, 20), kO);
+    EXPECT_EQ(t.game.state.piecesLanded, 1);
+    EXPECT_EQ(t.fake.Played(SoundEvent::BlockDrop), 1);
+    EXPECT_EQ(t.fake.Played(SoundEvent::BlockRemoved), 0);
+    EXPECT_EQ(t.game.state.currentKind, next);
+    EXPECT_EQ(t.game.state.rotation, 0);
+    EXPECT_EQ(t.game.state.row, PieceShape::StartRow(next));
+    EXPECT_EQ(t.game.state.column, 5);
+    EXPECT_GE(t.game.state.nextKind, 0);
+    EXPECT_LE(t.game.state.nextKind, 6);
+}
+
+TEST_F(LandingTest, BlockInTheSpawnZoneEndsTheGameEvenWhenItCompletesARow) {
+    t.FillRow(3, 5);
+    t.game.board.At(6, 3) = Board::kEmpty;
+    for (std::int32_t r = 4; r <= 20; ++r) {
+        t.FillRow(r, 0);
+    }
+    t.Place(kO, 5, 2); // rows 2 and 3: completes row 3
+    EXPECT_FALSE(t.game.LandPiece());
+    EXPECT_EQ(t.game.flags.gameInProgress, 0);
+    EXPECT_EQ(t.game.state.lines, 0);
+    EXPECT_EQ(t.game.state.score, 0);
+    EXPECT_EQ(t.game.board.At(5, 2), kO); // stays visible
+    EXPECT_EQ(t.fake.Played(SoundEvent::BlockRemoved), 0);
+    ASSERT_EQ(t.fake.results.size(), 1u);
+}
+
+TEST_F(LandingTest, CollapseSkipsTheIncompleteRowBetweenTwoFullOnes) {
+    t.FillRow(20);
+    t.FillRow(19, 9, 3);
+    t.FillRow(18);
+    t.FillRow(17, 0, 4);
+    t.FillRow(16, 1, 5);
+    t.game.board.At(2, 3) = 7;
+    bool marked = false;
+    t.fake.onRowRemoval = [&] {
+        marked = t.game.board.At(0, 20) == 50 && t.game.board.At(9, 18) == 50 &&
+                 t.game.board.At(0, 19) == 3;
+    };
+    EXPECT_EQ(t.game.ClearFullRows(), 2);
+    EXPECT_TRUE(marked);
+    EXPECT_EQ(t.fake.rowRemovals, 1);
+    for (std::int32_t c = 0; c < 10; ++c) {
+        EXPECT_EQ(t.game.board.At(c, 20), c == 9 ? Board::kEmpty : 3);
+        EXPECT_EQ(t.game.board.At(c, 19), c == 0 ? Board::kEmpty : 4);
+        EXPECT_EQ(t.game.board.At(c, 18), c == 1 ? Board::kEmpty : 5);
+        EXPECT_EQ(t.game.board.At(c, 17), Board::kEmpty);
+    }
+    EXPECT_EQ(t.game.board.At(2, 5), 7);
+    EXPECT_EQ(t.game.board.At(2, 3), Board::kEmpty);
+    for (std::int32_t cell : t.game.board.cells) {
+        EXPECT_TRUE(cell == Board::kEmpty || (cell >= 0 && cell <= 15));
+    }
+    EXPECT_EQ(t.game.state.lines, 2);
+    EXPECT_EQ(t.game.state.score, 500);
+}
+
+TEST_F(LandingTest, NoFullRowMeansNoSoundNoAnimationNoScore) {
+    t.FillRow(20, 4);
+    EXPECT_EQ(t.game.ClearFullRows(), 0);
+    EXPECT_EQ(t.fake.rowRemovals, 0);
+    EXPECT_TRUE(t.fake.sounds.empty());
+    EXPECT_EQ(t.game.state.score, 0);
+}
+
+TEST_F(LandingTest, ScoreAndRowsStopGrowingAtTheLimit) {
+    t.game.state.score = 1'999'999'999;
+    t.game.state.lines = 1'999'999'999;
+    PrepareClear(4);
+    t.game.LandPiece();
+    EXPECT_EQ(t.game.state.score, 2'000'001'999);
+    EXPECT_EQ(t.game.state.lines, 2'000'000'003);
+    PrepareClear(1);
+    t.game.LandPiece();
+    EXPECT_EQ(t.game.state.score, 2'000'001'999);
+    EXPECT_EQ(t.game.state.lines, 2'000'000'003);
+
+    t.game.state.score = 2'000'000'000;
+    t.Place(kO, 4, 1);
+    t.Tap(t.options.keyDrop);
+    t.Tap(t.options.keyDown);
+    EXPECT_EQ(t.game.state.score, 2'000'000'000);
+}
+
+TEST_F(LandingTest, SurplusRowsAreNotCarriedIntoTheNextLevel) {
+    t.game.state.linesLeft = 3;
+    PrepareClear(4);
+    t.game.LandPiece();
+    EXPECT_EQ(t.game.state.level, 2);
+    EXPECT_EQ(t.game.state.linesLeft, 12);
+    EXPECT_EQ(t.game.state.fallPeriodMs, 850);
+    EXPECT_EQ(t.game.state.clockRefsValid, 0);
+    EXPECT_EQ(t.fake.Played(SoundEvent::LevelFinished), 1);
+    ASSERT_EQ(t.fake.fieldAnimations.size(), 1u);
+    EXPECT_EQ(t.fake.fieldAnimations[0], FieldAnimationKind::LevelFinished);
+
+    t.game.state.linesLeft = 5;
+    PrepareClear(2);
+    t.game.LandPiece();
+    EXPECT_EQ(t.game.state.linesLeft, 3);
+    EXPECT_EQ(t.game.state.level, 2);
+}
+
+TEST_F(LandingTest, FinishingLevelTwentyWins) {
+    t.game.state.level = 20;
+    t.game.state.linesLeft = 1;
+    PrepareClear(1);
+    EXPECT_FALSE(t.game.LandPiece());
+    EXPECT_EQ(t.game.flags.gameInProgress, 0);
+    EXPECT_EQ(t.game.state.level, 20);
+    EXPECT_EQ(t.fake.winnerBoxes, 1);
+    EXPECT_EQ(t.fake.Played(SoundEvent::YouWin), 1);
+    EXPECT_EQ(t.fake.Played(SoundEvent::LevelFinished), 0);
+}
+
+TEST_F(LandingTest, DropTimesCountWholeSecondsFromAppearanceToLanding) {
+    const std::int32_t times[] = {0, 5, 2};
+    for (std::int32_t seconds : times) {
+        t.game.state.pieceStartSecond = t.game.state.elapsedSeconds;
+        t.game.state.elapsedSeconds += seconds;
+        t.Place(kO, 0, 19);
+        t.game.board.Clear();
+        ASSERT_TRUE(t.game.LandPiece());
+    }
+    EXPECT_EQ(t.game.state.minDropSeconds, 0);
+    EXPECT_EQ(t.game.state.maxDropSeconds, 5);
+    EXPECT_EQ(t.game.state.dropSecondsTotal, 7);
+    EXPECT_EQ(t.game.state.pieceStartSecond, t.game.state.elapsedSeconds);
+}
+
+struct ClearCase {
+    std::int32_t rows;
+    std::int32_t points;
+    std::int32_t bomb; // kind of the next falling piece with bombs on, -1 none
+    std::int32_t timerBonus;
+    std::int32_t risingChange;
+};
+
+class RowCountTest : public ::testing::TestWithParam<std::tuple<ClearCase, std::int32_t>> {
+protected:
+    void SetUp() override {
+        level = std::get<1>(GetParam());
+        t.options.startLevel = level - 1;
+    }
+    void Land() {
+        t.game.board.Clear();
+        t.game.state.linesLeft = 100; // no level change in the way
+        for (std::int32_t r = 21 - Case().rows; r <= 20; ++r) {
+            t.FillRow(r, 0, 3);
+        }
+        t.Place(kI, 0, 18, 1);
+        score = t.game.state.score;
+        ASSERT_TRUE(t.game.LandPiece());
+    }
+    const ClearCase& Case() const { return std::get<0>(GetParam()); }
+    TestGame t;
+    std::int32_t level = 1;
+    std::int32_t score = 0;
+};
+
+TEST_P(RowCountTest, ScoresTheSameAtEveryLevel) {
+    t.options.bombsOn = 0;
+    t.Start();
+    Land();
+    EXPECT_EQ(t.game.state.score - score, Case().points);
+    EXPECT_EQ(t.game.state.lines, Case().rows);
+    EXPECT_EQ(t.game.state.level, level);
+    EXPECT_LT(t.game.state.currentKind, kSmallBomb);
+}
+
+TEST_P(RowCountTest, BombsRewardMultiRowClearsAndKeepTheNextPiece) {
+    t.options.bombsOn = 1;
+    t.Start();
+    const std::int32_t next = t.game.state.nextKind;
+    const std::int32_t startSecond = t.game.state.pieceStartSecond;
+    Land();
+    if (Case().bomb < 0) {
+        EXPECT_EQ(t.game.state.currentKind, next);
+        return;
+    }
+    EXPECT_EQ(t.game.state.currentKind, Case().bomb);
+    EXPECT_EQ(t.game.state.nextKind, next);
+    EXPECT_EQ(t.game.state.pieceStartSecond, startSecond);
+    EXPECT_EQ(t.game.state.column, 5);
+    EXPECT_EQ(t.game.state.row, 2);
+    EXPECT_EQ(t.game.state.rotation, 0);
+    EXPECT_EQ(t.game.state.drawnKind, Case().bomb);
+}
+
+TEST_P(RowCountTest, NoBombsInWorldChampionshipEvenWithTheOptionOn) {
+    t.options.gameMode = WorldChampionship;
+    t.options.bombsOn = 1;
+    t.Start();
+    Land();
+    EXPECT_LT(t.game.state.currentKind, kSmallBomb);
+}
+
+TEST_P(RowCountTest, TimerBonusIsCappedAtOneHour) {
+    t.options.gameMode = Timer;
+    t.Start();
+    t.game.state.timerSeconds = 100;
+    Land();
+    EXPECT_EQ(t.game.state.timerSeconds, 100 + Case().timerBonus);
+    t.game.state.timerSeconds = 3590;
+    Land();
+    EXPECT_EQ(t.game.state.timerSeconds, std::min(3590 + Case().timerBonus, 3599));
+}
+
+TEST_P(RowCountTest, RisingCounterFollowsTheRowsAndIsCapped) {
+    t.options.gameMode = Rising;
+    t.Start();
+    const std::int32_t period = t.game.state.risingPeriod;
+    t.game.state.risingCounter = 3;
+    Land();
+    EXPECT_EQ(t.game.state.risingCounter, std::min(3 + Case().risingChange, period));
+    EXPECT_EQ(t.fake.Played(SoundEvent::RowAdded), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(RowCounts, RowCountTest,
+                         ::testing::Combine(::testing::Values(ClearCase{1, 200, -1, 3, 1},
+                                                              ClearCase{2, 500, 16, 6, 2},
+                                                              ClearCase{3, 1000, 17, 10, 4},
+                                                              ClearCase{4, 2000, 18, 15, 6}),
+                                            ::testing::Values(1, 7, 20)));
+
+TEST_F(LandingTest, TimerBonusCapAlsoTrimsALevelUpSurplus) {
+    t.options.gameMode = Timer;
+    t.Start();
+    t.game.board.Clear();
+    t.game.state.timerSeconds = 3610;
+    t.Place(kO, 4, 19);
+    t.game.LandPiece(); // no row: no bonus, but the cap still applies
+    EXPECT_EQ(t.game.state.timerSeconds, 3599);
+}
+
+TEST_F(LandingTest, RisingCounterRunningOutPushesARowAndResets) {
+    t.options.gameMode = Rising;
+    t.Start();
+    t.game.board.Clear();
+    t.game.state.risingCounter = 1;
+    t.Place(kO, 4, 19);
+    ASSERT_TRUE(t.game.LandPiece());
+    EXPECT_EQ(t.game.state.risingCounter, 10);
+    EXPECT_EQ(t.fake.Played(SoundEvent::RowAdded), 1);
+    EXPECT_EQ(t.game.board.At(4, 19), kO); // pushed up by one row
+    EXPECT_EQ(t.game.board.At(4, 18), kO);
+}
+
+} // namespace
+} // namespace brinox
