@@ -53,6 +53,13 @@ public:
         return *this;
     }
 
+    Bytes& Raw(std::initializer_list<std::uint8_t> bytes) {
+        for (std::uint8_t byte : bytes) {
+            text += static_cast<char>(byte);
+        }
+        return *this;
+    }
+
     ByteVector Get() const { return ByteVector(text.begin(), text.end()); }
 
 private:
