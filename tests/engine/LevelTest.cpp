@@ -76,10 +76,10 @@ TEST_P(LevelTableTest, NewGameAtThisLevelLoadsItsValues) {
     EXPECT_EQ(s.risingPeriod, e.rising);
 }
 
-TEST_P(LevelTableTest, LevelUpIntoThisLevelLoadsItsValues) {
-    if (LevelNumber() == 1) {
-        GTEST_SKIP() << "level 1 is only ever a start";
-    }
+// Level 1 is only ever a start, so level-ups are checked from level 2 on.
+class LevelUpTest : public LevelTableTest {};
+
+TEST_P(LevelUpTest, LevelUpIntoThisLevelLoadsItsValues) {
     TestGame t;
     t.options.gameMode = Mode();
     t.options.startLevel = LevelNumber() - 2;
@@ -139,6 +139,12 @@ INSTANTIATE_TEST_SUITE_P(AllModes, LevelTableTest,
                          ::testing::Combine(::testing::Values(Classic, Timer, Rising,
                                                               WorldChampionship),
                                             ::testing::Range(1, 21)),
+                         LevelName);
+
+INSTANTIATE_TEST_SUITE_P(AllModes, LevelUpTest,
+                         ::testing::Combine(::testing::Values(Classic, Timer, Rising,
+                                                              WorldChampionship),
+                                            ::testing::Range(2, 21)),
                          LevelName);
 
 TEST(LevelTest, ThereIsNoLevelAfterTwenty) {
