@@ -1,1 +1,146 @@
-// Filled in with the picture and title code.
+#include "DibImage.h"
+
+#include <fstream>
+
+namespace brinox {
+
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kCoreInfoSize = 40;
+// Far beyond any picture of the game; keeps hostile headers from asking for
+// gigabytes or overflowing the size arithmetic below.
+constexpr std::int64_t kMaxSide = 16384;
+constexpr std::int64_t kMaxPixels = std::int64_t{64} * 1024 * 1024;
+constexpr std::uintmax_t kMaxFileSize = 512ull * 1024 * 1024;
+constexpr std::uint32_t kCompressionNone = 0;
+
+std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return std::uint32_t{bytes[at]} | std::uint32_t{bytes[at + 1]} << 8 |
+           std::uint32_t{bytes[at + 2]} << 16 | std::uint32_t{bytes[at + 3]} << 24;
+}
+
+std::uint16_t ReadU16(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+}
+
+void WriteU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+}
+
+bool KnownHeaderSize(std::uint32_t size) {
+    // BITMAPINFOHEADER and its longer descendants (V2, V3, V4, V5).
+    return size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
+}
+
+bool SupportedBitCount(std::uint32_t bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32;
+}
+
+} // namespace
+
+DibImage DibImage::FromFileBytes(std::span<const std::uint8_t> file) {
+    if (file.size() < kFileHeaderSize + kCoreInfoSize || file[0] != 'B' || file[1] != 'M') {
+        return {};
+    }
+    const auto rest = file.subspan(kFileHeaderSize);
+    const std::uint32_t infoSize = ReadU32(rest, 0);
+    if (!KnownHeaderSize(infoSize) || infoSize > rest.size()) {
+        return {};
+    }
+    const std::int64_t w = static_cast<std::int32_t>(ReadU32(rest, 4));
+    const std::int64_t h = static_cast<std::int32_t>(ReadU32(rest, 8));
+    const std::uint32_t planes = ReadU16(rest, 12);
+    const std::uint32_t bits = ReadU16(rest, 14);
+    const std::uint32_t compression = ReadU32(rest, 16);
+    const std::uint32_t usedColors = ReadU32(rest, 32);
+    // Top-down pictures (negative height) are not ours: rows must be bottom-up.
+    if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide || w * h > kMaxPixels || planes != 1 ||
+        !SupportedBitCount(bits) || compression != kCompressionNone) {
+        return {};
+    }
+    const std::uint32_t fullTable = bits <= 8 ? (1u << bits) : 0;
+    const std::uint32_t colors = usedColors != 0 ? usedColors : fullTable;
+    if (colors > 256 || (bits <= 8 && colors > fullTable)) {
+        return {};
+    }
+    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(w) * bits + 31) / 32 * 4;
+    const std::uint64_t bitsAt = std::uint64_t{infoSize} + std::uint64_t{colors} * 4;
+    if (bitsAt + rowBytes * static_cast<std::uint64_t>(h) > rest.size()) {
+        return {};
+    }
+
+    DibImage image;
+    image.block.assign(rest.begin(), rest.end());
+    if (usedColors == 0) {
+        WriteU32(image.block, 32, colors);
+    }
+    if (ReadU32(rest, 20) == 0) {
+        WriteU32(image.block, 20, static_cast<std::uint32_t>(w * h));
+    }
+    image.headerSize = infoSize;
+    image.bitsOffset = static_cast<std::size_t>(bitsAt);
+    image.stride = static_cast<std::size_t>(rowBytes);
+    image.width = static_cast<std::int32_t>(w);
+    image.height = static_cast<std::int32_t>(h);
+    image.bitCount = static_cast<std::int32_t>(bits);
+    image.colorCount = static_cast<std::int32_t>(colors);
+    return image;
+}
+
+std::span<const std::uint8_t> DibImage::InfoHeader() const {
+    return std::span<const std::uint8_t>(block).first(headerSize);
+}
+
+std::span<const std::uint8_t> DibImage::ColorTable() const {
+    return std::span<const std::uint8_t>(block).subspan(headerSize,
+                                                        static_cast<std::size_t>(colorCount) * 4);
+}
+
+std::span<const std::uint8_t> DibImage::Bits() const {
+    return std::span<const std::uint8_t>(block).subspan(bitsOffset,
+                                                        stride * static_cast<std::size_t>(height));
+}
+
+std::uint32_t DibImage::Pixel(std::int32_t x, std::int32_t y) const {
+    if (Empty() || x < 0 || y < 0 || x >= width || y >= height) {
+        return 0;
+    }
+    const auto row = Bits().subspan(stride * static_cast<std::size_t>(height - 1 - y), stride);
+    const auto rgbAt = [](std::span<const std::uint8_t> p, std::size_t at) {
+        return std::uint32_t{p[at + 2]} << 16 | std::uint32_t{p[at + 1]} << 8 | p[at];
+    };
+    if (bitCount == 24 || bitCount == 32) {
+        return rgbAt(row, static_cast<std::size_t>(x) * static_cast<std::size_t>(bitCount / 8));
+    }
+    // 1, 4 and 8 bits per pixel: the left-most pixel sits in the high bits.
+    const auto depth = static_cast<std::size_t>(bitCount);
+    const auto bitPos = static_cast<std::size_t>(x) * depth;
+    const std::size_t shift = 8 - depth - bitPos % 8;
+    const auto index = static_cast<std::int32_t>(row[bitPos / 8] >> shift & ((1u << depth) - 1));
+    if (index >= colorCount) {
+        return 0;
+    }
+    return rgbAt(ColorTable(), static_cast<std::size_t>(index) * 4);
+}
+
+DibImage LoadPicture(const std::string& appDirectory, std::string_view name) {
+    std::ifstream in(appDirectory + std::string(name), std::ios::binary | std::ios::ate);
+    if (!in) {
+        return {};
+    }
+    const std::streamoff size = in.tellg();
+    if (size <= 0 || static_cast<std::uintmax_t>(size) > kMaxFileSize) {
+        return {};
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) {
+        return {};
+    }
+    return DibImage::FromFileBytes(bytes);
+}
+
+} // namespace brinox

@@ -1,0 +1,14 @@
+// Turns a loaded bitmap into a QImage for drawing: RGB32, top row first,
+// device pixel ratio 1, so one picture pixel is one screen pixel.
+#pragma once
+
+#include "ui/DibImage.h"
+
+#include <QImage>
+
+namespace brinox {
+
+// A null QImage for an empty picture.
+QImage ToQImage(const DibImage& picture);
+
+} // namespace brinox

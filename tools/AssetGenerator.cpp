@@ -1,0 +1,152 @@
+// brinox_assetgen GAME_DIR CONTACT_SHEET.png
+//
+// Draws every picture of the game (graph/*.bmp), synthesizes the sounds
+// (snd/*.wav), writes the help file (brinox.hlp) and a labelled contact sheet.
+// Everything is made here from code and the DejaVu fonts: the output is the
+// same on every run and every machine with the same packages.
+#include "ArtKit.h"
+#include "BlockArt.h"
+#include "BmpWriter.h"
+#include "ContactSheet.h"
+#include "DigitArt.h"
+#include "HelpText.h"
+#include "PanelArt.h"
+#include "SceneArt.h"
+#include "SoundSynth.h"
+#include "WavWriter.h"
+
+#include "engine/FileNames.h"
+#include "ui/AssetFiles.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+using namespace brinox;
+using namespace brinox::art;
+
+namespace {
+
+void Add(std::vector<Picture>& out, std::string_view name, QImage image, int cellWidth,
+         int cellHeight = -1) {
+    const int h = cellHeight < 0 ? image.height() : cellHeight;
+    out.push_back({std::string(name), std::move(image), cellWidth, h});
+}
+
+void AddWhole(std::vector<Picture>& out, std::string_view name, QImage image) {
+    const int w = image.width();
+    Add(out, name, std::move(image), w);
+}
+
+std::vector<Picture> DrawPictures() {
+    namespace a = assets;
+    std::vector<Picture> out;
+    AddWhole(out, a::kBack, SceneArt::MainBackground(0));
+    AddWhole(out, a::kBackBig, SceneArt::MainBackground(1));
+    AddWhole(out, a::kIdle, SceneArt::Idle(0));
+    AddWhole(out, a::kIdleBig, SceneArt::Idle(1));
+    AddWhole(out, a::kColorField, SceneArt::ColorField(0));
+    AddWhole(out, a::kColorFieldBig, SceneArt::ColorField(1));
+    AddWhole(out, a::k3dField, SceneArt::DepthField(0));
+    AddWhole(out, a::k3dFieldBig, SceneArt::DepthField(1));
+    AddWhole(out, a::kFantasyField, SceneArt::FantasyField(0));
+    AddWhole(out, a::kFantasyFieldBig, SceneArt::FantasyField(1));
+
+    for (int set = 0; set < a::kBlockSetCount; ++set) {
+        for (int size = 0; size < 2; ++size) {
+            const int cell = size == 0 ? 20 : 30;
+            Add(out, a::BlockPicture(set, size), BlockArt::Blocks(set, cell), cell);
+        }
+    }
+    for (int set = 0; set < a::kBlockSetCount; ++set) {
+        for (int size = 0; size < 2; ++size) {
+            const int cell = size == 0 ? 20 : 30;
+            Add(out, a::RemovalPicture(set, size), BlockArt::Removal(set, cell), cell);
+        }
+    }
+    Add(out, a::kExplosion, BlockArt::Explosion(20), 20);
+    Add(out, a::kExplosionBig, BlockArt::Explosion(30), 30);
+
+    for (int set = 0; set < a::kDigitSetCount; ++set) {
+        Add(out, a::DigitPicture(set), DigitArt::Counter(set), 16);
+    }
+    Add(out, a::kClockDigits, DigitArt::Clock(), 5);
+
+    AddWhole(out, a::kToolBar, PanelArt::ToolBar());
+    AddWhole(out, a::kNextBar, PanelArt::NextBar());
+    Add(out, a::kStart, PanelArt::Button("Start game", Icon::Play, 108, false, 3), 108);
+    Add(out, a::kStop, PanelArt::Button("Stop game", Icon::Stop, 108, false, 3), 108);
+    Add(out, a::kPauseOff, PanelArt::Button("Pause", Icon::Pause, 108, false, 3), 108);
+    Add(out, a::kPauseOn, PanelArt::Button("Resume", Icon::Play, 108, false, 3), 108);
+    Add(out, a::kPauseDisabled, PanelArt::Button("Pause", Icon::Pause, 108, true, 1), 108);
+    Add(out, a::kOptionsButton, PanelArt::Button("Options", Icon::Gear, 108, false, 3), 108);
+    Add(out, a::kSave, PanelArt::Button("Save", Icon::Disk, 54, false, 3), 54);
+    Add(out, a::kSaveDisabled, PanelArt::Button("Save", Icon::Disk, 54, true, 1), 54);
+    Add(out, a::kLoad, PanelArt::Button("Load", Icon::Folder, 54, false, 3), 54);
+    Add(out, a::kTable, PanelArt::Button("Scores", Icon::None, 54, false, 3), 54);
+    Add(out, a::kWorldTable, PanelArt::Button("Top 10", Icon::None, 54, false, 3), 54);
+    Add(out, a::kHelpButton, PanelArt::Button("Help", Icon::Question, 54, false, 3), 54);
+    Add(out, a::kExit, PanelArt::Button("Exit", Icon::Cross, 54, false, 3), 54);
+    Add(out, a::kTypes, PanelArt::SelectorButton(Selector::Type, false, 3), 24);
+    Add(out, a::kTypesDisabled, PanelArt::SelectorButton(Selector::Type, true, 1), 24);
+    Add(out, a::kModes, PanelArt::SelectorButton(Selector::Mode, false, 3), 24);
+    Add(out, a::kModesDisabled, PanelArt::SelectorButton(Selector::Mode, true, 3), 24);
+    Add(out, a::kBombsButton, PanelArt::SelectorButton(Selector::Bombs, false, 3), 24);
+    Add(out, a::kBombsDisabled, PanelArt::SelectorButton(Selector::Bombs, true, 1), 24);
+    Add(out, a::kTypeLabels, PanelArt::Labels({"Quadel", "Quinel"}, Selector::Type), 86);
+    Add(out, a::kModeLabels,
+        PanelArt::Labels({"Classic mode", "Timer mode", "Rising mode", "World\nChampionship"},
+                         Selector::Mode),
+        86);
+    Add(out, a::kBombLabels, PanelArt::Labels({"Bombs on", "Bombs off"}, Selector::Bombs), 86);
+    Add(out, a::kLogo, PanelArt::Logo(), 75);
+    Add(out, a::kBarShown, PanelArt::Toggle(false, 11, 11), 11);
+    Add(out, a::kBarHidden, PanelArt::Toggle(true, 11, 11), 11);
+    Add(out, a::kStatusShown, PanelArt::Toggle(false, 18, 17), 18);
+    Add(out, a::kStatusHidden, PanelArt::Toggle(true, 18, 17), 18);
+    Add(out, a::kStatusLines, PanelArt::StatusLines(HelpText::StatusLines()), 414, 15);
+    AddWhole(out, a::kStatusCover, PanelArt::StatusCover());
+    return out;
+}
+
+bool WriteText(const std::string& text, const std::string& path) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text;
+    return static_cast<bool>(file);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s GAME_DIR CONTACT_SHEET.png\n", argv[0]);
+        return 2;
+    }
+    const std::string dir = std::string(argv[1]) + "/";
+    if (!LoadFonts()) {
+        std::fprintf(stderr, "the DejaVu fonts are missing (Debian package fonts-dejavu-core)\n");
+        return 1;
+    }
+    std::filesystem::create_directories(dir + std::string(files::kPictureDir));
+    std::filesystem::create_directories(dir + std::string(files::kSoundDir));
+
+    bool ok = true;
+    const std::vector<Picture> pictures = DrawPictures();
+    for (const Picture& pic : pictures) {
+        ok = WriteBmp(pic.image, dir + pic.name) && ok;
+    }
+    for (int event = 0; event < kSoundEventCount; ++event) {
+        const auto samples = SoundSynth::Effect(static_cast<SoundEvent>(event));
+        ok = WriteWav(samples, dir + std::string(files::kDefaultSounds[event])) && ok;
+    }
+    ok = WriteText(HelpText::HelpFile(), dir + std::string(files::kHelp)) && ok;
+    ok = ContactSheet::Build(pictures).save(QString::fromLocal8Bit(argv[2]), "PNG") && ok;
+    if (!ok) {
+        std::fprintf(stderr, "could not write every file under %s\n", dir.c_str());
+        return 1;
+    }
+    return 0;
+}

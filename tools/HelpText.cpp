@@ -1,0 +1,193 @@
+#include "HelpText.h"
+
+namespace brinox::art {
+
+QStringList HelpText::StatusLines() {
+    return {
+        // 0: the pointer is over nothing in particular.
+        "Brinox 2000: fill whole rows with blocks to clear them.  F2 starts a game, F1 opens help.",
+        "Start a new game, or stop the game in progress (F2).",
+        "Pause the game, or carry on with a paused game (Pause key).",
+        "Options: game type and mode, start level, look, keys and sounds (F3).",
+        "Save the game in progress to a file (Ctrl+S). Not in World Championship mode.",
+        "Load a saved game from a file (Ctrl+L); it replaces the game in progress.",
+        "Local best scores: the ten best results of each game type and mode (F4).",
+        "World Championship Top 10, downloaded from the championship server (F5).",
+        "Help on playing Brinox 2000 (F1). A right click anywhere explains the window.",
+        "Quit Brinox 2000 (Ctrl+X). Your options are kept for next time.",
+        "Game type for the next game: Quadel (4-block pieces) or Quinel (3-, 4- and 5-block "
+        "pieces).",
+        "Game mode for the next game: Classic, Timer, Rising or World Championship.",
+        "Bombs on or off: clearing 2, 3 or 4 rows at once gives a small, medium or large bomb.",
+        "Visit the Brinox 2000 home page in your web browser.",
+        "Show or hide the tool bar.",
+        "Show or hide the next-piece bar.",
+        "Show or hide the status bar.",
+        "The next piece: it falls as soon as the current piece has landed.",
+        "The status bar: a short hint about whatever the mouse pointer is over, and the clock.",
+        "Level: the game has 20 levels, and the pieces fall faster on every new one.",
+        "Rows still to clear before this level is finished.",
+        "Your score: 200, 500, 1000 or 2000 for 1 to 4 rows at once, 7 per row dropped.",
+        "Rows cleared so far in this game.",
+        "Time left: the countdown of Timer mode. Clearing rows adds seconds; at 00:00 it is over.",
+        "Rising counter: at 0 a row of blocks is pushed in from below. Clearing rows raises it.",
+        "Best score of this game type and mode. Beat it to enter the best-score table!",
+    };
+}
+
+std::string HelpText::HelpFile() {
+    return R"(BRINOX-HELP 1
+@topic 1 Brinox 2000 help - contents
+Welcome to Brinox 2000: World Championship, a falling-block puzzle game. Pick a topic:
+
+- [[2|How to play]]
+- [[3|Keys and mouse]]
+- [[4|Game types: Quadel and Quinel]]
+- [[5|Game modes]]
+- [[6|Scoring]]
+- [[7|Bombs]]
+- [[8|Levels and start height]]
+- [[9|Options]]
+- [[10|The main window]]
+- [[11|Best scores]]
+- [[12|Saving and loading games]]
+- [[13|The World Championship]]
+
+Press F1 at any time to come back here, or click the right mouse button over the window for help on the window itself.
+
+@topic 2 How to play
+Pieces made of blocks fall one at a time into the playing field, which is 10 blocks wide. Move and turn each piece while it falls, so that it lands where it fits best.
+
+When a row of the field is completely filled with blocks, the row is removed and every block above it moves down. Clearing several rows with one piece scores much more than clearing them one by one.
+
+Each level asks you to clear a number of rows (the counter below the level shows how many are left). Clearing them finishes the level, and the next level starts with faster pieces. Finish level 20 and you have won.
+
+The game is over when a piece comes to rest at the very top of the field, above the visible area.
+
+The bar at the right shows the next piece, so you can plan ahead. Press F2 to start a game.
+
+See also: [[3|Keys and mouse]], [[6|Scoring]], [[8|Levels and start height]].
+
+@topic 3 Keys and mouse
+The game keys (you can change them on the Control page of the [[9|Options]]):
+
+- Left Arrow: move the piece one column left
+- Right Arrow: move the piece one column right
+- Up Arrow: rotate the piece
+- Down Arrow: move the piece one row down (7 points for each row)
+- Space: drop the piece to the bottom (7 points for each row it falls)
+- Pause: pause the game, and press again to carry on
+
+Holding a movement key repeats it. The sensitivity of each key on the Control page is the time in milliseconds before the repeat begins: 0 repeats at once, 1000 never repeats (so with the default settings, one press of Space drops one piece only).
+
+Commands:
+
+- F2: start a game, or stop the game in progress
+- F3: options
+- F4: local best scores
+- F5: World Championship Top 10
+- Ctrl+S / Ctrl+L: save / load a game
+- Ctrl+1, Ctrl+2, Ctrl+3: Normal, Big or Automatic window size
+- Alt+0, Alt+1: champions of the 2000 and 2001 championships
+- F1: this help; Ctrl+X: quit
+
+With the mouse you can use every button of the tool bar and the three selectors for game type, mode and bombs; the status bar at the bottom explains whatever the pointer is over.
+
+@topic 4 Game types: Quadel and Quinel
+Quadel uses the seven classic pieces of four blocks each.
+
+Quinel adds eight pieces of five blocks and one small corner piece of three blocks, sixteen pieces in all. It is harder to keep the field tidy with the long five-block pieces, so plan ahead with the next-piece bar.
+
+Choose the type with the game-type selector at the left of the window, or on the Game page of the [[9|Options]]. The type can only be changed while no game is in progress. World Championship mode is played with Quadel only.
+
+@topic 5 Game modes
+Classic mode: clear the rows of each level; nothing else hurries you but the speed of the pieces.
+
+Timer mode: a countdown starts at 3 minutes. Each row you clear adds time: 3 seconds for one row, 6 for two, 10 for three and 15 for four at once, up to 59:59. Each new level adds another 15 seconds. A beep sounds over the last 10 seconds; when the time runs out the game is lost.
+
+Rising mode: every piece that clears no row lowers the rising counter by one. At zero, a row of random blocks (with gaps) is pushed in from the bottom and the whole field moves up. Clearing rows raises the counter again (1, 2, 4 or 6 for one to four rows). The counter starts at 10 and gets shorter in later levels.
+
+World Championship: Quadel without bombs, with its own faster level table and more rows to clear. From level 12 a countdown runs as in Timer mode, and from level 15 rows rise as in Rising mode. Your best results can be sent to the championship, see [[13|The World Championship]].
+
+Choose the mode with the game-mode selector or on the Game page of the [[9|Options]].
+
+@topic 6 Scoring
+Rows cleared with one piece:
+
+- 1 row: 200 points
+- 2 rows: 500 points
+- 3 rows: 1000 points
+- 4 rows: 2000 points
+
+Each row a piece moves down by the Down Arrow or falls by a drop (Space) adds 7 points, so dropping pieces early pays. Bombs score nothing by themselves.
+
+Points do not depend on the level or the mode. The best score of your table is shown under the counters; a sound plays the moment you beat it.
+
+@topic 7 Bombs
+With bombs switched on (the bombs selector, or "Bombs in the game" on the Game page of the [[9|Options]]), clearing two or more rows at once turns the next piece into a bomb:
+
+- 2 rows: a small bomb, which destroys the one block it hits
+- 3 rows: a medium bomb, which blasts 3 columns by 2 rows
+- 4 rows: a large bomb, which blasts 5 columns by 2 rows
+
+Steer a bomb like any piece. It explodes when it runs into a block, below or beside it; the blast starts at that block and reaches down. The blocks above a blast stay where they are. A bomb that falls to the floor or is pushed out through a side wall is lost. After the bomb, the piece shown in the next-piece bar falls.
+
+There are no bombs in World Championship mode.
+
+@topic 8 Levels and start height
+A game has 20 levels. Each level has its own speed and number of rows to clear; the counter "to clear" shows how many rows are still needed. Extra rows cleared at the end of a level do not carry over.
+
+On the Game page of the [[9|Options]] you can start at any level from 1 to 20, and begin with 0 to 13 rows of random blocks already in the field (the height) for an extra challenge.
+
+Finishing level 20 wins the game in Classic, Timer and Rising mode. In World Championship mode the last level never ends: play as long as you can.
+
+@topic 9 Options
+Press F3 or the Options button. The options have four pages:
+
+- Game: game type, game mode, bombs, start level, height, and the speed of the row-removal and level animations (0 fastest, 1000 slowest). During a game only the two speeds can be changed.
+- Interface: the background of the playing area (grey field, colour field, 3D field, fantasy field or a colour of your own), which bars are shown, the animated window title, and the digit set and block set; there are 3 digit sets and 14 block sets to choose from.
+- Control: redefine the keys for Move Left, Move Right, Move Down, Rotate, Drop Bottom and Pause game, and the sensitivity of each movement key.
+- Sound: switch all sounds on or off, or each of the twelve sounds on its own, listen to them and choose your own WAV files.
+
+Options are saved when you quit and come back the next time you play.
+
+@topic 10 The main window
+The playing field is in the middle. Around it:
+
+- Tool bar (top left): Start/Stop, Pause, Options, Save, Load, local best scores (Scores), World Championship Top 10 (Top 10), Help and Exit. The small button above it hides or shows the tool bar.
+- Selectors (left): game type (Quadel or Quinel), game mode and bombs for the next game. Click a selector button to step through the choices; they rest while a game is in progress.
+- Logo (bottom left): opens the Brinox 2000 home page.
+- Next-piece bar (top right): the piece that comes next. The small button above it hides or shows the bar.
+- Counters (right): level, rows still to clear in this level, score, rows cleared, the countdown (Timer mode and late World Championship levels), the rising counter (Rising mode and late World Championship levels) and the best score of the table for this type and mode.
+- Status bar (bottom): a hint about whatever the mouse pointer is over, and a clock. The button at its left end hides or shows it.
+
+While no game is running, or while it is paused, the field shows the title picture. The window has two sizes, Normal and Big; Automatic picks Big on screens of at least 830 by 620 pixels (Game menu, Window size).
+
+The picture behind the game shows the Cathedral of the Intercession on Red Square in Moscow, known as St. Basil's; see Help, About Cathedral.
+
+See also: [[2|How to play]], [[3|Keys and mouse]].
+
+@topic 11 Best scores
+Each combination of game type and mode has its own table of the ten best results: Quadel in Classic, Timer, Rising and World Championship mode, and Quinel in Classic, Timer and Rising mode. An eighth table holds the World Championship Top 10 from the server.
+
+Results are ranked by score, then by level, then by rows cleared. When a game ends with a result good enough for its table, you are asked for your name and the result is entered. Each row's Info button shows the details of that game: start and end time, time played, pieces, bombs and drop times.
+
+Open the tables with F4 or the Scores button. A table can be cleared from the same window.
+
+@topic 12 Saving and loading games
+Press Ctrl+S or the Save button during a game to save it to a file (extension .tsv) wherever you like. Press Ctrl+L or the Load button to load it again later: the loaded game replaces any game in progress and goes on from the position it was saved in, with its score, level, counters and the time played so far.
+
+Games in World Championship mode cannot be saved: a championship game is played in one go.
+
+@topic 13 The World Championship
+Choose Quadel and the World Championship mode to play for the championship. The rules are fixed for everybody: no bombs, the championship level table, a countdown from level 12 and rising rows from level 15. Level 20 never ends, so the game lasts until you lose.
+
+Your ten best championship games are kept in the table "Quadel: World Championship". After such a game, or with the SEND button of that table, you can send the table to the championship server together with your name, e-mail address and country.
+
+Press F5 or the Top 10 button to download and see the current world Top 10. The Champions menu shows the winners of past championships.
+
+Good luck!
+)";
+}
+
+} // namespace brinox::art

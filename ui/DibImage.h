@@ -1,0 +1,58 @@
+// A device-independent bitmap read whole from a .bmp file: one block holding
+// everything after the 14-byte file header (information header, colour table,
+// pixel bits) and three views into it. Rows stay bottom-up as stored.
+// Invariant: a picture is either empty (no block, every view empty) or fully
+// validated - the header is a supported kind and the colour table and every
+// row of bits lie inside the block - so readers never over-run it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brinox {
+
+class DibImage {
+public:
+    DibImage() = default;
+
+    // Parses a whole .bmp file held in memory. Anything that is not a picture
+    // we can draw safely gives an empty picture.
+    static DibImage FromFileBytes(std::span<const std::uint8_t> file);
+
+    bool Empty() const { return block.empty(); }
+    std::int32_t Width() const { return width; }
+    std::int32_t Height() const { return height; }
+    std::int32_t BitCount() const { return bitCount; }
+    // Number of 4-byte entries in the colour table.
+    std::int32_t ColorCount() const { return colorCount; }
+    // Bytes per stored row (padded to a multiple of four).
+    std::size_t Stride() const { return stride; }
+
+    std::span<const std::uint8_t> InfoHeader() const;
+    std::span<const std::uint8_t> ColorTable() const;
+    std::span<const std::uint8_t> Bits() const;
+
+    // Colour 0xRRGGBB of the pixel at x, y counted from the top row; 0 outside
+    // the picture or for an empty one.
+    std::uint32_t Pixel(std::int32_t x, std::int32_t y) const;
+
+private:
+    std::vector<std::uint8_t> block;
+    std::size_t headerSize = 0;
+    std::size_t bitsOffset = 0;
+    std::size_t stride = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::int32_t bitCount = 0;
+    std::int32_t colorCount = 0;
+};
+
+// Reads appDirectory + name ("graph/back.bmp"). A missing, unreadable or
+// damaged file gives an empty picture.
+DibImage LoadPicture(const std::string& appDirectory, std::string_view name);
+
+} // namespace brinox
