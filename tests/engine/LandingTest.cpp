@@ -145,8 +145,9 @@ TEST_F(LandingTest, SurplusRowsAreNotCarriedIntoTheNextLevel) {
 TEST_F(LandingTest, FinishingLevelTwentyWins) {
     t.game.state.level = 20;
     t.game.state.linesLeft = 1;
-    PrepareClear(1);
+    PrepareClear(3);
     EXPECT_FALSE(t.game.LandPiece());
+    EXPECT_EQ(t.game.state.linesLeft, 0); // never below zero, even on the last level
     EXPECT_EQ(t.game.flags.gameInProgress, 0);
     EXPECT_EQ(t.game.state.level, 20);
     EXPECT_EQ(t.fake.winnerBoxes, 1);
