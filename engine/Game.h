@@ -56,14 +56,18 @@ public:
     // Plays an event's sound when the master switch and its own switch are on.
     void PlaySound(SoundEvent event);
 
-    // Best-score table of the current options.
+    // Best-score table of the current options (0..6, even for foreign values).
     std::int32_t CurrentTable() const;
     // The result record of the game just ended.
     GameResult Result() const;
 
     // The rules, public so that tests and the saved-game loader can reach them.
+    // TryMove: true when the piece now stands at the new place (and was redrawn
+    // there); false leaves everything as it was.
     bool TryMove(std::int32_t dx, std::int32_t dy, std::int32_t newRotation);
+    // Locks the falling piece, or blows up a bomb; false when the game ended.
     bool LandPiece();
+    // Removes the full rows with their animation and scores them; 0..4.
     std::int32_t ClearFullRows();
     void SpawnNextPiece();
     void AdvanceLevel();
