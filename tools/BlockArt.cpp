@@ -444,7 +444,7 @@ void BlockArt::PaintBlock(QPainter& p, const QRect& cell, int style, int kind) {
     p.restore();
 }
 
-void BlockArt::PaintBomb(QPainter& p, const QRect& cell, int style, int size) {
+void BlockArt::PaintBomb(QPainter& p, const QRect& cell, int size) {
     const QRectF r(cell);
     const double w = r.width();
     // Hazard tile in the set's own style: yellow, orange, red for small to large.
@@ -453,12 +453,8 @@ void BlockArt::PaintBomb(QPainter& p, const QRect& cell, int style, int size) {
     p.save();
     p.setClipRect(cell);
     const QColor tile = QColor::fromRgb(kTile[size]);
-    if (style == 8) {
-        p.fillRect(r, QColor(12, 12, 22));
-    } else {
-        p.fillRect(r, tile);
-        Bevel(p, cell, Shade(tile, 0.35), Shade(tile, -0.5), 1);
-    }
+    p.fillRect(r, tile);
+    Bevel(p, cell, Shade(tile, 0.35), Shade(tile, -0.5), 1);
     const QColor ring = QColor::fromRgb(kRing[size]);
     p.setPen(QPen(ring, std::max(1.0, w / 15.0)));
     p.setBrush(Qt::NoBrush);
@@ -503,7 +499,7 @@ void BlockArt::PaintBomb(QPainter& p, const QRect& cell, int style, int size) {
 QImage BlockArt::SingleBlock(int style, int kind, int cell) {
     return Render(cell, [&](QPainter& p, const QRect& r) {
         if (kind >= kPieceColors) {
-            PaintBomb(p, r, style, kind - kPieceColors);
+            PaintBomb(p, r, kind - kPieceColors);
         } else {
             PaintBlock(p, r, style, kind);
         }

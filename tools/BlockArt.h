@@ -30,7 +30,7 @@ public:
 
 private:
     static void PaintBlock(QPainter& p, const QRect& r, int style, int kind);
-    static void PaintBomb(QPainter& p, const QRect& r, int style, int size);
+    static void PaintBomb(QPainter& p, const QRect& r, int size);
     static QImage SingleBlock(int style, int kind, int cell);
 };
 

@@ -220,19 +220,17 @@ QImage PanelArt::NextBar() {
     g.setColorAt(1, Shade(theme::PanelFace(), -0.25));
     p.fillRect(image.rect(), g);
     Bevel(p, image.rect(), theme::PanelLight(), QColor(4, 4, 10), 1);
-    // The next piece is drawn inside this box (x 15 to 95, y 16 to 56).
-    const QRect box(11, 10, 88, 50);
+    // Every next piece lies within x 15 to 95, y 6 to 66 of this picture.
+    const QRect box(11, 4, 88, 65);
     p.fillRect(box, BlockArt::FieldColor());
     Bevel(p, box.adjusted(-1, -1, 1, 1), QColor(6, 6, 12), theme::PanelLight(), 1);
     p.setPen(QColor(255, 255, 255, 10));
     for (int x = box.left() + 4; x < box.right(); x += 20) {
         p.drawLine(x, box.top(), x, box.bottom());
     }
-    for (int y = box.top() + 6; y < box.bottom(); y += 20) {
+    for (int y = box.top() + 2; y < box.bottom(); y += 20) {
         p.drawLine(box.left(), y, box.right(), y);
     }
-    Text(p, QRectF(0, 61, 110, 11), "N E X T", Font(Face::CondensedBold, 9), theme::Caption(),
-         Qt::AlignCenter, theme::CaptionShadow());
     return image;
 }
 

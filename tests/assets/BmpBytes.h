@@ -1,0 +1,37 @@
+// Builds small .bmp files in memory for the loader tests: 1, 4, 8, 24 or 32
+// bits per pixel, rows given top first, with every header field open to
+// tampering.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace brinox::test {
+
+struct BmpSpec {
+    std::int32_t width = 2;
+    std::int32_t height = 2;
+    std::uint16_t bitCount = 24;
+    std::uint32_t headerSize = 40;
+    std::uint16_t planes = 1;
+    std::uint32_t compression = 0;
+    std::uint32_t usedColors = 0;
+    std::uint32_t imageSize = 0;
+    // Palette entries 0xRRGGBB (written for 8 bits or fewer, and when usedColors says so).
+    std::vector<std::uint32_t> palette;
+    // Pixels row by row from the top: 0xRRGGBB for 24/32 bits, else indices.
+    std::vector<std::uint32_t> pixels;
+};
+
+std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec);
+
+// Offsets of header fields in the whole file.
+inline constexpr std::size_t kWidthAt = 18;
+inline constexpr std::size_t kHeightAt = 22;
+inline constexpr std::size_t kBitCountAt = 28;
+inline constexpr std::size_t kUsedColorsAt = 46;
+inline constexpr std::size_t kImageSizeAt = 34;
+
+void Poke32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value);
+
+} // namespace brinox::test
