@@ -73,7 +73,7 @@ bool Game::PlayStep() {
         return false;
     }
     if (KeyDue(GameKey::Rotate, now)) {
-        TryMove(0, 0, (state.rotation + 1) & 3);
+        TryMove(0, 0, ((state.rotation & 3) + 1) & 3);
     }
     if (!Countdown()) {
         return false;
@@ -246,7 +246,7 @@ bool Game::LandPiece() {
     // A kind outside 0..15 can only come from a damaged file; lock it as kind 0.
     const std::int32_t block =
         state.currentKind >= 0 && state.currentKind < kSmallBomb ? state.currentKind : 0;
-    ++state.piecesLanded;
+    state.piecesLanded = AddClamped(state.piecesLanded, 1);
     bool inSpawnZone = false;
     const std::int32_t cells = PieceShape::CellCount(state.currentKind);
     for (std::int32_t i = 0; i < cells; ++i) {
@@ -329,7 +329,8 @@ void Game::FinishLevel() {
 }
 
 std::int32_t Game::ClearFullRows() {
-    const std::int32_t dropSeconds = state.elapsedSeconds - state.pieceStartSecond;
+    const std::int32_t dropSeconds =
+        AddClamped(state.elapsedSeconds, -static_cast<std::int64_t>(state.pieceStartSecond));
     state.maxDropSeconds = std::max(state.maxDropSeconds, dropSeconds);
     state.minDropSeconds = std::min(state.minDropSeconds, dropSeconds);
     state.dropSecondsTotal = AddClamped(state.dropSecondsTotal, dropSeconds);
@@ -374,7 +375,7 @@ std::int32_t Game::ClearFullRows() {
 
     GrowCapped(state.lines, rows);
     GrowCapped(state.score, kRowScores[RowsIndex(rows)]);
-    state.linesLeft = std::max(state.linesLeft - rows, 0);
+    state.linesLeft = std::max(AddClamped(state.linesLeft, -rows), 0);
     return rows;
 }
 
@@ -498,7 +499,7 @@ void Game::AddRisingRow() {
 // ---------------------------------------------------------------- bombs
 
 bool Game::LandBomb() {
-    ++state.bombsUsed;
+    state.bombsUsed = AddClamped(state.bombsUsed, 1);
     if (state.row <= kBottomRow && state.column >= 0 && state.column <= kLastColumn) {
         host.display.RedrawAll();
         PlaySound(SoundEvent::BombExplosion);

@@ -357,5 +357,31 @@ TEST(DamagedStateTest, ForeignValuesNeverLeaveTheBoardOrTheTables) {
     EXPECT_EQ(t.game.flags.gameInProgress, 0); // the countdown was already below zero
 }
 
+TEST(DamagedStateTest, ExtremeCountersDoNotOverflow) {
+    TestGame t;
+    t.Start();
+    t.game.board.Clear();
+    GameState& s = t.game.state;
+    s.rotation = 2'147'483'647;
+    s.pieceStartSecond = -2'147'483'647;
+    s.elapsedSeconds = 2'147'483'647;
+    s.linesLeft = -2'147'483'647;
+    s.piecesLanded = 2'147'483'647;
+    s.risingCounter = 2'147'483'647;
+    s.risingPeriod = 2'147'483'647;
+    t.Place(6, 4, 10, s.rotation);
+    t.Tap(t.options.keyRotate);
+    EXPECT_EQ(s.rotation, 0);
+    for (std::int32_t c = 0; c < 10; ++c) {
+        t.game.board.At(c, 20) = c == 0 ? Board::kEmpty : 2;
+    }
+    t.Place(1, 0, 18, 1);
+    EXPECT_TRUE(t.game.LandPiece());
+    EXPECT_EQ(s.maxDropSeconds, 2'147'483'647);
+    EXPECT_EQ(s.level, 2); // no rows were left: the clear finished the level
+    EXPECT_EQ(s.piecesLanded, 2'147'483'647);
+    EXPECT_EQ(s.risingCounter, 2'147'483'647);
+}
+
 } // namespace
 } // namespace brinox
