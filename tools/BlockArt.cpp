@@ -138,7 +138,7 @@ void Gem(QPainter& p, const QRectF& r, const QColor& c) {
 }
 
 void Metallic(QPainter& p, const QRectF& r, const QColor& c, Rng& rng) {
-    const QColor steel = Mix(Desaturate(c, 0.35), QColor(180, 185, 195), 0.25);
+    const QColor steel = Mix(Desaturate(c, 0.1), QColor(180, 185, 195), 0.12);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, Shade(steel, 0.45));
     g.setColorAt(0.45, steel);
@@ -222,7 +222,7 @@ void Neon(QPainter& p, const QRectF& r, const QColor& c) {
 }
 
 void Stone(QPainter& p, const QRectF& r, const QColor& c, Rng& rng) {
-    const QColor rock = Mix(Desaturate(c, 0.4), QColor(120, 118, 112), 0.25);
+    const QColor rock = Mix(Desaturate(c, 0.15), QColor(120, 118, 112), 0.12);
     const double w = r.width();
     QPolygonF outline;
     outline << QPointF(r.left() + w * 0.12, r.top() + 0.5)
@@ -331,7 +331,7 @@ void RetroPixel(QPainter& p, const QRectF& r, const QColor& c) {
 }
 
 void Marble(QPainter& p, const QRectF& r, const QColor& c, Rng& rng) {
-    const QColor stone = Mix(c, QColor(245, 242, 236), 0.38);
+    const QColor stone = Mix(c, QColor(245, 242, 236), 0.25);
     const double w = r.width();
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0, Shade(stone, 0.25));
@@ -391,10 +391,11 @@ void BlockArt::PaintEmptyCell(QPainter& p, const QRect& r) {
     p.restore();
 }
 
-void BlockArt::PaintBlock(QPainter& p, const QRect& cell, int style, int kind) {
-    const QColor c = PieceColor(kind);
+void BlockArt::PaintBlock(QPainter& p, const QRect& cell, int style, const QColor& c,
+                          std::uint32_t seed) {
     const QRectF r(cell);
-    Rng rng(static_cast<std::uint32_t>(style * 977 + kind * 131 + cell.width()));
+    Rng rng(static_cast<std::uint32_t>(style * 977) + seed * 131 +
+            static_cast<std::uint32_t>(cell.width()));
     p.save();
     p.setClipRect(cell);
     switch (style) {
@@ -444,22 +445,24 @@ void BlockArt::PaintBlock(QPainter& p, const QRect& cell, int style, int kind) {
     p.restore();
 }
 
-void BlockArt::PaintBomb(QPainter& p, const QRect& cell, int size) {
+void BlockArt::PaintBomb(QPainter& p, const QRect& cell, int style, int size) {
     const QRectF r(cell);
     const double w = r.width();
-    // Hazard tile in the set's own style: yellow, orange, red for small to large.
-    static const QRgb kTile[3] = {0x5A5220, 0x6A3A14, 0x6E1616};
+    // A charcoal block of the set's own style with hazard stripes, yellow,
+    // orange or red for small to large, carrying a bomb of matching size.
     static const QRgb kRing[3] = {0xFFE14D, 0xFF9A2E, 0xFF3B30};
     p.save();
     p.setClipRect(cell);
-    const QColor tile = QColor::fromRgb(kTile[size]);
-    p.fillRect(r, tile);
-    Bevel(p, cell, Shade(tile, 0.35), Shade(tile, -0.5), 1);
+    PaintBlock(p, cell, style, QColor(62, 62, 70), 7u + static_cast<std::uint32_t>(size));
     const QColor ring = QColor::fromRgb(kRing[size]);
-    p.setPen(QPen(ring, std::max(1.0, w / 15.0)));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(r.adjusted(w * 0.06, w * 0.06, -w * 0.06, -w * 0.06));
-
+    const QRectF inner = r.adjusted(w * 0.12, w * 0.12, -w * 0.12, -w * 0.12);
+    p.save();
+    p.setClipRect(inner);
+    p.setPen(QPen(ring, w * 0.15, Qt::SolidLine, Qt::FlatCap));
+    for (double x = inner.left() - inner.height(); x < inner.right(); x += w * 0.26) {
+        p.drawLine(QPointF(x, inner.bottom()), QPointF(x + inner.height(), inner.top()));
+    }
+    p.restore();
     const double radius = w * (0.2 + 0.075 * size);
     const QPointF centre(r.center().x() - w * 0.02, r.bottom() - radius - w * 0.12);
     QRadialGradient body(centre - QPointF(radius * 0.35, radius * 0.4), radius * 1.3);
@@ -499,9 +502,9 @@ void BlockArt::PaintBomb(QPainter& p, const QRect& cell, int size) {
 QImage BlockArt::SingleBlock(int style, int kind, int cell) {
     return Render(cell, [&](QPainter& p, const QRect& r) {
         if (kind >= kPieceColors) {
-            PaintBomb(p, r, kind - kPieceColors);
+            PaintBomb(p, r, style, kind - kPieceColors);
         } else {
-            PaintBlock(p, r, style, kind);
+            PaintBlock(p, r, style, PieceColor(kind), static_cast<std::uint32_t>(kind));
         }
     });
 }

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cstdint>
+
 namespace brinox::art {
 
 class BlockArt {
@@ -29,8 +31,9 @@ public:
     static QColor PieceColor(int kind);
 
 private:
-    static void PaintBlock(QPainter& p, const QRect& r, int style, int kind);
-    static void PaintBomb(QPainter& p, const QRect& r, int size);
+    static void PaintBlock(QPainter& p, const QRect& r, int style, const QColor& c,
+                           std::uint32_t seed);
+    static void PaintBomb(QPainter& p, const QRect& r, int style, int size);
     static QImage SingleBlock(int style, int kind, int cell);
 };
 

@@ -326,16 +326,17 @@ QImage PanelArt::Logo() {
         const QRgb tones[] = {0xE53935, 0xFDD835, 0x43A047, 0x3F5FE0};
         const QPoint cells[] = {{0, 0}, {1, 0}, {2, 0}, {1, 1}};
         for (int k = 0; k < 4; ++k) {
-            const QRect b(r.left() + 5 + cells[k].x() * 6 + shift, 9 + cells[k].y() * 6 + shift, 6,
-                          6);
+            const QRect b(r.left() + 4 + cells[k].x() * 5 + shift, 10 + cells[k].y() * 5 + shift, 5,
+                          5);
             const QColor tone = QColor::fromRgb(tones[k]);
             p.fillRect(b, tone);
             Bevel(p, b, Shade(tone, 0.5), Shade(tone, -0.5), 1);
         }
         const QColor ink = i == 1 ? QColor(255, 236, 160) : QColor(255, 200, 80);
-        Text(p, QRectF(r.left() + 24 + shift, 2 + shift, 50, 17), "BRINOX",
-             Font(Face::SansBold, 12.5), ink, Qt::AlignCenter, QColor(0, 0, 0));
-        Text(p, QRectF(r.left() + 24 + shift, 17 + shift, 50, 12), "2000",
+        Text(p, QRectF(r.left() + 20 + shift, 2 + shift, 54, 17), "BRINOX",
+             Font(Face::SansBold, FitSize("BRINOX", Face::SansBold, 12.5, 52)), ink,
+             Qt::AlignCenter, QColor(0, 0, 0));
+        Text(p, QRectF(r.left() + 20 + shift, 17 + shift, 54, 12), "2000",
              Font(Face::CondensedBold, 10), QColor(230, 236, 255), Qt::AlignCenter,
              QColor(0, 0, 0));
     }

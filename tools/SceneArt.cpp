@@ -392,9 +392,8 @@ QImage SceneArt::Idle(int sizeIndex) {
     p.drawRoundedRect(invite, 6 * k, 6 * k);
     Text(p, invite.adjusted(0, 2 * k, 0, -16 * k), "Press F2 to start",
          Font(Face::SansBold, 15 * k), QColor(255, 255, 255), Qt::AlignCenter, QColor(0, 0, 0));
-    Text(p, invite.adjusted(0, 22 * k, 0, -2 * k),
-         "F1 help  \u00b7  F3 options  \u00b7  Pause resumes", Font(Face::Condensed, 9 * k),
-         QColor(210, 220, 240), Qt::AlignCenter, QColor(0, 0, 0));
+    Text(p, invite.adjusted(0, 22 * k, 0, -2 * k), "F1 help  \u00b7  F3 options",
+         Font(Face::Condensed, 9 * k), QColor(210, 220, 240), Qt::AlignCenter, QColor(0, 0, 0));
     return image;
 }
 
