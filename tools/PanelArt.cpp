@@ -370,6 +370,9 @@ QImage PanelArt::StatusLines(const QStringList& lines) {
     for (int i = 0; i < lines.size(); ++i) {
         const QRectF r(5, i * 15, 406, 15);
         const double size = FitSize(lines[i], Face::Sans, 11, r.width());
+        if (size < 11) {
+            qWarning("status line %d is too long for the status bar", static_cast<int>(i));
+        }
         Text(p, r, lines[i], Font(Face::Sans, size), theme::StatusText(),
              Qt::AlignLeft | Qt::AlignVCenter);
     }
