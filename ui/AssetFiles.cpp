@@ -3,6 +3,7 @@
 #include "engine/FileNames.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 
 namespace brinox::assets {
@@ -98,8 +99,11 @@ std::vector<std::string> StartupPictures(std::int32_t blockSet, std::int32_t dig
 std::vector<std::string> MissingAssetFiles(const std::string& appDirectory) {
     std::vector<std::string> missing;
     for (const std::string& name : CheckList()) {
-        std::ifstream probe(appDirectory + name, std::ios::binary);
-        if (!probe) {
+        // A directory opens on Linux but holds nothing to read.
+        const std::string path = appDirectory + name;
+        std::error_code error;
+        std::ifstream probe(path, std::ios::binary);
+        if (!probe || std::filesystem::is_directory(path, error)) {
             missing.push_back(name);
         }
     }

@@ -120,6 +120,12 @@ TEST_F(MissingAssetFilesTest, ReportsExactlyTheAbsentFilesInCheckOrder) {
               (std::vector<std::string>{"snd/drop.wav", "graph/stat.bmp", "graph/items9b.bmp"}));
 }
 
+TEST_F(MissingAssetFilesTest, ADirectoryUnderAFileNameCountsAsMissing) {
+    CreateAllBut({"brinox.hlp"});
+    std::filesystem::create_directory(root / "brinox.hlp");
+    EXPECT_EQ(MissingAssetFiles(app), std::vector<std::string>{"brinox.hlp"});
+}
+
 TEST_F(MissingAssetFilesTest, NothingMissingAndTheBestScoreSoundIsNeverAsked) {
     CreateAllBut({});
     EXPECT_TRUE(MissingAssetFiles(app).empty());
