@@ -317,7 +317,7 @@ void CounterPanel(QPainter& p, const ScreenGeometry& g) {
     const QRect area(g.level.rect.left() - 10, g.level.rect.top() - 22,
                      g.linesLeft.rect.right() - g.level.rect.left() + 21,
                      g.best.rect.bottom() - g.level.rect.top() + 32);
-    GlassPanel(p, area, 175);
+    GlassPanel(p, area, 150);
     for (const CounterBox* box :
          {&g.level, &g.linesLeft, &g.score, &g.lines, &g.timer, &g.rising, &g.best}) {
         SunkenBox(p, box->rect, theme::DisplayFace());
@@ -329,7 +329,7 @@ void CounterPanel(QPainter& p, const ScreenGeometry& g) {
 void LeftPanel(QPainter& p, const ScreenGeometry& g) {
     const QRect area(8, g.typeButton.top() - 20, 126,
                      g.bombsButton.bottom() - g.typeButton.top() + 27);
-    GlassPanel(p, area, 165);
+    GlassPanel(p, area, 140);
     const double cap = 10;
     const struct {
         QRect button;
@@ -339,11 +339,9 @@ void LeftPanel(QPainter& p, const ScreenGeometry& g) {
         Caption(p, QRectF(row.button.left(), row.button.top() - 15, 110, 14), row.text, cap);
         p.fillRect(QRect(row.button.left() - 1, row.button.top() - 1, 112, 25), QColor(8, 8, 16));
     }
-    // Under the tool bar (seen when it is hidden) and beside the toggles.
+    // Captions beside the bar toggles.
     Caption(p, QRectF(g.toolBar.left(), g.toolToggle.y() - 2, 92, 14), "TOOL BAR", cap);
     Caption(p, QRectF(g.nextBar.left(), g.nextToggle.y() - 2, 92, 14), "NEXT PIECE", cap);
-    p.fillRect(g.toolBar.adjusted(-1, -1, 1, 1), WithAlpha(QColor(8, 8, 16), 120));
-    p.fillRect(g.nextBar.adjusted(-1, -1, 1, 1), WithAlpha(QColor(8, 8, 16), 120));
 }
 
 } // namespace
