@@ -508,8 +508,8 @@ QImage SceneArt::FantasyField(int sizeIndex) {
     for (int band = 0; band < 3; ++band) {
         QPainterPath ribbon;
         const double y0 = h * (0.12 + band * 0.08);
-        ribbon.moveTo(0, y0);
-        for (double x = 0; x <= w; x += 4) {
+        ribbon.moveTo(0, y0 + std::sin(band) * 18 * k);
+        for (double x = 4; x <= w + 4; x += 4) {
             ribbon.lineTo(x, y0 + std::sin(x / w * kPi * 2 + band) * 18 * k);
         }
         QPen pen(QColor(band == 1 ? 120 : 60, 230, 170 - band * 30, 50), 16 * k);
@@ -529,19 +529,41 @@ QImage SceneArt::FantasyField(int sizeIndex) {
     }
     // Floating islands and far mountains.
     auto island = [&](double cx, double cy, double size) {
+        // Jagged rock underside, lit from the moons above.
         QPainterPath rock;
         rock.moveTo(cx - size, cy);
-        rock.quadTo(cx, cy - size * 0.25, cx + size, cy);
-        rock.lineTo(cx + size * 0.3, cy + size * 0.4);
-        rock.lineTo(cx, cy + size * 1.0);
-        rock.lineTo(cx - size * 0.4, cy + size * 0.35);
+        const int teeth = 7;
+        for (int i = 1; i < teeth; ++i) {
+            const double t = static_cast<double>(i) / teeth;
+            const double depth = std::sin(t * kPi) * size * (i % 2 ? 0.95 : 0.6);
+            rock.lineTo(cx - size + 2 * size * t, cy + depth);
+        }
+        rock.lineTo(cx + size, cy);
         rock.closeSubpath();
-        p.setBrush(QColor(60, 40, 80));
+        QLinearGradient stone(cx, cy, cx, cy + size);
+        stone.setColorAt(0, QColor(110, 80, 130));
+        stone.setColorAt(1, QColor(40, 24, 60));
+        p.setBrush(stone);
         p.drawPath(rock);
-        p.setBrush(QColor(40, 110, 90));
-        p.drawEllipse(QPointF(cx, cy - size * 0.08), size, size * 0.16);
-        p.setBrush(QColor(90, 200, 255, 60));
-        p.drawEllipse(QPointF(cx + size * 0.2, cy + size * 1.05), size * 0.1, size * 0.4);
+        // Grass cap with a lighter rim and a few trees.
+        p.setBrush(QColor(46, 120, 96));
+        p.drawEllipse(QPointF(cx, cy - size * 0.04), size, size * 0.14);
+        p.setBrush(QColor(90, 180, 130, 150));
+        p.drawEllipse(QPointF(cx - size * 0.1, cy - size * 0.08), size * 0.8, size * 0.07);
+        p.setBrush(QColor(20, 60, 50));
+        for (double t : {-0.55, -0.2, 0.35}) {
+            QPolygonF tree;
+            const double x = cx + t * size;
+            tree << QPointF(x - size * 0.09, cy - size * 0.05) << QPointF(x, cy - size * 0.42)
+                 << QPointF(x + size * 0.09, cy - size * 0.05);
+            p.drawPolygon(tree);
+        }
+        // A thin waterfall into the void.
+        QLinearGradient fall(cx, cy, cx, cy + size * 1.6);
+        fall.setColorAt(0, QColor(140, 220, 255, 120));
+        fall.setColorAt(1, QColor(140, 220, 255, 0));
+        p.setBrush(fall);
+        p.drawRect(QRectF(cx + size * 0.45, cy, size * 0.06, size * 1.6));
     };
     island(w * 0.3, h * 0.5, 34 * k);
     island(w * 0.78, h * 0.4, 22 * k);
