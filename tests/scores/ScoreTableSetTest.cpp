@@ -253,14 +253,5 @@ TEST(ScoreTableEditTest, ClearEmptiesOneTableWithItsCountries) {
     EXPECT_EQ(set.tables[0], FullSet().tables[0]);
 }
 
-TEST(TableIdTest, LabelsAndTitles) {
-    EXPECT_EQ(TableLabel(0), "Quadel: Classic mode");
-    EXPECT_EQ(TableLabel(3), "Quadel: World Championship");
-    EXPECT_EQ(TableLabel(6), "Quinel: Rising mode");
-    EXPECT_EQ(TableTitle(1), "Best Scores - Quadel: Timer mode");
-    EXPECT_EQ(TableTitle(7), "Best Scores - World Championship Top 10");
-    EXPECT_EQ(TableTitle(8), "");
-}
-
 } // namespace
 } // namespace brinox
