@@ -1,0 +1,74 @@
+#include "CGameApp.h"
+
+#include "ui/CGameFrame.h"
+
+#include <QByteArray>
+#include <QFile>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace brinox {
+
+namespace {
+
+// Milliseconds since this process was started, from the kernel's own record.
+long long MillisecondsSinceProcessStart() {
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    QFile uptime(QStringLiteral("/proc/uptime"));
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QByteArray statText = stat.readAll();
+    // The command name may hold spaces; the fields after it are counted from its ')'.
+    const QList<QByteArray> fields = statText.mid(statText.lastIndexOf(')') + 2).split(' ');
+    constexpr int kStartTimeField = 19; // field 22 of the whole line
+    if (fields.size() <= kStartTimeField) {
+        return -1;
+    }
+    const double ticksPerSecond = static_cast<double>(sysconf(_SC_CLK_TCK));
+    const double started = fields[kStartTimeField].toDouble() / ticksPerSecond;
+    const double now = uptime.readAll().split(' ').value(0).toDouble();
+    return static_cast<long long>((now - started) * 1000.0);
+}
+
+} // namespace
+
+CGameApp::CGameApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Brinox 2000"));
+}
+
+CGameApp::~CGameApp() {
+    removeEventFilter(&keyFilter);
+    keyFilter.Watch(nullptr);
+    frame.reset();
+}
+
+int CGameApp::Run() {
+    frame = std::make_unique<CGameFrame>();
+    keyFilter.Watch(&frame->Engine());
+    installEventFilter(&keyFilter);
+    if (qEnvironmentVariableIntValue("BRINOX_REPORT_FIRST_FRAME") == 1) {
+        connect(frame.get(), &CGameFrame::FirstFramePainted, this, [this] { ReportFirstFrame(); });
+    }
+    int status = frame->ExitCode();
+    if (!frame->QuitRequested()) {
+        frame->show();
+        status = exec();
+        if (frame->QuitRequested()) {
+            status = frame->ExitCode();
+        }
+    }
+    keyFilter.Watch(nullptr);
+    removeEventFilter(&keyFilter);
+    // The window's destruction writes the running time, the options and ws.dat.
+    frame.reset();
+    return status;
+}
+
+void CGameApp::ReportFirstFrame() const {
+    std::printf("first frame: %lld ms\n", MillisecondsSinceProcessStart());
+    std::fflush(stdout);
+}
+
+} // namespace brinox

@@ -1,0 +1,34 @@
+// The application object: creates the main window, watches every key event
+// of the program for the game keys before anything else sees them, runs the
+// message loop and tears the window down before the application ends, so the
+// window's closing work (running time, options, window size) always happens.
+#pragma once
+
+#include "ui/GameKeyFilter.h"
+
+#include <QApplication>
+
+#include <memory>
+
+namespace brinox {
+
+class CGameFrame;
+
+class CGameApp : public QApplication {
+    Q_OBJECT
+
+public:
+    CGameApp(int& argc, char** argv);
+    ~CGameApp() override;
+
+    // Creates and shows the window and runs until the program ends; the exit status.
+    int Run();
+
+private:
+    void ReportFirstFrame() const;
+
+    GameKeyFilter keyFilter;
+    std::unique_ptr<CGameFrame> frame;
+};
+
+} // namespace brinox

@@ -1,0 +1,27 @@
+#include "GameDirectory.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace brinox::test {
+
+GameDirectory::GameDirectory(Assets assets) : previous(QDir::currentPath()) {
+    if (assets == Assets::Linked) {
+        const QDir game(QStringLiteral(BRINOX_GAME_DIR));
+        for (const char* item : {"graph", "snd", "brinox.hlp"}) {
+            QFile::link(game.absoluteFilePath(QString::fromLatin1(item)),
+                        dir.filePath(QString::fromLatin1(item)));
+        }
+    }
+    QDir::setCurrent(dir.path());
+}
+
+GameDirectory::~GameDirectory() {
+    QDir::setCurrent(previous);
+}
+
+std::string GameDirectory::Path() const {
+    return (QDir(dir.path()).canonicalPath() + QLatin1Char('/')).toStdString();
+}
+
+} // namespace brinox::test

@@ -1,0 +1,132 @@
+#include "WindowFixture.h"
+
+#include "engine/PieceShape.h"
+#include "platform/PictureConversion.h"
+#include "ui/AssetFiles.h"
+#include "ui/DibImage.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+namespace brinox::test {
+
+void WindowFixture::SetUp() {
+    InstallPrompter(&prompter);
+    qApp->installEventFilter(&keyFilter);
+    directory = std::make_unique<GameDirectory>();
+    Open();
+}
+
+void WindowFixture::TearDown() {
+    Close();
+    directory.reset();
+    qApp->removeEventFilter(&keyFilter);
+    InstallPrompter(nullptr);
+}
+
+void WindowFixture::Open() {
+    Close();
+    CGameFrame::Services services;
+    services.clock = &clock;
+    services.sounds = &sounds;
+    services.sleep = [this](std::int32_t ms) {
+        sleeps.push_back(ms);
+        if (onSleep) {
+            onSleep();
+        }
+    };
+    frame = std::make_unique<CGameFrame>(std::move(services));
+    keyFilter.Watch(&frame->Engine());
+}
+
+void WindowFixture::Close() {
+    keyFilter.Watch(nullptr);
+    frame.reset();
+}
+
+void WindowFixture::Activate() {
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    frame->SetAppActive(true);
+}
+
+void WindowFixture::Tick(std::uint32_t ms) {
+    clock.Advance(ms);
+    frame->Tick();
+}
+
+void WindowFixture::StartGame() {
+    Activate();
+    Tick();
+    Click(Qt::Key_F2);
+    ASSERT_TRUE(game().flags.gameInProgress);
+    Tick();
+}
+
+void WindowFixture::BringPieceIntoView() {
+    for (int step = 0; step < 4; ++step) {
+        bool hidden = false;
+        for (QPoint cell : PieceCells()) {
+            hidden = hidden || cell.y() < Board::kSpawnRows;
+        }
+        if (!hidden) {
+            return;
+        }
+        Tick(static_cast<std::uint32_t>(game().state.fallPeriodMs) + 20);
+    }
+}
+
+void WindowFixture::Press(Qt::Key key, bool autoRepeat) {
+    if (!autoRepeat) {
+        QTest::keyPress(frame.get(), key);
+        return;
+    }
+    // A held key as X11 repeats it; QTest cannot mark its events as repeats.
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(frame.get(), &event);
+}
+
+void WindowFixture::Release(Qt::Key key, bool autoRepeat) {
+    if (!autoRepeat) {
+        QTest::keyRelease(frame.get(), key);
+        return;
+    }
+    QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(frame.get(), &event);
+}
+
+void WindowFixture::Click(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(frame.get(), key, modifiers);
+}
+
+QRgb WindowFixture::CellColour(std::int32_t column, std::int32_t row) const {
+    return Frame().pixel(frame->CurrentLayout().CellRect(column, row).center());
+}
+
+std::vector<QPoint> WindowFixture::PieceCells() const {
+    const GameState& s = frame->Engine().state;
+    std::vector<QPoint> cells;
+    for (std::int32_t i = 0; i < PieceShape::CellCount(s.currentKind); ++i) {
+        CellOffset offset = PieceShape::Offset(s.currentKind, s.rotation, i);
+        cells.emplace_back(s.column + offset.dx, s.row + offset.dy);
+    }
+    return cells;
+}
+
+QImage WindowFixture::LoadedPicture(std::string_view name) const {
+    return ToQImage(LoadPicture(frame->AppDirectory(), name));
+}
+
+QImage WindowFixture::BlockPicture(WindowSize size) const {
+    return LoadedPicture(
+        assets::BlockPicture(frame->Settings().blockSet, static_cast<std::int32_t>(size)));
+}
+
+QRgb WindowFixture::StripCentre(const QImage& strip, std::int32_t index, std::int32_t cell) {
+    // The same centre as QRect::center() of a cell in the frame.
+    return strip.pixel(QRect(index * cell, 0, cell, cell).center());
+}
+
+} // namespace brinox::test

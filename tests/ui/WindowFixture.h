@@ -1,0 +1,69 @@
+// A real main window in a throw-away game directory, with a fake clock, a
+// recording sound host, scripted message boxes, no real sleeping and the key
+// watcher installed, plus helpers to read its pixels against the pictures of
+// the game directory.
+#pragma once
+
+#include "GameDirectory.h"
+
+#include "FakeClock.h"
+#include "FakeHost.h"
+#include "ScriptedPrompter.h"
+#include "ui/CGameFrame.h"
+#include "ui/GameKeyFilter.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace brinox::test {
+
+class WindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A new window in the current game directory (the old one is closed first).
+    void Open();
+    void Close();
+    // Shows the window and makes it the active application window.
+    void Activate();
+    // Moves the fake clock on and runs one tick.
+    void Tick(std::uint32_t ms = 20);
+    // F2 with the window active, then the first tick.
+    void StartGame();
+    // Lets gravity bring the falling piece down until all its cells are visible.
+    void BringPieceIntoView();
+
+    void Press(Qt::Key key, bool autoRepeat = false);
+    void Release(Qt::Key key, bool autoRepeat = false);
+    void Click(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    Game& game() { return frame->Engine(); }
+    const QImage& Frame() const { return frame->ComposedFrame(); }
+    QRgb CellColour(std::int32_t column, std::int32_t row) const;
+    // The cells of the falling piece.
+    std::vector<QPoint> PieceCells() const;
+
+    // A picture of the game directory, loaded independently of the window.
+    QImage LoadedPicture(std::string_view name) const;
+    QImage BlockPicture(WindowSize size) const;
+    // Centre colour of image `index` of a strip with square images of `cell` pixels.
+    static QRgb StripCentre(const QImage& strip, std::int32_t index, std::int32_t cell);
+
+    std::unique_ptr<GameDirectory> directory;
+    ScriptedPrompter prompter;
+    FakeClock clock;
+    FakeHost sounds;
+    GameKeyFilter keyFilter;
+    std::vector<std::int32_t> sleeps;
+    std::function<void()> onSleep;
+    std::unique_ptr<CGameFrame> frame;
+};
+
+} // namespace brinox::test

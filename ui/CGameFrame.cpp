@@ -1,0 +1,321 @@
+#include "CGameFrame.h"
+
+#include "AssetFiles.h"
+#include "FrameView.h"
+#include "ResultSink.h"
+#include "WindowSize.h"
+
+#include "platform/KeyCodes.h"
+#include "platform/MessageBox.h"
+#include "platform/QtClock.h"
+#include "platform/SoundPlayer.h"
+#include "scores/ScoreTableSet.h"
+#include "scores/UsageRecords.h"
+#include "settings/AppDirectory.h"
+#include "settings/OptionsFile.h"
+#include "settings/WindowSizeFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QScreen>
+#include <QThread>
+
+namespace brinox {
+
+namespace {
+
+constexpr int kTickMs = 20;
+const QString kQuitQuestion = QStringLiteral("Are you sure you want to quit?");
+const QString kCancelGameQuestion = QStringLiteral("Do you want to cancel current game?");
+const QString kWinnerText = QStringLiteral("You are Winner !");
+const QString kWinnerCaption = QStringLiteral("CONGRATULATIONS !!!");
+
+WindowSize SizeOfSetting(std::int32_t setting) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen != nullptr ? screen->size() : QSize();
+    return WindowSizeOfSetting(setting, size.width(), size.height());
+}
+
+void SleepMs(std::int32_t milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+} // namespace
+
+CGameFrame::CGameFrame() : CGameFrame(Services{}) {}
+
+CGameFrame::CGameFrame(Services services)
+    : ownClock(services.clock != nullptr ? nullptr : std::make_unique<QtClock>()),
+      clock(services.clock != nullptr ? *services.clock : *ownClock),
+      ownSounds(services.sounds != nullptr ? nullptr : std::make_unique<SoundPlayer>()),
+      sounds(services.sounds != nullptr ? *services.sounds : *ownSounds),
+      sleep(services.sleep ? std::move(services.sleep) : SleepMs),
+      game(options, random, GameHost{clock, *this, sounds, *this, *this, *this}),
+      layout(Layout::For(WindowSize::Normal)),
+      painter(game, options, layout, pictures, buttons, clockFace),
+      effects(
+          game, options, random, painter, [this](const QRect& rect) { view->repaint(rect); },
+          sleep) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf8(TitleAnimation::kPlainTitle));
+    setFocusPolicy(Qt::StrongFocus);
+    view = new FrameView(offscreen, this);
+    setCentralWidget(view);
+    connect(view, &FrameView::FirstFramePainted, this, &CGameFrame::FirstFramePainted);
+    menu = std::make_unique<GameMenu>(*this);
+    ConnectMenu();
+    // The window always takes the size of its contents and cannot be resized.
+    QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    startMs = clock.Milliseconds();
+    options.SetDefaults();
+    if (!StartUpFiles()) {
+        ResizeToLayout();
+        return;
+    }
+    if (ownSounds) {
+        ownSounds->Preload(options);
+    }
+    windowSizeSetting = ReadWindowSizeSetting(appDirectory);
+    layout = Layout::For(SizeOfSetting(windowSizeSetting));
+    RecordFirstStart(appDirectory, clock.Now());
+    CheckAssetFiles();
+    setWindowTitle(
+        QString::fromStdString(title.Start(options.animateTitle != 0, clock.Milliseconds())));
+    offscreen = QImage(layout.client, QImage::Format_RGB32);
+    offscreen.fill(Qt::black);
+    pictures.LoadAll(appDirectory, options.blockSet, options.digitSet);
+    ReadClockFace();
+    drawingEnabled = true;
+    ResizeToLayout();
+    menu->Update(game.flags, options, windowSizeSetting);
+
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) { SetAppActive(state == Qt::ApplicationActive); });
+    timer.setTimerType(Qt::PreciseTimer);
+    connect(&timer, &QTimer::timeout, this, &CGameFrame::Tick);
+    timer.start(kTickMs);
+}
+
+CGameFrame::~CGameFrame() {
+    ShutDown();
+}
+
+bool CGameFrame::StartUpFiles() {
+    if (auto directory = DetermineAppDirectory()) {
+        appDirectory = *directory;
+    } else {
+        ShowWarning(this, QString::fromUtf8(kCannotCreateScratchMessage));
+        ConfirmQuit();
+        if (quitRequested) {
+            filesUsable = false;
+            return false;
+        }
+    }
+    game.appDirectory = appDirectory;
+    switch (StartOptions(appDirectory, options)) {
+    case OptionsStartup::Loaded:
+    case OptionsStartup::CreatedDefaults:
+        return true;
+    case OptionsStartup::CannotSave:
+        ShowWarning(this, QString::fromUtf8(kCannotSaveOptionsMessage));
+        ConfirmQuit();
+        if (quitRequested) {
+            filesUsable = false;
+            return false;
+        }
+        // Nothing could be written, so the second reading fails as well.
+        [[fallthrough]];
+    case OptionsStartup::CannotCreate:
+        ShowWarning(this, QString::fromUtf8(kCannotCreateOptionsMessage));
+        filesUsable = false;
+        EndRun(1);
+        return false;
+    }
+    return true;
+}
+
+void CGameFrame::CheckAssetFiles() {
+    const std::vector<std::string> missing = assets::MissingAssetFiles(appDirectory);
+    if (!missing.empty()) {
+        ShowWarning(this, QString::fromStdString(assets::MissingFilesWarning(missing)));
+    }
+}
+
+void CGameFrame::ReadClockFace() {
+    const LocalTime now = clock.Now();
+    clockFace = {now.hour, now.minute};
+}
+
+void CGameFrame::ConnectMenu() {
+    const MenuActions& a = menu->Actions();
+    connect(a.startStop, &QAction::triggered, this, [this] { game.StartStopCommand(); });
+    connect(a.pause, &QAction::triggered, this, [this] {
+        game.PauseCommand();
+        // The item flips its own check mark; the game decides what it shows.
+        menu->Update(game.flags, options, windowSizeSetting);
+    });
+    connect(a.sizeNormal, &QAction::triggered, this, [this] { ApplyWindowSize(0); });
+    connect(a.sizeBig, &QAction::triggered, this, [this] { ApplyWindowSize(1); });
+    connect(a.sizeAutomatic, &QAction::triggered, this, [this] { ApplyWindowSize(100); });
+    connect(a.exit, &QAction::triggered, this, &CGameFrame::ConfirmQuit);
+}
+
+void CGameFrame::ResizeToLayout() {
+    view->setFixedSize(layout.client);
+    adjustSize();
+}
+
+void CGameFrame::Tick() {
+    if (quitting) {
+        return;
+    }
+    if (!firstTickDone) {
+        firstTickDone = true;
+        view->StartShowing();
+        RedrawAll();
+    }
+    const LocalTime now = clock.Now();
+    if (now.hour != clockFace.hour || now.minute != clockFace.minute) {
+        clockFace = {now.hour, now.minute};
+        RedrawAll();
+    }
+    game.Tick();
+    if (auto text = title.Step(options.animateTitle != 0, clock.Milliseconds())) {
+        setWindowTitle(QString::fromStdString(*text));
+    }
+}
+
+void CGameFrame::SetAppActive(bool active) {
+    game.SetAppActive(active);
+}
+
+void CGameFrame::ApplyWindowSize(std::int32_t setting) {
+    windowSizeSetting = setting;
+    layout = Layout::For(SizeOfSetting(setting));
+    ResizeToLayout();
+    offscreen = QImage(layout.client, QImage::Format_RGB32);
+    offscreen.fill(Qt::black);
+    RedrawAll();
+}
+
+void CGameFrame::ConfirmQuit() {
+    if (quitting) {
+        return;
+    }
+    const bool yes = game.RunSuspended([this] { return AskYesNo(this, kQuitQuestion); });
+    if (!yes) {
+        return;
+    }
+    quitting = true;
+    drawingEnabled = false;
+    RecordRunningTime();
+    // Already on the way out: a failure to save is not asked about again.
+    SaveOptions(appDirectory, options);
+    EndRun(0);
+}
+
+void CGameFrame::SaveOptionsFile() {
+    if (!SaveOptions(appDirectory, options) && !quitting) {
+        ShowWarning(this, QString::fromUtf8(kCannotSaveOptionsMessage));
+        ConfirmQuit();
+    }
+}
+
+void CGameFrame::RecordRunningTime() {
+    // Quitting and the destruction of the window both end the run; it counts once.
+    if (runningTimeCounted || !filesUsable) {
+        return;
+    }
+    runningTimeCounted = true;
+    AddRunningTime(appDirectory, startMs, clock.Milliseconds());
+}
+
+void CGameFrame::EndRun(int status) {
+    quitting = true;
+    drawingEnabled = false;
+    quitRequested = true;
+    exitCode = status;
+    QCoreApplication::exit(status);
+}
+
+void CGameFrame::ShutDown() {
+    if (shutDown) {
+        return;
+    }
+    shutDown = true;
+    quitting = true;
+    drawingEnabled = false;
+    if (filesUsable) {
+        RecordRunningTime();
+        SaveOptions(appDirectory, options);
+        WriteWindowSizeSetting(appDirectory, windowSizeSetting);
+    }
+    pictures.Clear();
+    timer.stop();
+}
+
+void CGameFrame::RedrawAll() {
+    menu->Update(game.flags, options, windowSizeSetting);
+    if (!firstTickDone || !drawingEnabled) {
+        return;
+    }
+    painter.ComposeAll(offscreen);
+    view->update();
+}
+
+void CGameFrame::RedrawFallingPiece() {
+    painter.DrawFallingPiece(offscreen, [this](const QRect& rect) { view->update(rect); });
+}
+
+void CGameFrame::RedrawCounters() {
+    painter.DrawCounters(offscreen, [this](const QRect& rect) { view->update(rect); });
+}
+
+void CGameFrame::RedrawButtons() {
+    painter.DrawButtons(offscreen, [this](const QRect& rect) { view->update(rect); });
+}
+
+void CGameFrame::FieldAnimation(FieldAnimationKind kind) {
+    effects.FieldAnimation(offscreen, kind);
+}
+
+void CGameFrame::RowRemoval() {
+    effects.RowRemoval(offscreen);
+}
+
+void CGameFrame::Explosion(const BlastRect& blast) {
+    effects.Explosion(offscreen, blast);
+}
+
+bool CGameFrame::ConfirmCancelGame() {
+    return AskYesNo(this, kCancelGameQuestion);
+}
+
+void CGameFrame::ShowWinner() {
+    ShowInformation(this, kWinnerText, kWinnerCaption);
+}
+
+void CGameFrame::GameFinished(const GameResult& result) {
+    if (resultSink != nullptr) {
+        resultSink->TakeResult(result);
+    }
+}
+
+std::int32_t CGameFrame::BestScore(std::int32_t table) {
+    return ::brinox::BestScore(appDirectory, table);
+}
+
+void CGameFrame::keyPressEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat() && VirtualKeyCode(*event) == options.keyPause) {
+        game.PauseCommand();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+} // namespace brinox

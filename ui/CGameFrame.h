@@ -1,0 +1,158 @@
+// The main window. It owns the game, the settings, the layout in force, the
+// pictures and the off-screen frame into which every picture is composed, and
+// it is the engine's host: display, animations, questions and results. A
+// 20 ms timer drives the game. Start-up runs in a fixed order (settings,
+// files, pictures, timer) and the window is gone only after the run's time,
+// the options and the window size have been written once.
+//
+// Invariants: the off-screen frame always has the client size of the current
+// layout and holds the last composed frame; nothing is composed before the
+// first tick or after quitting has begun.
+#pragma once
+
+#include "ButtonStates.h"
+#include "EffectPlayer.h"
+#include "FramePainter.h"
+#include "GameMenu.h"
+#include "Layout.h"
+#include "PictureSet.h"
+#include "TitleAnimation.h"
+
+#include "engine/Clock.h"
+#include "engine/Game.h"
+#include "engine/GameHost.h"
+#include "engine/Options.h"
+#include "engine/Random.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace brinox {
+
+class FrameView;
+class SoundPlayer;
+class ResultSink;
+
+class CGameFrame : public QMainWindow,
+                   public GameDisplay,
+                   public GameAnimations,
+                   public GamePrompts,
+                   public GameResults {
+    Q_OBJECT
+
+public:
+    // What a test may put in place of the real clock, sound and sleep.
+    struct Services {
+        Clock* clock = nullptr;
+        GameSounds* sounds = nullptr;
+        std::function<void(std::int32_t)> sleep;
+    };
+
+    CGameFrame();
+    explicit CGameFrame(Services services);
+    ~CGameFrame() override;
+
+    // One 20 ms tick: first frame, the clock's minute, the game, the title.
+    void Tick();
+    // The activation notice: the application became active or inactive.
+    void SetAppActive(bool active);
+    // Window size command: 0 Normal, 1 Big, 100 Automatic.
+    void ApplyWindowSize(std::int32_t setting);
+    // "Are you sure you want to quit?"; on Yes the run ends with status 0.
+    void ConfirmQuit();
+    // Writes the options file; a failure is reported and leads to the quit question.
+    void SaveOptionsFile();
+    // The pointer has changed a button state or the status line.
+    void RedrawButtons();
+    void SetResultSink(ResultSink* sink) { resultSink = sink; }
+
+    // GameDisplay
+    void RedrawAll() override;
+    void RedrawFallingPiece() override;
+    void RedrawCounters() override;
+    // GameAnimations
+    void FieldAnimation(FieldAnimationKind kind) override;
+    void RowRemoval() override;
+    void Explosion(const BlastRect& blast) override;
+    // GamePrompts
+    bool ConfirmCancelGame() override;
+    void ShowWinner() override;
+    // GameResults
+    void GameFinished(const GameResult& result) override;
+    std::int32_t BestScore(std::int32_t table) override;
+
+    Game& Engine() { return game; }
+    Options& Settings() { return options; }
+    const std::string& AppDirectory() const { return appDirectory; }
+    const Layout& CurrentLayout() const { return layout; }
+    const PictureSet& Pictures() const { return pictures; }
+    ButtonStates& Buttons() { return buttons; }
+    GameMenu& Menu() { return *menu; }
+    std::int32_t WindowSizeSetting() const { return windowSizeSetting; }
+    // The last composed frame, one pixel per client pixel.
+    const QImage& ComposedFrame() const { return offscreen; }
+    FrameView& View() { return *view; }
+    // The run is over (quit confirmed or start-up failed); ExitCode() is its status.
+    bool QuitRequested() const { return quitRequested; }
+    int ExitCode() const { return exitCode; }
+
+signals:
+    void FirstFramePainted();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool StartUpFiles();
+    void CheckAssetFiles();
+    void ReadClockFace();
+    void ConnectMenu();
+    void ResizeToLayout();
+    void RecordRunningTime();
+    void EndRun(int status);
+    void ShutDown();
+
+    std::unique_ptr<Clock> ownClock;
+    Clock& clock;
+    std::unique_ptr<SoundPlayer> ownSounds;
+    GameSounds& sounds;
+    std::function<void(std::int32_t)> sleep;
+
+    Options options;
+    Random random;
+    Game game;
+
+    std::string appDirectory;
+    std::uint32_t startMs = 0;
+    std::int32_t windowSizeSetting = 100;
+    Layout layout;
+    PictureSet pictures;
+    ButtonStates buttons;
+    ClockFace clockFace;
+    QImage offscreen;
+    FramePainter painter;
+    EffectPlayer effects;
+    TitleAnimation title;
+
+    FrameView* view = nullptr;
+    std::unique_ptr<GameMenu> menu;
+    QTimer timer;
+    ResultSink* resultSink = nullptr;
+
+    bool firstTickDone = false;
+    bool drawingEnabled = false;
+    bool quitting = false;
+    bool runningTimeCounted = false;
+    bool filesUsable = true;
+    bool shutDown = false;
+    bool quitRequested = false;
+    int exitCode = 0;
+};
+
+} // namespace brinox

@@ -1,0 +1,36 @@
+// The client area of the main window. It owns no picture: it shows the
+// window's off-screen frame, which always holds the last composed state, so a
+// paint request only copies pixels. On a high-density screen the frame is
+// enlarged by whole screen pixels without smoothing, so the pixel art stays
+// sharp. Nothing is shown before the window has composed its first frame.
+#pragma once
+
+#include <QWidget>
+
+class QImage;
+
+namespace brinox {
+
+class FrameView : public QWidget {
+    Q_OBJECT
+
+public:
+    FrameView(const QImage& frame, QWidget* parent);
+
+    // Starts showing the frame (after the first tick's full redraw).
+    void StartShowing();
+
+signals:
+    // The first composed frame has reached the screen.
+    void FirstFramePainted();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const QImage& frame;
+    bool showing = false;
+    bool firstPainted = false;
+};
+
+} // namespace brinox

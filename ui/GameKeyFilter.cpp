@@ -1,0 +1,40 @@
+#include "GameKeyFilter.h"
+
+#include "engine/Game.h"
+#include "platform/KeyCodes.h"
+
+#include <QKeyEvent>
+
+namespace brinox {
+
+GameKeyFilter::GameKeyFilter(QObject* parent) : QObject(parent) {}
+
+void GameKeyFilter::Watch(Game* watchedGame) {
+    game = watchedGame;
+}
+
+bool GameKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+        type != QEvent::ShortcutOverride) {
+        return QObject::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (game == nullptr || key->isAutoRepeat()) {
+        return false;
+    }
+    // One key event passes the filter several times on its way (window,
+    // focus widget, parents); setting or clearing a flag again changes nothing.
+    const std::int32_t code = VirtualKeyCode(*key);
+    if (code == 0) {
+        return false;
+    }
+    if (type == QEvent::KeyRelease) {
+        game->KeyUp(code);
+    } else {
+        game->KeyDown(code);
+    }
+    return false;
+}
+
+} // namespace brinox

@@ -1,0 +1,31 @@
+// The clickable pictures of the window, in the order in which the pointer
+// handlers test them. The same index picks a button's rectangle in the
+// Layout and its state in ButtonStates.
+#pragma once
+
+#include <cstdint>
+
+namespace brinox {
+
+enum class ToolButton : std::int32_t {
+    NextBarToggle,
+    ToolBarToggle,
+    StatusBarToggle,
+    StartStop,
+    Pause,
+    Options,
+    Save,
+    Load,
+    LocalBestScores,
+    WorldTop10,
+    Help,
+    Exit,
+    GameType,
+    GameMode,
+    Bombs,
+    Logo,
+};
+
+inline constexpr std::int32_t kToolButtonCount = 16;
+
+} // namespace brinox
