@@ -10,17 +10,18 @@ namespace {
 
 using ScreenshotTest = WindowFixture;
 
-void PlayAWhile(ScreenshotTest& test, Game& game) {
-    for (int piece = 0; piece < 12; ++piece) {
-        game.TryMove(piece % 5 - 2, 0, piece % 4);
-        for (int step = 0; step < 25 && game.flags.gameInProgress; ++step) {
-            if (!game.TryMove(0, 1, game.state.rotation)) {
-                game.LandPiece();
-                break;
-            }
+// Lands a few pieces spread over the field, the way a player would drop them.
+void PlayAWhile(Game& game) {
+    for (int piece = 0; piece < 7 && game.flags.gameInProgress; ++piece) {
+        game.TryMove(0, 0, piece % 4);
+        const int shift = piece * 3 % 9 - 4;
+        for (int step = 0; step != shift; step += shift > 0 ? 1 : -1) {
+            game.TryMove(shift > 0 ? 1 : -1, 0, game.state.rotation);
         }
+        while (game.TryMove(0, 1, game.state.rotation)) {
+        }
+        game.LandPiece();
     }
-    (void)test;
 }
 
 TEST_F(ScreenshotTest, GameInProgressInBothSizes) {
@@ -29,7 +30,8 @@ TEST_F(ScreenshotTest, GameInProgressInBothSizes) {
     frame->Settings().startHeight = 4;
     frame->Settings().gameMode = Timer;
     StartGame();
-    PlayAWhile(*this, game());
+    PlayAWhile(game());
+    ASSERT_TRUE(game().flags.gameInProgress);
     BringPieceIntoView();
     Tick();
     for (WindowSize size : {WindowSize::Normal, WindowSize::Big}) {
