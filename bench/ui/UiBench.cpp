@@ -1,0 +1,98 @@
+// Cost of composing frames in the real window (offscreen): the whole frame in
+// both sizes and the cell-by-cell update after a move of the falling piece.
+#include "FakeClock.h"
+#include "FakeHost.h"
+#include "ui/CGameFrame.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace brinox {
+namespace {
+
+// A window in a temporary game directory with the generated assets, a game
+// under way with a well-filled board.
+class BenchWindow {
+public:
+    explicit BenchWindow(std::int32_t windowSize) {
+        const QDir game(QStringLiteral(BRINOX_GAME_DIR));
+        for (const char* item : {"graph", "snd", "brinox.hlp"}) {
+            QFile::link(game.absoluteFilePath(QString::fromLatin1(item)),
+                        dir.filePath(QString::fromLatin1(item)));
+        }
+        QDir::setCurrent(dir.path());
+        CGameFrame::Services services;
+        services.clock = &clock;
+        services.sounds = &host;
+        services.sleep = [](std::int32_t) {};
+        frame = std::make_unique<CGameFrame>(std::move(services));
+        frame->ApplyWindowSize(windowSize);
+        frame->Settings().startHeight = 12;
+        frame->SetAppActive(true);
+        frame->Tick();
+        frame->Engine().StartStopCommand();
+        frame->Tick();
+    }
+
+    QTemporaryDir dir;
+    test::FakeClock clock;
+    test::FakeHost host;
+    std::unique_ptr<CGameFrame> frame;
+};
+
+void RedrawAll(benchmark::State& state) {
+    BenchWindow window(static_cast<std::int32_t>(state.range(0)));
+    for (auto _ : state) {
+        window.frame->RedrawAll();
+        benchmark::DoNotOptimize(window.frame->ComposedFrame().constBits());
+    }
+}
+BENCHMARK(RedrawAll)->Arg(0)->Arg(1)->ArgNames({"big"})->Unit(benchmark::kMicrosecond);
+
+void RedrawFallingPiece(benchmark::State& state) {
+    BenchWindow window(1);
+    GameState& game = window.frame->Engine().state;
+    game.row = 8;
+    std::int32_t step = 1;
+    for (auto _ : state) {
+        // The piece steps one column left and right again, as a player moves it.
+        game.drawnColumn = game.column;
+        game.drawnRow = game.row;
+        game.drawnRotation = game.rotation;
+        game.drawnKind = game.currentKind;
+        game.column += step;
+        step = -step;
+        window.frame->RedrawFallingPiece();
+        benchmark::DoNotOptimize(window.frame->ComposedFrame().constBits());
+    }
+}
+BENCHMARK(RedrawFallingPiece)->Unit(benchmark::kMicrosecond);
+
+void RedrawCounters(benchmark::State& state) {
+    BenchWindow window(1);
+    for (auto _ : state) {
+        window.frame->Engine().state.score += 7;
+        window.frame->RedrawCounters();
+    }
+}
+BENCHMARK(RedrawCounters)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace brinox
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
