@@ -1,24 +1,37 @@
 #include "SoundPlayer.h"
 
-#include <QFileInfo>
+#include "WaveCheck.h"
+
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
 namespace brinox {
 namespace {
 
-std::size_t IndexOf(SoundEvent event) {
-    return static_cast<std::size_t>(event);
-}
+// A checked wave file loads in milliseconds; one still loading after this
+// is stuck, and Qt blocks when an effect stuck in loading is destroyed.
+constexpr qint64 kStuckLoadMs = 2000;
 
 bool ValidEvent(SoundEvent event) {
     const auto index = static_cast<std::int32_t>(event);
     return index >= 0 && index < kSoundEventCount;
 }
 
+std::size_t IndexOf(SoundEvent event) {
+    return static_cast<std::size_t>(event);
+}
+
 } // namespace
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
+SoundPlayer::SoundPlayer(QObject* parent, Output output)
+    : QObject(parent), output(output), devices(new QMediaDevices(this)),
+      device(QMediaDevices::defaultAudioOutput()) {
+    // Asking for the default device on every play would query the sound
+    // server each time; follow its changes instead.
+    connect(devices, &QMediaDevices::audioOutputsChanged, this,
+            [this] { device = QMediaDevices::defaultAudioOutput(); });
+}
 
 SoundPlayer::~SoundPlayer() {
     for (Voice& voice : voices) {
@@ -29,7 +42,7 @@ SoundPlayer::~SoundPlayer() {
 void SoundPlayer::Preload(const Options& options) {
     for (std::size_t i = 0; i < voices.size(); ++i) {
         if (voices[i].effect == nullptr || voices[i].file != options.soundFile[i]) {
-            Load(voices[i], options.soundFile[i]);
+            Load(voices[i], options.soundFile[i], false);
         }
     }
 }
@@ -39,49 +52,78 @@ void SoundPlayer::Play(SoundEvent event, const std::string& file) {
         return;
     }
     Voice& voice = voices[IndexOf(event)];
-    if (voice.effect == nullptr || voice.file != file ||
-        voice.effect->status() == QSoundEffect::Error) {
-        Load(voice, file);
+    if (NeedsReload(voice, file)) {
+        Load(voice, file, voice.effect != nullptr && voice.file == file);
     }
     if (playing != nullptr && playing != voice.effect) {
         playing->stop();
     }
     playing = voice.effect;
-    if (playing != nullptr) {
-        // play() restarts a voice that is still sounding; one still loading
-        // starts as soon as its samples are ready.
-        playing->play();
+    if (playing == nullptr || device.isNull()) {
+        return; // nothing to play, or nowhere to play it
     }
+    if (playing->audioDevice() != device) {
+        playing->setAudioDevice(device); // the output changed since loading
+    }
+    // play() restarts a voice that is still sounding; one still loading
+    // starts as soon as its samples are ready.
+    playing->play();
 }
 
 const QSoundEffect* SoundPlayer::Effect(SoundEvent event) const {
     return ValidEvent(event) ? voices[IndexOf(event)].effect : nullptr;
 }
 
-void SoundPlayer::Load(Voice& voice, const std::string& file) {
+bool SoundPlayer::Loading() const {
+    return output == Output::EvenWithoutDevice || !device.isNull();
+}
+
+bool SoundPlayer::NeedsReload(const Voice& voice, const std::string& file) const {
+    if (voice.effect == nullptr || voice.file != file) {
+        return true;
+    }
+    return voice.effect->status() == QSoundEffect::Error ||
+           (voice.effect->status() == QSoundEffect::Loading &&
+            voice.loading.hasExpired(kStuckLoadMs));
+}
+
+void SoundPlayer::Load(Voice& voice, const std::string& file, bool retry) {
     Release(voice);
     voice.file = file;
     const QString path = QString::fromStdString(file);
-    // A file that is not there would only make the effect fail later; keep
-    // the slot empty and look again at the next play.
-    if (!QFileInfo(path).isFile()) {
+    // Without a device, or with a file Qt could hang on, the slot stays empty
+    // and the next play looks again.
+    if (!Loading() || !IsPlayableWaveFile(path)) {
         return;
     }
-    voice.effect = new QSoundEffect(this);
-    voice.effect->setSource(QUrl::fromLocalFile(path));
+    QUrl url = QUrl::fromLocalFile(path);
+    if (retry) {
+        // Qt's sample cache keeps a failed sample under its address and will
+        // not read the file again; a new query makes it a new sample. The
+        // file itself is opened by its path alone.
+        url.setQuery(QStringLiteral("retry=%1").arg(++retries));
+    }
+    voice.effect = new QSoundEffect(device, this);
+    voice.effect->setSource(url);
+    voice.loading.start();
 }
 
 void SoundPlayer::Release(Voice& voice) {
-    if (voice.effect == nullptr) {
+    QSoundEffect* effect = voice.effect;
+    voice.effect = nullptr;
+    if (effect == nullptr) {
         return;
     }
-    if (playing == voice.effect) {
+    if (playing == effect) {
         playing = nullptr;
     }
-    voice.effect->stop();
-    // Deleted later: the effect may be in the middle of delivering a signal.
-    voice.effect->deleteLater();
-    voice.effect = nullptr;
+    effect->stop();
+    if (effect->status() == QSoundEffect::Loading && voice.loading.hasExpired(kStuckLoadMs)) {
+        // Destroying it would wait for a load that never ends: let it go.
+        effect->setParent(nullptr);
+        return;
+    }
+    delete effect; // none of its signals is connected, so at once is safe
 }
 
 } // namespace brinox
