@@ -217,6 +217,14 @@ TEST_F(WindowTest, MenuTextsAndStatesFollowTheGame) {
     EXPECT_FALSE(a.save->isEnabled());
 }
 
+TEST_F(WindowTest, TicksAnimateTheTitle) {
+    EXPECT_EQ(frame->windowTitle().toStdString(), *TitleAnimation::FrameText(0));
+    for (int tick = 0; tick < 11; ++tick) {
+        Tick();
+    }
+    EXPECT_EQ(frame->windowTitle().toStdString(), *TitleAnimation::FrameText(1));
+}
+
 TEST_F(WindowTest, PauseItemNamesTheConfiguredKey) {
     frame->Settings().keyPause = 80; // P
     frame->RedrawAll();
