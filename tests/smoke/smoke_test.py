@@ -1,0 +1,152 @@
+#!/usr/bin/python3
+"""Smoke test of the real game under Xvfb: on a 1024x768 and an 800x600
+screen the game opens its window in the right size, starts a game on F2,
+moves and drops pieces, refuses to quit on No, quits on Yes with status 0 and
+leaves its options and window-size files behind.
+
+usage: smoke_test.py PROGRAM ASSETS_DIR
+Exits 77 (skipped) when PROGRAM has not been built."""
+
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from xsession import Failure, Game, Screen, crop_difference, wait_until  # noqa: E402
+
+SKIPPED = 77
+
+# Screen size -> (client size, playing area x, y, width, height in the client).
+CASES = {
+    (1024, 768): ((602, 590), (151, 14, 300, 540)),
+    (800, 600): ((483, 404), (141, 15, 200, 360)),
+}
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def exact_client_size(screen, program, assets, expected):
+    """With native child windows the central widget is an X window of its own."""
+    game = Game(screen, program, assets, {"QT_USE_NATIVE_WINDOWS": "1"})
+    try:
+        def central():
+            for window in game.windows():
+                size = game.geometry(window)
+                if size[2:] == expected:
+                    return size
+            return None
+
+        size = wait_until("the central widget", central, 10)
+        print(f"  central widget {size[2]} x {size[3]} at y {size[1]}")
+    finally:
+        game.close()
+
+
+def play(screen, program, assets, client, area):
+    game = Game(screen, program, assets)
+    try:
+        window = game.main_window()
+        x, y, width, height = game.geometry(window)
+        menu = height - client[1]
+        print(f"  window {width} x {height}, menu bar {menu}")
+        check(width == client[0], f"window width {width}, expected {client[0]}")
+        check(10 <= menu <= 40, f"window height {height} does not fit a client of {client[1]}")
+        game.focus()
+
+        left, top = x + area[0], y + menu + area[1]
+        # The first tick paints the idle picture; wait until the field stops changing.
+        idle = wait_until("the first frame", lambda: painted(screen, left, top, area), 10)
+
+        cell = area[3] // 18
+        floor_top = top + area[3] - 2 * cell
+
+        screen.key("F2")
+        wait_until("a started game",
+                   lambda: crop_difference(idle, screen.screenshot(), left, top, area[2],
+                                           area[3]) > 0.3, 10)
+        # The start animation is over once the lower two thirds of the field,
+        # below the falling piece, hold still.
+        empty = wait_until("the empty field",
+                           lambda: steady(screen, left, top + 6 * cell, area[2], 12 * cell), 10)
+        for key in ("Left", "Up", "Right", "Right", "space", "Left", "space", "Down"):
+            screen.hold(key, 0.1)
+        time.sleep(0.5)
+        playing = screen.screenshot()
+        share = crop_difference(idle, playing, left, top, area[2], area[3])
+        print(f"  field differs from the idle picture in {share:.0%} of its pixels")
+        check(share > 0.3, "the field does not show a game")
+        # Two dropped pieces lie on the floor of the field.
+        floor = crop_difference(empty, playing, left, floor_top, area[2], 2 * cell)
+        print(f"  blocks cover {floor:.0%} of the two bottom rows")
+        check(floor > 0.05, "no blocks on the floor after two drops")
+        check(game.process.poll() is None, "the game ended while playing")
+
+        screen.key("ctrl+x")
+        box = game.wait_for_box()
+        screen.run("xdotool", "windowfocus", "--sync", box)
+        screen.key("Escape")
+        wait_until("the question to close", lambda: box not in game.windows(), 10)
+        time.sleep(0.3)
+        check(game.process.poll() is None, "No to the quit question ended the game")
+
+        game.focus()
+        screen.key("ctrl+x")
+        box = game.wait_for_box()
+        screen.run("xdotool", "windowfocus", "--sync", box)
+        screen.key("Return")
+        status = game.wait_exit()
+        check(status == 0, f"the game ended with status {status}")
+        for name in ("brinox.dat", "ws.dat"):
+            check(os.path.isfile(os.path.join(game.directory, name)), f"{name} was not written")
+        print("  quit with status 0; brinox.dat and ws.dat written")
+    except Failure:
+        print(game.output_text(), file=sys.stderr)
+        raise
+    finally:
+        game.close()
+
+
+def steady(screen, left, top, width, height):
+    """A screenshot once a rectangle shows the same pixels 0.3 s apart."""
+    first = screen.screenshot()
+    time.sleep(0.3)
+    second = screen.screenshot()
+    return second if crop_difference(first, second, left, top, width, height) == 0 else None
+
+
+def painted(screen, left, top, area):
+    """The first frame: the field is painted (not black) and holds still."""
+    shot = steady(screen, left, top, area[2], area[3])
+    centre = ((top + area[3] // 2) * shot[0] + left + area[2] // 2) * 3 if shot else 0
+    return shot if shot and any(shot[2][centre:centre + 3]) else None
+
+
+def main():
+    if len(sys.argv) != 3:
+        print(__doc__, file=sys.stderr)
+        return 2
+    program, assets = sys.argv[1:]
+    if not os.access(program, os.X_OK):
+        print(f"skipped: {program} has not been built")
+        return SKIPPED
+    for (screen_width, screen_height), (client, area) in CASES.items():
+        print(f"screen {screen_width} x {screen_height}")
+        screen = Screen(screen_width, screen_height)
+        try:
+            play(screen, program, assets, client, area)
+            exact_client_size(screen, program, assets, client)
+        finally:
+            screen.close()
+    print("smoke test passed")
+    return 0
+
+
+if __name__ == "__main__":
+    try:
+        sys.exit(main())
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        sys.exit(1)
