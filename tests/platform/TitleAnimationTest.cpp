@@ -185,14 +185,5 @@ TEST(TitleAnimationOption, ChangesTakeEffectAtOnce) {
     EXPECT_EQ(title.Step(true, 20220), TitleAnimation::FrameText(1));
 }
 
-TEST(TitleAnimationOption, StartChoosesTitleAndWait) {
-    TitleAnimation title;
-    EXPECT_EQ(title.Start(false, 100), kPlain);
-    EXPECT_EQ(title.IntervalMs(), 10000u);
-    EXPECT_EQ(title.Start(true, 100), TitleAnimation::FrameText(0));
-    EXPECT_EQ(title.IntervalMs(), 200u);
-    EXPECT_EQ(title.Frame(), 0);
-}
-
 } // namespace
 } // namespace brinox
