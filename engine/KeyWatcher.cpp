@@ -12,6 +12,7 @@ void KeyWatcher::KeyDown(std::int32_t code, const Options& options, bool playing
     for (std::int32_t k = 0; k < kGameKeyCount; ++k) {
         if (CodeOf(static_cast<GameKey>(k), options) == code) {
             keys[k].pressed = 1;
+            keys[k].releasePending = 0;
         }
     }
 }
@@ -22,7 +23,12 @@ void KeyWatcher::KeyUp(std::int32_t code, const Options& options, bool playing) 
         return;
     }
     for (std::int32_t k = 0; k < kGameKeyCount; ++k) {
-        if (CodeOf(static_cast<GameKey>(k), options) == code) {
+        if (CodeOf(static_cast<GameKey>(k), options) != code) {
+            continue;
+        }
+        if (keys[k].pressed && keys[k].repeatState == Idle) {
+            keys[k].releasePending = 1;
+        } else {
             keys[k] = KeyState{};
         }
     }
@@ -47,6 +53,9 @@ bool KeyWatcher::Step(GameKey key, std::uint32_t now, std::int32_t sensitivity) 
     const std::int64_t held = static_cast<std::uint32_t>(now - state.pressTime);
     if (state.repeatState == Held && held >= sensitivity && sensitivity < 1000) {
         state.repeatState = Repeating;
+    }
+    if (state.releasePending) {
+        state = KeyState{};
     }
     return act;
 }

@@ -19,6 +19,9 @@ struct KeyState {
     std::int32_t pressed = 0;
     std::int32_t repeatState = Idle;
     std::uint32_t pressTime = 0;
+    // Released before any tick acted on it: the next tick still acts once,
+    // so a tap shorter than a tick moves the piece.
+    std::int32_t releasePending = 0;
 };
 
 class KeyWatcher {

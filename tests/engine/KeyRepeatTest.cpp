@@ -78,6 +78,18 @@ TEST_F(KeyRepeatTest, ShortPressMovesExactlyOneColumn) {
     EXPECT_EQ(Column(), 1);
 }
 
+TEST_F(KeyRepeatTest, TapBetweenTwoTicksStillMovesOneColumn) {
+    for (std::int32_t sensitivity : {0, 50}) {
+        t.Place(6, 0, 10);
+        t.options.sensRight = sensitivity;
+        t.game.KeyDown(t.options.keyRight);
+        t.game.KeyUp(t.options.keyRight);
+        t.Run(200);
+        EXPECT_EQ(Column(), 1) << sensitivity;
+        EXPECT_EQ(Right().pressed, 0);
+    }
+}
+
 TEST_F(KeyRepeatTest, SensitivityThousandNeverRepeats) {
     t.options.sensRight = 1000;
     t.game.KeyDown(t.options.keyRight);
