@@ -269,15 +269,7 @@ bool Game::LandPiece() {
     const bool bombsAllowed = options.bombsOn != 0 && !ChampionshipMode();
     if (bombsAllowed && rows >= 2) {
         // The next-piece bar keeps its piece: it comes after the bomb.
-        state.currentKind = kSmallBomb + rows - 2;
-        state.rotation = 0;
-        state.column = PieceShape::StartColumn(state.currentKind);
-        state.row = PieceShape::StartRow(state.currentKind);
-        state.drawnKind = state.currentKind;
-        state.drawnRotation = 0;
-        state.drawnColumn = state.column;
-        state.drawnRow = state.row;
-        state.lastFallTime = state.lastStepTime = host.clock.Milliseconds();
+        PlaceAtStart(kSmallBomb + rows - 2);
     } else {
         SpawnNextPiece();
     }
@@ -385,12 +377,17 @@ void Game::SpawnNextPiece() {
         state.nextKind = DrawPieceKind();
     }
     state.pieceStartSecond = state.elapsedSeconds;
-    state.currentKind = state.nextKind;
+    const std::int32_t kind = state.nextKind;
     state.nextKind = DrawPieceKind();
+    PlaceAtStart(kind);
+}
+
+void Game::PlaceAtStart(std::int32_t kind) {
+    state.currentKind = kind;
     state.rotation = 0;
-    state.column = PieceShape::StartColumn(state.currentKind);
-    state.row = PieceShape::StartRow(state.currentKind);
-    state.drawnKind = state.currentKind;
+    state.column = PieceShape::StartColumn(kind);
+    state.row = PieceShape::StartRow(kind);
+    state.drawnKind = kind;
     state.drawnRotation = 0;
     state.drawnColumn = state.column;
     state.drawnRow = state.row;

@@ -120,6 +120,8 @@ private:
     void ApplyModePresets();
 
     std::int32_t DrawPieceKind();
+    // Puts a piece of this kind at its start position, drawn there too, its fall rhythm restarted.
+    void PlaceAtStart(std::int32_t kind);
     // A row of random blocks, never full, column 0 first.
     std::array<std::int32_t, Board::kColumns> RandomRow();
     void SeedFromCalendar();
