@@ -17,8 +17,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QThread>
 
@@ -89,6 +92,7 @@ CGameFrame::CGameFrame(Services services)
     offscreen = QImage(layout.client, QImage::Format_RGB32);
     offscreen.fill(Qt::black);
     pictures.LoadAll(appDirectory, options.blockSet, options.digitSet);
+    SetIconFromBlocks();
     ReadClockFace();
     drawingEnabled = true;
     ResizeToLayout();
@@ -316,6 +320,25 @@ void CGameFrame::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+// The window icon: a T piece of the big blocks of the current set, so the
+// task bar shows the game's own art.
+void CGameFrame::SetIconFromBlocks() {
+    const QImage& blocks = pictures.Get(Picture::BlocksBig);
+    if (blocks.isNull()) {
+        return;
+    }
+    const int cell = blocks.height();
+    QImage icon(cell * 3, cell * 3, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    const QRect source(0, 0, cell, cell); // kind 0, the T piece
+    for (const QPoint& at : {QPoint(0, 1), QPoint(1, 1), QPoint(2, 1), QPoint(1, 0)}) {
+        painter.drawImage(QPoint(at.x() * cell, at.y() * cell + cell / 2), blocks, source);
+    }
+    painter.end();
+    setWindowIcon(QIcon(QPixmap::fromImage(icon)));
 }
 
 } // namespace brinox

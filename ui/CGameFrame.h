@@ -112,6 +112,7 @@ private:
     bool StartUpFiles();
     void CheckAssetFiles();
     void ReadClockFace();
+    void SetIconFromBlocks();
     void ConnectMenu();
     void ResizeToLayout();
     void RecordRunningTime();
