@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <ostream>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -29,6 +30,9 @@ struct Geometry {
     int images;
     bool stacked = false;
 };
+
+// Keeps test listings readable: the file name, not the struct's bytes.
+void PrintTo(const Geometry& geometry, std::ostream* out) { *out << geometry.name; }
 
 std::vector<Geometry> AllPictures() {
     std::vector<Geometry> all = {
