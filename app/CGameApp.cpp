@@ -4,13 +4,37 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
 namespace brinox {
 
 namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void RequestStop(int) {
+    stopRequested = 1;
+}
+
+// A session logout or a terminal's Ctrl+C ends the game like closing its
+// window: the loop returns and the window's closing work saves everything.
+void EndOnTerminationSignals(QApplication& app, QObject* owner) {
+    stopRequested = 0;
+    std::signal(SIGTERM, RequestStop);
+    std::signal(SIGINT, RequestStop);
+    std::signal(SIGHUP, RequestStop);
+    auto* watch = new QTimer(owner);
+    QObject::connect(watch, &QTimer::timeout, &app, [&app] {
+        if (stopRequested) {
+            app.quit();
+        }
+    });
+    watch->start(200);
+}
 
 // Milliseconds since this process was started, from the kernel's own record.
 long long MillisecondsSinceProcessStart() {
@@ -52,6 +76,7 @@ int CGameApp::Run() {
         connect(frame.get(), &CGameFrame::FirstFramePainted, this, [this] { ReportFirstFrame(); });
     }
     int status = frame->ExitCode();
+    EndOnTerminationSignals(*this, frame.get());
     if (!frame->QuitRequested()) {
         frame->show();
         status = exec();

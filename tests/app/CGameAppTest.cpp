@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 
 namespace brinox::test {
@@ -64,6 +65,14 @@ TEST_F(AppTest, ClosingTheWindowEndsWithStatusZeroWithoutAsking) {
     EXPECT_TRUE(prompter.boxes.empty());
     EXPECT_TRUE(Exists("ws.dat"));
     EXPECT_TRUE(Exists("tdata.dat"));
+}
+
+TEST_F(AppTest, TerminationSignalEndsLikeClosingTheWindow) {
+    const int status = RunWith([](CGameFrame&) { std::raise(SIGTERM); });
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(prompter.boxes.empty());
+    EXPECT_TRUE(Exists("ws.dat"));
+    EXPECT_TRUE(Exists("brinox.dat"));
 }
 
 TEST_F(AppTest, KeyWatcherFeedsTheGameDuringTheRun) {
