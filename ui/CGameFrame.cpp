@@ -211,10 +211,17 @@ void CGameFrame::ConfirmQuit() {
     if (quitting) {
         return;
     }
-    const bool yes = game.RunSuspended([this] { return AskYesNo(this, kQuitQuestion); });
-    if (!yes) {
+    // Nothing moves and no time is counted while the question is open.
+    const std::int32_t wasRunning = game.flags.gameRunning;
+    game.flags.gameRunning = 0;
+    game.state.clockRefsValid = 0;
+    RedrawAll();
+    if (!AskYesNo(this, kQuitQuestion)) {
+        game.flags.gameRunning = wasRunning;
+        RedrawAll();
         return;
     }
+    // On the way out the game stays stopped and the paused frame is the last one.
     quitting = true;
     drawingEnabled = false;
     RecordRunningTime();

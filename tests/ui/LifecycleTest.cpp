@@ -5,6 +5,7 @@
 #include "scores/UsageRecords.h"
 #include "settings/OptionsFile.h"
 #include "settings/WindowSizeFile.h"
+#include "ui/AssetFiles.h"
 #include "ui/FrameView.h"
 
 #include <QDir>
@@ -37,6 +38,20 @@ TEST_F(LifecycleTest, NoToQuitKeepsTheGameAsItWas) {
     prompter.answers = {false};
     frame->ConfirmQuit();
     EXPECT_EQ(game().flags.gameRunning, 0) << "a paused game stays paused";
+}
+
+TEST_F(LifecycleTest, YesToQuitLeavesTheGameStoppedBehindTheIdlePicture) {
+    StartGame();
+    ASSERT_EQ(game().flags.gameRunning, 1);
+    prompter.answers = {true};
+    frame->ConfirmQuit();
+    ASSERT_TRUE(frame->QuitRequested());
+    EXPECT_EQ(game().flags.gameRunning, 0) << "the game must not resume on the way out";
+    const Layout& layout = frame->CurrentLayout();
+    const QImage idle = LoadedPicture(assets::kIdle);
+    EXPECT_EQ(Frame().copy(layout.playingArea),
+              idle.copy(QRect(QPoint(0, 0), layout.playingArea.size())))
+        << "the last frame is the one shown during the question";
 }
 
 TEST_F(LifecycleTest, YesToQuitEndsWithStatusZeroAndCountsTheRunOnce) {
