@@ -187,8 +187,12 @@ void FramePainter::DrawAllCounters(QPainter& painter, const Shown& shown) {
 
 void FramePainter::DrawCounter(QPainter& painter, const CounterPlace& place, std::int32_t cells,
                                std::int32_t value) {
-    // A value wider than the counter shows all nines rather than a wrong figure.
-    auto digits = SplitDigits(std::clamp(value, 0, CounterLimit(cells)));
+    // A narrower counter simply shows the low places. The millions cell of a
+    // full-width counter has no image above 9, so such a value shows all nines.
+    const std::int32_t shown = cells >= kCounterDigits
+                                   ? std::clamp(value, 0, CounterLimit(kCounterDigits))
+                                   : std::max(value, 0);
+    auto digits = SplitDigits(shown);
     const QImage& picture = pictures.Get(Picture::Digits);
     for (std::int32_t k = 0; k < cells; ++k) {
         QPoint at = place.rightDigit - QPoint(k * kDigitCell.width(), 0);

@@ -306,6 +306,19 @@ TEST_F(CounterTest, ValuesAreRightAlignedWithBlankLeadingCells) {
     EXPECT_EQ(Cell(layout.lines.rightDigit, 4), Blank());
 }
 
+TEST_F(CounterTest, NarrowCountersShowTheLowPlacesOfAWiderValue) {
+    game().state.lines = 123456;
+    game().state.score = 12'345'678;
+    frame->RedrawCounters();
+    const Layout& layout = frame->CurrentLayout();
+    for (std::int32_t k = 0; k < 5; ++k) {
+        EXPECT_EQ(Cell(layout.lines.rightDigit, k), Digit(6 - k)) << k;
+    }
+    for (std::int32_t k = 0; k < 7; ++k) {
+        EXPECT_EQ(Cell(layout.score.rightDigit, k), Digit(9)) << "no image beyond 9: " << k;
+    }
+}
+
 struct TimerCase {
     std::int32_t seconds;
     std::array<std::int32_t, 4> mmss;
