@@ -274,11 +274,11 @@ bool Game::LandPiece() {
         SpawnNextPiece();
     }
     ScoreRowsOnTimer(rows);
-    if (!ScoreRowsOnRisingCounter(rows)) {
-        return false;
-    }
+    ScoreRowsOnRisingCounter(rows);
+    // Also after a rising row has ended the game: the dialog is gone by now
+    // and the final position is shown once more.
     host.display.RedrawAll();
-    if (rows > 0 && state.linesLeft <= 0) {
+    if (flags.gameInProgress && rows > 0 && state.linesLeft <= 0) {
         FinishLevel();
     }
     return flags.gameInProgress != 0;
@@ -295,9 +295,9 @@ void Game::ScoreRowsOnTimer(std::int32_t rows) {
     }
 }
 
-bool Game::ScoreRowsOnRisingCounter(std::int32_t rows) {
+void Game::ScoreRowsOnRisingCounter(std::int32_t rows) {
     if (state.risingCounter == -1) {
-        return true;
+        return;
     }
     state.risingCounter = std::min(AddClamped(state.risingCounter, kRisingChange[RowsIndex(rows)]),
                                    state.risingPeriod);
@@ -305,7 +305,6 @@ bool Game::ScoreRowsOnRisingCounter(std::int32_t rows) {
         state.risingCounter = state.risingPeriod;
         AddRisingRow();
     }
-    return flags.gameInProgress != 0;
 }
 
 void Game::FinishLevel() {

@@ -113,7 +113,8 @@ private:
     bool LandAfterRefusedMove(std::int32_t dx, std::int32_t dy);
     bool LandBomb();
     void ScoreRowsOnTimer(std::int32_t rows);
-    bool ScoreRowsOnRisingCounter(std::int32_t rows);
+    // May push a rising row, which may end the game.
+    void ScoreRowsOnRisingCounter(std::int32_t rows);
     void FinishLevel();
     void EndGame(SoundEvent sound, FieldAnimationKind animation, bool won);
     void PlayFieldAnimation(FieldAnimationKind kind);

@@ -230,10 +230,14 @@ TEST_F(RisingRowTest, ALandingThatEndsTheGameByARisingRowReportsIt) {
     t.game.state.risingCounter = 1;
     t.game.state.linesLeft = 1;
     t.Place(6, 4, 19);
+    std::int32_t redrawsAtResult = -1;
+    t.fake.onGameFinished = [&](const GameResult&) { redrawsAtResult = t.fake.redrawAll; };
     EXPECT_FALSE(t.game.LandPiece());
     EXPECT_EQ(t.game.flags.gameInProgress, 0);
     EXPECT_EQ(t.fake.results.size(), 1u);
     EXPECT_EQ(t.game.state.level, 1);
+    // After the dialog: the end's own redraw, then the landing's closing one.
+    EXPECT_EQ(t.fake.redrawAll - redrawsAtResult, 2);
 }
 
 } // namespace
