@@ -635,17 +635,11 @@ void Game::StartStopCommand() {
         host.display.RedrawAll();
         return;
     }
-    const std::int32_t wasRunning = flags.gameRunning;
-    flags.gameRunning = 0;
-    state.clockRefsValid = 0;
-    host.display.RedrawAll();
-    if (host.prompts.ConfirmCancelGame()) {
+    if (AskSuspended([this] { return host.prompts.ConfirmCancelGame(); })) {
         EndGameLost();
         flags.gameRunning = 1;
-    } else {
-        flags.gameRunning = wasRunning;
+        host.display.RedrawAll();
     }
-    host.display.RedrawAll();
 }
 
 void Game::PauseCommand() {
@@ -668,6 +662,9 @@ Game::Suspension::Suspension(Game& game) : game(game), wasRunning(game.flags.gam
 }
 
 Game::Suspension::~Suspension() {
+    if (kept) {
+        return;
+    }
     game.flags.gameRunning = wasRunning;
     game.host.display.RedrawAll();
 }

@@ -47,6 +47,17 @@ public:
         return dialog();
     }
 
+    // Asks a Yes/No question the same way. No resumes the game as it was;
+    // Yes leaves it stopped for the caller, who acts on the answer.
+    template <typename F> bool AskSuspended(F&& question) {
+        Suspension suspension(*this);
+        const bool yes = question();
+        if (yes) {
+            suspension.Keep();
+        }
+        return yes;
+    }
+
     // Called by every draw of the score: plays the best-score sound the first
     // time in a game that the score passes the stored best.
     void CheckBestScore();
@@ -93,10 +104,13 @@ private:
         ~Suspension();
         Suspension(const Suspension&) = delete;
         Suspension& operator=(const Suspension&) = delete;
+        // Leaves the game stopped: the destructor neither resumes nor redraws.
+        void Keep() { kept = true; }
 
     private:
         Game& game;
         std::int32_t wasRunning;
+        bool kept = false;
     };
 
     // One step of the tick while playing; false once the game has ended.

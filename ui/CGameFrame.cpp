@@ -211,14 +211,7 @@ void CGameFrame::ConfirmQuit() {
     if (quitting) {
         return;
     }
-    // Nothing moves and no time is counted while the question is open.
-    const std::int32_t wasRunning = game.flags.gameRunning;
-    game.flags.gameRunning = 0;
-    game.state.clockRefsValid = 0;
-    RedrawAll();
-    if (!AskYesNo(this, kQuitQuestion)) {
-        game.flags.gameRunning = wasRunning;
-        RedrawAll();
+    if (!game.AskSuspended([this] { return AskYesNo(this, kQuitQuestion); })) {
         return;
     }
     // On the way out the game stays stopped and the paused frame is the last one.
