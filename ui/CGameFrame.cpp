@@ -69,8 +69,7 @@ CGameFrame::CGameFrame(Services services)
     view = new FrameView(offscreen, this);
     setCentralWidget(view);
     connect(view, &FrameView::FirstFramePainted, this, &CGameFrame::FirstFramePainted);
-    menu = std::make_unique<GameMenu>(*this);
-    ConnectMenu();
+    menu = std::make_unique<GameMenu>(*this, [this](Command command) { Run(command); });
     // The window always takes the size of its contents and cannot be resized.
     QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -96,7 +95,7 @@ CGameFrame::CGameFrame(Services services)
     ReadClockFace();
     drawingEnabled = true;
     ResizeToLayout();
-    menu->Update(game.flags, options, windowSizeSetting);
+    UpdateMenu();
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) { SetAppActive(state == Qt::ApplicationActive); });
@@ -153,20 +152,6 @@ void CGameFrame::CheckAssetFiles() {
 void CGameFrame::ReadClockFace() {
     const LocalTime now = clock.Now();
     clockFace = {now.hour, now.minute};
-}
-
-void CGameFrame::ConnectMenu() {
-    const MenuActions& a = menu->Actions();
-    connect(a.startStop, &QAction::triggered, this, [this] { game.StartStopCommand(); });
-    connect(a.pause, &QAction::triggered, this, [this] {
-        game.PauseCommand();
-        // The item flips its own check mark; the game decides what it shows.
-        menu->Update(game.flags, options, windowSizeSetting);
-    });
-    connect(a.sizeNormal, &QAction::triggered, this, [this] { ApplyWindowSize(0); });
-    connect(a.sizeBig, &QAction::triggered, this, [this] { ApplyWindowSize(1); });
-    connect(a.sizeAutomatic, &QAction::triggered, this, [this] { ApplyWindowSize(100); });
-    connect(a.exit, &QAction::triggered, this, &CGameFrame::ConfirmQuit);
 }
 
 void CGameFrame::ResizeToLayout() {
@@ -264,7 +249,7 @@ void CGameFrame::ShutDown() {
 }
 
 void CGameFrame::RedrawAll() {
-    menu->Update(game.flags, options, windowSizeSetting);
+    UpdateMenu();
     if (!firstTickDone || !drawingEnabled) {
         return;
     }
@@ -316,7 +301,7 @@ std::int32_t CGameFrame::BestScore(std::int32_t table) {
 
 void CGameFrame::keyPressEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat() && VirtualKeyCode(*event) == options.keyPause) {
-        game.PauseCommand();
+        Run(Command::Pause);
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "ButtonStates.h"
+#include "Command.h"
 #include "EffectPlayer.h"
 #include "FramePainter.h"
 #include "GameMenu.h"
@@ -57,6 +58,12 @@ public:
     CGameFrame();
     explicit CGameFrame(Services services);
     ~CGameFrame() override;
+
+    // Carries out a command of the menu, an accelerator or the tool bar when
+    // Enabled allows it now; otherwise does nothing.
+    void Run(Command command);
+    // Whether a command may be used now: one rule per command.
+    bool Enabled(Command command) const;
 
     // One 20 ms tick: first frame, the clock's minute, the game, the title.
     void Tick();
@@ -109,11 +116,41 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The commands, one function each (their rules and table are in CGameFrameCommands.cpp).
+    struct CommandRule {
+        void (CGameFrame::*run)();
+        bool (CGameFrame::*enabled)() const;
+    };
+    static const CommandRule& RuleOf(Command command);
+
+    void StartStopGame();
+    void TogglePause();
+    void OpenOptions();
+    void UseNormalSize() { ApplyWindowSize(0); }
+    void UseBigSize() { ApplyWindowSize(1); }
+    void UseAutomaticSize() { ApplyWindowSize(100); }
+    void SaveGameAs();
+    void LoadGame();
+    void ShowChampions2000();
+    void ShowChampions2001();
+    void ShowHelpIndex();
+    void OpenHomepage();
+    void ShowAboutCathedral();
+    void ShowAbout();
+    void ShowLocalBestScores();
+    void ShowWorldTop10();
+    void OpenChampionshipHomepage();
+
+    bool Always() const { return true; }
+    bool NotYetAvailable() const { return false; }
+    bool GameInProgress() const;
+    bool SaveAllowed() const;
+    void UpdateMenu();
+
     bool StartUpFiles();
     void CheckAssetFiles();
     void ReadClockFace();
     void SetIconFromBlocks();
-    void ConnectMenu();
     void ResizeToLayout();
     void RecordRunningTime();
     void EndRun(int status);

@@ -10,73 +10,86 @@
 
 namespace brinox {
 
-GameMenu::GameMenu(QMainWindow& window) {
+namespace {
+
+// One menu item: where it stands, its text (with its key after a tab, so the
+// menu shows it as written), its accelerator and the command it names.
+struct MenuItem {
+    const char* menu;
+    const char* text;
+    const char* keys;
+    Command command;
+    bool separatorAfter = false;
+};
+
+constexpr const char* kGame = "&Game";
+constexpr const char* kSize = "&Window size";
+constexpr const char* kChampions = "&Champions";
+constexpr const char* kHelp = "&Help";
+constexpr const char* kBest = "&Best Scores";
+
+// The Pause key is read by the window's own key handler, not by an accelerator.
+const MenuItem kItems[] = {
+    {kGame, "Start/Stop &Game\tF2", "F2", Command::StartStop},
+    {kGame, "&Pause\tPause", "", Command::Pause, true},
+    {kGame, "&Options...\tF3", "F3", Command::Options},
+    {kSize, "&Normal\tCtrl+1", "Ctrl+1", Command::SizeNormal},
+    {kSize, "&Big\tCtrl+2", "Ctrl+2", Command::SizeBig},
+    {kSize, "&Automatic\tCtrl+3", "Ctrl+3", Command::SizeAutomatic, true},
+    {kGame, "&Save As..\tCtrl+S", "Ctrl+S", Command::Save},
+    {kGame, "&Load...\tCtrl+L", "Ctrl+L", Command::Load, true},
+    {kGame, "E&xit\tCtrl+X", "Ctrl+X", Command::Exit},
+    {kChampions, "200&0\tAlt+0", "Alt+0", Command::Champions2000},
+    {kChampions, "200&1\tAlt+1", "Alt+1", Command::Champions2001},
+    {kHelp, "&Index\tF1", "F1", Command::HelpIndex, true},
+    {kHelp, "Brinox 2000 &Homepage...", "", Command::Homepage},
+    {kHelp, "About &Cathedral (on the picture) ...", "", Command::AboutCathedral},
+    {kHelp, "&About...", "", Command::About},
+    {kBest, "&Local Best Scores...\tF4", "F4", Command::LocalBestScores},
+    {kBest, "&World Championship Top 10 ...\tF5", "F5", Command::WorldTop10, true},
+    {kBest, "World Championship &Homepage...", "", Command::ChampionshipHomepage},
+};
+
+} // namespace
+
+GameMenu::GameMenu(QMainWindow& window, Runner run) {
     QMenuBar* bar = window.menuBar();
-    MenuActions& a = actions;
-
-    QMenu* game = bar->addMenu(QStringLiteral("&Game"));
-    a.startStop = Add(window, game, QStringLiteral("Start/Stop &Game\tF2"), QStringLiteral("F2"));
-    // The Pause key is read by the window's own key handler, not by an accelerator.
-    a.pause = Add(window, game, QStringLiteral("&Pause\tPause"), QString());
-    a.pause->setCheckable(true);
-    game->addSeparator();
-    a.options = Add(window, game, QStringLiteral("&Options...\tF3"), QStringLiteral("F3"), false);
-    QMenu* size = game->addMenu(QStringLiteral("&Window size"));
-    a.sizeNormal = Add(window, size, QStringLiteral("&Normal\tCtrl+1"), QStringLiteral("Ctrl+1"));
-    a.sizeBig = Add(window, size, QStringLiteral("&Big\tCtrl+2"), QStringLiteral("Ctrl+2"));
-    a.sizeAutomatic =
-        Add(window, size, QStringLiteral("&Automatic\tCtrl+3"), QStringLiteral("Ctrl+3"));
+    QMenu* game = bar->addMenu(QString::fromLatin1(kGame));
+    QMenu* size = nullptr;
+    QMenu* current = nullptr;
+    const char* currentName = nullptr;
+    for (const MenuItem& item : kItems) {
+        if (item.menu != currentName) {
+            currentName = item.menu;
+            if (item.menu == kGame) {
+                current = game;
+            } else if (item.menu == kSize) {
+                size = size != nullptr ? size : game->addMenu(QString::fromLatin1(kSize));
+                current = size;
+            } else {
+                current = bar->addMenu(QString::fromLatin1(item.menu));
+            }
+        }
+        QAction* action = current->addAction(QString::fromLatin1(item.text));
+        if (*item.keys != '\0') {
+            action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
+        }
+        // Accelerators work whenever the window is active, menu open or not.
+        window.addAction(action);
+        QObject::connect(action, &QAction::triggered, action,
+                         [run, command = item.command] { run(command); });
+        actions[Index(item.command)] = action;
+        if (item.separatorAfter) {
+            // The separator after the Window size items follows the submenu itself.
+            (item.menu == kSize ? game : current)->addSeparator();
+        }
+    }
+    Action(Command::Pause)->setCheckable(true);
     auto* sizes = new QActionGroup(&window);
-    for (QAction* item : {a.sizeNormal, a.sizeBig, a.sizeAutomatic}) {
-        item->setCheckable(true);
-        sizes->addAction(item);
+    for (Command item : {Command::SizeNormal, Command::SizeBig, Command::SizeAutomatic}) {
+        Action(item)->setCheckable(true);
+        sizes->addAction(Action(item));
     }
-    game->addSeparator();
-    a.save =
-        Add(window, game, QStringLiteral("&Save As..\tCtrl+S"), QStringLiteral("Ctrl+S"), false);
-    a.load = Add(window, game, QStringLiteral("&Load...\tCtrl+L"), QStringLiteral("Ctrl+L"), false);
-    game->addSeparator();
-    a.exit = Add(window, game, QStringLiteral("E&xit\tCtrl+X"), QStringLiteral("Ctrl+X"));
-
-    QMenu* champions = bar->addMenu(QStringLiteral("&Champions"));
-    a.champions2000 =
-        Add(window, champions, QStringLiteral("200&0\tAlt+0"), QStringLiteral("Alt+0"), false);
-    a.champions2001 =
-        Add(window, champions, QStringLiteral("200&1\tAlt+1"), QStringLiteral("Alt+1"), false);
-
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    a.helpIndex = Add(window, help, QStringLiteral("&Index\tF1"), QStringLiteral("F1"), false);
-    help->addSeparator();
-    a.homepage = Add(window, help, QStringLiteral("Brinox 2000 &Homepage..."), QString(), false);
-    a.aboutCathedral = Add(window, help, QStringLiteral("About &Cathedral (on the picture) ..."),
-                           QString(), false);
-    a.about = Add(window, help, QStringLiteral("&About..."), QString(), false);
-
-    QMenu* best = bar->addMenu(QStringLiteral("&Best Scores"));
-    a.localBestScores =
-        Add(window, best, QStringLiteral("&Local Best Scores...\tF4"), QStringLiteral("F4"), false);
-    a.worldTop10 = Add(window, best, QStringLiteral("&World Championship Top 10 ...\tF5"),
-                       QStringLiteral("F5"), false);
-    best->addSeparator();
-    a.championshipHomepage =
-        Add(window, best, QStringLiteral("World Championship &Homepage..."), QString(), false);
-}
-
-QAction* GameMenu::Add(QMainWindow& window, QMenu* menu, const QString& text, const QString& keys,
-                       bool enabled) {
-    // The text carries its key after a tab, so the menu shows it as written.
-    QAction* action = menu->addAction(text);
-    if (!keys.isEmpty()) {
-        action->setShortcut(QKeySequence(keys));
-    }
-    action->setEnabled(enabled);
-    // Accelerators work whenever the window is active, menu open or not.
-    window.addAction(action);
-    return action;
-}
-
-bool GameMenu::SaveAllowed(const GameFlags& flags, const Options& options) {
-    return flags.gameInProgress && options.gameMode != WorldChampionship;
 }
 
 QString GameMenu::StartStopText(const GameFlags& flags) {
@@ -89,15 +102,16 @@ QString GameMenu::PauseText(const Options& options) {
 }
 
 void GameMenu::Update(const GameFlags& flags, const Options& options,
-                      std::int32_t windowSizeSetting) {
-    actions.startStop->setText(StartStopText(flags));
-    actions.pause->setText(PauseText(options));
-    actions.pause->setEnabled(flags.gameInProgress != 0);
-    actions.pause->setChecked(flags.gameInProgress && !flags.gameRunning);
-    actions.save->setEnabled(saveAvailable && SaveAllowed(flags, options));
-    actions.sizeNormal->setChecked(windowSizeSetting == 0);
-    actions.sizeBig->setChecked(windowSizeSetting == 1);
-    actions.sizeAutomatic->setChecked(windowSizeSetting != 0 && windowSizeSetting != 1);
+                      std::int32_t windowSizeSetting, const Rule& enabled) {
+    for (std::int32_t index = 0; index < kCommandCount; ++index) {
+        actions[static_cast<std::size_t>(index)]->setEnabled(enabled(static_cast<Command>(index)));
+    }
+    Action(Command::StartStop)->setText(StartStopText(flags));
+    Action(Command::Pause)->setText(PauseText(options));
+    Action(Command::Pause)->setChecked(flags.gameInProgress && !flags.gameRunning);
+    Action(Command::SizeNormal)->setChecked(windowSizeSetting == 0);
+    Action(Command::SizeBig)->setChecked(windowSizeSetting == 1);
+    Action(Command::SizeAutomatic)->setChecked(windowSizeSetting != 0 && windowSizeSetting != 1);
 }
 
 } // namespace brinox

@@ -50,7 +50,7 @@ protected:
 
 TEST_F(AppTest, ExitWithYesEndsWithStatusZeroAndWritesTheFiles) {
     prompter.answers = {true};
-    const int status = RunWith([](CGameFrame& frame) { frame.Menu().Actions().exit->trigger(); });
+    const int status = RunWith([](CGameFrame& frame) { frame.Menu().Action(Command::Exit)->trigger(); });
     EXPECT_EQ(status, 0);
     ASSERT_EQ(prompter.boxes.size(), 1u);
     EXPECT_EQ(prompter.boxes[0].text, QStringLiteral("Are you sure you want to quit?"));

@@ -26,7 +26,7 @@ TEST_F(LifecycleTest, FirstStartWritesDefaultOptionsAndTheFirstStartRecord) {
 TEST_F(LifecycleTest, NoToQuitKeepsTheGameAsItWas) {
     StartGame();
     prompter.answers = {false};
-    frame->Menu().Actions().exit->trigger();
+    frame->Menu().Action(Command::Exit)->trigger();
     ASSERT_EQ(prompter.boxes.size(), 1u);
     EXPECT_EQ(prompter.boxes[0].text, QStringLiteral("Are you sure you want to quit?"));
     EXPECT_EQ(prompter.boxes[0].caption, QStringLiteral("Brinox 2000"));

@@ -1,0 +1,24 @@
+// The boundary between the toolkit's strings and the 8-bit Windows-1252 text
+// of the data files. Every text that goes into a file or comes out of one
+// crosses here, and nowhere else.
+#pragma once
+
+#include "settings/Windows1252.h"
+
+#include <QString>
+
+#include <string>
+
+namespace brinox {
+
+inline std::string ToStoredText(const QString& text) {
+    return ToWindows1252(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                             static_cast<std::size_t>(text.size())));
+}
+
+inline QString FromStoredText(const std::string& bytes) {
+    const std::u16string text = FromWindows1252(bytes);
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace brinox
