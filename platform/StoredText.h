@@ -6,6 +6,7 @@
 #include "settings/Windows1252.h"
 
 #include <QString>
+#include <QValidator>
 
 #include <string>
 
@@ -20,5 +21,20 @@ inline QString FromStoredText(const std::string& bytes) {
     const std::u16string text = FromWindows1252(bytes);
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// For edit fields whose text goes into a file: refuses any character the code
+// page cannot hold, so a typed text is stored exactly as it is shown.
+class StoredTextValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (const QChar c : input) {
+            if (!InWindows1252(c.unicode())) {
+                return Invalid;
+            }
+        }
+        return Acceptable;
+    }
+};
 
 } // namespace brinox

@@ -1,0 +1,472 @@
+#include "CBestScoresDlg.h"
+
+#include "CNameDlg.h"
+#include "TableId.h"
+#include "engine/Clock.h"
+#include "engine/GameState.h"
+#include "engine/GameTypes.h"
+#include "platform/MessageBox.h"
+#include "platform/ModalRunner.h"
+#include "platform/PictureConversion.h"
+#include "platform/StoredText.h"
+#include "ui/AssetFiles.h"
+#include "ui/DibImage.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace brinox {
+
+namespace {
+
+constexpr int kTickMs = 50;
+// The first frame of the logo strip, drawn twice its size, pixel for pixel.
+constexpr QRect kLogoFrame(0, 0, 75, 32);
+constexpr int kLogoScale = 2;
+
+const QString kNotEnteredQuestion =
+    QStringLiteral("Unfortunately your result do not get in the table.\nDo you wish to stay here?");
+const QString kSendQuestion =
+    QStringLiteral("Do you want to send your results to the World Championship?");
+const QString kClearQuestion = QStringLiteral("Are you sure you want to clear the table?");
+const QString kSendHint =
+    QStringLiteral("To send your results to the World Championship press SEND button");
+const QString kUpdateHint =
+    QStringLiteral("To update World Championship Top 10 press UPDATE button");
+
+// The colours of the game's panels: night-blue boxes with gold lettering.
+// %1: the size of the type, %2: the heading's, %3: the digits'.
+const char* const kStyle = R"(
+QDialog { background: #0d1424; }
+QDialog, QDialog * { font-size: %1px; }
+QLabel#heading { font-size: %2px; }
+QLabel[digits="true"] { font-family: "DejaVu Sans Mono"; font-weight: bold; font-size: %3px; }
+QLabel { color: #e9e2c8; }
+QLabel#heading { color: #f2c14e; font-weight: bold; letter-spacing: 2px; }
+QGroupBox, QFrame#grid {
+    background: #182238; border: 2px solid #3c4d74; border-radius: 6px; }
+QGroupBox { margin-top: 1.2em; padding-top: 0.4em; color: #f2c14e; font-weight: bold; }
+QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
+QRadioButton { color: #e9e2c8; spacing: 6px; padding: 2px; }
+QRadioButton:checked { color: #ffd866; font-weight: bold; }
+QLabel[column="true"] { color: #f2c14e; font-weight: bold; border-bottom: 1px solid #3c4d74; }
+QLabel#firstLine { color: #9fb3dd; }
+QLabel#secondLine { color: #9fb3dd; font-style: italic; }
+QPushButton {
+    color: #f4ecd0; background: #2b3a5e; border: 1px solid #6d83b8; border-radius: 4px;
+    padding: 3px 14px; font-weight: bold; }
+QPushButton:hover { background: #3a4e7c; }
+QPushButton:pressed { background: #1c2640; }
+QPushButton:disabled { color: #5d6784; background: #161e32; border-color: #2c3756; }
+)";
+
+// Digits in the bold gold of the counters; odd rows a shade lighter.
+QString CellStyle(std::int32_t r, bool marked, bool digits) {
+    if (marked) {
+        return QStringLiteral("background: #7a5410; color: #fff3c4; font-weight: bold;");
+    }
+    QString style = r % 2 == 0 ? QStringLiteral("background: #1d2a45;")
+                               : QStringLiteral("background: #22314f;");
+    if (digits) {
+        style += QStringLiteral(" color: #ffcf4a; font-weight: bold;");
+    }
+    return style;
+}
+
+QString Number(std::int32_t value) {
+    return QString::number(value);
+}
+
+QString TwoDigits(std::int32_t value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+QString ShownName(const ScoreEntry& entry, bool withCountry) {
+    QString name = FromStoredText(entry.name);
+    if (withCountry && entry.used == 1) {
+        name += QStringLiteral(" (") + FromStoredText(entry.country) + QStringLiteral(")");
+    }
+    return name;
+}
+
+// The table to show first, or -1 when no table belongs to type and mode.
+std::int32_t FirstTable(std::int32_t gameType, std::int32_t gameMode) {
+    if (gameMode == kTop10Mode) {
+        return gameType == Quadel ? WorldTop10Table : -1;
+    }
+    const bool playable =
+        (gameType == Quadel && gameMode >= Classic && gameMode <= WorldChampionship) ||
+        (gameType == Quinel && gameMode >= Classic && gameMode <= Rising);
+    return playable ? TableOf(gameType, gameMode) : -1;
+}
+
+QLabel* Cell(QWidget* parent, const QString& objectName, Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setContentsMargins(8, 2, 8, 2);
+    return label;
+}
+
+} // namespace
+
+BestScoresRequest RequestForResult(const GameResult& result) {
+    BestScoresRequest request;
+    request.appDirectory = result.appDirectory;
+    request.gameType = result.gameType;
+    request.gameMode = result.gameMode;
+    request.insert = result.finishedGame;
+    ScoreEntry& e = request.entry;
+    e.name.clear();
+    e.level = result.level;
+    e.score = result.score;
+    e.lines = result.lines;
+    e.startTime = result.startTime;
+    e.endTime = result.endTime;
+    e.gameSeconds = result.gameSeconds;
+    e.pieces = result.pieces;
+    e.bombs = result.bombs;
+    e.minDropSeconds = result.minDropSeconds;
+    e.maxDropSeconds = result.maxDropSeconds;
+    e.avgDropSeconds = result.avgDropSeconds;
+    e.bombsOn = result.bombsOn;
+    return request;
+}
+
+CBestScoresDlg::CBestScoresDlg(const BestScoresRequest& request, Services services, QWidget* parent)
+    : QDialog(parent), appDirectory(request.appDirectory), services(services),
+      gameType(request.gameType), gameMode(request.gameMode), entry(request.entry),
+      large(request.large) {
+    const std::int32_t first = FirstTable(request.gameType, request.gameMode);
+    // A game without a table (only a doctored saved game can give one) is not ranked.
+    current = first >= 0 ? first : QuadelClassicTable;
+    openResult = tables.Open(appDirectory, services.random, services.clock.CalendarSeconds());
+    insertionPending = request.insert && first >= 0 && first != WorldTop10Table;
+    BuildLook();
+    ShowTable(current);
+    connect(&timer, &QTimer::timeout, this, &CBestScoresDlg::Tick);
+    timer.start(kTickMs);
+}
+
+// ---------------------------------------------------------------- look
+
+void CBestScoresDlg::BuildLook() {
+    setObjectName(QStringLiteral("bestScoresDialog"));
+    setStyleSheet(QString::fromLatin1(kStyle)
+                      .arg(large ? 16 : 13)
+                      .arg(large ? 34 : 28)
+                      .arg(large ? 17 : 14));
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(BuildSelector());
+    body->addWidget(BuildGrid(), 1);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(14, 10, 14, 12);
+    column->setSpacing(10);
+    column->addWidget(BuildHeader());
+    column->addLayout(body);
+    column->addWidget(BuildButtons());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* CBestScoresDlg::BuildHeader() {
+    auto* header = new QWidget(this);
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* logo = new QLabel(header);
+    logo->setObjectName(QStringLiteral("logo"));
+    const QImage strip = ToQImage(LoadPicture(appDirectory, assets::kLogo));
+    if (!strip.isNull()) {
+        logo->setPixmap(
+            QPixmap::fromImage(strip.copy(kLogoFrame)
+                                   .scaled(kLogoFrame.size() * kLogoScale, Qt::IgnoreAspectRatio,
+                                           Qt::FastTransformation)));
+    }
+    auto* heading = new QLabel(QStringLiteral("BEST SCORES"), header);
+    heading->setObjectName(QStringLiteral("heading"));
+    row->addWidget(logo);
+    row->addSpacing(16);
+    row->addWidget(heading);
+    row->addStretch();
+    return header;
+}
+
+QWidget* CBestScoresDlg::BuildSelector() {
+    auto* box = new QGroupBox(QStringLiteral("TABLES"), this);
+    auto* list = new QVBoxLayout(box);
+    auto* group = new QButtonGroup(box);
+    for (std::int32_t t = 0; t < kTableCount; ++t) {
+        auto* button = new QRadioButton(QString::fromUtf8(TableLabel(t).data()), box);
+        button->setObjectName(QStringLiteral("selector%1").arg(t));
+        group->addButton(button, t);
+        list->addWidget(button);
+        selectors[static_cast<std::size_t>(t)] = button;
+    }
+    list->addStretch();
+    connect(group, &QButtonGroup::idClicked, this, &CBestScoresDlg::ShowTable);
+    return box;
+}
+
+QWidget* CBestScoresDlg::BuildGrid() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("grid"));
+    auto* grid = new QGridLayout(panel);
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(1);
+    const QStringList heads = {QStringLiteral("N"),      QStringLiteral("Name"),
+                               QStringLiteral("Scores"), QStringLiteral("Level"),
+                               QStringLiteral("Lines"),  QString()};
+    for (int c = 0; c < heads.size(); ++c) {
+        auto* head =
+            Cell(panel, QStringLiteral("head%1").arg(c), c == 1 ? Qt::AlignLeft : Qt::AlignHCenter);
+        head->setText(heads[c]);
+        head->setProperty("column", true);
+        grid->addWidget(head, 0, c);
+    }
+    for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
+        Row& row = rows[static_cast<std::size_t>(r)];
+        row.rank = Cell(panel, QStringLiteral("rank%1").arg(r), Qt::AlignHCenter);
+        row.name = Cell(panel, QStringLiteral("name%1").arg(r), Qt::AlignLeft);
+        row.name->setMinimumWidth(large ? 260 : 210);
+        row.score = Cell(panel, QStringLiteral("score%1").arg(r), Qt::AlignRight);
+        row.level = Cell(panel, QStringLiteral("level%1").arg(r), Qt::AlignRight);
+        row.lines = Cell(panel, QStringLiteral("lines%1").arg(r), Qt::AlignRight);
+        for (QLabel* number : {row.rank, row.score, row.level, row.lines}) {
+            number->setProperty("digits", true);
+        }
+        row.info = new QPushButton(QStringLiteral("Info"), panel);
+        row.info->setObjectName(QStringLiteral("info%1").arg(r));
+        row.info->setFocusPolicy(Qt::NoFocus);
+        connect(row.info, &QPushButton::clicked, this, [this, r] { ShowInfo(r); });
+        const int line = r + 1;
+        grid->addWidget(row.rank, line, 0);
+        grid->addWidget(row.name, line, 1);
+        grid->addWidget(row.score, line, 2);
+        grid->addWidget(row.level, line, 3);
+        grid->addWidget(row.lines, line, 4);
+        grid->addWidget(row.info, line, 5);
+    }
+    firstLine = new QLabel(panel);
+    firstLine->setObjectName(QStringLiteral("firstLine"));
+    secondLine = new QLabel(panel);
+    secondLine->setObjectName(QStringLiteral("secondLine"));
+    grid->setRowMinimumHeight(ScoreTable::kRows + 1, 6);
+    grid->addWidget(firstLine, ScoreTable::kRows + 2, 0, 1, 6);
+    grid->addWidget(secondLine, ScoreTable::kRows + 3, 0, 1, 6);
+    return panel;
+}
+
+QWidget* CBestScoresDlg::BuildButtons() {
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    const auto button = [bar, row](const QString& text, const QString& name) {
+        auto* b = new QPushButton(text, bar);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        row->addWidget(b);
+        return b;
+    };
+    clearButton = button(QStringLiteral("CLEAR"), QStringLiteral("clearButton"));
+    sendButton = button(QStringLiteral("SEND"), QStringLiteral("sendButton"));
+    updateButton = button(QStringLiteral("UPDATE"), QStringLiteral("updateButton"));
+    row->addStretch();
+    okButton = button(QStringLiteral("OK"), QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    connect(clearButton, &QPushButton::clicked, this, &CBestScoresDlg::ClearTable);
+    connect(sendButton, &QPushButton::clicked, this, &CBestScoresDlg::Send);
+    connect(updateButton, &QPushButton::clicked, this, &CBestScoresDlg::Update);
+    connect(okButton, &QPushButton::clicked, this, &CBestScoresDlg::accept);
+    return bar;
+}
+
+// ---------------------------------------------------------------- showing a table
+
+void CBestScoresDlg::ShowTable(std::int32_t table) {
+    if (!IsTableId(table)) {
+        return;
+    }
+    current = table;
+    setWindowTitle(QString::fromUtf8(TableTitle(table).data()));
+    selectors[static_cast<std::size_t>(table)]->setChecked(true);
+    const ScoreTable& shown = tables.Table(table);
+    const bool top10 = table == WorldTop10Table;
+    for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
+        const ScoreEntry& e = shown.rows[static_cast<std::size_t>(r)];
+        const Row& row = rows[static_cast<std::size_t>(r)];
+        const bool marked = highlightOn && highlightTable == table && highlightRow == r;
+        row.rank->setText(marked ? QStringLiteral(">%1<").arg(r + 1) : Number(r + 1));
+        row.name->setText(ShownName(e, top10));
+        row.score->setText(Number(e.score));
+        row.level->setText(Number(e.level));
+        row.lines->setText(Number(e.lines));
+        row.info->setEnabled(e.used == 1);
+        PaintRow(r, marked);
+    }
+    firstLine->setText(table == QuadelChampionshipTable ? kSendHint
+                       : top10                          ? kUpdateHint
+                               : QString::fromUtf8(TableLabel(table).data()));
+    secondLine->setText(QStringLiteral("Last update: ") + FromStoredText(shown.lastUpdate));
+    sendButton->setEnabled(table == QuadelChampionshipTable);
+    updateButton->setEnabled(top10);
+}
+
+void CBestScoresDlg::PaintRow(std::int32_t r, bool marked) {
+    const Row& row = rows[static_cast<std::size_t>(r)];
+    for (QLabel* label : {row.rank, row.score, row.level, row.lines}) {
+        label->setStyleSheet(CellStyle(r, marked, true));
+    }
+    row.name->setStyleSheet(CellStyle(r, marked, false));
+}
+
+// ---------------------------------------------------------------- ticks and closing
+
+void CBestScoresDlg::Tick() {
+    if (inTick) {
+        return;
+    }
+    inTick = true;
+    if (openResult != TablesOpenResult::Ok) {
+        const QString text = QString::fromUtf8(openResult == TablesOpenResult::CreateFailed
+                                                   ? kCannotCreateTablesMessage
+                                                   : kCannotLoadTablesMessage);
+        openResult = TablesOpenResult::Ok;
+        ShowWarning(this, text);
+        Close();
+        inTick = false;
+        return;
+    }
+    if (insertionPending) {
+        insertionPending = false;
+        RunInsertion();
+    }
+    ready = true;
+    inTick = false;
+}
+
+void CBestScoresDlg::accept() {
+    if (ready) {
+        timer.stop();
+        QDialog::accept();
+    }
+}
+
+void CBestScoresDlg::reject() {
+    if (ready) {
+        timer.stop();
+        QDialog::reject();
+    }
+}
+
+void CBestScoresDlg::Close() {
+    timer.stop();
+    QDialog::done(QDialog::Rejected);
+}
+
+// ---------------------------------------------------------------- actions
+
+void CBestScoresDlg::RunInsertion() {
+    const std::int32_t t = current;
+    const std::int32_t p = tables.Place(t, entry.level, entry.score, entry.lines);
+    if (p == ScoreTableSet::kNotPlaced) {
+        if (!AskYesNo(this, kNotEnteredQuestion)) {
+            Close();
+        }
+        return;
+    }
+    CNameDlg nameDialog(appDirectory, this);
+    if (RunModal(nameDialog) != QDialog::Accepted) {
+        Close();
+        return;
+    }
+    entry.name = nameDialog.Name();
+    tables.Insert(t, p, entry, services.clock.Now());
+    highlightOn = true;
+    highlightRow = p;
+    highlightTable = t;
+    if (!SaveTables()) {
+        return;
+    }
+    ShowTable(t);
+    if (gameType == Quadel && gameMode == WorldChampionship && AskYesNo(this, kSendQuestion)) {
+        Send();
+    }
+}
+
+bool CBestScoresDlg::SaveTables() {
+    if (tables.Save(appDirectory, services.random, services.clock.CalendarSeconds())) {
+        return true;
+    }
+    ShowTable(current);
+    ShowWarning(this, QString::fromUtf8(kCannotUpdateTablesMessage));
+    Close();
+    return false;
+}
+
+void CBestScoresDlg::ClearTable() {
+    if (!AskYesNo(this, kClearQuestion)) {
+        return;
+    }
+    tables.Clear(current);
+    if (SaveTables()) {
+        ShowTable(current);
+    }
+}
+
+void CBestScoresDlg::ShowInfo(std::int32_t row) {
+    const ScoreEntry& e = tables.Table(current).rows[static_cast<std::size_t>(row)];
+    ShowInformation(this, InfoText(e, current == WorldTop10Table),
+                    QStringLiteral("Game Info: ") + FromStoredText(e.name));
+}
+
+QString CBestScoresDlg::InfoText(const ScoreEntry& e, bool withCountry) {
+    const std::int32_t seconds = e.gameSeconds;
+    QString text = QStringLiteral("Name: ") + FromStoredText(e.name) + QLatin1Char('\n');
+    if (withCountry) {
+        text += QStringLiteral("Country: ") + FromStoredText(e.country) + QLatin1Char('\n');
+    }
+    text += QStringLiteral("Time of Game: ") + TwoDigits(seconds / 3600) + QLatin1Char(':') +
+            TwoDigits(seconds % 3600 / 60) + QLatin1Char(':') + TwoDigits(seconds % 60) +
+            QStringLiteral("\n\n");
+    text += QStringLiteral("Started: ") + FromStoredText(e.startTime) + QLatin1Char('\n');
+    text += QStringLiteral("Scores: ") + Number(e.score) + QLatin1Char('\n');
+    text += QStringLiteral("Level: ") + Number(e.level) + QLatin1Char('\n');
+    text += QStringLiteral("Lines: ") + Number(e.lines) + QLatin1Char('\n');
+    text += QStringLiteral("Amount of Quadel pieces: ") + Number(e.pieces) + QLatin1Char('\n');
+    text += QStringLiteral("Bombs in the game: ") +
+            (e.bombsOn == 1 ? QStringLiteral("YES") : QStringLiteral("NO")) + QLatin1Char('\n');
+    text += QStringLiteral("Amount of Bombs: ") + Number(e.bombs) + QLatin1Char('\n');
+    text += QStringLiteral("Mimimum drop time of Quadel piece (seconds): ") +
+            Number(e.minDropSeconds) + QLatin1Char('\n');
+    text += QStringLiteral("Maximum drop time of Quadel piece (seconds): ") +
+            Number(e.maxDropSeconds) + QLatin1Char('\n');
+    text += QStringLiteral("Average drop time of Quadel piece (seconds): ") +
+            Number(e.avgDropSeconds) + QLatin1Char('\n');
+    text += QStringLiteral("Finished: ") + FromStoredText(e.endTime);
+    return text;
+}
+
+void CBestScoresDlg::Send() {
+    if (services.exchange != nullptr) {
+        services.exchange->Send(this, appDirectory, tables.Table(QuadelChampionshipTable));
+    }
+}
+
+void CBestScoresDlg::Update() {
+    if (services.exchange == nullptr ||
+        !services.exchange->Update(this, appDirectory, tables.Table(WorldTop10Table))) {
+        return;
+    }
+    if (SaveTables()) {
+        ShowTable(WorldTop10Table);
+    }
+}
+
+} // namespace brinox

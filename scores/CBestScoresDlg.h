@@ -1,0 +1,131 @@
+// The best-scores dialog: the eight tables, one shown at a time, with a
+// selector, a ten-row grid, CLEAR, Info per row, SEND (the local World
+// Championship table) and UPDATE (the world Top 10). Opened at the end of a
+// game it also ranks that game: its first 50 ms tick places the result,
+// asks for the name, inserts and saves, marks the new row ">n<" and, for a
+// World Championship result, offers to send it.
+//
+// Invariants: the tables live only as long as the dialog and are written back
+// after every change; OK and Escape do nothing until the first tick has run,
+// so a pending insertion is never skipped; every close requested by an error
+// or by the insertion step goes through Close().
+#pragma once
+
+#include "ChampionshipExchange.h"
+#include "ScoreEntry.h"
+#include "ScoreTableSet.h"
+
+#include <QDialog>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace brinox {
+
+class Clock;
+class Random;
+struct GameResult;
+
+// Pseudo game mode that opens the dialog on the world Top 10.
+inline constexpr std::int32_t kTop10Mode = 4;
+
+struct BestScoresRequest {
+    std::string appDirectory;
+    std::int32_t gameType = 0;
+    std::int32_t gameMode = 0; // 0..3, or kTop10Mode
+    bool insert = false;       // a finished game to rank: entry
+    ScoreEntry entry;
+    bool large = false; // the main window is in its Big size: larger type
+};
+
+// The request of a finished game: its table and all its figures.
+BestScoresRequest RequestForResult(const GameResult& result);
+
+class CBestScoresDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    struct Services {
+        Clock& clock;                             // dates of insertions, seeds of the file key
+        Random& random;                           // the program's one generator
+        ChampionshipExchange* exchange = nullptr; // SEND and UPDATE; none: they do nothing
+    };
+
+    CBestScoresDlg(const BestScoresRequest& request, Services services, QWidget* parent = nullptr);
+
+    // One 50 ms tick: reports an opening failure, runs a pending insertion,
+    // then lets OK work. Ignored while a tick's own message box is open.
+    void Tick();
+    bool Ready() const { return ready; }
+
+    std::int32_t CurrentTable() const { return current; }
+    // Makes a table current and shows it (the selector does this too).
+    void ShowTable(std::int32_t table);
+    const ScoreTableSet& Tables() const { return tables; }
+
+    // The Info text of a row; the country line only for the world Top 10.
+    static QString InfoText(const ScoreEntry& entry, bool withCountry);
+
+    void accept() override;
+    void reject() override;
+
+private:
+    struct Row {
+        QLabel* rank;
+        QLabel* name;
+        QLabel* score;
+        QLabel* level;
+        QLabel* lines;
+        QPushButton* info;
+    };
+
+    void BuildLook();
+    QWidget* BuildHeader();
+    QWidget* BuildSelector();
+    QWidget* BuildGrid();
+    QWidget* BuildButtons();
+    void PaintRow(std::int32_t r, bool marked);
+
+    void Close();
+    void RunInsertion();
+    // Writes the tables; on failure reports it, closes and returns false.
+    bool SaveTables();
+    void ClearTable();
+    void ShowInfo(std::int32_t row);
+    void Send();
+    void Update();
+
+    std::string appDirectory;
+    Services services;
+    ScoreTableSet tables;
+    TablesOpenResult openResult = TablesOpenResult::Ok;
+    std::int32_t current = 0;
+    std::int32_t gameType = 0;
+    std::int32_t gameMode = 0;
+    bool insertionPending = false;
+    ScoreEntry entry;
+    bool highlightOn = false;
+    std::int32_t highlightRow = 0;
+    std::int32_t highlightTable = 0;
+    bool ready = false;
+    bool inTick = false;
+    bool large = false;
+
+    QTimer timer;
+    std::array<QRadioButton*, kTableCount> selectors{};
+    std::array<Row, ScoreTable::kRows> rows{};
+    QLabel* firstLine = nullptr;
+    QLabel* secondLine = nullptr;
+    QPushButton* clearButton = nullptr;
+    QPushButton* sendButton = nullptr;
+    QPushButton* updateButton = nullptr;
+    QPushButton* okButton = nullptr;
+};
+
+} // namespace brinox
