@@ -1,9 +1,12 @@
 #include "Archive.h"
 
+#include "Windows1252.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,6 +42,58 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t count) {
     return true;
 }
 
+// The file a store really replaces: a symbolic link is followed (link by
+// link, as the kernel would) so that the link itself stays in place.
+std::string FollowLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            break;
+        }
+        std::string link(static_cast<std::size_t>(info.st_size) + 256, '\0');
+        const ssize_t length = ::readlink(path.c_str(), link.data(), link.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= link.size()) {
+            break;
+        }
+        link.resize(static_cast<std::size_t>(length));
+        const std::size_t slash = path.rfind('/');
+        path = link.front() == '/' || slash == std::string::npos ? link
+                                                                 : path.substr(0, slash + 1) + link;
+    }
+    return path;
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
+// Six characters that make a temporary name unique enough; O_EXCL makes it safe.
+std::string UniqueSuffix() {
+    static std::uint64_t counter = 0;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    std::uint64_t bits =
+        static_cast<std::uint64_t>(now.tv_nsec) ^ (static_cast<std::uint64_t>(now.tv_sec) << 20) ^
+        (static_cast<std::uint64_t>(::getpid()) << 40) ^ (++counter * 0x9E3779B97F4A7C15u);
+    static constexpr char kAlphabet[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::string suffix = ".";
+    for (int i = 0; i < 6; ++i) {
+        bits = bits * 6364136223846793005u + 1442695040888963407u;
+        suffix += kAlphabet[(bits >> 33) % (sizeof kAlphabet - 1)];
+    }
+    return suffix;
+}
+
+void SyncDirectory(const std::string& path) {
+    const int dir = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir); // some file systems refuse; the rename has happened anyway
+        ::close(dir);
+    }
+}
+
 } // namespace
 
 Archive::~Archive() {
@@ -47,10 +102,6 @@ Archive::~Archive() {
     } else {
         Release();
     }
-}
-
-std::string Archive::TemporaryPath(const std::string& path) {
-    return path + ".tmp";
 }
 
 bool Archive::OpenForLoad(const std::string& path) {
@@ -83,16 +134,34 @@ bool Archive::OpenForStore(const std::string& path) {
     Release();
     mode = Mode::Store;
     error = Error::None;
-    target = path;
-    temporary = TemporaryPath(path);
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        temporary.clear();
+    target = FollowLinks(path);
+    if (!CreateTemporary()) {
         Fail(Error::CannotOpen);
         return false;
     }
     buffer.resize(kBufferSize);
     position = 0;
+    return true;
+}
+
+bool Archive::CreateTemporary() {
+    struct stat old {};
+    const bool replaces = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target + UniqueSuffix();
+        // 0666 lets the umask decide for a new file, as any other program's would.
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        temporary.clear();
+        return false;
+    }
+    if (replaces) {
+        ::fchmod(fd, old.st_mode & 07777);
+    }
     return true;
 }
 
@@ -225,22 +294,23 @@ bool Archive::ReadString(std::string& text) {
         Fail(Error::EndOfFile);
         return false;
     }
-    std::string result(length, '\0');
     if (!wide) {
+        std::string result(length, '\0');
         if (length > 0 && !ReadBytes(result.data(), length)) {
             return false;
         }
-    } else {
-        for (std::uint32_t i = 0; i < length; ++i) {
-            std::uint8_t pair[2];
-            if (!ReadBytes(pair, 2)) {
-                return false;
-            }
-            const std::uint32_t unit = DecodeLittle(pair, 2);
-            result[i] = unit < 256 ? static_cast<char>(unit) : '?';
-        }
+        text = std::move(result);
+        return true;
     }
-    text = std::move(result);
+    std::u16string units(length, u'\0');
+    for (char16_t& unit : units) {
+        std::uint8_t pair[2];
+        if (!ReadBytes(pair, 2)) {
+            return false;
+        }
+        unit = static_cast<char16_t>(DecodeLittle(pair, 2));
+    }
+    text = ToWindows1252(units);
     return true;
 }
 
@@ -319,6 +389,9 @@ bool Archive::Close() {
     fd = -1;
     if (Ok() && ::rename(temporary.c_str(), target.c_str()) != 0) {
         Fail(Error::WriteError);
+    }
+    if (Ok()) {
+        SyncDirectory(target);
     }
     if (!Ok() && !temporary.empty()) {
         ::unlink(temporary.c_str());

@@ -6,11 +6,17 @@
 // is a no-op that reports false. A load never allocates more than the bytes
 // actually left in its source.
 //
-// Store mode never touches the target until the very end: it writes
-// "<target>.tmp" in the same directory and renames it over the target only
-// when Close() succeeds. Any failure, or destroying the archive without a
-// successful Close(), removes the temporary file and leaves the target as it
-// was, byte for byte.
+// Store mode never touches the target until the very end: it writes a
+// temporary file with a fresh unique name in the target's directory (never
+// one of the player's files), gives it the target's permissions (a new file
+// gets 0666 less the umask), syncs it and renames it over the target only
+// when Close() succeeds, then syncs the directory. A target that is a
+// symbolic link keeps its link: the file it points to is replaced. Any
+// failure, or destroying the archive without a successful Close(), removes
+// the temporary file and leaves the target as it was, byte for byte.
+//
+// Strings are Windows-1252 bytes; the 16-bit form a file may hold is read
+// through the same code page.
 #pragma once
 
 #include <cstddef>
@@ -44,8 +50,8 @@ public:
 
     bool ReadInt(std::int32_t& value);
     bool ReadUInt(std::uint32_t& value);
-    // Replaces the whole content of text; 16-bit strings come back as 8-bit
-    // (characters above 255 become '?').
+    // Replaces the whole content of text; 16-bit strings come back as
+    // Windows-1252 (a character outside the code page becomes '?').
     bool ReadString(std::string& text);
 
     void WriteInt(std::int32_t value);
@@ -62,9 +68,6 @@ public:
     Error LastError() const { return error; }
     Mode CurrentMode() const { return mode; }
 
-    // The name of the temporary file a store towards path goes through.
-    static std::string TemporaryPath(const std::string& path);
-
 private:
     bool Fill();
     bool ReadBytes(void* out, std::size_t count);
@@ -73,6 +76,7 @@ private:
     void WriteBytes(const void* data, std::size_t count);
     void Fail(Error why);
     void Release();
+    bool CreateTemporary();
 
     Mode mode = Mode::Closed;
     Error error = Error::None;

@@ -2,6 +2,7 @@
 
 #include "Archive.h"
 #include "FileSignatures.h"
+#include "Windows1252.h"
 #include "engine/FileNames.h"
 #include "engine/GameTypes.h"
 
@@ -57,9 +58,11 @@ bool ReadFields(Archive& archive, Options& o) {
         }
     }
     for (std::int32_t e = 0; e < kStoredSoundEvents; ++e) {
-        if (!archive.ReadString(o.soundFile[e])) {
+        std::string stored;
+        if (!archive.ReadString(stored)) {
             return false;
         }
+        o.soundFile[e] = Windows1252ToUtf8(stored);
     }
     for (auto field : TailFields()) {
         if (!archive.ReadInt(o.*field)) {
@@ -143,7 +146,7 @@ void WriteOptions(Archive& archive, const Options& o) {
         archive.WriteInt(o.soundEnabled[e]);
     }
     for (std::int32_t e = 0; e < kStoredSoundEvents; ++e) {
-        archive.WriteString(o.soundFile[e]);
+        archive.WriteString(Utf8ToWindows1252(o.soundFile[e]));
     }
     for (auto field : TailFields()) {
         archive.WriteInt(o.*field);

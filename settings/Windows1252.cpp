@@ -60,4 +60,41 @@ std::u16string FromWindows1252(std::string_view bytes) {
     return text;
 }
 
+std::string Utf8ToWindows1252(std::string_view utf8) {
+    std::u16string text;
+    std::size_t index = 0;
+    while (index < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[index]);
+        const std::size_t trail = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+        bool valid = (lead < 0x80 || trail > 0) && index + trail < utf8.size();
+        char32_t code = trail == 0 ? lead : lead & (0x3Fu >> trail);
+        for (std::size_t k = 1; valid && k <= trail; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[index + k]);
+            valid = (next & 0xC0) == 0x80;
+            code = (code << 6) | (next & 0x3Fu);
+        }
+        index += valid ? trail + 1 : 1;
+        // Whatever is not a single UTF-16 unit lies outside the code page anyway.
+        text.push_back(valid && code < 0xD800 ? static_cast<char16_t>(code) : u'\uFFFD');
+    }
+    return ToWindows1252(text);
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+    std::string utf8;
+    for (const char16_t unit : FromWindows1252(bytes)) {
+        if (unit < 0x80) {
+            utf8 += static_cast<char>(unit);
+        } else if (unit < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (unit >> 6));
+            utf8 += static_cast<char>(0x80 | (unit & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xE0 | (unit >> 12));
+            utf8 += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (unit & 0x3F));
+        }
+    }
+    return utf8;
+}
+
 } // namespace brinox

@@ -20,4 +20,10 @@ char ToWindows1252(char16_t unit);
 // Whether the code page holds this UTF-16 unit (for input fields that refuse others).
 bool InWindows1252(char16_t unit);
 
+// File paths live in memory as the file system's UTF-8 and in the data files
+// as Windows-1252; these two cross that line (a malformed UTF-8 sequence or a
+// character outside the code page becomes '?').
+std::string Utf8ToWindows1252(std::string_view utf8);
+std::string Windows1252ToUtf8(std::string_view bytes);
+
 } // namespace brinox

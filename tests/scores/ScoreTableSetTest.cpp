@@ -159,14 +159,6 @@ TEST_F(ScoreTableSetTest, OpeningADamagedFileSavesWhatItStillHeld) {
     EXPECT_EQ(BestScore(dir.path, 0), saved.tables[0].rows[0].score);
 }
 
-TEST_F(ScoreTableSetTest, FailedSaveKeepsThePreviousFile) {
-    ASSERT_TRUE(FullSet().Save(dir.path, random, 7));
-    const ByteVector before = FileBytes(TablesPath());
-    std::filesystem::create_directory(Archive::TemporaryPath(TablesPath()));
-    EXPECT_FALSE(ScoreTableSet{}.Save(dir.path, random, 8));
-    EXPECT_EQ(FileBytes(TablesPath()), before);
-}
-
 TEST_F(ScoreTableSetTest, BestScoreIsZeroWithoutAUsableFile) {
     EXPECT_EQ(BestScore(dir.path, 0), 0);
     PutFile(TablesPath(),

@@ -84,19 +84,6 @@ TEST_F(ArchiveTest, ReadsBackEveryLengthAcrossBufferBoundaries) {
     EXPECT_EQ(in.LastError(), Archive::Error::EndOfFile);
 }
 
-TEST_F(ArchiveTest, AcceptsSixteenBitStringsAndNarrowsThem) {
-    // FF FE FF announces 16-bit text; its own prefix (3 characters) follows.
-    const ByteVector bytes = {0xFF, 0xFE, 0xFF, 0x03, 'H', 0, 'i', 0, 0x3A, 0x04, 0x05, 0, 0, 0};
-    Archive in;
-    in.OpenForLoad(bytes);
-    std::string text;
-    std::int32_t after = 0;
-    ASSERT_TRUE(in.ReadString(text));
-    EXPECT_EQ(text, "Hi?"); // U+043A has no 8-bit form
-    ASSERT_TRUE(in.ReadInt(after));
-    EXPECT_EQ(after, 5);
-}
-
 TEST_F(ArchiveTest, OversizedAndCutPrefixesFailWithoutReadingOn) {
     const std::vector<ByteVector> hostile = {
         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'x'},        // 2 GB promised, one byte present
@@ -154,68 +141,74 @@ protected:
     void SetUp() override {
         target = dir.File("keep.dat");
         PutFile(target, original);
+        PutFile(dir.File("keep.dat.tmp"), player); // a file of the player's own
     }
     void ExpectUntouched() {
         EXPECT_EQ(FileBytes(target), original);
-        EXPECT_FALSE(std::filesystem::exists(
-            std::filesystem::symlink_status(Archive::TemporaryPath(target))));
+        EXPECT_EQ(FileBytes(dir.File("keep.dat.tmp")), player);
+        EXPECT_EQ(testing::DirectoryNames(dir.path),
+                  (std::vector<std::string>{"keep.dat", "keep.dat.tmp"}));
+    }
+    bool StoreInts(const std::string& path, int count) {
+        Archive out;
+        out.OpenForStore(path);
+        for (int i = 0; i < count; ++i) {
+            out.WriteInt(i);
+        }
+        return out.Close();
     }
 
     std::string target;
     ByteVector original = Bytes().Str("PLAYER DATA").Int(123456).Get();
+    ByteVector player = Bytes().Str("MINE").Get();
 };
 
-TEST_F(AtomicStoreTest, SuccessfulStoreReplacesTheFileAndLeavesNoTemporary) {
+TEST_F(AtomicStoreTest, StoreReplacesOnlyAtCloseKeepingModeAndLinks) {
+    ::chmod(target.c_str(), 0640);
     Archive out;
     ASSERT_TRUE(out.OpenForStore(target));
     out.WriteInt(1);
     EXPECT_EQ(FileBytes(target), original); // nothing visible before the close
     ASSERT_TRUE(out.Close());
     EXPECT_EQ(FileBytes(target), (ByteVector{1, 0, 0, 0}));
-    EXPECT_FALSE(std::filesystem::exists(Archive::TemporaryPath(target)));
-}
-
-TEST_F(AtomicStoreTest, WriteErrorKeepsThePreviousFile) {
-    // The temporary file leads to a device that is always full.
-    ASSERT_EQ(::symlink("/dev/full", Archive::TemporaryPath(target).c_str()), 0);
-    Archive out;
-    ASSERT_TRUE(out.OpenForStore(target));
-    for (int i = 0; i < 3000; ++i) { // more than one buffer: the failure comes mid-store
-        out.WriteInt(i);
-    }
-    EXPECT_FALSE(out.Close());
-    EXPECT_EQ(out.LastError(), Archive::Error::WriteError);
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
+    PutFile(target, original);
     ExpectUntouched();
+
+    const mode_t mask = ::umask(027);
+    ASSERT_TRUE(StoreInts(dir.File("new.dat"), 1));
+    ::umask(mask);
+    EXPECT_EQ(std::filesystem::status(dir.File("new.dat")).permissions(),
+              std::filesystem::perms(0640));
+
+    // Through a relative link to a link: the links stay, the file behind changes.
+    ASSERT_EQ(::symlink("keep.dat", dir.File("inner").c_str()), 0);
+    ASSERT_EQ(::symlink(dir.File("inner").c_str(), dir.File("outer").c_str()), 0);
+    ASSERT_TRUE(StoreInts(dir.File("outer"), 2));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("outer")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("inner")));
+    EXPECT_EQ(FileBytes(target).size(), 8u);
 }
 
-TEST_F(AtomicStoreTest, UncreatableTemporaryKeepsThePreviousFile) {
-    std::filesystem::create_directory(Archive::TemporaryPath(target));
-    Archive out;
-    EXPECT_FALSE(out.OpenForStore(target));
-    out.WriteInt(5);
-    EXPECT_FALSE(out.Close());
-    EXPECT_EQ(FileBytes(target), original);
-    std::filesystem::remove(Archive::TemporaryPath(target));
-}
-
-TEST_F(AtomicStoreTest, AbandonedStoreKeepsThePreviousFile) {
+TEST_F(AtomicStoreTest, FailedStoresKeepThePreviousFileAndLeaveNothingBehind) {
+    // A full disk, in the middle of the store and at its very start.
+    for (rlim_t limit : {rlim_t{4096}, rlim_t{0}}) {
+        EXPECT_TRUE(testing::WithFileSizeLimit(limit, [&] { return !StoreInts(target, 3000); }));
+        ExpectUntouched();
+    }
     {
         Archive out;
         ASSERT_TRUE(out.OpenForStore(target));
-        out.WriteString("half");
+        out.WriteString("abandoned");
     }
     ExpectUntouched();
     Archive aborted;
     ASSERT_TRUE(aborted.OpenForStore(target));
     aborted.WriteInt(3);
     aborted.Abort();
+    EXPECT_FALSE(aborted.Close());
     ExpectUntouched();
-}
-
-TEST_F(AtomicStoreTest, MissingDirectoryFailsCleanly) {
-    Archive out;
-    EXPECT_FALSE(out.OpenForStore(dir.File("no/such/dir/file.dat")));
-    EXPECT_FALSE(out.Close());
+    EXPECT_FALSE(StoreInts(dir.File("no/such/dir/file.dat"), 1));
 }
 
 } // namespace

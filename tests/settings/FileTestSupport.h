@@ -3,13 +3,19 @@
 // files, and whole-file reads and writes.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <signal.h>
 #include <string>
 #include <string_view>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace brinox::testing {
@@ -80,6 +86,31 @@ inline void PutFile(const std::string& path, const ByteVector& bytes) {
 
 inline ByteVector Prefix(const ByteVector& bytes, std::size_t length) {
     return ByteVector(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
+}
+
+// Runs work in a child process whose files cannot grow beyond limit bytes:
+// a full disk without root. True when work returned true there.
+inline bool WithFileSizeLimit(rlim_t limit, const std::function<bool()>& work) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit cap{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &cap);
+        ::_exit(work() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+// Every name in a directory, to prove a store left nothing behind.
+inline std::vector<std::string> DirectoryNames(const std::string& path) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace brinox::testing

@@ -140,14 +140,6 @@ TEST_F(SavedGameTest, ForeignHeadersAndMissingFilesAreRefused) {
     EXPECT_EQ(live, before);
 }
 
-TEST_F(SavedGameTest, FailedWriteKeepsThePreviousSave) {
-    ASSERT_TRUE(WriteSavedGame(path, SampleGame(), random, 1));
-    const ByteVector before = FileBytes(path);
-    std::filesystem::create_directory(Archive::TemporaryPath(path));
-    EXPECT_FALSE(WriteSavedGame(path, SavedGame{}, random, 2));
-    EXPECT_EQ(FileBytes(path), before);
-}
-
 TEST_F(SavedGameTest, LoadRestartsTheClocksAndRepairsTheDrawnPiece) {
     SavedGame g = SampleGame();
     g.state.clockRefsValid = 1;
