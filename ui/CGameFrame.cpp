@@ -2,7 +2,6 @@
 
 #include "AssetFiles.h"
 #include "FrameView.h"
-#include "ResultSink.h"
 #include "WindowSize.h"
 
 #include "platform/KeyCodes.h"
@@ -290,9 +289,9 @@ void CGameFrame::ShowWinner() {
 }
 
 void CGameFrame::GameFinished(const GameResult& result) {
-    if (resultSink != nullptr) {
-        resultSink->TakeResult(result);
-    }
+    // Ranked once the tick that ended the game is over, not from inside it.
+    finishedGame = result;
+    QMetaObject::invokeMethod(this, &CGameFrame::RankFinishedGame, Qt::QueuedConnection);
 }
 
 std::int32_t CGameFrame::BestScore(std::int32_t table) {

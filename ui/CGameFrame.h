@@ -32,13 +32,16 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace brinox {
 
+class ChampionshipExchange;
 class FrameView;
 class SoundPlayer;
-class ResultSink;
+struct BestScoresRequest;
+struct SavedGame;
 
 class CGameFrame : public QMainWindow,
                    public GameDisplay,
@@ -77,7 +80,8 @@ public:
     void SaveOptionsFile();
     // The pointer has changed a button state or the status line.
     void RedrawButtons();
-    void SetResultSink(ResultSink* sink) { resultSink = sink; }
+    // What SEND and UPDATE of the best-scores dialog use; none: they do nothing.
+    void SetChampionshipExchange(ChampionshipExchange* exchange) { championship = exchange; }
 
     // GameDisplay
     void RedrawAll() override;
@@ -131,6 +135,8 @@ private:
     void UseAutomaticSize() { ApplyWindowSize(100); }
     void SaveGameAs();
     void LoadGame();
+    // Puts a loaded game in place of the current one and stores its options.
+    void TakeLoadedGame(const SavedGame& loaded);
     void ShowChampions2000();
     void ShowChampions2001();
     void ShowHelpIndex();
@@ -140,6 +146,11 @@ private:
     void ShowLocalBestScores();
     void ShowWorldTop10();
     void OpenChampionshipHomepage();
+
+    // The finished game waiting for its best-scores dialog.
+    void RankFinishedGame();
+    // Runs the best-scores dialog with the game standing still.
+    void ShowBestScores(BestScoresRequest request);
 
     bool Always() const { return true; }
     bool NotYetAvailable() const { return false; }
@@ -181,7 +192,8 @@ private:
     FrameView* view = nullptr;
     std::unique_ptr<GameMenu> menu;
     QTimer timer;
-    ResultSink* resultSink = nullptr;
+    ChampionshipExchange* championship = nullptr;
+    std::optional<GameResult> finishedGame;
 
     bool firstTickDone = false;
     bool drawingEnabled = false;

@@ -2,9 +2,32 @@
 // be used. The menu, the accelerators and the tool bar all come through Run.
 #include "CGameFrame.h"
 
+#include "engine/GameTypes.h"
+#include "platform/FileChooser.h"
+#include "platform/MessageBox.h"
+#include "platform/ModalRunner.h"
+#include "scores/CBestScoresDlg.h"
+#include "scores/ScoreTableSet.h"
+#include "settings/SavedGame.h"
+
+#include <QFileInfo>
+
 #include <array>
 
 namespace brinox {
+
+namespace {
+
+FileDialogRequest SavedGameDialog(const QString& title) {
+    return {title, QStringLiteral("Brinox 2000 Save Files (*.tsv);;All Files (*)"),
+            QStringLiteral("tsv"), QStringLiteral("untitled")};
+}
+
+std::string FullPath(const QString& path) {
+    return QFileInfo(path).absoluteFilePath().toStdString();
+}
+
+} // namespace
 
 const CGameFrame::CommandRule& CGameFrame::RuleOf(Command command) {
     // In the order of Command.
@@ -15,8 +38,8 @@ const CGameFrame::CommandRule& CGameFrame::RuleOf(Command command) {
         {&CGameFrame::UseNormalSize, &CGameFrame::Always},
         {&CGameFrame::UseBigSize, &CGameFrame::Always},
         {&CGameFrame::UseAutomaticSize, &CGameFrame::Always},
-        {&CGameFrame::SaveGameAs, &CGameFrame::NotYetAvailable},
-        {&CGameFrame::LoadGame, &CGameFrame::NotYetAvailable},
+        {&CGameFrame::SaveGameAs, &CGameFrame::SaveAllowed},
+        {&CGameFrame::LoadGame, &CGameFrame::Always},
         {&CGameFrame::ConfirmQuit, &CGameFrame::Always},
         {&CGameFrame::ShowChampions2000, &CGameFrame::NotYetAvailable},
         {&CGameFrame::ShowChampions2001, &CGameFrame::NotYetAvailable},
@@ -24,8 +47,8 @@ const CGameFrame::CommandRule& CGameFrame::RuleOf(Command command) {
         {&CGameFrame::OpenHomepage, &CGameFrame::NotYetAvailable},
         {&CGameFrame::ShowAboutCathedral, &CGameFrame::NotYetAvailable},
         {&CGameFrame::ShowAbout, &CGameFrame::NotYetAvailable},
-        {&CGameFrame::ShowLocalBestScores, &CGameFrame::NotYetAvailable},
-        {&CGameFrame::ShowWorldTop10, &CGameFrame::NotYetAvailable},
+        {&CGameFrame::ShowLocalBestScores, &CGameFrame::Always},
+        {&CGameFrame::ShowWorldTop10, &CGameFrame::Always},
         {&CGameFrame::OpenChampionshipHomepage, &CGameFrame::NotYetAvailable},
     }};
     return rules[static_cast<std::size_t>(command)];
@@ -70,15 +93,109 @@ void CGameFrame::OpenOptions() {}
 
 // ---- Saved games ----------------------------------------------------------
 
-void CGameFrame::SaveGameAs() {}
+void CGameFrame::SaveGameAs() {
+    if (!game.flags.gameInProgress) {
+        ShowInformation(this, QStringLiteral("Attention! You can save game only guring the game"));
+        RedrawAll();
+        return;
+    }
+    if (options.gameMode == WorldChampionship) {
+        game.RunSuspended([this] {
+            ShowInformation(this, QStringLiteral("Attention! You can not save game in the "
+                                                 "Quadel: World Championship mode"));
+        });
+        return;
+    }
+    game.RunSuspended([this] {
+        const QString path = CurrentFileChooser().SaveFileName(
+            this, SavedGameDialog(QStringLiteral("Save Brinox 2000 Game")));
+        if (path.isEmpty()) {
+            return;
+        }
+        const SavedGame saved{game.board,       game.state,       game.flags.gameInProgress,
+                              options.gameType, options.gameMode, options.bombsOn};
+        if (!WriteSavedGame(path.toStdString(), saved, random, clock.CalendarSeconds())) {
+            ShowWarning(this, QString::fromStdString(CannotSaveGameMessage(FullPath(path))));
+        }
+    });
+}
 
-void CGameFrame::LoadGame() {}
+void CGameFrame::LoadGame() {
+    game.RunSuspended([this] {
+        const QString path = CurrentFileChooser().OpenFileName(
+            this, SavedGameDialog(QStringLiteral("Load Brinox 2000 Game")));
+        if (path.isEmpty() ||
+            (game.flags.gameInProgress &&
+             !AskYesNo(this, QStringLiteral("Attention! Do you want to cancel current game?")))) {
+            return;
+        }
+        SavedGame loaded{game.board,       game.state,       game.flags.gameInProgress,
+                         options.gameType, options.gameMode, options.bombsOn};
+        switch (ReadSavedGame(path.toStdString(), loaded)) {
+        case SavedGameLoad::CannotOpen:
+            ShowWarning(this, QStringLiteral("ERROR! It is impossible to open file \"%1\"")
+                                  .arg(QString::fromStdString(FullPath(path))));
+            return;
+        case SavedGameLoad::Incorrect:
+            ShowWarning(this, QString::fromUtf8(kSavedFileIncorrectMessage));
+            return;
+        case SavedGameLoad::Ok:
+            TakeLoadedGame(loaded);
+            return;
+        }
+    });
+}
+
+void CGameFrame::TakeLoadedGame(const SavedGame& loaded) {
+    game.board = loaded.board;
+    game.state = loaded.state;
+    game.flags.gameInProgress = loaded.gameInProgress;
+    game.keys.ClearAll();
+    options.gameType = loaded.gameType;
+    options.gameMode = loaded.gameMode;
+    options.bombsOn = loaded.bombsOn;
+    // Quinel has no championship table: the best score then stays as it was.
+    if (loaded.gameType == Quadel || loaded.gameMode != WorldChampionship) {
+        game.state.bestScore = BestScore(TableOf(loaded.gameType, loaded.gameMode));
+    }
+    game.state.bestScorePending = game.state.score <= game.state.bestScore ? 1 : 0;
+    random.Seed(static_cast<std::uint32_t>(clock.CalendarSeconds()));
+    SaveOptionsFile();
+}
 
 // ---- Best scores ----------------------------------------------------------
 
-void CGameFrame::ShowLocalBestScores() {}
+void CGameFrame::ShowLocalBestScores() {
+    BestScoresRequest request;
+    request.gameType = Quadel;
+    request.gameMode = Classic;
+    ShowBestScores(std::move(request));
+}
 
-void CGameFrame::ShowWorldTop10() {}
+void CGameFrame::ShowWorldTop10() {
+    BestScoresRequest request;
+    request.gameType = Quadel;
+    request.gameMode = kTop10Mode;
+    ShowBestScores(std::move(request));
+}
+
+void CGameFrame::RankFinishedGame() {
+    if (!finishedGame || quitting) {
+        return;
+    }
+    BestScoresRequest request = RequestForResult(*finishedGame);
+    finishedGame.reset();
+    ShowBestScores(std::move(request));
+}
+
+void CGameFrame::ShowBestScores(BestScoresRequest request) {
+    request.appDirectory = appDirectory;
+    request.large = layout.size == WindowSize::Big;
+    game.RunSuspended([&] {
+        CBestScoresDlg dialog(request, {clock, random, championship}, this);
+        RunModal(dialog);
+    });
+}
 
 // ---- Help, links and information --------------------------------------------
 

@@ -13,6 +13,7 @@ namespace brinox::test {
 
 void WindowFixture::SetUp() {
     InstallPrompter(&prompter);
+    InstallModalRunner(&modals);
     qApp->installEventFilter(&keyFilter);
     directory = std::make_unique<GameDirectory>();
     Open();
@@ -22,6 +23,7 @@ void WindowFixture::TearDown() {
     Close();
     directory.reset();
     qApp->removeEventFilter(&keyFilter);
+    InstallModalRunner(nullptr);
     InstallPrompter(nullptr);
 }
 

@@ -1,5 +1,5 @@
 // A real main window in a throw-away game directory, with a fake clock, a
-// recording sound host, scripted message boxes, no real sleeping and the key
+// recording sound host, scripted message boxes and dialogs, no real sleeping and the key
 // watcher installed, plus helpers to read its pixels against the pictures of
 // the game directory.
 #pragma once
@@ -8,6 +8,7 @@
 
 #include "FakeClock.h"
 #include "FakeHost.h"
+#include "ScriptedModalRunner.h"
 #include "ScriptedPrompter.h"
 #include "ui/CGameFrame.h"
 #include "ui/GameKeyFilter.h"
@@ -58,6 +59,7 @@ protected:
 
     std::unique_ptr<GameDirectory> directory;
     ScriptedPrompter prompter;
+    ScriptedModalRunner modals; // dialogs close at once unless a test says otherwise
     FakeClock clock;
     FakeHost sounds;
     GameKeyFilter keyFilter;
