@@ -244,6 +244,7 @@ QWidget* CBestScoresDlg::BuildGrid() {
         row.info = new QPushButton(QStringLiteral("Info"), panel);
         row.info->setObjectName(QStringLiteral("info%1").arg(r));
         row.info->setFocusPolicy(Qt::NoFocus);
+        row.info->setAutoDefault(false);
         connect(row.info, &QPushButton::clicked, this, [this, r] { ShowInfo(r); });
         const int line = r + 1;
         grid->addWidget(row.rank, line, 0);

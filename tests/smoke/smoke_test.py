@@ -1,13 +1,16 @@
 #!/usr/bin/python3
 """Smoke test of the real game under Xvfb: on a 1024x768 and an 800x600
 screen the game opens its window in the right size, starts a game on F2,
-moves and drops pieces, refuses to quit on No, quits on Yes with status 0 and
-leaves its options and window-size files behind.
+moves and drops pieces, refuses to quit on No, plays the game to its end (on
+the first screen), takes a name in the best-scores dialog and stores it in
+data.ttb, quits on Yes with status 0 and leaves its options and window-size
+files behind.
 
 usage: smoke_test.py PROGRAM ASSETS_DIR
 Exits 77 (skipped) when PROGRAM has not been built."""
 
 import os
+import subprocess
 import sys
 import time
 
@@ -45,7 +48,42 @@ def exact_client_size(screen, program, assets, expected):
         game.close()
 
 
-def play(screen, program, assets, client, area):
+def first_table_name(path):
+    """Name of row 0 of table 0 in data.ttb: after the signature, format,
+    key and seven header scores; strings below 255 bytes have one length byte."""
+    with open(path, "rb") as tables:
+        data = tables.read()
+    at = 1 + data[0] + 4 * 9
+    return data[at + 1:at + 1 + data[at]].decode("cp1252")
+
+
+def play_to_the_end(screen, game):
+    """Hard-drops until the game is over, names the result and closes the table."""
+    game.focus()
+    ask = ["xdotool", "search", "--onlyvisible", "--name", "Please enter your name"]
+
+    def name_dialog():
+        found = subprocess.run(ask, env=screen.env, capture_output=True, text=True, timeout=10)
+        if found.stdout.split():
+            return found.stdout.split()[0]
+        screen.key("space")
+        return None
+
+    dialog = wait_until("the name dialog after game over", name_dialog, 90, step=0.15)
+    screen.run("xdotool", "windowfocus", "--sync", dialog)
+    screen.run("xdotool", "type", "--delay", "30", "Smoke Test")
+    screen.key("Return")
+    wait_until("the name dialog to close", lambda: dialog not in game.windows(), 10)
+    table = game.wait_for_box()
+    screen.run("xdotool", "windowfocus", "--sync", table)
+    screen.key("Return")
+    wait_until("the best-scores dialog to close", lambda: table not in game.windows(), 10)
+    name = first_table_name(os.path.join(game.directory, "data.ttb"))
+    print(f"  game over; data.ttb ranks {name!r} first")
+    check(name == "Smoke Test", f"data.ttb holds {name!r} in row 1")
+
+
+def play(screen, program, assets, client, area, to_the_end):
     game = Game(screen, program, assets)
     try:
         window = game.main_window()
@@ -91,6 +129,8 @@ def play(screen, program, assets, client, area):
         wait_until("the question to close", lambda: box not in game.windows(), 10)
         time.sleep(0.3)
         check(game.process.poll() is None, "No to the quit question ended the game")
+        if to_the_end:
+            play_to_the_end(screen, game)
 
         game.focus()
         screen.key("ctrl+x")
@@ -132,11 +172,11 @@ def main():
     if not os.access(program, os.X_OK):
         print(f"skipped: {program} has not been built")
         return SKIPPED
-    for (screen_width, screen_height), (client, area) in CASES.items():
+    for index, ((screen_width, screen_height), (client, area)) in enumerate(CASES.items()):
         print(f"screen {screen_width} x {screen_height}")
         screen = Screen(screen_width, screen_height)
         try:
-            play(screen, program, assets, client, area)
+            play(screen, program, assets, client, area, index == 0)
             exact_client_size(screen, program, assets, client)
         finally:
             screen.close()
