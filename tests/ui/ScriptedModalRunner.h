@@ -1,7 +1,7 @@
-// The program's own modal dialogs for the tests, run without a nested event
-// loop: a name dialog gets the next scripted name typed into its field and
-// confirmed with OK, or is cancelled once the script is used up; any other
-// dialog goes to onDialog (closed at once when there is none).
+// The program's own dialogs in tests, without a nested event loop: a name
+// dialog gets the next scripted name typed key by key (so its validator sees
+// each one) and OK, or Cancel once the script is used up; any other dialog
+// goes to onDialog, or closes at once.
 #pragma once
 
 #include "platform/ModalRunner.h"
@@ -21,28 +21,24 @@ namespace brinox::test {
 class ScriptedModalRunner : public ModalRunner {
 public:
     int Run(QDialog& dialog) override {
-        if (auto* nameDialog = qobject_cast<CNameDlg*>(&dialog)) {
-            shownNames.push_back(nameDialog->Field().text());
-            auto* buttons = nameDialog->findChild<QDialogButtonBox*>();
-            if (names.empty()) {
-                buttons->button(QDialogButtonBox::Cancel)->click();
-            } else {
-                nameDialog->Field().clear();
-                Type(nameDialog->Field(), names.front());
-                names.pop_front();
-                buttons->button(QDialogButtonBox::Ok)->click();
+        auto* nameDialog = qobject_cast<CNameDlg*>(&dialog);
+        if (nameDialog == nullptr) {
+            return onDialog ? onDialog(dialog) : QDialog::Rejected;
+        }
+        shownNames.push_back(nameDialog->Field().text());
+        const bool ok = !names.empty();
+        if (ok) {
+            nameDialog->Field().clear();
+            for (const QChar c : names.front()) {
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(&nameDialog->Field(), &key);
             }
-            return nameDialog->result();
+            names.pop_front();
         }
-        return onDialog ? onDialog(dialog) : QDialog::Rejected;
-    }
-
-    // Typing character by character, so the field's validator sees every key.
-    static void Type(QLineEdit& field, const QString& text) {
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(&field, &press);
-        }
+        nameDialog->findChild<QDialogButtonBox*>()
+            ->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+            ->click();
+        return nameDialog->result();
     }
 
     std::deque<QString> names;       // typed into the coming name dialogs
