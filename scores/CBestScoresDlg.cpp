@@ -374,7 +374,9 @@ void CBestScoresDlg::Close() {
 // ---------------------------------------------------------------- actions
 
 void CBestScoresDlg::RunInsertion() {
-    const std::int32_t t = current;
+    // The game's own table, even if another one was chosen before this first tick.
+    const std::int32_t t = TableOf(gameType, gameMode);
+    ShowTable(t);
     const std::int32_t p = tables.Place(t, entry.level, entry.score, entry.lines);
     if (p == ScoreTableSet::kNotPlaced) {
         if (!AskYesNo(this, kNotEnteredQuestion)) {
