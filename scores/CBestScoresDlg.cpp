@@ -5,6 +5,7 @@
 #include "engine/Clock.h"
 #include "engine/GameState.h"
 #include "engine/GameTypes.h"
+#include "platform/DialogStyle.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalRunner.h"
 #include "platform/PictureConversion.h"
@@ -40,30 +41,15 @@ const QString kSendHint =
 const QString kUpdateHint =
     QStringLiteral("To update World Championship Top 10 press UPDATE button");
 
-// The colours of the game's panels: night-blue boxes with gold lettering.
-// %1: the size of the type, %2: the heading's, %3: the digits'.
+// Additions to the shared look: the heading, the digits and the grid.
+// %1: the size of the heading, %2: the digits'.
 const char* const kStyle = R"(
-QDialog { background: #0d1424; }
-QDialog, QDialog * { font-size: %1px; }
-QLabel#heading { font-size: %2px; }
-QLabel[digits="true"] { font-family: "DejaVu Sans Mono"; font-weight: bold; font-size: %3px; }
-QLabel { color: #e9e2c8; }
-QLabel#heading { color: #f2c14e; font-weight: bold; letter-spacing: 2px; }
-QGroupBox, QFrame#grid {
-    background: #182238; border: 2px solid #3c4d74; border-radius: 6px; }
-QGroupBox { margin-top: 1.2em; padding-top: 0.4em; color: #f2c14e; font-weight: bold; }
-QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
-QRadioButton { color: #e9e2c8; spacing: 6px; padding: 2px; }
-QRadioButton:checked { color: #ffd866; font-weight: bold; }
+QLabel#heading { font-size: %1px; color: #f2c14e; font-weight: bold; letter-spacing: 2px; }
+QLabel[digits="true"] { font-family: "DejaVu Sans Mono"; font-weight: bold; font-size: %2px; }
+QFrame#grid { background: #182238; border: 2px solid #3c4d74; border-radius: 6px; }
 QLabel[column="true"] { color: #f2c14e; font-weight: bold; border-bottom: 1px solid #3c4d74; }
 QLabel#firstLine { color: #9fb3dd; }
 QLabel#secondLine { color: #9fb3dd; font-style: italic; }
-QPushButton {
-    color: #f4ecd0; background: #2b3a5e; border: 1px solid #6d83b8; border-radius: 4px;
-    padding: 3px 14px; font-weight: bold; }
-QPushButton:hover { background: #3a4e7c; }
-QPushButton:pressed { background: #1c2640; }
-QPushButton:disabled { color: #5d6784; background: #161e32; border-color: #2c3756; }
 )";
 
 // Digits in the bold gold of the counters; odd rows a shade lighter.
@@ -158,10 +144,8 @@ CBestScoresDlg::CBestScoresDlg(const BestScoresRequest& request, Services servic
 
 void CBestScoresDlg::BuildLook() {
     setObjectName(QStringLiteral("bestScoresDialog"));
-    setStyleSheet(QString::fromLatin1(kStyle)
-                      .arg(large ? 16 : 13)
-                      .arg(large ? 34 : 28)
-                      .arg(large ? 17 : 14));
+    setStyleSheet(GameDialogStyle(large ? 16 : 13) +
+                  QString::fromLatin1(kStyle).arg(large ? 34 : 28).arg(large ? 17 : 14));
 
     auto* body = new QHBoxLayout;
     body->addWidget(BuildSelector());

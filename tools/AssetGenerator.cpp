@@ -1,7 +1,10 @@
 // brinox_assetgen GAME_DIR CONTACT_SHEET.png
+// brinox_assetgen --previews DIR
 //
 // Draws every picture of the game (graph/*.bmp), synthesizes the sounds
-// (snd/*.wav), writes the help file (brinox.hlp) and a labelled contact sheet.
+// (snd/*.wav), writes the help file (brinox.hlp) and a labelled contact sheet;
+// or, with --previews, only the option sheet's set previews (PNG), which the
+// build turns into resources of the program.
 // Everything is made here from code and the DejaVu fonts: the output is the
 // same on every run and every machine with the same packages.
 #include "ArtKit.h"
@@ -11,11 +14,13 @@
 #include "DigitArt.h"
 #include "HelpText.h"
 #include "PanelArt.h"
+#include "PreviewArt.h"
 #include "SceneArt.h"
 #include "SoundSynth.h"
 #include "WavWriter.h"
 
 #include "engine/FileNames.h"
+#include "settings/OptionPreviews.h"
 #include "ui/AssetFiles.h"
 
 #include <QGuiApplication>
@@ -23,6 +28,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 using namespace brinox;
 using namespace brinox::art;
@@ -111,6 +117,23 @@ std::vector<Picture> DrawPictures() {
     return out;
 }
 
+bool WritePreviews(const std::string& dir) {
+    std::filesystem::create_directories(dir);
+    bool ok = true;
+    for (int set = 0; set < assets::kBlockSetCount; ++set) {
+        const std::string path = dir + BlockSetPreview(set);
+        ok = PreviewArt::BlockSet(set).save(QString::fromStdString(path), "PNG") && ok;
+    }
+    for (int set = 0; set < assets::kDigitSetCount; ++set) {
+        const std::string path = dir + DigitSetPreview(set);
+        ok = PreviewArt::DigitSet(set).save(QString::fromStdString(path), "PNG") && ok;
+    }
+    ok = PreviewArt::SpinArrow(true).save(QString::fromStdString(dir + kSpinUpArrow), "PNG") && ok;
+    ok = PreviewArt::SpinArrow(false).save(QString::fromStdString(dir + kSpinDownArrow), "PNG") &&
+         ok;
+    return ok;
+}
+
 bool WriteText(const std::string& text, const std::string& path) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << text;
@@ -122,14 +145,17 @@ bool WriteText(const std::string& text, const std::string& path) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s GAME_DIR CONTACT_SHEET.png\n", argv[0]);
+        std::fprintf(stderr, "usage: %s GAME_DIR CONTACT_SHEET.png | --previews DIR\n", argv[0]);
         return 2;
     }
-    const std::string dir = std::string(argv[1]) + "/";
     if (!LoadFonts()) {
         std::fprintf(stderr, "the DejaVu fonts are missing (Debian package fonts-dejavu-core)\n");
         return 1;
     }
+    if (std::string_view(argv[1]) == "--previews") {
+        return WritePreviews(std::string(argv[2]) + "/") ? 0 : 1;
+    }
+    const std::string dir = std::string(argv[1]) + "/";
     std::filesystem::create_directories(dir + std::string(files::kPictureDir));
     std::filesystem::create_directories(dir + std::string(files::kSoundDir));
 

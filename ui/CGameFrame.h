@@ -130,6 +130,8 @@ private:
     void StartStopGame();
     void TogglePause();
     void OpenOptions();
+    // Takes the options of a sheet closed with OK, in the fixed order of the pages.
+    void ApplyOptions(const Options& chosen);
     void UseNormalSize() { ApplyWindowSize(0); }
     void UseBigSize() { ApplyWindowSize(1); }
     void UseAutomaticSize() { ApplyWindowSize(100); }

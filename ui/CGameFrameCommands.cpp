@@ -8,6 +8,7 @@
 #include "platform/ModalRunner.h"
 #include "scores/CBestScoresDlg.h"
 #include "scores/ScoreTableSet.h"
+#include "settings/OptionsSheet.h"
 #include "settings/SavedGame.h"
 
 #include <QFileInfo>
@@ -34,7 +35,7 @@ const CGameFrame::CommandRule& CGameFrame::RuleOf(Command command) {
     static const std::array<CommandRule, kCommandCount> rules = {{
         {&CGameFrame::StartStopGame, &CGameFrame::Always},
         {&CGameFrame::TogglePause, &CGameFrame::GameInProgress},
-        {&CGameFrame::OpenOptions, &CGameFrame::NotYetAvailable},
+        {&CGameFrame::OpenOptions, &CGameFrame::Always},
         {&CGameFrame::UseNormalSize, &CGameFrame::Always},
         {&CGameFrame::UseBigSize, &CGameFrame::Always},
         {&CGameFrame::UseAutomaticSize, &CGameFrame::Always},
@@ -89,7 +90,64 @@ void CGameFrame::TogglePause() {
     UpdateMenu();
 }
 
-void CGameFrame::OpenOptions() {}
+void CGameFrame::OpenOptions() {
+    game.RunSuspended([this] {
+        OptionsSheet sheet({options, game.flags.gameInProgress != 0, appDirectory, sounds}, this);
+        if (RunModal(sheet) == QDialog::Accepted) {
+            ApplyOptions(sheet.Chosen());
+        }
+        // Written whatever the answer, so the file always holds what is in force.
+        SaveOptionsFile();
+    });
+}
+
+void CGameFrame::ApplyOptions(const Options& chosen) {
+    options.gameType = chosen.gameType;
+    options.gameMode = chosen.gameMode;
+    options.bombsOn = chosen.bombsOn;
+    options.startLevel = chosen.startLevel;
+    options.startHeight = chosen.startHeight;
+    options.demolitionSpeed = chosen.demolitionSpeed;
+    options.levelAnimationSpeed = chosen.levelAnimationSpeed;
+
+    options.userColor = chosen.userColor;
+    options.fieldBackground = chosen.fieldBackground;
+    options.showNextBar = chosen.showNextBar;
+    options.showToolBar = chosen.showToolBar;
+    options.showStatusBar = chosen.showStatusBar;
+
+    if (auto text = title.OptionChanged(options.animateTitle != 0, chosen.animateTitle != 0,
+                                        clock.Milliseconds())) {
+        setWindowTitle(QString::fromStdString(*text));
+    }
+    options.animateTitle = chosen.animateTitle;
+
+    if (chosen.blockSet != options.blockSet) {
+        options.blockSet = chosen.blockSet;
+        pictures.LoadBlockSet(appDirectory, options.blockSet);
+        SetIconFromBlocks();
+    }
+    if (chosen.digitSet != options.digitSet) {
+        options.digitSet = chosen.digitSet;
+        pictures.LoadDigitSet(appDirectory, options.digitSet);
+    }
+
+    options.keyLeft = chosen.keyLeft;
+    options.keyRight = chosen.keyRight;
+    options.keyDown = chosen.keyDown;
+    options.keyRotate = chosen.keyRotate;
+    options.keyDrop = chosen.keyDrop;
+    options.keyPause = chosen.keyPause;
+    options.sensLeft = chosen.sensLeft;
+    options.sensRight = chosen.sensRight;
+    options.sensDown = chosen.sensDown;
+    options.sensDrop = chosen.sensDrop;
+    options.sensRotate = chosen.sensRotate;
+
+    options.soundOn = chosen.soundOn;
+    options.soundEnabled = chosen.soundEnabled;
+    options.soundFile = chosen.soundFile;
+}
 
 // ---- Saved games ----------------------------------------------------------
 

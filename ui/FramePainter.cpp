@@ -3,6 +3,7 @@
 #include "SplitDigits.h"
 
 #include "engine/PieceShape.h"
+#include "platform/ColorRef.h"
 
 #include <QColor>
 #include <QPainter>
@@ -38,10 +39,6 @@ void DrawPicture(QPainter& painter, const QRect& target, const QImage& picture) 
     if (!picture.isNull()) {
         painter.drawImage(target.topLeft(), picture, QRect(QPoint(0, 0), target.size()));
     }
-}
-
-QColor ColorOf(std::int32_t bgr) {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
 std::int32_t CounterLimit(std::int32_t cells) {
@@ -102,7 +99,7 @@ void FramePainter::ComposeAll(QImage& frame) {
 void FramePainter::DrawFieldBackground(QPainter& painter) {
     switch (options.fieldBackground) {
     case UserColor:
-        painter.fillRect(layout.playingArea, ColorOf(options.userColor));
+        painter.fillRect(layout.playingArea, ColorOfRef(options.userColor));
         break;
     case ColorField:
         DrawPicture(painter, layout.playingArea, Sized(Picture::ColorField));
@@ -349,7 +346,7 @@ void FramePainter::RestoreCellBackground(QPainter& painter, std::int32_t column,
     const QImage* field = nullptr;
     switch (options.fieldBackground) {
     case UserColor:
-        painter.fillRect(cell, ColorOf(options.userColor));
+        painter.fillRect(cell, ColorOfRef(options.userColor));
         return;
     case ColorField:
         field = &Sized(Picture::ColorField);

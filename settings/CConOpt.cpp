@@ -1,0 +1,139 @@
+#include "CConOpt.h"
+
+#include "KeyCaptureDialog.h"
+#include "KeyName.h"
+#include "SpinNumberBox.h"
+#include "platform/ModalRunner.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace brinox {
+
+namespace {
+
+using Field = std::int32_t Options::*;
+
+// The rows of the page, in order; "Reset to defaults" takes the record's defaults.
+struct Row {
+    const char* text;
+    Field field;
+};
+
+constexpr std::array<Row, CConOpt::kKeys> kKeyRows = {{
+    {"Move Left", &Options::keyLeft},
+    {"Move Right", &Options::keyRight},
+    {"Move Down", &Options::keyDown},
+    {"Rotate", &Options::keyRotate},
+    {"Drop Bottom", &Options::keyDrop},
+    {"Pause game", &Options::keyPause},
+}};
+
+constexpr std::array<Row, CConOpt::kSensitivities> kSensitivityRows = {{
+    {"Move Left:", &Options::sensLeft},
+    {"Move Right:", &Options::sensRight},
+    {"Move Down:", &Options::sensDown},
+    {"Rotate:", &Options::sensRotate},
+    {"Drop Bottom:", &Options::sensDrop},
+}};
+
+QPushButton* ResetButton(QWidget* parent) {
+    return new QPushButton(QStringLiteral("Reset to defaults"), parent);
+}
+
+} // namespace
+
+CConOpt::CConOpt(const Options& options, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Control"));
+    for (std::size_t k = 0; k < kKeys; ++k) {
+        keys[k] = options.*kKeyRows[k].field;
+    }
+    auto* row = new QHBoxLayout(this);
+    row->addWidget(KeysBox(), 1);
+    row->addWidget(SensitivityBox(options), 1);
+    ShowKeys();
+}
+
+QGroupBox* CConOpt::KeysBox() {
+    auto* box = new QGroupBox(QStringLiteral("Redefine keys"), this);
+    auto* grid = new QGridLayout(box);
+    for (std::size_t k = 0; k < kKeys; ++k) {
+        auto* button = new QPushButton(QString::fromLatin1(kKeyRows[k].text), box);
+        keyFields[k] = new QLineEdit(box);
+        keyFields[k]->setReadOnly(true);
+        keyFields[k]->setFocusPolicy(Qt::NoFocus);
+        keyFields[k]->setObjectName(QStringLiteral("key%1").arg(k));
+        connect(button, &QPushButton::clicked, this, [this, k] { RedefineKey(k); });
+        const int r = static_cast<int>(k);
+        grid->addWidget(button, r, 0);
+        grid->addWidget(keyFields[k], r, 1);
+    }
+    auto* reset = ResetButton(box);
+    connect(reset, &QPushButton::clicked, this, &CConOpt::ResetKeys);
+    grid->addWidget(reset, static_cast<int>(kKeys), 0, 1, 2, Qt::AlignRight);
+    grid->setRowStretch(static_cast<int>(kKeys) + 1, 1);
+    return box;
+}
+
+QGroupBox* CConOpt::SensitivityBox(const Options& options) {
+    auto* box = new QGroupBox(QStringLiteral("Redefine sensitivity of keys"), this);
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(new QLabel(QStringLiteral("From 0 (fastest) to 1000 (slowest)"), box), 0, 0, 1,
+                    3);
+    for (std::size_t s = 0; s < kSensitivities; ++s) {
+        const int r = static_cast<int>(s) + 1;
+        sensitivities[s] = new SpinNumberBox(options.*kSensitivityRows[s].field, box);
+        sensitivities[s]->setObjectName(QStringLiteral("sensitivity%1").arg(s));
+        grid->addWidget(new QLabel(QString::fromLatin1(kSensitivityRows[s].text), box), r, 0);
+        grid->addWidget(sensitivities[s], r, 1);
+        grid->addWidget(new QLabel(QStringLiteral("(0-1000)"), box), r, 2);
+    }
+    auto* reset = ResetButton(box);
+    connect(reset, &QPushButton::clicked, this, &CConOpt::ResetSensitivities);
+    grid->addWidget(reset, static_cast<int>(kSensitivities) + 1, 0, 1, 3, Qt::AlignRight);
+    grid->setRowStretch(static_cast<int>(kSensitivities) + 2, 1);
+    return box;
+}
+
+void CConOpt::RedefineKey(std::size_t k) {
+    KeyCaptureDialog capture(this);
+    if (RunModal(capture) == QDialog::Accepted) {
+        keys[k] = capture.Key();
+        ShowKeys();
+    }
+}
+
+void CConOpt::ShowKeys() {
+    for (std::size_t k = 0; k < kKeys; ++k) {
+        keyFields[k]->setText(QString::fromStdString(KeyName(keys[k])));
+    }
+}
+
+void CConOpt::ResetKeys() {
+    for (std::size_t k = 0; k < kKeys; ++k) {
+        keys[k] = Options{}.*kKeyRows[k].field;
+    }
+    ShowKeys();
+}
+
+void CConOpt::ResetSensitivities() {
+    for (std::size_t s = 0; s < kSensitivities; ++s) {
+        sensitivities[s]->setValue(Options{}.*kSensitivityRows[s].field);
+    }
+}
+
+void CConOpt::Accept(Options& options) const {
+    for (std::size_t k = 0; k < kKeys; ++k) {
+        options.*kKeyRows[k].field = keys[k];
+    }
+    for (std::size_t s = 0; s < kSensitivities; ++s) {
+        options.*kSensitivityRows[s].field = sensitivities[s]->value();
+    }
+}
+
+} // namespace brinox

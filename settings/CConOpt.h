@@ -1,0 +1,46 @@
+// "Control", the third page of the options sheet: the six game keys, each
+// redefined by pressing it in a KeyCaptureDialog, and the auto-repeat delay
+// of the five movement keys. A key may serve two actions; nothing checks.
+#pragma once
+
+#include "engine/Options.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLineEdit;
+
+namespace brinox {
+
+class SpinNumberBox;
+
+class CConOpt : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr std::size_t kKeys = 6;
+    static constexpr std::size_t kSensitivities = 5;
+
+    CConOpt(const Options& options, QWidget* parent = nullptr);
+
+    // OK: writes the six keys and the five sensitivities into options.
+    void Accept(Options& options) const;
+
+private:
+    QGroupBox* KeysBox();
+    QGroupBox* SensitivityBox(const Options& options);
+
+    // Opens the capture box for key k and takes the key pressed there.
+    void RedefineKey(std::size_t k);
+    void ShowKeys();
+    void ResetKeys();
+    void ResetSensitivities();
+
+    std::array<std::int32_t, kKeys> keys{};
+    std::array<QLineEdit*, kKeys> keyFields{};
+    std::array<SpinNumberBox*, kSensitivities> sensitivities{};
+};
+
+} // namespace brinox

@@ -1,0 +1,172 @@
+#include "CGameOpt.h"
+
+#include "SpinNumberBox.h"
+#include "engine/GameTypes.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace brinox {
+
+namespace {
+
+const QString kVelocityNote = QStringLiteral("From 0 (fastest) to 1000 (slowest)");
+
+QString HeightText(int rows) {
+    return rows == 0 ? QStringLiteral("0 row")
+                     : QStringLiteral("%1 row%2").arg(rows).arg(rows == 1 ? "" : "s");
+}
+
+std::int32_t Chosen(int index, std::int32_t old) {
+    return index >= 0 ? index : old;
+}
+
+QButtonGroup* RadioColumn(QGroupBox* box, const QStringList& texts, int checked) {
+    auto* group = new QButtonGroup(box);
+    auto* column = new QVBoxLayout(box);
+    for (int id = 0; id < texts.size(); ++id) {
+        auto* radio = new QRadioButton(texts[id], box);
+        group->addButton(radio, id);
+        column->addWidget(radio);
+    }
+    if (QAbstractButton* button = group->button(checked)) {
+        button->setChecked(true);
+    }
+    return group;
+}
+
+} // namespace
+
+CGameOpt::CGameOpt(const Options& options, bool gameInProgress, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Game"));
+    level = new QComboBox(this);
+    level->setObjectName(QStringLiteral("startLevel"));
+    for (int l = 1; l <= kMaxStartLevel + 1; ++l) {
+        level->addItem(QStringLiteral("Level %1").arg(l));
+    }
+    level->setCurrentIndex(options.startLevel);
+    height = new QComboBox(this);
+    height->setObjectName(QStringLiteral("startHeight"));
+    for (int rows = 0; rows <= kMaxStartHeight; ++rows) {
+        height->addItem(HeightText(rows));
+    }
+    height->setCurrentIndex(options.startHeight);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(TypeBox(options.gameType));
+    left->addWidget(ModeBox(options.gameMode));
+    left->addWidget(BombsBox(options.bombsOn));
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(ListBox(QStringLiteral("Start Level"), QStringLiteral("Start"), level));
+    right->addWidget(ListBox(QStringLiteral("Height"), QStringLiteral("Height:"), height));
+    right->addWidget(VelocityBox(options));
+    right->addStretch();
+    auto* row = new QHBoxLayout(this);
+    row->addLayout(left, 1);
+    row->addLayout(right, 1);
+
+    modes->button(WorldChampionship)->setEnabled(options.gameType != Quinel);
+    bombs->setEnabled(options.gameMode != WorldChampionship);
+    if (gameInProgress) {
+        LockGameSettings();
+    }
+    connect(types, &QButtonGroup::idClicked, this, &CGameOpt::TypeChosen);
+    connect(modes, &QButtonGroup::idClicked, this, &CGameOpt::ModeChosen);
+}
+
+QGroupBox* CGameOpt::TypeBox(std::int32_t gameType) {
+    auto* box = new QGroupBox(QStringLiteral("Game Type"), this);
+    types = RadioColumn(box, {QStringLiteral("Quadel"), QStringLiteral("Quinel")}, gameType);
+    return box;
+}
+
+QGroupBox* CGameOpt::ModeBox(std::int32_t gameMode) {
+    auto* box = new QGroupBox(QStringLiteral("Game Mode"), this);
+    modes = RadioColumn(box,
+                        {QStringLiteral("Classic mode"), QStringLiteral("Timer mode"),
+                         QStringLiteral("Rising mode"), QStringLiteral("World Championship")},
+                        gameMode);
+    return box;
+}
+
+QGroupBox* CGameOpt::BombsBox(std::int32_t bombsOn) {
+    auto* box = new QGroupBox(QStringLiteral("Bombs"), this);
+    bombs = new QCheckBox(QStringLiteral("Bombs in the game"), box);
+    bombs->setChecked(bombsOn != 0);
+    (new QVBoxLayout(box))->addWidget(bombs);
+    return box;
+}
+
+QGroupBox* CGameOpt::ListBox(const QString& title, const QString& label, QComboBox* list) {
+    auto* box = new QGroupBox(title, this);
+    auto* row = new QHBoxLayout(box);
+    row->addWidget(new QLabel(label, box));
+    row->addWidget(list, 1);
+    return box;
+}
+
+QGroupBox* CGameOpt::VelocityBox(const Options& options) {
+    auto* box = new QGroupBox(QStringLiteral("Velocity"), this);
+    demolition = new SpinNumberBox(options.demolitionSpeed, box);
+    demolition->setObjectName(QStringLiteral("demolitionSpeed"));
+    animation = new SpinNumberBox(options.levelAnimationSpeed, box);
+    animation->setObjectName(QStringLiteral("animationSpeed"));
+    auto* form = new QFormLayout(box);
+    form->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->addRow(new QLabel(kVelocityNote, box));
+    form->addRow(QStringLiteral("Demolition of blocks"), demolition);
+    form->addRow(QStringLiteral("\"Next Level\" and \"Game over\" Animation"), animation);
+    return box;
+}
+
+void CGameOpt::TypeChosen(int gameType) {
+    QAbstractButton* championship = modes->button(WorldChampionship);
+    championship->setEnabled(gameType == Quadel);
+    if (gameType == Quinel) {
+        bombs->setEnabled(true);
+        if (championship->isChecked()) {
+            modes->button(Classic)->setChecked(true);
+        }
+    }
+}
+
+void CGameOpt::ModeChosen(int gameMode) {
+    const bool championship = gameMode == WorldChampionship;
+    bombs->setEnabled(!championship);
+    if (championship) {
+        bombs->setChecked(false);
+    }
+}
+
+void CGameOpt::LockGameSettings() {
+    for (QButtonGroup* group : {types, modes}) {
+        for (QAbstractButton* button : group->buttons()) {
+            button->setEnabled(false);
+        }
+    }
+    bombs->setEnabled(false);
+    level->setEnabled(false);
+    height->setEnabled(false);
+}
+
+void CGameOpt::Accept(Options& options) const {
+    // A value no control can show (from a file the game did not write) stays as it was.
+    options.gameType = Chosen(types->checkedId(), options.gameType);
+    options.gameMode = Chosen(modes->checkedId(), options.gameMode);
+    options.bombsOn = bombs->isChecked() ? 1 : 0;
+    options.startLevel = Chosen(level->currentIndex(), options.startLevel);
+    options.startHeight = Chosen(height->currentIndex(), options.startHeight);
+    options.demolitionSpeed = demolition->value();
+    options.levelAnimationSpeed = animation->value();
+}
+
+} // namespace brinox

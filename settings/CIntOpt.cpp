@@ -1,0 +1,161 @@
+#include "CIntOpt.h"
+
+#include "OptionPreviews.h"
+#include "platform/ColorRef.h"
+#include "platform/ModalRunner.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace brinox {
+
+namespace {
+
+struct BackgroundEntry {
+    const char* text;
+    std::int32_t code;
+};
+
+// The list order, which is not the order of the codes.
+constexpr std::array<BackgroundEntry, 5> kBackgrounds = {{
+    {"Grey field", GreyField},
+    {"Color field", ColorField},
+    {"3D field", Field3D},
+    {"Fantasy field", FantasyField},
+    {"User-defined color", UserColor},
+}};
+
+int EntryOfBackground(std::int32_t code) {
+    for (std::size_t entry = 0; entry < kBackgrounds.size(); ++entry) {
+        if (kBackgrounds[entry].code == code) {
+            return static_cast<int>(entry);
+        }
+    }
+    return -1;
+}
+
+QPixmap Preview(const std::string& name) {
+    return QPixmap(QString::fromLatin1(kPreviewPrefix) + QString::fromStdString(name));
+}
+
+} // namespace
+
+std::int32_t CIntOpt::BackgroundOfEntry(int entry) {
+    return kBackgrounds[static_cast<std::size_t>(entry)].code;
+}
+
+CIntOpt::CIntOpt(const Options& options, QWidget* parent)
+    : QWidget(parent), userColor(options.userColor) {
+    setObjectName(QStringLiteral("Interface"));
+    auto* left = new QVBoxLayout;
+    left->addWidget(BackgroundBox(options.fieldBackground));
+    left->addWidget(ViewBox(options));
+    left->addWidget(
+        SetBox(QStringLiteral("Digits Set"), kDigitSets, 1, options.digitSet, false, digitSets));
+    left->addStretch();
+    auto* row = new QHBoxLayout(this);
+    row->addLayout(left);
+    row->addWidget(
+        SetBox(QStringLiteral("Block Set"), kBlockSets, 2, options.blockSet, true, blockSets));
+}
+
+QGroupBox* CIntOpt::BackgroundBox(std::int32_t code) {
+    auto* box = new QGroupBox(QStringLiteral("Background of Playing Area"), this);
+    background = new QComboBox(box);
+    background->setObjectName(QStringLiteral("background"));
+    for (const BackgroundEntry& entry : kBackgrounds) {
+        background->addItem(QString::fromLatin1(entry.text));
+    }
+    background->setCurrentIndex(EntryOfBackground(code));
+    defineColor = new QPushButton(QStringLiteral("Define color..."), box);
+    defineColor->setEnabled(code == UserColor);
+    connect(background, &QComboBox::currentIndexChanged, this, [this](int entry) {
+        defineColor->setEnabled(entry >= 0 && BackgroundOfEntry(entry) == UserColor);
+    });
+    connect(defineColor, &QPushButton::clicked, this, &CIntOpt::DefineColor);
+    auto* column = new QVBoxLayout(box);
+    column->addWidget(background);
+    column->addWidget(defineColor, 0, Qt::AlignLeft);
+    return box;
+}
+
+QGroupBox* CIntOpt::ViewBox(const Options& options) {
+    auto* box = new QGroupBox(QStringLiteral("View"), this);
+    auto* column = new QVBoxLayout(box);
+    nextBar = Check(box, QStringLiteral("Show Next Bar"), options.showNextBar);
+    toolBar = Check(box, QStringLiteral("Show Tool Bar"), options.showToolBar);
+    animateTitle = Check(box, QStringLiteral("Animate text of the window\u2019s title bar "),
+                         options.animateTitle);
+    statusBar = Check(box, QStringLiteral("Show Status Bar"), options.showStatusBar);
+    for (QCheckBox* check : {nextBar, toolBar, animateTitle, statusBar}) {
+        column->addWidget(check);
+    }
+    return box;
+}
+
+QCheckBox* CIntOpt::Check(QWidget* box, const QString& text, std::int32_t value) {
+    auto* check = new QCheckBox(text, box);
+    check->setChecked(value != 0);
+    return check;
+}
+
+// Sets fill the columns top to bottom, left column first.
+QGroupBox* CIntOpt::SetBox(const QString& title, std::int32_t sets, std::int32_t columns,
+                           std::int32_t chosen, bool blocks, QButtonGroup*& group) {
+    auto* box = new QGroupBox(title, this);
+    group = new QButtonGroup(box);
+    auto* grid = new QGridLayout(box);
+    const std::int32_t rows = (sets + columns - 1) / columns;
+    for (std::int32_t set = 0; set < sets; ++set) {
+        auto* radio = new QRadioButton(box);
+        const QPixmap preview = Preview(blocks ? BlockSetPreview(set) : DigitSetPreview(set));
+        radio->setIcon(preview);
+        radio->setIconSize(preview.size());
+        radio->setObjectName(QStringLiteral("%1 %2").arg(title).arg(set));
+        radio->setAccessibleName(radio->objectName());
+        group->addButton(radio, set);
+        grid->addWidget(radio, set % rows, set / rows);
+    }
+    if (QAbstractButton* button = group->button(chosen)) {
+        button->setChecked(true);
+    }
+    return box;
+}
+
+void CIntOpt::DefineColor() {
+    QColorDialog chooser(ColorOfRef(userColor), this);
+    chooser.setOption(QColorDialog::DontUseNativeDialog);
+    if (RunModal(chooser) == QDialog::Accepted) {
+        userColor = RefOfColor(chooser.selectedColor());
+    }
+}
+
+void CIntOpt::Accept(Options& options) const {
+    options.userColor = userColor;
+    if (background->currentIndex() >= 0) {
+        options.fieldBackground = BackgroundOfEntry(background->currentIndex());
+    }
+    options.showNextBar = nextBar->isChecked() ? 1 : 0;
+    options.showToolBar = toolBar->isChecked() ? 1 : 0;
+    options.showStatusBar = statusBar->isChecked() ? 1 : 0;
+    options.animateTitle = animateTitle->isChecked() ? 1 : 0;
+    // A set no radio shows (from a file the game did not write) stays as it was.
+    if (blockSets->checkedId() >= 0) {
+        options.blockSet = blockSets->checkedId();
+    }
+    if (digitSets->checkedId() >= 0) {
+        options.digitSet = digitSets->checkedId();
+    }
+}
+
+} // namespace brinox

@@ -1,0 +1,52 @@
+// "Interface", the second page of the options sheet: the background of the
+// playing area (with the user's own colour), which bars are shown, the
+// animated title, and the digit and block sets, each shown by its preview.
+// The background list shows its entries in another order than the codes
+// they stand for; "Define color..." is usable only with "User-defined color".
+#pragma once
+
+#include "engine/Options.h"
+
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+
+namespace brinox {
+
+class CIntOpt : public QWidget {
+    Q_OBJECT
+
+public:
+    CIntOpt(const Options& options, QWidget* parent = nullptr);
+
+    // OK: writes the page's eight values into options.
+    void Accept(Options& options) const;
+
+    // The FieldBackground code of each list entry, in list order.
+    static std::int32_t BackgroundOfEntry(int entry);
+
+private:
+    QGroupBox* BackgroundBox(std::int32_t background);
+    QGroupBox* ViewBox(const Options& options);
+    QGroupBox* SetBox(const QString& title, std::int32_t sets, std::int32_t columns,
+                      std::int32_t chosen, bool blocks, QButtonGroup*& group);
+    QCheckBox* Check(QWidget* box, const QString& text, std::int32_t value);
+
+    void DefineColor();
+
+    std::int32_t userColor = 0;
+    QComboBox* background = nullptr;
+    QPushButton* defineColor = nullptr;
+    QCheckBox* nextBar = nullptr;
+    QCheckBox* toolBar = nullptr;
+    QCheckBox* animateTitle = nullptr;
+    QCheckBox* statusBar = nullptr;
+    QButtonGroup* digitSets = nullptr;
+    QButtonGroup* blockSets = nullptr;
+};
+
+} // namespace brinox

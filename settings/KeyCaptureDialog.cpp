@@ -1,0 +1,61 @@
+#include "KeyCaptureDialog.h"
+
+#include "platform/DialogStyle.h"
+#include "platform/KeyCodes.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace brinox {
+
+namespace {
+constexpr std::int32_t kEscape = 27;
+constexpr std::int32_t kF1 = 112;
+constexpr std::int32_t kF12 = 123;
+} // namespace
+
+KeyCaptureDialog::KeyCaptureDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("keyCapture"));
+    setStyleSheet(GameDialogStyle(13) +
+                  QStringLiteral("QDialog#keyCapture { border: 2px solid #f2c14e; }"
+                                 "QLabel { color: #ffe9a8; font-weight: bold; }"));
+    auto* text =
+        new QLabel(QStringLiteral("Press a key to define new key or ESCAPE to cancel"), this);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(24, 18, 24, 18);
+    column->addWidget(text);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool KeyCaptureDialog::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // No accelerator of the program may take a key meant for this box.
+        event->accept();
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return QDialog::event(event);
+    }
+    const auto& press = static_cast<const QKeyEvent&>(*event);
+    if (!press.isAutoRepeat()) {
+        TakeKey(VirtualKeyCode(press));
+    }
+    return true;
+}
+
+void KeyCaptureDialog::TakeKey(std::int32_t code) {
+    if (code == kEscape) {
+        reject();
+    } else if (code == 0 || (code >= kF1 && code <= kF12)) {
+        // A key the table lacks could never be pressed in the game; F1 to F12 stay the program's.
+        return;
+    } else {
+        key = code;
+        accept();
+    }
+}
+
+} // namespace brinox

@@ -1,0 +1,27 @@
+// A number field with a spin button, as the options pages use for speeds and
+// key sensitivities: the arrows keep to 0..1000, while a typed number is
+// taken as it is (any non-negative 32-bit number; nothing else can be typed).
+#pragma once
+
+#include <QSpinBox>
+
+#include <cstdint>
+
+namespace brinox {
+
+class SpinNumberBox : public QSpinBox {
+    Q_OBJECT
+
+public:
+    static constexpr std::int32_t kSpinMax = 1000;
+
+    explicit SpinNumberBox(std::int32_t value, QWidget* parent = nullptr);
+
+    // Steps from the typed number brought into 0..1000.
+    void stepBy(int steps) override;
+
+protected:
+    StepEnabled stepEnabled() const override;
+};
+
+} // namespace brinox

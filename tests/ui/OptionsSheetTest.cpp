@@ -1,0 +1,280 @@
+// The options sheet driven through its widgets from F3: the enabling rules
+// and handlers of the pages, OK against Cancel in brinox.dat, the key capture
+// box, and what applying changes in the window. Also writes a picture of each
+// page (screenshots/options-*.png).
+#include "WindowFixture.h"
+
+#include "platform/FileChooser.h"
+#include "settings/KeyCaptureDialog.h"
+#include "settings/OptionsFile.h"
+#include "settings/OptionsSheet.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+namespace brinox::test {
+namespace {
+
+class OptionsSheetTest : public WindowFixture, public FileChooser {
+public:
+    using WindowFixture::sounds;
+    void SetUp() override {
+        WindowFixture::SetUp();
+        InstallFileChooser(this);
+        modals.onDialog = [this](QDialog& dialog) { return Answer(dialog); };
+    }
+    void TearDown() override {
+        InstallFileChooser(nullptr);
+        WindowFixture::TearDown();
+    }
+    QString SaveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+    QString OpenFileName(QWidget*, const FileDialogRequest& request) override {
+        EXPECT_EQ(request.title + request.filter,
+                  "Load Sound FileSound Files (*.wav);;All Files (*)");
+        return chosenFile;
+    }
+
+    int Answer(QDialog& dialog) {
+        if (auto* capture = qobject_cast<KeyCaptureDialog*>(&dialog)) {
+            capture->setResult(-1); // still open
+            for (Qt::Key key : keys) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                QApplication::sendEvent(capture, &press);
+                captureResults.push_back(capture->result());
+            }
+            return capture->result();
+        }
+        if (auto* colour = qobject_cast<QColorDialog*>(&dialog)) {
+            colour->setCurrentColor(QColor(1, 2, 3));
+            colour->accept();
+            return colour->result();
+        }
+        sheet = &dynamic_cast<OptionsSheet&>(dialog);
+        act();
+        sheet->findChild<QDialogButtonBox*>()
+            ->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+            ->click();
+        return sheet->result();
+    }
+
+    // F3 with the window active; act runs while the sheet is open.
+    void RunSheet(std::function<void()> during, bool pressOk = true) {
+        act = std::move(during);
+        ok = pressOk;
+        Activate();
+        Tick();
+        Click(Qt::Key_F3);
+    }
+    // A control of the open sheet by its text or object name.
+    template <typename W = QWidget> W& Get(const QString& name) {
+        for (W* w : sheet->findChildren<W*>()) {
+            if (w->objectName() == name || w->property("text").toString() == name) {
+                return *w;
+            }
+        }
+        ADD_FAILURE() << name.toStdString();
+        throw std::runtime_error("no such control");
+    }
+    bool On(const QString& name) { return Get(name).isEnabled(); }
+    void Press(const QString& name) { Get<QAbstractButton>(name).click(); }
+    QString Shown(const QString& list) { return Get<QComboBox>(list).currentText(); }
+    Options Stored() {
+        Options stored;
+        stored.soundFile = frame->Settings().soundFile; // the last one is not kept in the file
+        EXPECT_TRUE(LoadOptions(directory->Path(), stored));
+        return stored;
+    }
+
+    OptionsSheet* sheet = nullptr;
+    std::function<void()> act;
+    bool ok = true;
+    std::vector<Qt::Key> keys;
+    std::vector<int> captureResults;
+    QString chosenFile;
+};
+
+struct PageCase {
+    const char* name;
+    bool playing;                               // a game is in progress when F3 comes
+    std::function<void(Options&)> setup;        // the options before F3
+    std::function<void(OptionsSheetTest&)> act; // checks and changes while the sheet is open
+    std::function<void(const Options&)> expect; // the options after OK
+};
+
+class PageRules : public OptionsSheetTest, public ::testing::WithParamInterface<PageCase> {};
+
+const PageCase kPageCases[] = {
+    {"ChampionshipClearsBombsAndQuinelFallsBackToClassic", false, [](Options& o) { o.bombsOn = 1; },
+     [](OptionsSheetTest& t) {
+         t.Press("World Championship");
+         EXPECT_FALSE(t.On("Bombs in the game"));
+         EXPECT_FALSE(t.Get<QAbstractButton>("Bombs in the game").isChecked());
+         t.Press("Quinel");
+         EXPECT_TRUE(t.Get<QAbstractButton>("Classic mode").isChecked());
+         EXPECT_TRUE(t.On("Bombs in the game"));
+         EXPECT_FALSE(t.On("World Championship"));
+     },
+     [](const Options& o) {
+         EXPECT_EQ(std::tie(o.gameType, o.gameMode, o.bombsOn),
+                   std::make_tuple(Quinel, Classic, 0));
+     }},
+    {"QuinelAtOpeningGreysChampionship", false, [](Options& o) { o.gameType = Quinel; },
+     [](OptionsSheetTest& t) { EXPECT_FALSE(t.On("World Championship")); }, [](const Options&) {}},
+    {"GameInProgressLeavesOnlyTheSpeeds", true, [](Options& o) { o.startLevel = 19; },
+     [](OptionsSheetTest& t) {
+         for (const char* control : {"Quadel", "Quinel", "Classic mode", "World Championship",
+                                     "Bombs in the game", "startLevel", "startHeight"}) {
+             EXPECT_FALSE(t.On(control)) << control;
+         }
+         EXPECT_TRUE(t.On("animationSpeed"));
+         EXPECT_EQ(t.Shown("startLevel"), "Level 20");
+         const auto& height = t.Get<QComboBox>("startHeight");
+         EXPECT_EQ(height.itemText(0) + height.itemText(1) + height.itemText(2),
+                   "0 row1 row2 rows");
+         t.Get<QSpinBox>("animationSpeed").stepBy(-100);
+     },
+     [](const Options& o) {
+         EXPECT_EQ(std::tie(o.startLevel, o.levelAnimationSpeed), std::make_tuple(19, 0));
+     }},
+    {"BackgroundListOrderDiffersFromCodes", false,
+     [](Options& o) { o.fieldBackground = UserColor; },
+     [](OptionsSheetTest& t) {
+         EXPECT_EQ(t.Shown("background"), "User-defined color");
+         t.Press("Define color...");
+         t.Get<QComboBox>("background").setCurrentIndex(1);
+         EXPECT_EQ(t.Shown("background"), "Color field");
+         EXPECT_FALSE(t.On("Define color..."));
+     },
+     [](const Options& o) {
+         EXPECT_EQ(std::tie(o.fieldBackground, o.userColor), std::make_tuple(ColorField, 0x030201));
+     }},
+    {"SoundMasterOffGreysAllButItself", false, [](Options& o) { o.soundOn = 0; },
+     [](OptionsSheetTest& t) {
+         for (const char* control :
+              {"soundEvent", "soundPath", "turns this sound on/off", "Play", "Change",
+               "Reset to Defaults", "Reset All Sounds to Defaults"}) {
+             EXPECT_FALSE(t.On(control)) << control;
+         }
+         EXPECT_TRUE(t.On("turns Sound on/off"));
+     },
+     [](const Options& o) { EXPECT_EQ(o.soundOn, 0); }},
+    {"PlayIgnoresSwitchesAndResetAllKeepsMaster", false,
+     [](Options& o) { o.soundEnabled[3] = 0, o.soundFile[3] = "/elsewhere/bang.wav"; },
+     [](OptionsSheetTest& t) {
+         t.Get<QComboBox>("soundEvent").setCurrentIndex(3);
+         t.Press("Play");
+         EXPECT_EQ(t.sounds.sounds.back().second, "/elsewhere/bang.wav");
+         t.Press("Change"); // and cancel the chooser
+         EXPECT_EQ(t.Get<QLineEdit>("soundPath").text(), "/elsewhere/bang.wav");
+         t.chosenFile = "/chosen/boom.wav";
+         t.Press("Change");
+         EXPECT_EQ(t.Get<QLineEdit>("soundPath").text(), t.chosenFile);
+         t.Press("Reset All Sounds to Defaults");
+         EXPECT_TRUE(t.Get<QLineEdit>("soundPath").text().endsWith("snd/bomb.wav"));
+     },
+     [](const Options& o) {
+         EXPECT_EQ(std::tie(o.soundEnabled[3], o.soundOn), std::make_tuple(1, 1));
+     }},
+    {"ResetsTakeTheDefaultsAndTypedNumbersHaveNoLimit", false,
+     [](Options& o) { o.keyLeft = 65, o.sensDrop = 7; },
+     [](OptionsSheetTest& t) {
+         for (QPushButton* reset : t.sheet->findChildren<QPushButton*>()) {
+             if (reset->text() == "Reset to defaults") {
+                 reset->click();
+             }
+         }
+         t.Get<QSpinBox>("demolitionSpeed").findChild<QLineEdit*>()->setText("5000");
+     },
+     [](const Options& o) {
+         EXPECT_EQ(std::tie(o.keyLeft, o.sensDrop, o.demolitionSpeed),
+                   std::make_tuple(37, 1000, 5000));
+     }},
+};
+
+TEST_P(PageRules, ThroughTheWidgets) {
+    const PageCase& c = GetParam();
+    c.setup(frame->Settings());
+    if (c.playing) {
+        StartGame();
+    }
+    RunSheet([&] { c.act(*this); });
+    c.expect(frame->Settings());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, PageRules, ::testing::ValuesIn(kPageCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(OptionsSheetTest, OkStoresTheChangesCancelKeepsThemAndBothRewriteTheFile) {
+    StartGame();
+    for (bool pressOk : {false, true}) {
+        QFile::remove(directory->File(QStringLiteral("brinox.dat")));
+        RunSheet(
+            [this] {
+                EXPECT_EQ(game().flags.gameRunning, 0);
+                Press("Animate text of the window\u2019s title bar ");
+                Get<QSpinBox>("sensitivity0").stepBy(1);
+            },
+            pressOk);
+        EXPECT_EQ(game().flags.gameRunning, 1);
+        EXPECT_EQ(Stored(), frame->Settings());
+        EXPECT_EQ(std::make_tuple(Stored().animateTitle, Stored().sensLeft),
+                  pressOk ? std::make_tuple(0, 51) : std::make_tuple(1, 50));
+    }
+}
+
+TEST_F(OptionsSheetTest, KeyCaptureSwallowsF1ToF12CancelsOnEscapeAndTakesOtherKeys) {
+    keys = {Qt::Key_F5, Qt::Key_Escape};
+    RunSheet([this] {
+        Press("Move Left");
+        EXPECT_EQ(Get<QLineEdit>("key0").text(), "Left Arrow");
+        keys = {Qt::Key_F12, Qt::Key_Shift};
+        Press("Pause game");
+        EXPECT_EQ(Get<QLineEdit>("key5").text(), "Key #16");
+    });
+    EXPECT_EQ(captureResults, std::vector<int>({-1, QDialog::Rejected, -1, QDialog::Accepted}));
+    EXPECT_EQ(std::make_tuple(frame->Settings().keyLeft, frame->Settings().keyPause),
+              std::make_tuple(37, 16));
+}
+
+TEST_F(OptionsSheetTest, ApplyingReloadsOnlyAChangedSetAndRestartsTheTitle) {
+    const auto keyOf = [this](Picture p) { return frame->Pictures().Get(p).cacheKey(); };
+    const qint64 blocks = keyOf(Picture::BlocksBig), digits = keyOf(Picture::Digits);
+    const qint64 icon = frame->windowIcon().cacheKey();
+    RunSheet([this] {
+        Press("Animate text of the window\u2019s title bar ");
+        Get<QAbstractButton>("Block Set 1").click();
+    });
+    EXPECT_NE(keyOf(Picture::BlocksBig), blocks);
+    EXPECT_NE(frame->windowIcon().cacheKey(), icon);
+    EXPECT_EQ(keyOf(Picture::Digits), digits);
+    EXPECT_EQ(frame->windowTitle(), "Brinox 2000: World Championship");
+    RunSheet([this] { Press("Animate text of the window\u2019s title bar "); });
+    EXPECT_EQ(frame->windowTitle().toStdString(), *TitleAnimation::FrameText(0));
+    EXPECT_EQ(keyOf(Picture::Digits), digits);
+}
+
+TEST_F(OptionsSheetTest, PicturesOfEachPage) {
+    const QDir out(QStringLiteral(BRINOX_SCREENSHOT_DIR));
+    ASSERT_TRUE(out.mkpath(QStringLiteral(".")));
+    RunSheet(
+        [&] {
+            sheet->show();
+            for (int page = 0; page < sheet->Pages().count(); ++page) {
+                sheet->Pages().setCurrentIndex(page);
+                const QString name = sheet->Pages().tabText(page).toLower();
+                EXPECT_TRUE(sheet->grab().save(out.filePath("options-" + name + ".png")));
+            }
+        },
+        false);
+}
+
+} // namespace
+} // namespace brinox::test
