@@ -32,6 +32,8 @@ QPushButton {
     padding: 3px 14px; font-weight: bold; }
 QPushButton:hover { background: #3a4e7c; }
 QPushButton:pressed { background: #1c2640; }
+QPushButton:focus, QLineEdit:focus, QSpinBox:focus, QComboBox:focus { border-color: #f2c14e; }
+QRadioButton:focus, QCheckBox:focus { color: #fff3c4; }
 QPushButton:disabled { color: #5d6784; background: #161e32; border-color: #2c3756; }
 QLineEdit, QSpinBox, QComboBox {
     color: #ffe9a8; background: #0a1020; border: 1px solid #3c4d74; border-radius: 3px;

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Smoke test of the real game under Xvfb: on a 1024x768 and an 800x600
 screen the game opens its window in the right size, starts a game on F2,
-moves and drops pieces, refuses to quit on No, plays the game to its end (on
+moves and drops pieces, refuses to quit on No, opens the options sheet on F3
+and still rewrites brinox.dat when it is cancelled, plays the game to its end (on
 the first screen), takes a name in the best-scores dialog and stores it in
 data.ttb, quits on Yes with status 0 and leaves its options and window-size
 files behind.
@@ -83,6 +84,22 @@ def play_to_the_end(screen, game):
     check(name == "Smoke Test", f"data.ttb holds {name!r} in row 1")
 
 
+def options_sheet_cancelled(screen, game):
+    """F3 opens the options sheet; cancelling it still rewrites brinox.dat."""
+    options = os.path.join(game.directory, "brinox.dat")
+    os.remove(options)
+    game.focus()
+    screen.key("F3")
+    sheet = game.wait_for_box()
+    title = screen.run("xdotool", "getwindowname", sheet).strip()
+    check(title == "Brinox 2000", f"F3 opened {title!r}, not the options sheet")
+    screen.run("xdotool", "windowfocus", "--sync", sheet)
+    screen.key("Escape")
+    wait_until("the options sheet to close", lambda: sheet not in game.windows(), 10)
+    check(os.path.isfile(options), "cancelling the options sheet did not rewrite brinox.dat")
+    print("  F3 opened the options sheet; Cancel rewrote brinox.dat")
+
+
 def play(screen, program, assets, client, area, to_the_end):
     game = Game(screen, program, assets)
     try:
@@ -129,6 +146,7 @@ def play(screen, program, assets, client, area, to_the_end):
         wait_until("the question to close", lambda: box not in game.windows(), 10)
         time.sleep(0.3)
         check(game.process.poll() is None, "No to the quit question ended the game")
+        options_sheet_cancelled(screen, game)
         if to_the_end:
             play_to_the_end(screen, game)
 
