@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -83,9 +84,17 @@ QGroupBox* CIntOpt::BackgroundBox(std::int32_t code) {
         defineColor->setEnabled(entry >= 0 && BackgroundOfEntry(entry) == UserColor);
     });
     connect(defineColor, &QPushButton::clicked, this, &CIntOpt::DefineColor);
+    swatch = new QLabel(box);
+    swatch->setObjectName(QStringLiteral("userColor"));
+    swatch->setFixedSize(defineColor->sizeHint().height(), defineColor->sizeHint().height());
+    ShowUserColor();
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(defineColor);
+    buttonRow->addWidget(swatch);
+    buttonRow->addStretch();
     auto* column = new QVBoxLayout(box);
     column->addWidget(background);
-    column->addWidget(defineColor, 0, Qt::AlignLeft);
+    column->addLayout(buttonRow);
     return box;
 }
 
@@ -137,7 +146,13 @@ void CIntOpt::DefineColor() {
     chooser.setOption(QColorDialog::DontUseNativeDialog);
     if (RunModal(chooser) == QDialog::Accepted) {
         userColor = RefOfColor(chooser.selectedColor());
+        ShowUserColor();
     }
+}
+
+void CIntOpt::ShowUserColor() {
+    swatch->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #6d83b8;")
+                              .arg(ColorOfRef(userColor).name()));
 }
 
 void CIntOpt::Accept(Options& options) const {

@@ -13,6 +13,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 
 namespace brinox {
@@ -37,10 +38,12 @@ private:
     QCheckBox* Check(QWidget* box, const QString& text, std::int32_t value);
 
     void DefineColor();
+    void ShowUserColor();
 
     std::int32_t userColor = 0;
     QComboBox* background = nullptr;
     QPushButton* defineColor = nullptr;
+    QLabel* swatch = nullptr; // the user colour as it stands
     QCheckBox* nextBar = nullptr;
     QCheckBox* toolBar = nullptr;
     QCheckBox* animateTitle = nullptr;

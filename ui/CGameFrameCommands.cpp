@@ -6,6 +6,7 @@
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalRunner.h"
+#include "platform/SoundPlayer.h"
 #include "scores/CBestScoresDlg.h"
 #include "scores/ScoreTableSet.h"
 #include "settings/OptionsSheet.h"
@@ -147,6 +148,10 @@ void CGameFrame::ApplyOptions(const Options& chosen) {
     options.soundOn = chosen.soundOn;
     options.soundEnabled = chosen.soundEnabled;
     options.soundFile = chosen.soundFile;
+    if (ownSounds) {
+        // A new file is loaded now, so its event sounds at once when it comes.
+        ownSounds->Preload(options);
+    }
 }
 
 // ---- Saved games ----------------------------------------------------------
