@@ -83,8 +83,7 @@ QGroupBox* CConOpt::KeysBox() {
 QGroupBox* CConOpt::SensitivityBox(const Options& options) {
     auto* box = new QGroupBox(QStringLiteral("Redefine sensitivity of keys"), this);
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(QStringLiteral("From 0 (fastest) to 1000 (slowest)"), box), 0, 0, 1,
-                    3);
+    grid->addWidget(new QLabel(QString::fromLatin1(kSpinRangeNote), box), 0, 0, 1, 3);
     for (std::size_t s = 0; s < kSensitivities; ++s) {
         const int r = static_cast<int>(s) + 1;
         sensitivities[s] = new SpinNumberBox(options.*kSensitivityRows[s].field, box);

@@ -17,11 +17,29 @@ namespace brinox {
 
 namespace {
 
-const QString kVelocityNote = QStringLiteral("From 0 (fastest) to 1000 (slowest)");
+QStringList LevelTexts() {
+    QStringList texts;
+    for (int level = 1; level <= kMaxStartLevel + 1; ++level) {
+        texts << QStringLiteral("Level %1").arg(level);
+    }
+    return texts;
+}
 
-QString HeightText(int rows) {
-    return rows == 0 ? QStringLiteral("0 row")
-                     : QStringLiteral("%1 row%2").arg(rows).arg(rows == 1 ? "" : "s");
+// "0 row" and "1 row" in the singular, as the game has always shown them.
+QStringList HeightTexts() {
+    QStringList texts;
+    for (int rows = 0; rows <= kMaxStartHeight; ++rows) {
+        texts << QStringLiteral("%1 row%2").arg(rows).arg(rows <= 1 ? "" : "s");
+    }
+    return texts;
+}
+
+QComboBox* List(QWidget* parent, const QString& name, const QStringList& texts, int selected) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->addItems(texts);
+    list->setCurrentIndex(selected); // none for an index no entry has
+    return list;
 }
 
 std::int32_t Chosen(int index, std::int32_t old) {
@@ -46,19 +64,8 @@ QButtonGroup* RadioColumn(QGroupBox* box, const QStringList& texts, int checked)
 
 CGameOpt::CGameOpt(const Options& options, bool gameInProgress, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Game"));
-    level = new QComboBox(this);
-    level->setObjectName(QStringLiteral("startLevel"));
-    for (int l = 1; l <= kMaxStartLevel + 1; ++l) {
-        level->addItem(QStringLiteral("Level %1").arg(l));
-    }
-    level->setCurrentIndex(options.startLevel);
-    height = new QComboBox(this);
-    height->setObjectName(QStringLiteral("startHeight"));
-    for (int rows = 0; rows <= kMaxStartHeight; ++rows) {
-        height->addItem(HeightText(rows));
-    }
-    height->setCurrentIndex(options.startHeight);
-
+    level = List(this, QStringLiteral("startLevel"), LevelTexts(), options.startLevel);
+    height = List(this, QStringLiteral("startHeight"), HeightTexts(), options.startHeight);
     auto* left = new QVBoxLayout;
     left->addWidget(TypeBox(options.gameType));
     left->addWidget(ModeBox(options.gameMode));
@@ -122,7 +129,7 @@ QGroupBox* CGameOpt::VelocityBox(const Options& options) {
     auto* form = new QFormLayout(box);
     form->setRowWrapPolicy(QFormLayout::WrapAllRows);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->addRow(new QLabel(kVelocityNote, box));
+    form->addRow(new QLabel(QString::fromLatin1(kSpinRangeNote), box));
     form->addRow(QStringLiteral("Demolition of blocks"), demolition);
     form->addRow(QStringLiteral("\"Next Level\" and \"Game over\" Animation"), animation);
     return box;

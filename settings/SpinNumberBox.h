@@ -9,6 +9,9 @@
 
 namespace brinox {
 
+// The note that goes with every group of these fields.
+inline constexpr const char* kSpinRangeNote = "From 0 (fastest) to 1000 (slowest)";
+
 class SpinNumberBox : public QSpinBox {
     Q_OBJECT
 

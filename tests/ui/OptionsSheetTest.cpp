@@ -256,9 +256,14 @@ TEST_F(OptionsSheetTest, ApplyingReloadsOnlyAChangedSetAndRestartsTheTitle) {
     EXPECT_NE(frame->windowIcon().cacheKey(), icon);
     EXPECT_EQ(keyOf(Picture::Digits), digits);
     EXPECT_EQ(frame->windowTitle(), "Brinox 2000: World Championship");
-    RunSheet([this] { Press("Animate text of the window\u2019s title bar "); });
+    const qint64 newBlocks = keyOf(Picture::BlocksBig);
+    RunSheet([this] {
+        Press("Animate text of the window\u2019s title bar ");
+        Get<QAbstractButton>("Block Set 1").click(); // the set in use: nothing to load
+    });
     EXPECT_EQ(frame->windowTitle().toStdString(), *TitleAnimation::FrameText(0));
-    EXPECT_EQ(keyOf(Picture::Digits), digits);
+    EXPECT_EQ(std::make_tuple(keyOf(Picture::BlocksBig), keyOf(Picture::Digits)),
+              std::make_tuple(newBlocks, digits));
 }
 
 TEST_F(OptionsSheetTest, PicturesOfEachPage) {
