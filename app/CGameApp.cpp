@@ -70,6 +70,7 @@ CGameApp::~CGameApp() {
 
 int CGameApp::Run() {
     frame = std::make_unique<CGameFrame>();
+    frame->SetChampionshipExchange(&championship);
     keyFilter.Watch(&frame->Engine());
     installEventFilter(&keyFilter);
     if (qEnvironmentVariableIntValue("BRINOX_REPORT_FIRST_FRAME") == 1) {

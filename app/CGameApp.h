@@ -4,6 +4,8 @@
 // window's closing work (running time, options, window size) always happens.
 #pragma once
 
+#include "platform/QtClock.h"
+#include "scores/FtpChampionshipExchange.h"
 #include "ui/GameKeyFilter.h"
 
 #include <QApplication>
@@ -28,6 +30,9 @@ private:
     void ReportFirstFrame() const;
 
     GameKeyFilter keyFilter;
+    // SEND and UPDATE of the best-scores dialog; outlives the window.
+    QtClock exchangeClock;
+    FtpChampionshipExchange championship{exchangeClock};
     std::unique_ptr<CGameFrame> frame;
 };
 

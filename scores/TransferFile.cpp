@@ -4,10 +4,24 @@
 #include "settings/Archive.h"
 #include "settings/FileSignatures.h"
 
+#include <cstdio>
+#include <random>
+
 namespace brinox {
 
-std::string TransferFilePath(const std::string& appDirectory) {
-    return appDirectory + kTransferBaseName + ".ttb";
+std::string NewUploadBaseName(const LocalTime& now) {
+    // Not the game's own generator: that one is seeded from the time in
+    // seconds, so two players sending in the same second would draw alike.
+    std::random_device device;
+    const std::uint64_t bits = (std::uint64_t{device()} << 32 | device()) & 0xFFFFFFFFFFFFull;
+    char name[96];
+    std::snprintf(name, sizeof name, "wc%04d%02d%02d-%02d%02d%02d-%012llx", now.year, now.month,
+                  now.day, now.hour, now.minute, now.second, static_cast<unsigned long long>(bits));
+    return name;
+}
+
+std::string TransferFilePath(const std::string& appDirectory, const std::string& baseName) {
+    return appDirectory + baseName + ".ttb";
 }
 
 void WriteTransferFile(Archive& a, const TransferFile& f) {

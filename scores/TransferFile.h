@@ -6,6 +6,7 @@
 
 #include "ScoreTable.h"
 #include "SenderDetails.h"
+#include "engine/Clock.h"
 
 #include <string>
 
@@ -13,7 +14,6 @@ namespace brinox {
 
 class Archive;
 
-inline constexpr const char* kTransferBaseName = "wcresult";
 inline constexpr const char* kCannotCreateTransferMessage =
     "ERROR! It is impossible to create file for transfer";
 
@@ -28,8 +28,11 @@ struct TransferFile {
     bool operator==(const TransferFile&) const = default;
 };
 
+// A base name no other sender's upload shares: the send time and 48 random
+// bits, for example "wc20261204-010509-3fa94c0b17de". Used locally and on the server.
+std::string NewUploadBaseName(const LocalTime& now);
 // appDirectory + base name + ".ttb".
-std::string TransferFilePath(const std::string& appDirectory);
+std::string TransferFilePath(const std::string& appDirectory, const std::string& baseName);
 bool WriteTransferFile(const std::string& path, const TransferFile& file);
 void WriteTransferFile(Archive& archive, const TransferFile& file);
 // Reads a transfer file back (rows keep an empty country); false leaves file unchanged.

@@ -1,4 +1,5 @@
 #include "scores/LastNameFile.h"
+#include "scores/ResultServer.h"
 #include "scores/SenderDetails.h"
 #include "scores/Top10File.h"
 #include "scores/TransferFile.h"
@@ -7,6 +8,8 @@
 #include "settings/FileTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace brinox {
 namespace {
@@ -45,7 +48,7 @@ TransferFile SampleTransfer() {
 TEST(TransferFileTest, IsWrittenByteExactlyWithTenPlainRows) {
     ScratchDirectory dir;
     const TransferFile f = SampleTransfer();
-    ASSERT_TRUE(WriteTransferFile(TransferFilePath(dir.path), f));
+    ASSERT_TRUE(WriteTransferFile(TransferFilePath(dir.path, "wcresult"), f));
     Bytes b;
     b.Str("BRINOX2000_TABLEWC_FILE").Int(12);
     b.Str("Ann").Str("ann@example.org").Str("Finland").Str("");
@@ -158,6 +161,26 @@ TEST(LastSendFileTest, RoundTripAndForeignOrCutFilesReadAsNothing) {
         SenderDetails kept{"k", "k", "k", "k"};
         ASSERT_FALSE(ReadLastSend(in, kept)) << cut;
         ASSERT_EQ(kept, (SenderDetails{"k", "k", "k", "k"})) << cut;
+    }
+}
+
+TEST(ResultServerTest, TheFileOverridesTheDefaultsAndAnyDamageMeansDefaults) {
+    ScratchDirectory dir;
+    const ResultServer defaults = DefaultResultServer();
+    EXPECT_EQ(defaults.port, 21);
+    EXPECT_EQ(defaults.user.size() * 10 + defaults.password.size(), 88u);
+    EXPECT_EQ(ReadResultServer(dir.path), defaults);
+    const std::pair<const char*, ResultServer> cases[] = {
+        {"# mine\n[other]\nhost=x\n[server]\n host = h \r\nport=2121\n",
+         {"h", 2121, defaults.user, defaults.password}},
+        {"[server]\nport=65536\n", defaults},
+        {"[server]\nport=21x\n", defaults},
+        {"[server]\nhost=\n", defaults},
+        {"[server]\nhost\n", defaults},
+    };
+    for (const auto& [text, expected] : cases) {
+        PutFile(dir.File("resultserver.ini"), ByteVector(text, text + std::strlen(text)));
+        EXPECT_EQ(ReadResultServer(dir.path), expected) << text;
     }
 }
 

@@ -1,0 +1,134 @@
+#include "CTransferDlg.h"
+
+#include "ResultServer.h"
+#include "platform/MessageBox.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace brinox {
+
+namespace {
+constexpr int kFirstTickMs = 50;
+constexpr int kStatusWidthChars = 36;
+} // namespace
+
+CTransferDlg::CTransferDlg(const QString& title, const std::string& appDirectory, QWidget* parent)
+    : QDialog(parent), appDirectory(appDirectory) {
+    setWindowTitle(title);
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("status"));
+    status->setMinimumWidth(status->fontMetrics().averageCharWidth() * kStatusWidthChars);
+    progress = new QProgressBar(this);
+    progress->setRange(0, 0);
+    progress->setTextVisible(false);
+    cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    connect(cancel, &QPushButton::clicked, this, &CTransferDlg::reject);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(status);
+    column->addWidget(progress);
+    column->addWidget(cancel, 0, Qt::AlignCenter);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    firstTick.setSingleShot(true);
+    connect(&firstTick, &QTimer::timeout, this, &CTransferDlg::Start);
+    firstTick.start(kFirstTickMs);
+}
+
+CTransferDlg::~CTransferDlg() {
+    EndWorker();
+}
+
+void CTransferDlg::EndWorker() {
+    cancelled = true;
+    if (worker.joinable()) {
+        worker.join();
+    }
+}
+
+QString CTransferDlg::Status() const {
+    return status->text();
+}
+
+void CTransferDlg::SetStatus(const QString& text) {
+    QMetaObject::invokeMethod(
+        this, [this, text] { status->setText(text); }, Qt::QueuedConnection);
+}
+
+void CTransferDlg::reject() {
+    if (!running) {
+        firstTick.stop();
+        QDialog::reject();
+        return;
+    }
+    // The worker notices at its next progress report; Finish closes.
+    cancelled = true;
+    cancel->setEnabled(false);
+}
+
+void CTransferDlg::Start() {
+    if (cancelled || !Prepare()) {
+        return;
+    }
+    running = true;
+    worker = std::thread([this] {
+        const TransferOutcome outcome = Run();
+        QMetaObject::invokeMethod(
+            this,
+            [this, outcome] {
+                worker.join();
+                running = false;
+                Finish(cancelled ? TransferOutcome::Cancelled : outcome);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+TransferOutcome CTransferDlg::Run() {
+    const ResultServer server = ReadResultServer(appDirectory);
+    SetStatus(QStringLiteral("Connecting..."));
+    auto session = OpenFtpSession(
+        [this](std::int64_t done, std::int64_t total) { return ReportProgress(done, total); });
+    if (session == nullptr) {
+        return TransferOutcome::NoSession;
+    }
+    SetStatus(QStringLiteral("Connect to the FTP Server..."));
+    if (!session->Connect({server.host, server.port, server.user, server.password})) {
+        return TransferOutcome::NoLogin;
+    }
+    SetStatus(TransferStatus());
+    if (!Transfer(*session)) {
+        return TransferOutcome::Failed;
+    }
+    SetStatus(DoneStatus());
+    return TransferOutcome::Done;
+}
+
+bool CTransferDlg::ReportProgress(std::int64_t done, std::int64_t total) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, done, total] {
+            // Percent, so that any file size fits the bar's int range.
+            progress->setRange(0, total > 0 ? 100 : 0);
+            progress->setValue(total > 0 ? static_cast<int>(done * 100 / total) : 0);
+        },
+        Qt::QueuedConnection);
+    return !cancelled;
+}
+
+bool CTransferDlg::ReportConnectionFailure(TransferOutcome outcome) {
+    if (outcome == TransferOutcome::NoSession) {
+        ShowWarning(this, QStringLiteral("Connection Failed"));
+    } else if (outcome == TransferOutcome::NoLogin) {
+        ShowWarning(this, QStringLiteral("Connection to the FTP Server Failed"));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace brinox

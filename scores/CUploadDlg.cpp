@@ -1,0 +1,54 @@
+#include "CUploadDlg.h"
+
+#include "platform/MessageBox.h"
+
+#include <cstdio>
+
+namespace brinox {
+
+CUploadDlg::CUploadDlg(const std::string& appDirectory, TransferFile file, std::string baseName,
+                       QWidget* parent)
+    : CTransferDlg(QStringLiteral("Uploading..."), appDirectory, parent), file(std::move(file)),
+      remoteName(baseName + ".ttb"), localPath(TransferFilePath(appDirectory, baseName)) {}
+
+CUploadDlg::~CUploadDlg() {
+    EndWorker();
+}
+
+bool CUploadDlg::Prepare() {
+    if (WriteTransferFile(localPath, file)) {
+        return true;
+    }
+    ShowWarning(this, QString::fromUtf8(kCannotCreateTransferMessage));
+    QDialog::reject();
+    return false;
+}
+
+bool CUploadDlg::Transfer(FtpSession& session) {
+    return session.Put(localPath, remoteName);
+}
+
+QString CUploadDlg::TransferStatus() const {
+    return QStringLiteral("Uploading...");
+}
+
+QString CUploadDlg::DoneStatus() const {
+    return QStringLiteral("Uploading completed");
+}
+
+void CUploadDlg::Finish(TransferOutcome outcome) {
+    std::remove(localPath.c_str());
+    if (outcome == TransferOutcome::Done) {
+        ShowInformation(
+            this,
+            QStringLiteral("Your results was uploaded successfully\nThank you and Good Luck!"));
+        QDialog::accept();
+        return;
+    }
+    if (!ReportConnectionFailure(outcome) && outcome == TransferOutcome::Failed) {
+        ShowWarning(this, QStringLiteral("Uploading Failed"));
+    }
+    QDialog::reject();
+}
+
+} // namespace brinox
