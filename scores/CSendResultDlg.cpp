@@ -1,5 +1,6 @@
 #include "CSendResultDlg.h"
 
+#include "platform/DialogStyle.h"
 #include "platform/MessageBox.h"
 #include "platform/StoredText.h"
 
@@ -18,12 +19,19 @@ namespace {
 constexpr int kMaxName = 30;
 constexpr int kMaxEmail = 80;
 constexpr int kMaxCountry = 40;
+
+const char* const kNotesStyle = R"(
+QPlainTextEdit { color: #ffe9a8; background: #0a1020; border: 1px solid #3c4d74;
+    border-radius: 3px; selection-background-color: #7a5410; }
+QPlainTextEdit:focus { border-color: #f2c14e; }
+)";
 } // namespace
 
 CSendResultDlg::CSendResultDlg(const std::string& appDirectory, QWidget* parent)
     : QDialog(parent), appDirectory(appDirectory) {
     setWindowTitle(QStringLiteral("Send Result"));
     setObjectName(QStringLiteral("sendResultDialog"));
+    setStyleSheet(GameDialogStyle(13) + QString::fromLatin1(kNotesStyle));
     ReadLastSend(appDirectory, details);
 
     auto* column = new QVBoxLayout(this);

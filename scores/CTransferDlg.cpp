@@ -1,6 +1,7 @@
 #include "CTransferDlg.h"
 
 #include "ResultServer.h"
+#include "platform/DialogStyle.h"
 #include "platform/MessageBox.h"
 
 #include <QLabel>
@@ -13,11 +14,18 @@ namespace brinox {
 namespace {
 constexpr int kFirstTickMs = 50;
 constexpr int kStatusWidthChars = 36;
+
+const char* const kProgressStyle = R"(
+QProgressBar { background: #0a1020; border: 1px solid #3c4d74; border-radius: 3px;
+    max-height: 10px; }
+QProgressBar::chunk { background: #f2c14e; border-radius: 2px; }
+)";
 } // namespace
 
 CTransferDlg::CTransferDlg(const QString& title, const std::string& appDirectory, QWidget* parent)
     : QDialog(parent), appDirectory(appDirectory) {
     setWindowTitle(title);
+    setStyleSheet(GameDialogStyle(13) + QString::fromLatin1(kProgressStyle));
     status = new QLabel(this);
     status->setObjectName(QStringLiteral("status"));
     status->setMinimumWidth(status->fontMetrics().averageCharWidth() * kStatusWidthChars);

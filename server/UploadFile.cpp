@@ -3,6 +3,8 @@
 #include "settings/Archive.h"
 #include "settings/FileSignatures.h"
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -68,16 +70,17 @@ std::optional<std::vector<std::uint8_t>> ReadUploadBytes(const std::string& path
     std::optional<std::vector<std::uint8_t>> bytes;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
         tooLarge = static_cast<std::uint64_t>(info.st_size) > kMaxUploadBytes;
-        // One byte more than allowed shows a file that grew since fstat.
-        std::vector<std::uint8_t> data(kMaxUploadBytes + 1);
+        // One byte more than its size shows a file still being written.
+        const auto size =
+            std::min<std::uint64_t>(static_cast<std::uint64_t>(info.st_size), kMaxUploadBytes);
+        std::vector<std::uint8_t> data(static_cast<std::size_t>(size) + 1);
         std::size_t filled = 0;
         ssize_t got = 0;
         while (!tooLarge && filled < data.size() &&
                (got = ::read(fd, data.data() + filled, data.size() - filled)) > 0) {
             filled += static_cast<std::size_t>(got);
         }
-        tooLarge = tooLarge || filled > kMaxUploadBytes;
-        if (!tooLarge && got >= 0) {
+        if (!tooLarge && got >= 0 && filled <= size) {
             data.resize(filled);
             bytes = std::move(data);
         }
