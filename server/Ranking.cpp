@@ -1,33 +1,19 @@
 #include "Ranking.h"
 
+#include "Top10Ranking.h"
 #include "UploadFile.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
-#include <set>
 #include <tuple>
+#include <vector>
 
 namespace brinox::server {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-using ResultKey = std::tuple<std::string, std::string, std::string, std::int32_t>;
-
-std::string Lowercase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
-
-bool Better(const ScoreEntry& a, const ScoreEntry& b) {
-    return std::tie(a.score, a.level, a.lines) > std::tie(b.score, b.level, b.lines);
-}
 
 struct Arrival {
     fs::file_time_type time;
@@ -63,34 +49,13 @@ bool ListUploads(const std::string& uploadDir, const std::string& top10Path,
 
 } // namespace
 
-Top10Rows RankUploads(const std::vector<TransferFile>& uploads) {
-    std::set<ResultKey> seen;
-    std::vector<ScoreEntry> results;
-    for (const TransferFile& upload : uploads) {
-        for (const ScoreEntry& row : upload.rows) {
-            if (row.used != 1 || !seen.insert({Lowercase(upload.sender.email), row.startTime,
-                                               row.endTime, row.score})
-                                      .second) {
-                continue;
-            }
-            results.push_back(row);
-            results.back().country = upload.sender.country;
-        }
-    }
-    // Stable: a full tie keeps arrival order.
-    std::stable_sort(results.begin(), results.end(), Better);
-    Top10Rows top{};
-    std::copy_n(results.begin(), std::min(results.size(), top.size()), top.begin());
-    return top;
-}
-
 int RankDirectory(const std::string& uploadDir, const std::string& top10Path,
                   std::ostream& errors) {
     std::vector<Arrival> arrivals;
     if (!ListUploads(uploadDir, top10Path, arrivals, errors)) {
         return 1;
     }
-    std::vector<TransferFile> uploads;
+    Top10Ranking ranking;
     for (const Arrival& arrival : arrivals) {
         bool tooLarge = false;
         const auto bytes = ReadUploadBytes(arrival.path.string(), tooLarge);
@@ -103,9 +68,9 @@ int RankDirectory(const std::string& uploadDir, const std::string& top10Path,
                    << '\n';
             continue;
         }
-        uploads.push_back(std::move(upload));
+        ranking.Add(upload);
     }
-    if (!WriteTop10File(top10Path, RankUploads(uploads))) {
+    if (!WriteTop10File(top10Path, ranking.Result())) {
         errors << "brinox-rank: cannot write " << top10Path << '\n';
         return 1;
     }

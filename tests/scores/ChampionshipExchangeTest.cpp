@@ -40,8 +40,7 @@ public:
         port = ntohs(address.sin_port);
     }
     ~SilentListener() { ::close(fd); }
-    int fd;
-    int port;
+    int fd, port;
 };
 
 class FtpServer {

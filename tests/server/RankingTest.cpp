@@ -1,4 +1,5 @@
 #include "server/Ranking.h"
+#include "server/Top10Ranking.h"
 
 #include "settings/Archive.h"
 #include "settings/FileTestSupport.h"
@@ -55,10 +56,27 @@ TEST(RankingTest, DuplicatesCountOnceTiesKeepArrivalAndBadFilesAreNamed) {
                                 "foreign.txt: not a result upload"}) {
         EXPECT_NE(errors.str().find(skipped), std::string::npos) << errors.str();
     }
-    // A second run skips its own output silently.
     std::ostringstream again;
     ASSERT_EQ(RankDirectory(dir.path, dir.File("wctop10.ttb"), again), 0);
-    EXPECT_EQ(again.str(), errors.str());
+    EXPECT_EQ(again.str(), errors.str()); // its own output skipped silently
+}
+
+TEST(RankingTest, CuttingBackOnTheWayKeepsTheEarliestOfTiedLeaders) {
+    Top10Ranking ranking;
+    for (int n = 0; n < 600; ++n) { // 6000 tied rows, then one better
+        TransferFile file = Upload(std::to_string(n) + "@x", 7, "");
+        for (int r = 0; r < 10; ++r) {
+            file.rows[r] = file.rows[0];
+            file.rows[r].startTime = std::to_string(r);
+        }
+        file.rows[0].score += n == 599 ? 1 : 0;
+        ranking.Add(file);
+    }
+    std::string ranked;
+    for (const ScoreEntry& row : ranking.Result()) {
+        ranked += row.name + row.startTime + " ";
+    }
+    EXPECT_EQ(ranked, "5990 0@x0 0@x1 0@x2 0@x3 0@x4 0@x5 0@x6 0@x7 0@x8 ");
 }
 
 } // namespace

@@ -1,0 +1,37 @@
+// The world Top 10 built upload by upload, in the order the uploads arrived:
+// each used row with its sender's country, counted once however often it
+// was sent (same sender e-mail, case aside, start time, end time and score),
+// ordered like a best-score table (score, then level, then lines, all
+// descending) and, on a full tie, the earlier upload first.
+//
+// Memory grows only with the distinct results seen (their keys); the rows
+// themselves are cut back to the leaders as they come.
+#pragma once
+
+#include "scores/Top10File.h"
+#include "scores/TransferFile.h"
+
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace brinox::server {
+
+class Top10Ranking {
+public:
+    void Add(const TransferFile& upload);
+    Top10Rows Result() const;
+
+private:
+    using ResultKey = std::tuple<std::string, std::string, std::string, std::int32_t>;
+
+    void CutBack();
+    // The best ten of rows, best first.
+    static std::vector<ScoreEntry> Ranked(std::vector<ScoreEntry> rows);
+
+    std::set<ResultKey> seen;
+    std::vector<ScoreEntry> leaders; // arrival order, or ranked after a cut
+};
+
+} // namespace brinox::server
