@@ -4,36 +4,42 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QTimer>
+#include <QSocketNotifier>
 
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace brinox {
 
 namespace {
 
-volatile std::sig_atomic_t stopRequested = 0;
+int stopPipe[2] = {-1, -1};
 
 void RequestStop(int) {
-    stopRequested = 1;
+    const char byte = 1;
+    // Only async-signal-safe work here; a full pipe already holds a request.
+    [[maybe_unused]] const ssize_t written = write(stopPipe[1], &byte, 1);
 }
 
 // A session logout or a terminal's Ctrl+C ends the game like closing its
 // window: the loop returns and the window's closing work saves everything.
+// The signal handler writes to a pipe the loop watches, so nothing polls.
 void EndOnTerminationSignals(QApplication& app, QObject* owner) {
-    stopRequested = 0;
+    if (stopPipe[0] < 0 && pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return;
+    }
+    auto* watch = new QSocketNotifier(stopPipe[0], QSocketNotifier::Read, owner);
+    QObject::connect(watch, &QSocketNotifier::activated, &app, [&app] {
+        char byte = 0;
+        while (read(stopPipe[0], &byte, 1) > 0) {
+        }
+        app.quit();
+    });
     std::signal(SIGTERM, RequestStop);
     std::signal(SIGINT, RequestStop);
     std::signal(SIGHUP, RequestStop);
-    auto* watch = new QTimer(owner);
-    QObject::connect(watch, &QTimer::timeout, &app, [&app] {
-        if (stopRequested) {
-            app.quit();
-        }
-    });
-    watch->start(200);
 }
 
 // Milliseconds since this process was started, from the kernel's own record.
@@ -64,14 +70,14 @@ CGameApp::CGameApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 CGameApp::~CGameApp() {
     removeEventFilter(&keyFilter);
-    keyFilter.Watch(nullptr);
+    keyFilter.Watch(nullptr, nullptr);
     frame.reset();
 }
 
 int CGameApp::Run() {
     frame = std::make_unique<CGameFrame>();
     frame->SetChampionshipExchange(&championship);
-    keyFilter.Watch(&frame->Engine());
+    keyFilter.Watch(&frame->Engine(), frame.get());
     installEventFilter(&keyFilter);
     if (qEnvironmentVariableIntValue("BRINOX_REPORT_FIRST_FRAME") == 1) {
         connect(frame.get(), &CGameFrame::FirstFramePainted, this, [this] { ReportFirstFrame(); });
@@ -85,7 +91,7 @@ int CGameApp::Run() {
             status = frame->ExitCode();
         }
     }
-    keyFilter.Watch(nullptr);
+    keyFilter.Watch(nullptr, nullptr);
     removeEventFilter(&keyFilter);
     // The window's destruction writes the running time, the options and ws.dat.
     frame.reset();

@@ -1,6 +1,7 @@
 #include "PictureConversion.h"
 
 #include <array>
+#include <cstdint>
 
 namespace brinox {
 
@@ -18,6 +19,26 @@ std::array<QRgb, 256> Palette(const DibImage& picture) {
     return palette;
 }
 
+// One stored row into RGB32. Rows of 24 and 32 bits are copied in a tight
+// loop of their own: the pictures of a start-up are several megapixels and
+// the first frame waits for them.
+void ConvertRow(const std::uint8_t* row, int width, int depth, const std::array<QRgb, 256>& palette,
+                QRgb* out) {
+    if (depth >= 24) {
+        const int step = depth / 8;
+        for (int x = 0; x < width; ++x, row += step) {
+            out[x] = qRgb(row[2], row[1], row[0]);
+        }
+        return;
+    }
+    const unsigned mask = (1u << depth) - 1;
+    for (int x = 0; x < width; ++x) {
+        const auto bitPos = static_cast<unsigned>(x * depth);
+        const unsigned shift = 8 - static_cast<unsigned>(depth) - bitPos % 8;
+        out[x] = palette[(row[bitPos / 8] >> shift) & mask];
+    }
+}
+
 } // namespace
 
 QImage ToQImage(const DibImage& picture) {
@@ -26,25 +47,15 @@ QImage ToQImage(const DibImage& picture) {
     }
     QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
     image.setDevicePixelRatio(1.0);
-    const auto bits = picture.Bits();
+    // Every row lies inside the picture's block (DibImage validated it).
+    const std::uint8_t* bits = picture.Bits().data();
     const std::size_t stride = picture.Stride();
-    const int depth = picture.BitCount();
     const auto palette = Palette(picture);
     for (int y = 0; y < picture.Height(); ++y) {
-        const auto row =
-            bits.subspan(stride * static_cast<std::size_t>(picture.Height() - 1 - y), stride);
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < picture.Width(); ++x) {
-            const auto ux = static_cast<std::size_t>(x);
-            if (depth >= 24) {
-                const std::size_t at = ux * static_cast<std::size_t>(depth / 8);
-                out[x] = qRgb(row[at + 2], row[at + 1], row[at]);
-            } else {
-                const std::size_t bitPos = ux * static_cast<std::size_t>(depth);
-                const std::size_t shift = 8 - static_cast<std::size_t>(depth) - bitPos % 8;
-                out[x] = palette[(row[bitPos / 8] >> shift) & ((1u << depth) - 1)];
-            }
-        }
+        const std::uint8_t* row =
+            bits + stride * static_cast<std::size_t>(picture.Height() - 1 - y);
+        ConvertRow(row, picture.Width(), picture.BitCount(), palette,
+                   reinterpret_cast<QRgb*>(image.scanLine(y)));
     }
     return image;
 }

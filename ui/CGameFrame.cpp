@@ -24,6 +24,8 @@
 #include <QScreen>
 #include <QThread>
 
+#include <algorithm>
+
 namespace brinox {
 
 namespace {
@@ -68,6 +70,9 @@ CGameFrame::CGameFrame(Services services)
     view = new FrameView(offscreen, this);
     setCentralWidget(view);
     connect(view, &FrameView::FirstFramePainted, this, &CGameFrame::FirstFramePainted);
+    connect(view, &FrameView::PointerMoved, this, &CGameFrame::PointerMoved);
+    connect(view, &FrameView::LeftPressed, this, &CGameFrame::LeftPressed);
+    connect(view, &FrameView::LeftReleased, this, &CGameFrame::LeftReleased);
     menu = std::make_unique<GameMenu>(*this, [this](Command command) { Run(command); });
     // The window always takes the size of its contents and cannot be resized.
     QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -176,6 +181,40 @@ void CGameFrame::Tick() {
     if (auto text = title.Step(options.animateTitle != 0, clock.Milliseconds())) {
         setWindowTitle(QString::fromStdString(*text));
     }
+    ScheduleTick();
+}
+
+void CGameFrame::ScheduleTick() {
+    if (quitting) {
+        return;
+    }
+    const int wait = game.flags.gameInProgress != 0 ? kTickMs : IdleWait();
+    if (!timer.isActive() || timer.interval() != wait) {
+        timer.start(wait);
+    }
+}
+
+// Without a game only the title and the clock change. The wait ends on the
+// tick at which a 20 ms beat would have shown the next of them, so what the
+// player sees keeps its timing; the clock is watched closely only in the
+// last second of a minute, as the time of day is read in whole seconds.
+std::int32_t CGameFrame::IdleWait() const {
+    const std::int64_t titleDue = title.WaitForNextStep(clock.Milliseconds());
+    const std::int32_t second = clock.Now().second;
+    const std::int64_t minuteDue = second < 59 ? std::int64_t{59 - second} * 1000 : 0;
+    const std::int64_t due = std::min(titleDue, minuteDue);
+    const std::int64_t ticks = std::max<std::int64_t>(1, (due + kTickMs - 1) / kTickMs);
+    return static_cast<std::int32_t>(ticks * kTickMs);
+}
+
+void CGameFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The application may have become active before the window was there to
+    // hear it (a start-up message box): only changes are reported later.
+    const bool active = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    if (active != (game.flags.appActive != 0)) {
+        SetAppActive(active);
+    }
 }
 
 void CGameFrame::SetAppActive(bool active) {
@@ -252,6 +291,8 @@ void CGameFrame::RedrawAll() {
     if (!firstTickDone || !drawingEnabled) {
         return;
     }
+    // Whatever changed may have started a game, which needs the fast beat.
+    ScheduleTick();
     painter.ComposeAll(offscreen);
     view->update();
 }
@@ -265,6 +306,9 @@ void CGameFrame::RedrawCounters() {
 }
 
 void CGameFrame::RedrawButtons() {
+    if (!firstTickDone || !drawingEnabled) {
+        return;
+    }
     painter.DrawButtons(offscreen, [this](const QRect& rect) { view->update(rect); });
 }
 

@@ -67,6 +67,8 @@ public:
     void Run(Command command);
     // Whether a command may be used now: one rule per command.
     bool Enabled(Command command) const;
+    // Whether a tool-bar, toggle, selector or logo button reacts to the pointer now.
+    bool ButtonEnabled(ToolButton button) const;
 
     // One 20 ms tick: first frame, the clock's minute, the game, the title.
     void Tick();
@@ -108,6 +110,8 @@ public:
     std::int32_t WindowSizeSetting() const { return windowSizeSetting; }
     // The last composed frame, one pixel per client pixel.
     const QImage& ComposedFrame() const { return offscreen; }
+    // Milliseconds between ticks at present.
+    int TickInterval() const { return timer.interval(); }
     FrameView& View() { return *view; }
     // The run is over (quit confirmed or start-up failed); ExitCode() is its status.
     bool QuitRequested() const { return quitRequested; }
@@ -118,6 +122,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // The commands, one function each (their rules and table are in CGameFrameCommands.cpp).
@@ -153,6 +158,17 @@ private:
     void RankFinishedGame();
     // Runs the best-scores dialog with the game standing still.
     void ShowBestScores(BestScoresRequest request);
+
+    // The pointer over the client area and the left button (CGameFrameMouse.cpp).
+    void PointerMoved(QPoint at);
+    void LeftPressed(QPoint at);
+    void LeftReleased(QPoint at);
+    // A button's release action; false when the release ends with it.
+    bool ReleaseButton(ToolButton button);
+
+    // The next tick: every 20 ms during a game, otherwise when the title or the clock is due.
+    void ScheduleTick();
+    std::int32_t IdleWait() const;
 
     bool Always() const { return true; }
     bool NotYetAvailable() const { return false; }
@@ -197,6 +213,7 @@ private:
     ChampionshipExchange* championship = nullptr;
     std::optional<GameResult> finishedGame;
 
+    bool handPointer = false;
     bool firstTickDone = false;
     bool drawingEnabled = false;
     bool quitting = false;

@@ -1,6 +1,7 @@
 #include "FrameView.h"
 
 #include <QImage>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -10,6 +11,7 @@ FrameView::FrameView(const QImage& frame, QWidget* parent) : QWidget(parent), fr
     // Every pixel comes from the frame; nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
 }
 
 void FrameView::StartShowing() {
@@ -28,6 +30,22 @@ void FrameView::paintEvent(QPaintEvent* event) {
     if (!firstPainted) {
         firstPainted = true;
         emit FirstFramePainted();
+    }
+}
+
+void FrameView::mouseMoveEvent(QMouseEvent* event) {
+    emit PointerMoved(event->position().toPoint());
+}
+
+void FrameView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit LeftPressed(event->position().toPoint());
+    }
+}
+
+void FrameView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit LeftReleased(event->position().toPoint());
     }
 }
 

@@ -3,8 +3,11 @@
 // paint request only copies pixels. On a high-density screen the frame is
 // enlarged by whole screen pixels without smoothing, so the pixel art stays
 // sharp. Nothing is shown before the window has composed its first frame.
+// The pointer is tracked over the whole area, buttons up or down, and handed
+// on in client coordinates together with the left button's presses and releases.
 #pragma once
 
+#include <QPoint>
 #include <QWidget>
 
 class QImage;
@@ -23,9 +26,15 @@ public:
 signals:
     // The first composed frame has reached the screen.
     void FirstFramePainted();
+    void PointerMoved(QPoint at);
+    void LeftPressed(QPoint at);
+    void LeftReleased(QPoint at);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const QImage& frame;

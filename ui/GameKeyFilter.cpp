@@ -3,14 +3,16 @@
 #include "engine/Game.h"
 #include "platform/KeyCodes.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 namespace brinox {
 
 GameKeyFilter::GameKeyFilter(QObject* parent) : QObject(parent) {}
 
-void GameKeyFilter::Watch(Game* watchedGame) {
+void GameKeyFilter::Watch(Game* watchedGame, const QWidget* gameWindow) {
     game = watchedGame;
+    window = gameWindow;
 }
 
 bool GameKeyFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -31,7 +33,8 @@ bool GameKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     if (type == QEvent::KeyRelease) {
         game->KeyUp(code);
-    } else {
+    } else if (QApplication::activePopupWidget() == nullptr &&
+               QApplication::focusWidget() == window) {
         game->KeyDown(code);
     }
     return false;

@@ -3,10 +3,15 @@
 // widget act on them. A key that is also a menu accelerator arrives first as
 // a shortcut override, which is why that event counts as a key-down too.
 // Auto-repeat events are ignored in both directions: a held key must keep its
-// own repeat rhythm. The filter never consumes an event.
+// own repeat rhythm. A key goes down for the game only while the game's
+// window itself has the keyboard: keys that steer an open menu, the menu bar
+// or a dialog are not game keys. Every key-up is passed on, so a key held
+// into a menu is not left pressed. The filter never consumes an event.
 #pragma once
 
 #include <QObject>
+
+class QWidget;
 
 namespace brinox {
 
@@ -18,14 +23,15 @@ class GameKeyFilter : public QObject {
 public:
     explicit GameKeyFilter(QObject* parent = nullptr);
 
-    // The game to inform; nullptr stops watching.
-    void Watch(Game* game);
+    // The game to inform and the window that must have the keyboard; nullptr stops watching.
+    void Watch(Game* game, const QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Game* game = nullptr;
+    const QWidget* window = nullptr;
 };
 
 } // namespace brinox

@@ -1,5 +1,6 @@
 #include "TitleAnimation.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -199,6 +200,12 @@ std::optional<std::string> TitleAnimation::Step(bool animate, std::uint32_t now)
         intervalMs = *interval;
     }
     return FrameText(frame);
+}
+
+std::int64_t TitleAnimation::WaitForNextStep(std::uint32_t now) const {
+    // Step moves on once more than intervalMs have passed.
+    const std::int64_t passed = static_cast<std::uint32_t>(now - lastStep);
+    return std::max<std::int64_t>(0, std::int64_t{intervalMs} + 1 - passed);
 }
 
 std::optional<std::string> TitleAnimation::OptionChanged(bool wasOn, bool nowOn,

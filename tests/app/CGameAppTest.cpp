@@ -81,6 +81,8 @@ TEST_F(AppTest, KeyWatcherFeedsTheGameDuringTheRun) {
     std::int32_t releaseAfterUp = -1;
     const int status = RunWith([&](CGameFrame& frame) {
         frame.Settings().levelAnimationSpeed = 0;
+        // Game keys count only while the window has the keyboard.
+        QApplication::setActiveWindow(&frame);
         frame.SetAppActive(true);
         frame.Engine().StartStopCommand();
         auto send = [&frame](QEvent::Type type, bool repeat) {

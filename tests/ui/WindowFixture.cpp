@@ -39,11 +39,11 @@ void WindowFixture::Open() {
         }
     };
     frame = std::make_unique<CGameFrame>(std::move(services));
-    keyFilter.Watch(&frame->Engine());
+    keyFilter.Watch(&frame->Engine(), frame.get());
 }
 
 void WindowFixture::Close() {
-    keyFilter.Watch(nullptr);
+    keyFilter.Watch(nullptr, nullptr);
     frame.reset();
 }
 
