@@ -78,6 +78,7 @@ CGameFrame::CGameFrame(Services services)
     QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     startMs = clock.Milliseconds();
+    clockCheckMs = startMs;
     options.SetDefaults();
     if (!StartUpFiles()) {
         ResizeToLayout();
@@ -172,16 +173,29 @@ void CGameFrame::Tick() {
         view->StartShowing();
         RedrawAll();
     }
-    const LocalTime now = clock.Now();
-    if (now.hour != clockFace.hour || now.minute != clockFace.minute) {
-        clockFace = {now.hour, now.minute};
-        RedrawAll();
-    }
+    FollowClock();
     game.Tick();
     if (auto text = title.Step(options.animateTitle != 0, clock.Milliseconds())) {
         setWindowTitle(QString::fromStdString(*text));
     }
     ScheduleTick();
+}
+
+// The time of day is read in whole seconds, so the minute cannot turn before
+// the last second of it; until then the clock is left alone (reading the
+// local time costs a system call on every tick).
+void CGameFrame::FollowClock() {
+    const std::uint32_t now = clock.Milliseconds();
+    if (static_cast<std::int32_t>(now - clockCheckMs) < 0) {
+        return;
+    }
+    const LocalTime time = clock.Now();
+    clockCheckMs =
+        now + static_cast<std::uint32_t>(time.second < 59 ? (59 - time.second) * 1000 : 0);
+    if (time.hour != clockFace.hour || time.minute != clockFace.minute) {
+        clockFace = {time.hour, time.minute};
+        RedrawAll();
+    }
 }
 
 void CGameFrame::ScheduleTick() {
@@ -196,13 +210,11 @@ void CGameFrame::ScheduleTick() {
 
 // Without a game only the title and the clock change. The wait ends on the
 // tick at which a 20 ms beat would have shown the next of them, so what the
-// player sees keeps its timing; the clock is watched closely only in the
-// last second of a minute, as the time of day is read in whole seconds.
+// player sees keeps its timing.
 std::int32_t CGameFrame::IdleWait() const {
-    const std::int64_t titleDue = title.WaitForNextStep(clock.Milliseconds());
-    const std::int32_t second = clock.Now().second;
-    const std::int64_t minuteDue = second < 59 ? std::int64_t{59 - second} * 1000 : 0;
-    const std::int64_t due = std::min(titleDue, minuteDue);
+    const std::uint32_t now = clock.Milliseconds();
+    const std::int64_t clockDue = std::max(0, static_cast<std::int32_t>(clockCheckMs - now));
+    const std::int64_t due = std::min(title.WaitForNextStep(now), clockDue);
     const std::int64_t ticks = std::max<std::int64_t>(1, (due + kTickMs - 1) / kTickMs);
     return static_cast<std::int32_t>(ticks * kTickMs);
 }

@@ -168,6 +168,8 @@ private:
 
     // The next tick: every 20 ms during a game, otherwise when the title or the clock is due.
     void ScheduleTick();
+    // Redraws when the clock's minute has turned.
+    void FollowClock();
     std::int32_t IdleWait() const;
 
     bool Always() const { return true; }
@@ -197,6 +199,7 @@ private:
 
     std::string appDirectory;
     std::uint32_t startMs = 0;
+    std::uint32_t clockCheckMs = 0; // when the time of day is next read
     std::int32_t windowSizeSetting = 100;
     Layout layout;
     PictureSet pictures;

@@ -364,7 +364,7 @@ TEST_F(CounterTest, BestScoreShowsTheLargerFigureAndSoundsOnceWhenPassed) {
 TEST_F(CounterTest, ClockShowsHourAndMinuteOfTheLocalTime) {
     clock.local.hour = 9;
     clock.local.minute = 5;
-    Tick();
+    Tick(60'000); // the clock is read again once a minute can have turned
     const QImage tdigits = LoadedPicture(assets::kClockDigits);
     const QPoint at = frame->CurrentLayout().clock;
     auto cell = [&](std::int32_t dx) {
