@@ -5,5 +5,6 @@ int main(int argc, char** argv) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     brinox::CGameApp app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRINOX_APP_ID));
     return app.Run();
 }

@@ -1,10 +1,11 @@
-// brinox_assetgen GAME_DIR CONTACT_SHEET.png
+// brinox_assetgen GAME_DIR CONTACT_SHEET.png [ICON_DIR]
 // brinox_assetgen --previews DIR
 //
 // Draws every picture of the game (graph/*.bmp), synthesizes the sounds
-// (snd/*.wav), writes the help file (brinox.hlp) and a labelled contact sheet;
-// or, with --previews, only the option sheet's set previews (PNG), which the
-// build turns into resources of the program.
+// (snd/*.wav), writes the help file (brinox.hlp) and a labelled contact sheet,
+// and, with ICON_DIR, the desktop icon as ICON_DIR/<size>.png; or, with
+// --previews, only the option sheet's set previews (PNG), which the build
+// turns into resources of the program.
 // Everything is made here from code and the DejaVu fonts: the output is the
 // same on every run and every machine with the same packages.
 #include "ArtKit.h"
@@ -16,6 +17,7 @@
 #include "PanelArt.h"
 #include "PreviewArt.h"
 #include "SceneArt.h"
+#include "ShellArt.h"
 #include "SoundSynth.h"
 #include "WavWriter.h"
 
@@ -114,6 +116,16 @@ std::vector<Picture> DrawPictures() {
     Add(out, a::kStatusHidden, PanelArt::Toggle(true, 18, 17), 18);
     Add(out, a::kStatusLines, PanelArt::StatusLines(HelpText::StatusLines()), 414, 15);
     AddWhole(out, a::kStatusCover, PanelArt::StatusCover());
+
+    AddWhole(out, a::kAboutPicture, ShellArt::About());
+    for (int year : {2000, 2001}) {
+        for (int place = 1; place <= 3; ++place) {
+            AddWhole(out, a::ChampionPicture(year, place), ShellArt::Portrait(year, place));
+        }
+    }
+    for (std::size_t k = 0; k < a::kChampionsDecor.size(); ++k) {
+        AddWhole(out, a::kChampionsDecor[k], ShellArt::Decor(static_cast<int>(k)));
+    }
     return out;
 }
 
@@ -140,12 +152,26 @@ bool WriteText(const std::string& text, const std::string& path) {
     return static_cast<bool>(file);
 }
 
+// The hicolor sizes a desktop looks for.
+bool WriteIcons(const QString& dir) {
+    if (!std::filesystem::create_directories(dir.toStdString()) &&
+        !std::filesystem::is_directory(dir.toStdString())) {
+        return false;
+    }
+    bool ok = true;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        ok = ShellArt::AppIcon(size).save(dir + "/" + QString::number(size) + ".png", "PNG") && ok;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s GAME_DIR CONTACT_SHEET.png | --previews DIR\n", argv[0]);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: %s GAME_DIR CONTACT_SHEET.png [ICON_DIR] | --previews DIR\n",
+                     argv[0]);
         return 2;
     }
     if (!LoadFonts()) {
@@ -170,6 +196,9 @@ int main(int argc, char** argv) {
     }
     ok = WriteText(HelpText::HelpFile(), dir + std::string(files::kHelp)) && ok;
     ok = ContactSheet::Build(pictures).save(QString::fromLocal8Bit(argv[2]), "PNG") && ok;
+    if (argc == 4) {
+        ok = WriteIcons(QString::fromLocal8Bit(argv[3])) && ok;
+    }
     if (!ok) {
         std::fprintf(stderr, "could not write every file under %s\n", dir.c_str());
         return 1;

@@ -51,6 +51,7 @@ Welcome to Brinox 2000: World Championship, a falling-block puzzle game. Pick a 
 - [[11|Best scores]]
 - [[12|Saving and loading games]]
 - [[13|The World Championship]]
+- [[14|Options: Game page]], [[15|Interface page]], [[16|Control page]], [[17|Sound page]]
 
 Press F1 at any time to come back here, or click the right mouse button over the window for help on the window itself.
 
@@ -141,14 +142,14 @@ On the Game page of the [[9|Options]] you can start at any level from 1 to 20, a
 Finishing level 20 wins the game in Classic, Timer and Rising mode. In World Championship mode the last level never ends: play as long as you can.
 
 @topic 9 Options
-Press F3 or the Options button. The options have four pages:
+Press F3 or the Options button to open the options. They have four pages, each with a topic of its own:
 
-- Game: game type, game mode, bombs, start level, height, and the speed of the row-removal and level animations (0 fastest, 1000 slowest). During a game only the two speeds can be changed.
-- Interface: the background of the playing area (grey field, colour field, 3D field, fantasy field or a colour of your own), which bars are shown, the animated window title, and the digit set and block set; there are 3 digit sets and 14 block sets to choose from.
-- Control: redefine the keys for Move Left, Move Right, Move Down, Rotate, Drop Bottom and Pause game, and the sensitivity of each movement key.
-- Sound: switch all sounds on or off, or each of the twelve sounds on its own, listen to them and choose your own WAV files.
+- [[14|Game]]: game type, game mode, bombs, start level, height and the speed of the animations.
+- [[15|Interface]]: the background of the playing area, the bars, the window title, the digits and the blocks.
+- [[16|Control]]: the keys and how fast they repeat.
+- [[17|Sound]]: the twelve sounds of the game.
 
-Options are saved when you quit and come back the next time you play.
+Close the options with OK to use your changes, or with Cancel to forget them. Options are saved in the game directory and come back the next time you play.
 
 @topic 10 The main window
 The playing field is in the middle. Around it:
@@ -186,6 +187,51 @@ Your ten best championship games are kept in the table "Quadel: World Championsh
 Press F5 or the Top 10 button to download and see the current world Top 10. The Champions menu shows the winners of past championships.
 
 Good luck!
+
+@topic 14 Options: Game page
+The Game page sets up the next game. While a game is in progress only the two speeds can be changed; the rest waits until the game is over.
+
+- Game Type: Quadel (the seven four-block pieces) or Quinel (sixteen pieces of three to five blocks). See [[4|Game types]].
+- Game Mode: Classic, Timer, Rising or World Championship. World Championship is for Quadel only, so it cannot be chosen with Quinel. See [[5|Game modes]].
+- Bombs: "Bombs in the game" switches [[7|bombs]] on. It is switched off and cannot be chosen in World Championship mode.
+- Start Level: begin at any level from 1 to 20.
+- Height: begin with 0 to 13 rows of random blocks in the field.
+- Velocity: the speed of the row-removal animation ("Demolition of blocks") and of the "Next Level" and "Game over" animations, from 0 (fastest) to 1000 (slowest).
+
+The game type, mode and bombs can also be chosen with the three selectors at the left of the main window.
+
+Back to [[9|Options]].
+
+@topic 15 Options: Interface page
+The Interface page changes the look of the window; nothing here changes the rules.
+
+- Background of Playing Area: Grey field, Color field, 3D field, Fantasy field or User-defined color. With User-defined color, press "Define color..." to choose the colour.
+- View: show or hide the next-piece bar, the tool bar and the status bar, and switch the animated text of the window's title bar on or off. The small buttons on the window hide and show the bars too.
+- Digits Set: three looks for the counters: red LED, green LCD, or white on blue.
+- Block Set: fourteen looks for the blocks, from Bevelled and Glossy to Retro pixel and Marble.
+
+Back to [[9|Options]].
+
+@topic 16 Options: Control page
+Redefine keys: press the button of a key (Move Left, Move Right, Move Down, Rotate, Drop Bottom or Pause game), then press the new key; Escape cancels. The field beside the button shows the key in use. "Reset to defaults" brings back the Arrow keys, Space and Pause.
+
+Redefine sensitivity of keys: for each movement key, the time in milliseconds a held key waits before it repeats, from 0 (fastest) to 1000 (slowest, no repeat at all). The defaults are 50 for Move Left, Move Right and Move Down, 100 for Rotate and 1000 for Drop Bottom, so one press of Space drops exactly one piece. A lower number makes a held key sweep the piece across the field sooner.
+
+See also [[3|Keys and mouse]]. Back to [[9|Options]].
+
+@topic 17 Options: Sound page
+"turns Sound on/off" switches every sound of the game on or off at once.
+
+Under "Setup of each sound individually", choose one of the twelve sounds in the list (Button press, Block drop, Block removed, Bomb Explosion, Game over, You win!, Level is finished, Timer, Row of blocks is added, Start of game, Bomb disappears and Best score is reached), then:
+
+- "turns this sound on/off" switches that sound alone.
+- Play lets you hear it.
+- Change picks another WAV file for it.
+- "Reset to Defaults" gives it back its own sound; "Reset All Sounds to Defaults" does so for all twelve.
+
+Sounds need a working sound server on your desktop; without one the game simply plays in silence.
+
+Back to [[9|Options]].
 )";
 }
 

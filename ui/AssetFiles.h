@@ -4,6 +4,7 @@
 // appDirectory and use '/'.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -56,6 +57,16 @@ inline constexpr std::string_view kStatusShown = "graph/bmin.bmp";
 inline constexpr std::string_view kStatusHidden = "graph/bplus.bmp";
 inline constexpr std::string_view kStatusLines = "graph/help.bmp";
 inline constexpr std::string_view kStatusCover = "graph/stat.bmp";
+
+// Pictures of the information dialogs. They are not on the start-up check
+// list: a dialog without its picture still works.
+inline constexpr std::string_view kAboutPicture = "graph/about.bmp";
+inline constexpr std::array<std::string_view, 3> kChampionsDecor = {
+    "graph/chcup.bmp", "graph/chlaurel.bmp", "graph/chblocks.bmp"};
+// The portrait of a championship's winner; place 1 to 3.
+inline std::string ChampionPicture(std::int32_t year, std::int32_t place) {
+    return "graph/ch" + std::to_string(year) + "_" + std::to_string(place) + ".bmp";
+}
 
 inline constexpr std::int32_t kBlockSetCount = 14;
 inline constexpr std::int32_t kDigitSetCount = 3;

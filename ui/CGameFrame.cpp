@@ -73,6 +73,7 @@ CGameFrame::CGameFrame(Services services)
     connect(view, &FrameView::PointerMoved, this, &CGameFrame::PointerMoved);
     connect(view, &FrameView::LeftPressed, this, &CGameFrame::LeftPressed);
     connect(view, &FrameView::LeftReleased, this, &CGameFrame::LeftReleased);
+    connect(view, &FrameView::RightReleased, this, &CGameFrame::ShowContextHelp);
     menu = std::make_unique<GameMenu>(*this, [this](Command command) { Run(command); });
     // The window always takes the size of its contents and cannot be resized.
     QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);

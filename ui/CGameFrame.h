@@ -35,10 +35,13 @@
 #include <optional>
 #include <string>
 
+class QDialog;
+
 namespace brinox {
 
 class ChampionshipExchange;
 class FrameView;
+class HelpViewer;
 class SoundPlayer;
 struct BestScoresRequest;
 struct SavedGame;
@@ -153,6 +156,12 @@ private:
     void ShowLocalBestScores();
     void ShowWorldTop10();
     void OpenChampionshipHomepage();
+    // Help at the main window's topic, beside the running game (right-button release).
+    void ShowContextHelp();
+    // The one help viewer of the window, made on first use, sized for the layout.
+    HelpViewer& Help();
+    // Runs an information dialog with the game standing still.
+    void ShowInformationDialog(QDialog& dialog);
 
     // The finished game waiting for its best-scores dialog.
     void RankFinishedGame();
@@ -211,6 +220,7 @@ private:
     TitleAnimation title;
 
     FrameView* view = nullptr;
+    HelpViewer* helpViewer = nullptr;
     std::unique_ptr<GameMenu> menu;
     QTimer timer;
     ChampionshipExchange* championship = nullptr;

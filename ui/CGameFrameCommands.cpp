@@ -2,11 +2,17 @@
 // be used. The menu, the accelerators and the tool bar all come through Run.
 #include "CGameFrame.h"
 
+#include "app/CAboutDlg.h"
+#include "app/CCathedralDlg.h"
+#include "app/CChampionsDlg.h"
+#include "engine/FileNames.h"
 #include "engine/GameTypes.h"
 #include "platform/FileChooser.h"
+#include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalRunner.h"
 #include "platform/SoundPlayer.h"
+#include "platform/WebLinks.h"
 #include "scores/CBestScoresDlg.h"
 #include "scores/ScoreTableSet.h"
 #include "settings/OptionsSheet.h"
@@ -43,15 +49,15 @@ const CGameFrame::CommandRule& CGameFrame::RuleOf(Command command) {
         {&CGameFrame::SaveGameAs, &CGameFrame::SaveAllowed},
         {&CGameFrame::LoadGame, &CGameFrame::Always},
         {&CGameFrame::ConfirmQuit, &CGameFrame::Always},
-        {&CGameFrame::ShowChampions2000, &CGameFrame::NotYetAvailable},
-        {&CGameFrame::ShowChampions2001, &CGameFrame::NotYetAvailable},
-        {&CGameFrame::ShowHelpIndex, &CGameFrame::NotYetAvailable},
-        {&CGameFrame::OpenHomepage, &CGameFrame::NotYetAvailable},
-        {&CGameFrame::ShowAboutCathedral, &CGameFrame::NotYetAvailable},
-        {&CGameFrame::ShowAbout, &CGameFrame::NotYetAvailable},
+        {&CGameFrame::ShowChampions2000, &CGameFrame::Always},
+        {&CGameFrame::ShowChampions2001, &CGameFrame::Always},
+        {&CGameFrame::ShowHelpIndex, &CGameFrame::Always},
+        {&CGameFrame::OpenHomepage, &CGameFrame::Always},
+        {&CGameFrame::ShowAboutCathedral, &CGameFrame::Always},
+        {&CGameFrame::ShowAbout, &CGameFrame::Always},
         {&CGameFrame::ShowLocalBestScores, &CGameFrame::Always},
         {&CGameFrame::ShowWorldTop10, &CGameFrame::Always},
-        {&CGameFrame::OpenChampionshipHomepage, &CGameFrame::NotYetAvailable},
+        {&CGameFrame::OpenChampionshipHomepage, &CGameFrame::Always},
     }};
     return rules[static_cast<std::size_t>(command)];
 }
@@ -262,18 +268,62 @@ void CGameFrame::ShowBestScores(BestScoresRequest request) {
 
 // ---- Help, links and information --------------------------------------------
 
-void CGameFrame::ShowHelpIndex() {}
+HelpViewer& CGameFrame::Help() {
+    if (helpViewer == nullptr) {
+        helpViewer =
+            new HelpViewer(QString::fromStdString(appDirectory + std::string(files::kHelp)), this);
+    }
+    helpViewer->SetLarge(layout.size == WindowSize::Big);
+    return *helpViewer;
+}
 
-void CGameFrame::OpenHomepage() {}
+void CGameFrame::ShowHelpIndex() {
+    game.RunSuspended([this] {
+        HelpViewer& help = Help();
+        // A viewer left open by context help becomes the modal one.
+        help.hide();
+        help.ShowTopic(1);
+        RunModal(help);
+    });
+}
 
-void CGameFrame::OpenChampionshipHomepage() {}
+void CGameFrame::ShowContextHelp() {
+    HelpViewer& help = Help();
+    help.ShowTopic(10);
+    help.show();
+    help.raise();
+}
 
-void CGameFrame::ShowAbout() {}
+void CGameFrame::OpenHomepage() {
+    OpenWebAddress(LoadWebLinks(appDirectory).homepage);
+}
 
-void CGameFrame::ShowAboutCathedral() {}
+void CGameFrame::OpenChampionshipHomepage() {
+    OpenWebAddress(LoadWebLinks(appDirectory).championshipPage);
+}
 
-void CGameFrame::ShowChampions2000() {}
+void CGameFrame::ShowInformationDialog(QDialog& dialog) {
+    game.RunSuspended([&dialog] { RunModal(dialog); });
+}
 
-void CGameFrame::ShowChampions2001() {}
+void CGameFrame::ShowAbout() {
+    CAboutDlg dialog(LoadWebLinks(appDirectory), appDirectory, this);
+    ShowInformationDialog(dialog);
+}
+
+void CGameFrame::ShowAboutCathedral() {
+    CCathedralDlg dialog(this);
+    ShowInformationDialog(dialog);
+}
+
+void CGameFrame::ShowChampions2000() {
+    CChampionsDlg dialog(2000, LoadWebLinks(appDirectory), appDirectory, this);
+    ShowInformationDialog(dialog);
+}
+
+void CGameFrame::ShowChampions2001() {
+    CChampionsDlg dialog(2001, LoadWebLinks(appDirectory), appDirectory, this);
+    ShowInformationDialog(dialog);
+}
 
 } // namespace brinox

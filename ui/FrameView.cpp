@@ -46,6 +46,9 @@ void FrameView::mousePressEvent(QMouseEvent* event) {
 void FrameView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         emit LeftReleased(event->position().toPoint());
+    } else if (event->button() == Qt::RightButton) {
+        emit RightReleased();
+        QWidget::mouseReleaseEvent(event);
     }
 }
 

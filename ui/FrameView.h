@@ -4,7 +4,8 @@
 // enlarged by whole screen pixels without smoothing, so the pixel art stays
 // sharp. Nothing is shown before the window has composed its first frame.
 // The pointer is tracked over the whole area, buttons up or down, and handed
-// on in client coordinates together with the left button's presses and releases.
+// on in client coordinates together with the left button's presses and releases;
+// a right-button release is announced and then handled as usual.
 #pragma once
 
 #include <QPoint>
@@ -29,6 +30,7 @@ signals:
     void PointerMoved(QPoint at);
     void LeftPressed(QPoint at);
     void LeftReleased(QPoint at);
+    void RightReleased();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,105 @@
+#include "HelpViewer.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace brinox {
+
+namespace {
+
+constexpr int kContentsTopic = 1;
+
+QString MissingPage(bool fileRead, int number) {
+    return fileRead
+               ? QStringLiteral("<h2>Topic not found</h2><p>The help file has no topic "
+                                "number %1.</p>")
+                     .arg(number)
+               : QStringLiteral("<h2>Help is not available</h2><p>The help file brinox.hlp "
+                                "is missing or damaged. Reinstall the game to restore it.</p>");
+}
+
+} // namespace
+
+HelpViewer::HelpViewer(const QString& helpPath, QWidget* parent)
+    : QDialog(parent), fileRead(file.Load(helpPath)) {
+    setWindowTitle(QStringLiteral("Brinox 2000 Help"));
+    contents = new QPushButton(QStringLiteral("&Contents"), this);
+    back = new QPushButton(QStringLiteral("&Back"), this);
+    forward = new QPushButton(QStringLiteral("&Forward"), this);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    for (QPushButton* button : {contents, back, forward, close}) {
+        button->setAutoDefault(false);
+    }
+    text = new QTextBrowser(this);
+    text->setOpenLinks(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(text);
+
+    connect(contents, &QPushButton::clicked, this, [this] { ShowTopic(kContentsTopic); });
+    connect(back, &QPushButton::clicked, this, &HelpViewer::Back);
+    connect(forward, &QPushButton::clicked, this, &HelpViewer::Forward);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(text, &QTextBrowser::anchorClicked, this, &HelpViewer::FollowLink);
+    SetLarge(false);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+}
+
+void HelpViewer::ShowTopic(int number) {
+    if (!history.empty()) {
+        history.resize(at + 1);
+    }
+    history.push_back(number);
+    at = history.size() - 1;
+    Display();
+}
+
+void HelpViewer::Back() {
+    if (at > 0) {
+        --at;
+        Display();
+    }
+}
+
+void HelpViewer::Forward() {
+    if (at + 1 < history.size()) {
+        ++at;
+        Display();
+    }
+}
+
+void HelpViewer::SetLarge(bool large) {
+    QFont font = text->font();
+    font.setPixelSize(large ? 16 : 13);
+    text->setFont(font);
+    // Fits beside the game's window on the screens each size is made for.
+    resize(large ? QSize(640, 560) : QSize(460, 420));
+}
+
+void HelpViewer::Display() {
+    const int number = CurrentTopic();
+    const HelpTopic* topic = file.Topic(number);
+    text->setHtml(topic != nullptr ? topic->html : MissingPage(fileRead, number));
+    back->setEnabled(at > 0);
+    forward->setEnabled(at + 1 < history.size());
+}
+
+void HelpViewer::FollowLink(const QUrl& link) {
+    const int number = HelpFile::LinkTarget(link.toString());
+    if (number > 0) {
+        ShowTopic(number);
+    }
+}
+
+} // namespace brinox

@@ -1,0 +1,84 @@
+#!/usr/bin/python3
+"""The installed game: installs the build into a temporary prefix, validates
+the desktop entry and the AppStream metainfo there, then starts the installed
+launcher under Xvfb with a fresh HOME and waits for the game window and the
+prepared per-user game directory.
+
+usage: install_test.py BUILD_DIR APP_ID
+Exits 77 (skipped) when the program or a validator is missing."""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from xsession import Failure, Screen, stop, wait_until  # noqa: E402
+
+SKIPPED = 77
+
+
+def run(*args):
+    done = subprocess.run(list(args), capture_output=True, text=True, timeout=120)
+    if done.returncode != 0:
+        raise Failure(f"{' '.join(args)} failed:\n{done.stdout}{done.stderr}")
+    return done.stdout
+
+
+def start_installed(screen, prefix, home):
+    env = dict(screen.env, HOME=home)
+    env.pop("XDG_DATA_HOME", None)
+    launcher = subprocess.Popen([os.path.join(prefix, "bin", "brinox2000")], cwd=home, env=env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # The launcher execs the program, so the window belongs to its process.
+    def window():
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(launcher.pid)],
+                               env=screen.env, capture_output=True, text=True, timeout=10)
+        return found.stdout.split()
+    return launcher, window
+
+
+def main():
+    build, app_id = sys.argv[1], sys.argv[2]
+    needed = ["desktop-file-validate", "appstreamcli", "Xvfb", "xdotool"]
+    if not os.path.exists(os.path.join(build, "app", "brinox2000")) or \
+            not all(shutil.which(tool) for tool in needed):
+        print("skipped: the program or a tool is missing")
+        return SKIPPED
+    work = tempfile.mkdtemp(prefix="brinox-install-")
+    screen = launcher = None
+    try:
+        prefix, home = os.path.join(work, "prefix"), os.path.join(work, "home")
+        os.makedirs(home)
+        run("cmake", "--install", build, "--prefix", prefix)
+        run("desktop-file-validate", f"{prefix}/share/applications/{app_id}.desktop")
+        run("appstreamcli", "validate", "--no-net", f"{prefix}/share/metainfo/{app_id}.metainfo.xml")
+        for size in (16, 48, 256):
+            icon = f"{prefix}/share/icons/hicolor/{size}x{size}/apps/{app_id}.png"
+            if not os.path.isfile(icon):
+                raise Failure(f"{icon} is missing")
+
+        screen = Screen(1024, 768)
+        launcher, window = start_installed(screen, prefix, home)
+        wait_until("the game window", window, 30)
+        game_dir = os.path.join(home, ".local", "share", "brinox2000")
+        for item in ("graph", "snd", "brinox.hlp"):
+            target = os.path.realpath(os.path.join(game_dir, item))
+            if target != os.path.realpath(os.path.join(prefix, "share", "brinox2000", item)):
+                raise Failure(f"{item} in the game directory leads to {target}")
+        wait_until("the options file", lambda: os.path.exists(os.path.join(game_dir, "brinox.dat")), 10)
+        print("installed launcher: window shown, game directory prepared")
+        return 0
+    except Failure as failure:
+        print(f"FAILED: {failure}")
+        return 1
+    finally:
+        stop(launcher)
+        if screen:
+            screen.close()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
