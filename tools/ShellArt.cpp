@@ -6,6 +6,7 @@
 
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 
 namespace brinox::art {
@@ -20,7 +21,7 @@ constexpr std::array<QRgb, 4> kBlockTones = {0xE53935, 0xFDD835, 0x43A047, 0x3F5
 
 void Block(QPainter& p, const QRectF& r, const QColor& tone) {
     p.fillRect(r, tone);
-    const int edge = r.width() >= 8 ? 2 : 1;
+    const int edge = r.width() >= 8 ? std::max(2, static_cast<int>(r.width() / 12)) : 1;
     Bevel(p, r.toRect(), Shade(tone, 0.5), Shade(tone, -0.5), edge);
 }
 
