@@ -1,7 +1,9 @@
 #include "HelpViewer.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -80,6 +82,10 @@ void HelpViewer::Forward() {
 }
 
 void HelpViewer::SetLarge(bool large) {
+    if (largeText == (large ? 1 : 0)) {
+        return;
+    }
+    largeText = large ? 1 : 0;
     QFont font = text->font();
     font.setPixelSize(large ? 16 : 13);
     text->setFont(font);
@@ -87,10 +93,21 @@ void HelpViewer::SetLarge(bool large) {
     resize(large ? QSize(640, 560) : QSize(460, 420));
 }
 
+void HelpViewer::PlaceBeside(const QRect& gameWindow) {
+    const QScreen* screen = QGuiApplication::screenAt(gameWindow.center());
+    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
+    const QRect beside(gameWindow.topRight() + QPoint(8, 0), frameGeometry().size());
+    if (room.contains(beside)) {
+        move(beside.topLeft());
+    }
+}
+
 void HelpViewer::Display() {
     const int number = CurrentTopic();
     const HelpTopic* topic = file.Topic(number);
     text->setHtml(topic != nullptr ? topic->html : MissingPage(fileRead, number));
+    setWindowTitle(topic != nullptr ? QStringLiteral("Brinox 2000 Help - ") + topic->title
+                                    : QStringLiteral("Brinox 2000 Help"));
     back->setEnabled(at > 0);
     forward->setEnabled(at + 1 < history.size());
 }

@@ -34,8 +34,12 @@ public:
     // One step back or forward in the history, when there is one.
     void Back();
     void Forward();
-    // Text size and window size to suit the Normal or the Big game window.
+    // Text size and window size to suit the Normal or the Big game window;
+    // a size the player gave the viewer stays until the game window's changes.
     void SetLarge(bool large);
+    // Moves the viewer to the right of the game window when the screen has
+    // room there, so the game stays in sight; otherwise placement is left alone.
+    void PlaceBeside(const QRect& gameWindow);
 
     // The topic shown, 0 before the first ShowTopic.
     int CurrentTopic() const { return history.empty() ? 0 : history[at]; }
@@ -49,6 +53,7 @@ private:
 
     HelpFile file;
     bool fileRead = false;
+    int largeText = -1; // -1 until SetLarge, then 0 or 1
     std::vector<int> history;
     std::size_t at = 0;
 

@@ -272,6 +272,8 @@ HelpViewer& CGameFrame::Help() {
     if (helpViewer == nullptr) {
         helpViewer =
             new HelpViewer(QString::fromStdString(appDirectory + std::string(files::kHelp)), this);
+        helpViewer->SetLarge(layout.size == WindowSize::Big);
+        helpViewer->PlaceBeside(frameGeometry());
     }
     helpViewer->SetLarge(layout.size == WindowSize::Big);
     return *helpViewer;
