@@ -2,6 +2,7 @@
 
 #include "DialogPicture.h"
 
+#include "platform/DialogStyle.h"
 #include "ui/AssetFiles.h"
 
 #include <QDialogButtonBox>
@@ -42,6 +43,7 @@ QPushButton* AddLinkRow(QGridLayout& grid, int row, const QString& caption,
 CAboutDlg::CAboutDlg(const WebLinks& links, const std::string& appDirectory, QWidget* parent)
     : QDialog(parent), links(links) {
     setWindowTitle(QStringLiteral("About Brinox 2000"));
+    setStyleSheet(GameDialogStyle(13));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(DialogPicture(appDirectory, assets::kAboutPicture, this));
     layout->addWidget(CentredLine(

@@ -1,5 +1,7 @@
 #include "CCathedralDlg.h"
 
+#include "platform/DialogStyle.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -42,6 +44,9 @@ QString CCathedralDlg::Description() {
 
 CCathedralDlg::CCathedralDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Cathedral (on the picture)"));
+    setStyleSheet(GameDialogStyle(13) +
+                  QStringLiteral("QPlainTextEdit { color: #e9e2c8; background: #0a1020; "
+                                 "border: 1px solid #3c4d74; }"));
     auto* layout = new QVBoxLayout(this);
     for (const QString& line :
          {QStringLiteral("Cathedral of the Intercession (St. Basil's Cathedral)"),

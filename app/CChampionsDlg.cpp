@@ -2,6 +2,7 @@
 
 #include "DialogPicture.h"
 
+#include "platform/DialogStyle.h"
 #include "ui/AssetFiles.h"
 
 #include <QDialogButtonBox>
@@ -63,6 +64,7 @@ CChampionsDlg::CChampionsDlg(int year, const WebLinks& links, const std::string&
                              QWidget* parent)
     : QDialog(parent), top50Page(links.Top50Page(year)) {
     setWindowTitle(QStringLiteral("Brinox World Championship %1 Champions").arg(year));
+    setStyleSheet(GameDialogStyle(13));
     const auto& champions = year == 2000 ? kChampions2000 : kChampions2001;
     auto* layout = new QVBoxLayout(this);
 

@@ -1,5 +1,7 @@
 #include "HelpViewer.h"
 
+#include "DialogStyle.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -86,9 +88,10 @@ void HelpViewer::SetLarge(bool large) {
         return;
     }
     largeText = large ? 1 : 0;
-    QFont font = text->font();
-    font.setPixelSize(large ? 16 : 13);
-    text->setFont(font);
+    // Dark like the game's other dialogs around a page that reads like paper.
+    setStyleSheet(GameDialogStyle(large ? 16 : 13) +
+                  QStringLiteral("QTextBrowser { color: #1b1b1b; background: #fbf7ea; "
+                                 "border: 2px solid #3c4d74; padding: 4px; }"));
     // Fits beside the game's window on the screens each size is made for.
     resize(large ? QSize(640, 560) : QSize(460, 420));
 }
