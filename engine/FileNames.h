@@ -16,6 +16,7 @@ inline constexpr std::string_view kFirstStart = "sdata.dat";
 inline constexpr std::string_view kRunningTime = "tdata.dat";
 inline constexpr std::string_view kTop10 = "wctop10.ttb";
 inline constexpr std::string_view kResultServer = "resultserver.ini";
+inline constexpr std::string_view kWebLinks = "links.ini";
 inline constexpr std::string_view kHelp = "brinox.hlp";
 
 inline constexpr std::string_view kPictureDir = "graph/";

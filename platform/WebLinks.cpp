@@ -1,5 +1,7 @@
 #include "WebLinks.h"
 
+#include "engine/FileNames.h"
+
 #include <QDesktopServices>
 #include <QSettings>
 #include <QUrl>
@@ -18,7 +20,7 @@ constexpr auto kTop50Page2001 = BRINOX_CHAMPIONSHIP_PAGE "2001/top50.html";
 } // namespace
 
 WebLinks LoadWebLinks(const std::string& appDirectory) {
-    QSettings file(QString::fromStdString(appDirectory) + QStringLiteral("links.ini"),
+    QSettings file(QString::fromStdString(appDirectory + std::string(files::kWebLinks)),
                    QSettings::IniFormat);
     file.beginGroup(QStringLiteral("Links"));
     auto value = [&file](const char* key, const char* fallback) {
