@@ -2,6 +2,7 @@
 
 #include "DialogStyle.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -103,6 +104,13 @@ void HelpViewer::PlaceBeside(const QRect& gameWindow) {
     if (room.contains(beside)) {
         move(beside.topLeft());
     }
+}
+
+void HelpViewer::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) {
+        emit ActiveChanged(isActiveWindow());
+    }
+    QDialog::changeEvent(event);
 }
 
 void HelpViewer::Display() {

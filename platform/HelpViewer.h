@@ -47,6 +47,13 @@ public:
     QPushButton& BackButton() { return *back; }
     QPushButton& ForwardButton() { return *forward; }
 
+signals:
+    // The viewer became the active window (true) or stopped being it (false).
+    void ActiveChanged(bool active);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void Display();
     void FollowLink(const QUrl& link);

@@ -19,6 +19,7 @@
 #include "settings/SavedGame.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include <array>
 
@@ -274,6 +275,11 @@ HelpViewer& CGameFrame::Help() {
             new HelpViewer(QString::fromStdString(appDirectory + std::string(files::kHelp)), this);
         helpViewer->SetLarge(layout.size == WindowSize::Big);
         helpViewer->PlaceBeside(frameGeometry());
+        // Reading help is like switching to another program: the game stands
+        // still and takes no keys while the viewer is the active window.
+        connect(helpViewer, &HelpViewer::ActiveChanged, this, [this](bool active) {
+            SetAppActive(!active && QGuiApplication::applicationState() == Qt::ApplicationActive);
+        });
     }
     helpViewer->SetLarge(layout.size == WindowSize::Big);
     return *helpViewer;

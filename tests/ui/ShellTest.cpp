@@ -6,6 +6,7 @@
 #include "platform/HelpViewer.h"
 #include "ui/FrameView.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -135,6 +136,10 @@ TEST_F(ShellTest, HelpOpensAtItsTopicsFollowsLinksAndWalksBackAndForward) {
     EXPECT_FALSE(viewer->BackButton().isEnabled() && viewer->ForwardButton().isEnabled());
     EXPECT_EQ(game().flags.gameRunning, 1) << "context help does not pause the game";
     SaveShot(*viewer, QStringLiteral("help-big"));
+    QApplication::setActiveWindow(viewer);
+    EXPECT_EQ(game().flags.appActive, 0) << "no game keys while help is read";
+    QApplication::setActiveWindow(frame.get());
+    EXPECT_EQ(game().flags.appActive, 1);
 }
 
 TEST_F(ShellTest, AboutStopsTheClocksOfARunningGameAndKeepsAPausedOnePaused) {
