@@ -182,7 +182,6 @@ private:
     std::int32_t IdleWait() const;
 
     bool Always() const { return true; }
-    bool NotYetAvailable() const { return false; }
     bool GameInProgress() const;
     bool SaveAllowed() const;
     void UpdateMenu();
