@@ -10,12 +10,14 @@ function(brinox_add_test)
     else()
         target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
     endif()
+    # Each test carries its folder's name as label (ctest -L engine).
+    get_filename_component(area ${CMAKE_CURRENT_SOURCE_DIR} NAME)
     set(env "")
     if(T_GUI)
         list(APPEND env "QT_QPA_PLATFORM=offscreen")
     endif()
     gtest_discover_tests(${T_NAME}
         DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT "${env}"
+        PROPERTIES ENVIRONMENT "${env}" LABELS ${area}
         DISCOVERY_TIMEOUT 60)
 endfunction()

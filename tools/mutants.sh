@@ -1,0 +1,180 @@
+#!/usr/bin/env bash
+# Mutation check: plants small faults in the game's code one at a time and
+# tells which of them the tests catch.
+#
+#   tools/mutants.sh [build-dir] [name-filter]
+#
+# build-dir defaults to build/release; use a directory of its own (for
+# example build/mutants, configured here when missing) so that a normal
+# build is never left holding a mutant. name-filter is a grep pattern over
+# the mutant names. BRINOX_MUTANT_JOBS sets the parallelism (default 2);
+# BRINOX_MUTANT_ALL=1 runs the whole suite for every mutant instead of the
+# test labels listed with it.
+#
+# Each mutant is one literal substitution in one file. It must match exactly
+# once, otherwise it is reported as stale and skipped. The file is restored
+# after every mutant and on any exit.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build=${1:-build/release}
+filter=${2:-.}
+jobs=${BRINOX_MUTANT_JOBS:-2}
+
+# name @@ file @@ original text @@ mutated text @@ test labels (ctest -L regex)
+# "\n" in a text stands for a line break.
+mutants() {
+    cat <<'EOF'
+L and J swapped @@ engine/PieceShape.cpp @@ {4, 5, 2, {{{0,0},{-1,0},{1,0},{1,-1}} @@ {4, 5, 2, {{{0,0},{-1,-1},{-1,0},{1,0}} @@ engine
+O start row moved @@ engine/PieceShape.cpp @@ {4, 5, 1, {{{0,0},{0,1},{1,1},{1,0}} @@ {4, 5, 2, {{{0,0},{0,1},{1,1},{1,0}} @@ engine
+I start column moved @@ engine/PieceShape.cpp @@ {4, 5, 2, {{{0,0},{-2,0} @@ {4, 4, 2, {{{0,0},{-2,0} @@ engine
+Left repeats at the Rotate delay @@ engine/KeyWatcher.cpp @@ return options.sensLeft; @@ return options.sensRotate; @@ engine
+Repeat starts one tick late @@ engine/KeyWatcher.cpp @@ held >= sensitivity @@ held > sensitivity @@ engine
+Release during first step ignored @@ engine/KeyWatcher.cpp @@ keys[k].releasePending = 1; @@ keys[k] = KeyState{}; @@ engine
+Random multiplier changed @@ engine/Random.h @@ 214013u @@ 214015u @@ engine|settings|scores
+Random increment changed @@ engine/Random.h @@ 2531011u @@ 2531013u @@ engine|settings|scores
+File key 0 kept as 1 @@ engine/Random.h @@ k == 0 ? 10 : k @@ k == 0 ? 1 : k @@ engine|settings|scores
+Three-row score changed @@ engine/Game.cpp @@ {0, 200, 500, 1000, 2000} @@ {0, 200, 500, 1200, 2000} @@ engine
+Drop step score changed @@ engine/Game.cpp @@ kMoveScore = 7; @@ kMoveScore = 6; @@ engine
+Timer bonus changed @@ engine/Game.cpp @@ {0, 3, 6, 10, 15} @@ {0, 3, 6, 10, 16} @@ engine
+Rising change changed @@ engine/Game.cpp @@ {-1, 1, 2, 4, 6} @@ {-1, 1, 2, 3, 6} @@ engine
+Timer cap raised @@ engine/Game.cpp @@ kMaxTimerSeconds = 3599; @@ kMaxTimerSeconds = 3600; @@ engine
+Rotation turns the other way @@ engine/Game.cpp @@ ((state.rotation & 3) + 1) & 3 @@ ((state.rotation & 3) + 3) & 3 @@ engine
+Medium bomb as wide as large @@ engine/Game.cpp @@ kind == kMediumBomb ? 1 : 0 @@ kind == kMediumBomb ? 2 : 0 @@ engine
+Small bomb blasts two rows @@ engine/Game.cpp @@ depth = kind == kSmallBomb ? 0 : 1; @@ depth = 1; @@ engine
+Bombs in championship @@ engine/Game.cpp @@ options.bombsOn != 0 && !ChampionshipMode() @@ options.bombsOn != 0 @@ engine
+Quinel misses a piece @@ engine/Game.cpp @@ options.gameType == Quinel ? 16 : 7 @@ options.gameType == Quinel ? 15 : 7 @@ engine
+Rising row gap rule changed @@ engine/Game.cpp @@ random.Next() % 3 == 2 @@ random.Next() % 3 == 1 @@ engine
+Spawn zone one row short @@ engine/Game.cpp @@ inSpawnZone || r < Board::kSpawnRows; @@ inSpawnZone || r < Board::kSpawnRows - 1; @@ engine
+Level ends one row late @@ engine/Game.cpp @@ rows > 0 && state.linesLeft <= 0 @@ rows > 0 && state.linesLeft < 0 @@ engine
+Countdown beeps from 9 @@ engine/Game.cpp @@ state.timerSeconds <= 10) @@ state.timerSeconds < 10) @@ engine
+Best score reached on a tie @@ engine/Game.cpp @@ state.score > state.bestScore) { @@ state.score >= state.bestScore) { @@ engine
+Average drop not divided @@ engine/Game.cpp @@ state.dropSecondsTotal /= state.piecesLanded; @@ state.dropSecondsTotal /= 1; @@ engine
+Growth limit passed @@ engine/Game.cpp @@ if (value < kGrowthLimit) { @@ if (value <= kGrowthLimit) { @@ engine
+Championship countdown level moved @@ engine/Game.cpp @@ state.level >= LevelTable::kChampionshipCountdownLevel - 1 @@ state.level >= LevelTable::kChampionshipCountdownLevel @@ engine
+Level 5 fall period changed @@ engine/LevelTable.cpp @@ { 400, 17,  9,  370, @@ { 410, 17,  9,  370, @@ engine
+Date text hour padded @@ engine/DateTimeText.cpp @@ %d %d:%02d:%02d @@ %d %02d:%02d:%02d @@ engine|scores
+Options: two sensitivities swapped @@ settings/OptionsFile.cpp @@ &Options::sensDown,\n            &Options::sensDrop, @@ &Options::sensDrop,\n            &Options::sensDown, @@ settings
+Options: start level and height swapped @@ settings/OptionsFile.cpp @@ {&Options::startLevel, &Options::startHeight, @@ {&Options::startHeight, &Options::startLevel, @@ settings
+Options: sound switches after files @@ settings/OptionsFile.cpp @@ if (!archive.ReadInt(o.soundOn)) { @@ if (!archive.ReadInt(o.animateTitle)) { @@ settings
+Options: start height 13 refused @@ settings/OptionsFile.cpp @@ 0, kMaxStartHeight, d.startHeight @@ 0, kMaxStartHeight - 1, d.startHeight @@ settings
+Options: format number changed @@ settings/FileSignatures.h @@ kOptionsFormat = 195; @@ kOptionsFormat = 196; @@ settings
+Archive: 255-char string short prefix @@ settings/Archive.cpp @@ if (length < kWidePrefix) { @@ if (length <= kWidePrefix) { @@ settings
+Archive: 65534-char string medium prefix @@ settings/Archive.cpp @@ } else if (length < kWideMark) { @@ } else if (length <= kWideMark) { @@ settings
+Archive: signature prefix accepted @@ settings/Archive.cpp @@ if (!archive.ReadString(found) || found != signature) { @@ if (!archive.ReadString(found) || found.substr(0, signature.size()) != signature) { @@ settings
+Saved game: drawn sign flipped @@ settings/SavedGame.cpp @@ kDrawnMultiplier = -kPieceMultiplier; @@ kDrawnMultiplier = kPieceMultiplier; @@ settings
+Saved game: rising period in wrong group @@ settings/SavedGame.cpp @@ {&GameState::risingPeriod, kPieceMultiplier}, @@ {&GameState::risingPeriod, kRisingCounterMultiplier}, @@ settings
+Saved game: board written mirrored @@ settings/SavedGame.cpp @@ Hide(g.board.cells[Board::Index(c, r)] @@ Hide(g.board.cells[Board::Index(9 - c, r)] @@ settings
+Saved game: clock refs kept @@ settings/SavedGame.cpp @@     s.clockRefsValid = 0;\n    return true; @@     return true; @@ settings
+Saved game: level 20 refused @@ settings/SavedGame.cpp @@ WithinRange(s.level, 1, kLevels) @@ WithinRange(s.level, 1, kLevels - 1) @@ settings
+Window size: Big forgotten @@ settings/WindowSizeFile.cpp @@ setting != kWindowSizeNormal && setting != kWindowSizeBig @@ setting != kWindowSizeNormal @@ settings
+Code page: euro sign moved @@ settings/Windows1252.cpp @@ u'\u20AC', u'\u0081', @@ u'\u20AD', u'\u0081', @@ settings|scores
+Top 10: country before bombsOn @@ scores/ScoreEntryFormat.cpp @@     archive.WriteInt(e.bombsOn);\n    if (withCountry) {\n        archive.WriteString(e.country);\n    } @@     if (withCountry) {\n        archive.WriteString(e.country);\n    }\n    archive.WriteInt(e.bombsOn); @@ scores
+Tables: used written after the dates @@ scores/ScoreEntryFormat.cpp @@     archive.WriteInt(e.used);\n    archive.WriteString(e.startTime);\n    archive.WriteString(e.endTime); @@     archive.WriteString(e.startTime);\n    archive.WriteString(e.endTime);\n    archive.WriteInt(e.used); @@ scores
+Tables: a multiplier negative @@ scores/ScoreEntryFormat.cpp @@ {3, 7, 5, 11, 13, 17, 19, 23, 29} @@ {3, 0u - 7, 5, 11, 13, 17, 19, 23, 29} @@ scores
+Place: equal result goes above @@ scores/ScoreTableSet.cpp @@ return lines > row.lines; @@ return lines >= row.lines; @@ scores
+Place: level order reversed @@ scores/ScoreTableSet.cpp @@ return level > row.level; @@ return level < row.level; @@ scores
+Insert: country lost @@ scores/ScoreTableSet.cpp @@     rows[position].country = country;\n @@ \n @@ scores
+Insert: one row not shifted @@ scores/ScoreTableSet.cpp @@ r > position; --r @@ r > position + 1; --r @@ scores
+Header: best score of row 1 @@ scores/ScoreTableSet.cpp @@ archive.WriteInt(tables[t].rows[0].score); @@ archive.WriteInt(tables[t].rows[1].score); @@ scores
+BestScore: table 7 read past the header @@ scores/ScoreTableSet.cpp @@ table >= kLocalTableCount @@ table > kLocalTableCount @@ scores
+Running time: seconds carry at 61 @@ scores/UsageRecords.cpp @@ if (total.seconds > 59) { @@ if (total.seconds > 60) { @@ scores
+Running time: text padded @@ scores/UsageRecords.cpp @@ "%u:%u:%u" @@ "%u:%02u:%02u" @@ scores
+Transfer: first send date twice @@ scores/TransferFile.cpp @@ a.WriteString(f.sendDate2); @@ a.WriteString(f.sendDate); @@ scores
+Last send: e-mail and country swapped @@ scores/SenderDetails.cpp @@     archive.WriteString(details.email);\n    archive.WriteString(details.country); @@     archive.WriteString(details.country);\n    archive.WriteString(details.email); @@ scores
+Counter digits: leading zero shown @@ ui/SplitDigits.cpp @@ if (k > 0 && value < power) { @@ if (k > 1 && value < power) { @@ ui|assets|platform
+Normal board origin moved @@ ui/Layout.cpp @@ l.boardOrigin = QPoint(141, -45); @@ l.boardOrigin = QPoint(141, -44); @@ ui|assets|platform
+Title animation first phase longer @@ ui/TitleAnimation.cpp @@ if (f <= 10) { @@ if (f <= 11) { @@ ui|assets|platform
+Title animation steps early @@ ui/TitleAnimation.cpp @@ now - lastStep <= intervalMs @@ now - lastStep < intervalMs @@ ui|assets|platform
+Picture: last column outside @@ ui/DibImage.cpp @@ x >= width || y >= height @@ x >= width - 1 || y >= height @@ ui|assets|platform
+Removal mark not animated @@ ui/EffectPlayer.cpp @@ value >= Board::kRemovalMark && value < Board::kEmpty @@ value > Board::kRemovalMark && value < Board::kEmpty @@ ui|assets|platform
+Save allowed in championship @@ ui/CGameFrameCommands.cpp @@ {&CGameFrame::SaveGameAs, &CGameFrame::SaveAllowed}, @@ {&CGameFrame::SaveGameAs, &CGameFrame::GameInProgress}, @@ ui|app
+Loaded game: best score pending on a tie @@ ui/CGameFrameCommands.cpp @@ game.state.score <= game.state.bestScore ? 1 : 0 @@ game.state.score < game.state.bestScore ? 1 : 0 @@ ui|app
+Big size for Normal setting @@ ui/WindowSize.cpp @@     case 0:\n        return WindowSize::Normal; @@     case 0:\n        return WindowSize::Big; @@ ui|app
+EOF
+}
+
+# Replaces the only occurrence of $2 by $3 in file $1 ("\n" = line break);
+# exit status 3 when the text does not occur exactly once.
+substitute() {
+    python3 - "$@" <<'PY'
+import sys
+path, old, new = sys.argv[1], sys.argv[2].replace('\\n', '\n'), sys.argv[3].replace('\\n', '\n')
+text = open(path, encoding='utf-8').read()
+if text.count(old) != 1:
+    sys.exit(3)
+open(path, 'w', encoding='utf-8').write(text.replace(old, new, 1))
+PY
+}
+
+backup=""
+target=""
+restore() {
+    if [ -n "$backup" ] && [ -f "$backup" ]; then
+        cp "$backup" "$target"
+        rm -f "$backup"
+    fi
+    backup=""
+}
+trap restore EXIT
+trap 'restore; exit 130' INT TERM
+
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ \
+        -DBRINOX_BENCH=OFF >/dev/null || exit 1
+fi
+echo "== baseline build and tests ($build)"
+cmake --build "$build" -j "$jobs" >/dev/null || { echo "baseline does not build"; exit 1; }
+ctest --test-dir "$build" -j "$jobs" >/dev/null || { echo "baseline tests fail"; exit 1; }
+
+caught=0 missed=0 stale=0
+missedNames=()
+while IFS= read -r line; do
+    [ -z "$line" ] && continue
+    name=$(awk -F' @@ ' '{print $1}' <<<"$line")
+    grep -qE -- "$filter" <<<"$name" || continue
+    file=$(awk -F' @@ ' '{print $2}' <<<"$line")
+    old=$(awk -F' @@ ' '{print $3}' <<<"$line")
+    new=$(awk -F' @@ ' '{print $4}' <<<"$line")
+    labels=$(awk -F' @@ ' '{print $5}' <<<"$line")
+    target="$root/$file"
+    backup=$(mktemp)
+    cp -p "$target" "$backup"
+    substitute "$target" "$old" "$new"
+    status=$?
+    if [ $status -ne 0 ]; then
+        restore
+        echo "STALE   $name ($file)"
+        stale=$((stale + 1))
+        continue
+    fi
+    selection=(-L "$labels")
+    [ "${BRINOX_MUTANT_ALL:-0}" = 1 ] && selection=()
+    if ! cmake --build "$build" -j "$jobs" >/dev/null 2>&1; then
+        verdict=CAUGHT # a fault the compiler refuses counts as caught
+    elif ctest --test-dir "$build" -j "$jobs" "${selection[@]}" --stop-on-failure \
+        --timeout 300 >/dev/null 2>&1; then
+        verdict=MISSED
+    else
+        verdict=CAUGHT
+    fi
+    restore
+    # The restored file is older than the mutant's objects: make it newer.
+    touch "$target"
+    echo "$verdict  $name ($file)"
+    if [ $verdict = CAUGHT ]; then
+        caught=$((caught + 1))
+    else
+        missed=$((missed + 1))
+        missedNames+=("$name")
+    fi
+done < <(mutants)
+
+# Leave the build matching the sources again.
+cmake --build "$build" -j "$jobs" >/dev/null 2>&1
+total=$((caught + missed))
+echo "== caught $caught, missed $missed, stale $stale (of $total run)"
+for name in "${missedNames[@]}"; do
+    echo "   missed: $name"
+done
+[ $missed -eq 0 ]
