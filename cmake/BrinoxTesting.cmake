@@ -12,12 +12,12 @@ function(brinox_add_test)
     endif()
     # Each test carries its folder's name as label (ctest -L engine).
     get_filename_component(area ${CMAKE_CURRENT_SOURCE_DIR} NAME)
-    set(env "")
+    set(properties LABELS ${area})
     if(T_GUI)
-        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+        list(APPEND properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
     endif()
     gtest_discover_tests(${T_NAME}
         DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT "${env}" LABELS ${area}
+        PROPERTIES ${properties}
         DISCOVERY_TIMEOUT 60)
 endfunction()
