@@ -12,12 +12,6 @@ void Put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
 
 } // namespace
 
-void Poke32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
-
 std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec) {
     const auto w = static_cast<std::uint32_t>(spec.width > 0 ? spec.width : 0);
     const auto h = static_cast<std::uint32_t>(spec.height > 0 ? spec.height : 0);

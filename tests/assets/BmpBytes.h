@@ -25,13 +25,4 @@ struct BmpSpec {
 
 std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec);
 
-// Offsets of header fields in the whole file.
-inline constexpr std::size_t kWidthAt = 18;
-inline constexpr std::size_t kHeightAt = 22;
-inline constexpr std::size_t kBitCountAt = 28;
-inline constexpr std::size_t kUsedColorsAt = 46;
-inline constexpr std::size_t kImageSizeAt = 34;
-
-void Poke32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value);
-
 } // namespace brinox::test

@@ -1,4 +1,5 @@
 #include "platform/MessageBox.h"
+
 #include "RecordingPrompter.h"
 
 #include <QAbstractButton>
@@ -6,138 +7,69 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
-#include <QWidget>
-
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace brinox {
 namespace {
 
-using Box = RecordingPrompter::Box;
-
 TEST(MessageBoxRouting, EveryKindReachesTheInstalledPrompterWithItsCaption) {
-    RecordingPrompter prompter;
-    prompter.answers = {true, false};
-    ScopedPrompter scope(prompter);
-    QWidget parent;
-
-    ShowWarning(&parent, "Cannot write file");
-    ShowInformation(nullptr, "Result sent");
-    ShowInformation(&parent, "Nothing to send", "World Championship");
-    EXPECT_TRUE(AskYesNo(&parent, "Are you sure you want to quit?"));
-    EXPECT_FALSE(AskYesNo(&parent, "Do you want to cancel current game?"));
-    EXPECT_FALSE(AskYesNo(&parent, "Unscripted question")) << "No when nothing is scripted";
-
-    ASSERT_EQ(prompter.boxes.size(), 6u);
-    EXPECT_EQ(prompter.boxes[0].type, Box::Warning);
-    EXPECT_EQ(prompter.boxes[0].caption, "Brinox 2000");
-    EXPECT_EQ(prompter.boxes[0].text, "Cannot write file");
-    EXPECT_EQ(prompter.boxes[0].parent, &parent);
-    EXPECT_EQ(prompter.boxes[1].type, Box::Information);
-    EXPECT_EQ(prompter.boxes[1].caption, "Brinox 2000");
-    EXPECT_EQ(prompter.boxes[1].parent, nullptr);
-    EXPECT_EQ(prompter.boxes[2].caption, "World Championship");
-    EXPECT_EQ(prompter.boxes[3].type, Box::Question);
-    EXPECT_EQ(prompter.boxes[3].caption, "Brinox 2000");
-    EXPECT_EQ(prompter.boxes[3].text, "Are you sure you want to quit?");
-}
-
-TEST(MessageBoxRouting, UninstallingRestoresTheDefault) {
     Prompter& original = CurrentPrompter();
     {
         RecordingPrompter prompter;
+        prompter.answers = {true};
         ScopedPrompter scope(prompter);
-        EXPECT_EQ(&CurrentPrompter(), &prompter);
+        QWidget parent;
+        ShowWarning(&parent, "Cannot write file");
+        ShowInformation(nullptr, "Nothing to send", "World Championship");
+        EXPECT_TRUE(AskYesNo(&parent, "Are you sure you want to quit?"));
+        EXPECT_FALSE(AskYesNo(&parent, "Unscripted")) << "No when nothing is scripted";
+        ASSERT_EQ(prompter.boxes.size(), 4u);
+        using Box = RecordingPrompter::Box;
+        EXPECT_EQ(prompter.boxes[0].type, Box::Warning);
+        EXPECT_EQ(prompter.boxes[0].caption, "Brinox 2000");
+        EXPECT_EQ(prompter.boxes[0].parent, &parent);
+        EXPECT_EQ(prompter.boxes[1].type, Box::Information);
+        EXPECT_EQ(prompter.boxes[1].caption, "World Championship");
+        EXPECT_EQ(prompter.boxes[2].type, Box::Question);
+        EXPECT_EQ(prompter.boxes[2].caption, "Brinox 2000");
     }
     EXPECT_EQ(&CurrentPrompter(), &original);
 }
 
-// The default prompter opens a real QMessageBox: inspect it once it is up,
-// then let `answer` close it. A watchdog closes anything still open after a
-// while, so that a box that never appears cannot hang the test.
-class WhenBoxOpens {
-public:
-    explicit WhenBoxOpens(const std::function<void(QMessageBox&)>& answer) {
-        QTimer::singleShot(0, [answer] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr) << "no message box opened";
-            answer(*box);
-        });
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                ADD_FAILURE() << "a message box was left open";
-                modal->close();
-            }
-        });
-        watchdog.start(5000);
-    }
-
-private:
-    QTimer watchdog;
-};
-
-void PressKey(QWidget& widget, int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &press);
-}
-
-TEST(DefaultPrompter, QuestionHasYesAndNoAndReturnAnswersYes) {
+// Opens one real box through the default prompter and answers it with a key.
+struct Seen {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString title;
-    QString text;
     QMessageBox::StandardButtons buttons;
-    const WhenBoxOpens script([&](QMessageBox& box) {
-        icon = box.icon();
-        title = box.windowTitle();
-        text = box.text();
-        buttons = box.standardButtons();
-        PressKey(box, Qt::Key_Return);
+};
+template <typename Open> Seen Answer(int key, Open open) {
+    Seen seen;
+    QTimer::singleShot(0, [&seen, key] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = {box->icon(), box->windowTitle(), box->standardButtons()};
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(box, &press);
     });
-    EXPECT_TRUE(AskYesNo(nullptr, "Are you sure you want to quit?"));
-    EXPECT_EQ(icon, QMessageBox::Question);
-    EXPECT_EQ(title, "Brinox 2000");
-    EXPECT_EQ(text, "Are you sure you want to quit?");
-    EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+    open();
+    return seen;
 }
 
-TEST(DefaultPrompter, QuestionAnsweredNoOrEscapedIsNo) {
-    {
-        const WhenBoxOpens script([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
-        EXPECT_FALSE(AskYesNo(nullptr, "Do you want to cancel current game?"));
-    }
-    const WhenBoxOpens script([](QMessageBox& box) { PressKey(box, Qt::Key_Escape); });
-    EXPECT_FALSE(AskYesNo(nullptr, "Do you want to cancel current game?"));
-}
-
-TEST(DefaultPrompter, WarningsAndInformationCarryTheirIcons) {
-    struct Seen {
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QString title;
-        QMessageBox::StandardButtons buttons;
-    };
-    auto record = [](Seen& seen) {
-        return [&seen](QMessageBox& box) {
-            seen = {box.icon(), box.windowTitle(), box.standardButtons()};
-            box.button(QMessageBox::Ok)->click();
-        };
-    };
-    Seen warning;
-    {
-        const WhenBoxOpens script(record(warning));
-        ShowWarning(nullptr, "File not found");
-    }
+TEST(DefaultPrompter, BoxesCarryCaptionIconAndButtons) {
+    bool answer = false;
+    Seen question = Answer(Qt::Key_Return, [&] { answer = AskYesNo(nullptr, "Quit?"); });
+    EXPECT_TRUE(answer) << "Return answers Yes";
+    EXPECT_EQ(question.icon, QMessageBox::Question);
+    EXPECT_EQ(question.title, "Brinox 2000");
+    EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    Answer(Qt::Key_Escape, [&] { answer = AskYesNo(nullptr, "Cancel?"); });
+    EXPECT_FALSE(answer) << "Escape answers No";
+    Seen warning = Answer(Qt::Key_Return, [] { ShowWarning(nullptr, "File not found"); });
     EXPECT_EQ(warning.icon, QMessageBox::Warning);
-    EXPECT_EQ(warning.title, "Brinox 2000");
     EXPECT_EQ(warning.buttons, QMessageBox::Ok);
-
-    Seen information;
-    const WhenBoxOpens script(record(information));
-    ShowInformation(nullptr, "Top 10 downloaded", "World Top 10");
-    EXPECT_EQ(information.icon, QMessageBox::Information);
-    EXPECT_EQ(information.title, "World Top 10");
+    Seen info = Answer(Qt::Key_Return, [] { ShowInformation(nullptr, "Sent", "World Top 10"); });
+    EXPECT_EQ(info.icon, QMessageBox::Information);
+    EXPECT_EQ(info.title, "World Top 10");
 }
 
 } // namespace
