@@ -149,8 +149,14 @@ while IFS= read -r line; do
         continue
     fi
     selection=(-L "$labels")
-    [ "${BRINOX_MUTANT_ALL:-0}" = 1 ] && selection=()
-    if ! cmake --build "$build" -j "$jobs" >/dev/null 2>&1; then
+    # Only the test programs of those labels are rebuilt (labels are folder names).
+    targets=($(ninja -C "$build" -t targets all | grep -oE "^(tests|bench)/($labels)/[a-z_0-9]+: CXX_EXECUTABLE" |
+        cut -d: -f1))
+    if [ "${BRINOX_MUTANT_ALL:-0}" = 1 ]; then
+        selection=()
+        targets=(all)
+    fi
+    if ! cmake --build "$build" -j "$jobs" --target "${targets[@]}" >/dev/null 2>&1; then
         verdict=CAUGHT # a fault the compiler refuses counts as caught
     elif ctest --test-dir "$build" -j "$jobs" "${selection[@]}" --stop-on-failure \
         --timeout 300 >/dev/null 2>&1; then
