@@ -1,12 +1,11 @@
-// Moves and rotations of the falling piece against walls, floor and blocks,
-// and the shape table's rotation rules.
+// The piece shapes, moves and rotations against walls, floor and blocks, and
+// the auto-repeat of the five game keys, driven tick by tick.
 #include "TestGame.h"
 
 #include "engine/PieceShape.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -14,7 +13,6 @@ namespace brinox {
 namespace {
 
 using test::TestGame;
-
 using CellSet = std::set<std::pair<std::int32_t, std::int32_t>>;
 
 CellSet Cells(std::int32_t kind, std::int32_t rotation) {
@@ -26,13 +24,53 @@ CellSet Cells(std::int32_t kind, std::int32_t rotation) {
     return cells;
 }
 
-// A quarter turn counter-clockwise on the screen: (dx, dy) -> (dy, -dx).
-CellSet Turned(const CellSet& cells) {
-    CellSet turned;
-    for (const auto& [dx, dy] : cells) {
-        turned.insert({dy, -dx});
+TEST(PieceShape, EveryKindStartsInTheSpawnZoneInItsOwnShape) {
+    // Rows 0, 1 and 2 of the board with the piece at its start position.
+    const char* const spawn[kKindCount] = {
+        // clang-format off
+        "..........|.....#....|....###...", "..........|..........|...####...", // T, I
+        "..........|......#...|....###...", "..........|....#.....|....###...", // L, J
+        "..........|....##....|.....##...", "..........|.....##...|....##....", // Z, S
+        "..........|.....##...|.....##...", "....#.....|....###...|......#...", // O, Z5
+        "......#...|....###...|....#.....", ".....#....|....###...|......#...", // Z5', F
+        ".....#....|....###...|....#.....", "..........|.....#....|...####...", // F', Y
+        "..........|.....#....|....####..", "..........|....###...|.....##...", // Y', P
+        "..........|....###...|....##....", "..........|.....##...|.....#....", // P', corner
+        "..........|..........|.....#....", "..........|..........|.....#....", // bombs
+        "..........|..........|.....#...."};
+    // clang-format on
+    for (std::int32_t kind = 0; kind < kKindCount; ++kind) {
+        std::string drawn = "..........|..........|..........";
+        for (const auto& [dx, dy] : Cells(kind, 0)) {
+            const std::int32_t c = PieceShape::StartColumn(kind) + dx;
+            const std::int32_t r = PieceShape::StartRow(kind) + dy;
+            ASSERT_TRUE(c >= 0 && c < 10 && r >= 0 && r < 3) << kind;
+            drawn[static_cast<std::size_t>(r * 11 + c)] = '#';
+        }
+        EXPECT_EQ(drawn, spawn[kind]) << "kind " << kind;
+        EXPECT_EQ(PieceShape::Offset(kind, 0, 0).dx, 0); // cell 0 is the pivot
+        EXPECT_EQ(PieceShape::Offset(kind, 0, 0).dy, 0);
     }
-    return turned;
+}
+
+TEST(PieceShape, RotationsTurnAQuarterCounterClockwiseOrAlternate) {
+    for (std::int32_t kind : {0, 2, 3, 7, 8, 9, 10, 11, 12, 13, 14, 15}) {
+        for (std::int32_t r = 0; r < 4; ++r) {
+            CellSet turned;
+            for (const auto& [dx, dy] : Cells(kind, r)) {
+                turned.insert({dy, -dx});
+            }
+            EXPECT_EQ(Cells(kind, (r + 1) % 4), turned) << "kind " << kind << " rotation " << r;
+        }
+    }
+    for (std::int32_t kind : {1, 4, 5, 6}) {
+        EXPECT_EQ(Cells(kind, 2), Cells(kind, 0)) << kind;
+        EXPECT_EQ(Cells(kind, 3), Cells(kind, 1)) << kind;
+    }
+    EXPECT_EQ(Cells(6, 1), Cells(6, 0));
+    EXPECT_EQ(Cells(1, 1), (CellSet{{0, 0}, {0, 2}, {0, 1}, {0, -1}})); // upright I
+    EXPECT_EQ(Cells(4, 1), (CellSet{{0, 0}, {-1, 1}, {-1, 0}, {0, -1}}));
+    EXPECT_EQ(Cells(5, 1), (CellSet{{0, 0}, {0, 1}, {-1, 0}, {-1, -1}}));
 }
 
 class MovementTest : public ::testing::Test {
@@ -40,136 +78,135 @@ protected:
     void SetUp() override {
         t.Start();
         t.game.board.Clear();
+        t.Place(6, 0, 10);                     // O square at the left wall
+        t.game.state.fallPeriodMs = 1'000'000; // no gravity in the way
     }
+    std::int32_t Column() const { return t.game.state.column; }
     TestGame t;
 };
 
-TEST_F(MovementTest, MovesStopAtSideWallsAndFloor) {
+TEST_F(MovementTest, WallsFloorAndBlocksRefuseMovesAndRotationsWithoutSideEffects) {
     t.Place(1, 2, 10); // I lying flat: columns 0..3
     EXPECT_FALSE(t.game.TryMove(-1, 0, 0));
-    EXPECT_EQ(t.game.state.column, 2);
-    ASSERT_TRUE(t.game.TryMove(+6, 0, 0)); // columns 6..9
+    ASSERT_TRUE(t.game.TryMove(+6, 0, 0));
     EXPECT_FALSE(t.game.TryMove(+1, 0, 0));
-    ASSERT_TRUE(t.game.TryMove(0, +10, 0)); // row 20, the bottom
+    ASSERT_TRUE(t.game.TryMove(0, +10, 0));
     EXPECT_FALSE(t.game.TryMove(0, +1, 0));
-    EXPECT_EQ(t.game.state.row, 20);
-}
-
-TEST_F(MovementTest, BlocksRefuseMovesWithoutSideEffects) {
+    t.Place(1, 0, 10, 1);                  // upright in column 0: flat needs column -2
+    EXPECT_FALSE(t.game.TryMove(0, 0, 2)); // no wall kick
+    t.Place(1, 5, 0, 0);                   // upright it would reach row -1
+    EXPECT_FALSE(t.game.TryMove(0, 0, 1));
     t.game.board.At(4, 10) = 3;
-    t.Place(6, 5, 9); // O square at columns 5..6, rows 9..10
+    t.Place(6, 5, 9);
     const GameState before = t.game.state;
     const std::int32_t redraws = t.fake.redrawFallingPiece;
     EXPECT_FALSE(t.game.TryMove(-1, 0, 0));
     EXPECT_EQ(t.game.state, before);
     EXPECT_EQ(t.fake.redrawFallingPiece, redraws);
-    // One row higher it passes above the block.
-    ASSERT_TRUE(t.game.TryMove(0, -1, 0));
-    EXPECT_TRUE(t.game.TryMove(-1, 0, 0));
-    EXPECT_FALSE(t.game.TryMove(0, +1, 0));
-}
-
-TEST_F(MovementTest, SuccessfulMoveRemembersTheDrawnPlace) {
-    t.Place(0, 5, 5, 1);
-    ASSERT_TRUE(t.game.TryMove(1, 1, 2));
-    const GameState& s = t.game.state;
-    EXPECT_EQ(s.drawnKind, 0);
-    EXPECT_EQ(s.drawnRotation, 1);
-    EXPECT_EQ(s.drawnColumn, 5);
-    EXPECT_EQ(s.drawnRow, 5);
-    EXPECT_EQ(s.column, 6);
-    EXPECT_EQ(s.row, 6);
-    EXPECT_EQ(s.rotation, 2);
-    EXPECT_EQ(t.fake.redrawFallingPiece, 1);
-}
-
-TEST_F(MovementTest, RotationAgainstWallOrTopIsRefusedWithoutKick) {
-    t.Place(1, 0, 10, 1);                  // I standing in column 0
-    EXPECT_FALSE(t.game.TryMove(0, 0, 2)); // flat would need columns -2..1
-    EXPECT_EQ(t.game.state.rotation, 1);
-    EXPECT_EQ(t.game.state.column, 0);
-
-    t.Place(1, 5, 0, 0); // flat I in row 0: upright it would reach row -1
-    EXPECT_FALSE(t.game.TryMove(0, 0, 1));
-
-    t.Place(0, 5, 10, 0);
-    t.game.board.At(5, 11) = 2; // T pointing up; rotation 1 needs (5,11)
-    EXPECT_FALSE(t.game.TryMove(0, 0, 1));
-    EXPECT_EQ(t.game.state.rotation, 0);
+    ASSERT_TRUE(t.game.TryMove(1, 1, 2)); // a move remembers where the piece was drawn
+    EXPECT_EQ(t.game.state.drawnColumn, 5);
+    EXPECT_EQ(t.game.state.drawnRow, 9);
+    EXPECT_EQ(t.game.state.drawnRotation, 0);
+    EXPECT_EQ(t.game.state.rotation, 2);
+    EXPECT_EQ(t.fake.redrawFallingPiece, redraws + 1);
 }
 
 TEST_F(MovementTest, RotateKeyTurnsThroughAllFourRotations) {
     t.Place(2, 5, 10, 0);
-    t.game.state.fallPeriodMs = 1'000'000;
     for (std::int32_t expected : {1, 2, 3, 0}) {
         t.Tap(t.options.keyRotate);
         EXPECT_EQ(t.game.state.rotation, expected);
     }
 }
 
-TEST(PieceShapeTest, StartPositionsLieInTheSpawnZone) {
-    for (std::int32_t kind = 0; kind < kKindCount; ++kind) {
-        for (std::int32_t i = 0; i < PieceShape::CellCount(kind); ++i) {
-            const CellOffset o = PieceShape::Offset(kind, 0, i);
-            const std::int32_t c = PieceShape::StartColumn(kind) + o.dx;
-            const std::int32_t r = PieceShape::StartRow(kind) + o.dy;
-            EXPECT_TRUE(c >= 0 && c <= 9 && r >= 0 && r <= 2) << "kind " << kind << " cell " << i;
+TEST_F(MovementTest, EachKeyActsOnceThenRepeatsEveryTickAfterItsOwnDelay) {
+    t.options.sensLeft = 40;
+    t.options.sensRight = 60;
+    t.options.sensRotate = 100;
+    // Ticks of 20 ms; the first action comes at once, the repeat once the key
+    // has been held for its delay, and then every tick.
+    const auto actions = [&](std::int32_t code, std::int32_t ticks, auto count) {
+        t.Place(2, 5, 10, 0);
+        t.game.KeyDown(code);
+        std::int32_t seen = 0;
+        for (std::int32_t i = 0; i < ticks; ++i) {
+            const GameState before = t.game.state;
+            t.Tick();
+            seen += count(before) ? 1 : 0;
         }
-        EXPECT_EQ(PieceShape::Offset(kind, 0, 0).dx, 0);
-        EXPECT_EQ(PieceShape::Offset(kind, 0, 0).dy, 0);
-    }
-    EXPECT_EQ(PieceShape::StartRow(kSmallBomb), 2);
-    EXPECT_EQ(PieceShape::StartRow(kLargeBomb), 2);
+        t.game.KeyUp(code);
+        return seen;
+    };
+    const auto moved = [&](const GameState& b) { return t.game.state.column != b.column; };
+    const auto turned = [&](const GameState& b) { return t.game.state.rotation != b.rotation; };
+    // Held for 6 ticks: act at tick 1, repeat state after the delay, act each tick after.
+    EXPECT_EQ(actions(t.options.keyLeft, 6, moved), 1 + 3);    // 40 ms: repeating from tick 3
+    EXPECT_EQ(actions(t.options.keyRight, 6, moved), 1 + 2);   // 60 ms: from tick 4
+    EXPECT_EQ(actions(t.options.keyRotate, 8, turned), 1 + 2); // 100 ms: from tick 6
+    t.options.sensRight = 0;
+    EXPECT_EQ(actions(t.options.keyRight, 3, moved), 3);
+    t.options.sensRight = 1000; // never repeats
+    EXPECT_EQ(actions(t.options.keyRight, 100, moved), 1);
 }
 
-TEST(PieceShapeTest, RotationsFollowTheQuarterTurnRule) {
-    for (std::int32_t kind : {0, 2, 3, 7, 8, 9, 10, 11, 12, 13, 14, 15}) {
-        for (std::int32_t r = 0; r < 4; ++r) {
-            EXPECT_EQ(Cells(kind, (r + 1) % 4), Turned(Cells(kind, r)))
-                << "kind " << kind << " rotation " << r;
-        }
-    }
-    for (std::int32_t kind : {1, 4, 5, 7, 8}) { // two states only
-        EXPECT_EQ(Cells(kind, 2), Cells(kind, 0)) << kind;
-        EXPECT_EQ(Cells(kind, 3), Cells(kind, 1)) << kind;
-    }
-    for (std::int32_t r = 1; r < 4; ++r) {
-        EXPECT_EQ(Cells(6, r), Cells(6, 0));
-    }
-}
-
-TEST(PieceShapeTest, CellCountsAndTallestPiece) {
-    for (std::int32_t kind = 0; kind <= 6; ++kind) {
-        EXPECT_EQ(PieceShape::CellCount(kind), 4);
-    }
-    for (std::int32_t kind = 7; kind <= 14; ++kind) {
-        EXPECT_EQ(PieceShape::CellCount(kind), 5);
-    }
-    EXPECT_EQ(PieceShape::CellCount(15), 3);
-    EXPECT_EQ(PieceShape::CellCount(kSmallBomb), 1);
-    std::int32_t top = 0;
-    std::int32_t bottom = 0;
-    for (std::int32_t i = 0; i < 5; ++i) {
-        top = std::min(top, PieceShape::Offset(11, 1, i).dy);
-        bottom = std::max(bottom, PieceShape::Offset(11, 1, i).dy);
-    }
-    EXPECT_EQ(top, -1);
-    EXPECT_EQ(bottom, 2);
-    // Every cell is distinct: a duplicate would lock fewer blocks than the piece shows.
-    for (std::int32_t kind = 0; kind < kKindCount; ++kind) {
-        for (std::int32_t r = 0; r < 4; ++r) {
-            EXPECT_EQ(static_cast<std::int32_t>(Cells(kind, r).size()),
-                      PieceShape::CellCount(kind));
-        }
+TEST_F(MovementTest, ATapMovesOneColumnEvenBetweenTwoTicksOrBeforeItsDelay) {
+    for (std::int32_t sensitivity : {0, 50, 1000}) {
+        t.options.sensRight = sensitivity;
+        t.Place(6, 0, 10);
+        t.Tap(t.options.keyRight); // down, one tick, up
+        t.Run(200);
+        EXPECT_EQ(Column(), 1) << sensitivity;
+        t.Place(6, 0, 10);
+        t.game.KeyDown(t.options.keyRight); // down and up before any tick
+        t.game.KeyUp(t.options.keyRight);
+        t.Run(200);
+        EXPECT_EQ(Column(), 1) << sensitivity;
     }
 }
 
-TEST(PieceShapeTest, ForeignKindsAndRotationsStayInsideTheTable) {
-    EXPECT_EQ(PieceShape::CellCount(-4), 1);
-    EXPECT_EQ(PieceShape::CellCount(19), 1);
-    EXPECT_EQ(PieceShape::Offset(3, 5, 1).dx, PieceShape::Offset(3, 1, 1).dx);
-    EXPECT_EQ(PieceShape::Offset(3, -1, 1).dy, PieceShape::Offset(3, 3, 1).dy);
-    EXPECT_EQ(Board::Index(9, 20), 209);
+TEST_F(MovementTest, DropsScoreSevenPerRowAndAHeldDropLandsOnePiece) {
+    t.options.sensDrop = 1000;
+    t.Place(6, 4, 1);
+    t.game.KeyDown(t.options.keyDrop);
+    t.Run(500);
+    EXPECT_EQ(t.game.state.piecesLanded, 1);
+    EXPECT_EQ(t.game.state.score, 18 * 7); // pivot from row 1 to row 19
+    t.game.KeyUp(t.options.keyDrop);
+    t.Place(6, 7, 18);
+    t.Tap(t.options.keyDown);
+    EXPECT_EQ(t.game.state.score, 19 * 7);
+    t.Tap(t.options.keyDown); // refused at the floor: lands, no points
+    EXPECT_EQ(t.game.state.score, 19 * 7);
+    EXPECT_EQ(t.game.state.piecesLanded, 2);
+}
+
+TEST_F(MovementTest, KeysAreClearedOutsidePlayAndSharedCodesPressBoth) {
+    t.game.PauseCommand();
+    t.game.KeyDown(t.options.keyRight);
+    EXPECT_EQ(t.game.keys[GameKey::Right].pressed, 0);
+    t.game.PauseCommand();
+    t.game.KeyDown(t.options.keyRight);
+    t.game.SetAppActive(false);
+    EXPECT_EQ(t.game.keys[GameKey::Right].pressed, 0);
+    t.Run(100);
+    EXPECT_EQ(Column(), 0);
+    t.game.SetAppActive(true);
+    t.options.keyRotate = t.options.keyRight;
+    t.game.KeyDown(t.options.keyRight);
+    t.Tick();
+    EXPECT_EQ(Column(), 1);
+    EXPECT_EQ(t.game.state.rotation, 1);
+}
+
+TEST_F(MovementTest, RepeatDelayWorksAcrossTheClockWrap) {
+    t.clock.Set(0xFFFFFFE0u);
+    t.game.state.lastFallTime = t.clock.ms;
+    t.options.sensRight = 50;
+    t.game.KeyDown(t.options.keyRight);
+    for (int i = 0; i < 5; ++i) {
+        t.Tick(); // the first action 12 ms before the wrap, the repeat after it
+    }
+    EXPECT_EQ(Column(), 2);
 }
 
 } // namespace
