@@ -170,100 +170,52 @@ TEST_F(LandingTest, DropTimesCountWholeSecondsFromAppearanceToLanding) {
     EXPECT_EQ(t.game.state.pieceStartSecond, t.game.state.elapsedSeconds);
 }
 
-struct ClearCase {
-    std::int32_t rows;
-    std::int32_t points;
-    std::int32_t bomb; // kind of the next falling piece with bombs on, -1 none
-    std::int32_t timerBonus;
-    std::int32_t risingChange;
-};
-
-class RowCountTest : public ::testing::TestWithParam<std::tuple<ClearCase, std::int32_t>> {
-protected:
-    void SetUp() override {
-        level = std::get<1>(GetParam());
-        t.options.startLevel = level - 1;
-    }
-    void Land() {
-        t.game.board.Clear();
-        t.game.state.linesLeft = 100; // no level change in the way
-        for (std::int32_t r = 21 - Case().rows; r <= 20; ++r) {
-            t.FillRow(r, 0, 3);
+TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCount) {
+    const struct {
+        std::int32_t rows, points, bomb, timerBonus, risingChange; // bomb: next kind, -1 none
+    } cases[] = {
+        {1, 200, -1, 3, 1}, {2, 500, 16, 6, 2}, {3, 1000, 17, 10, 4}, {4, 2000, 18, 15, 6}};
+    for (const auto& c : cases) {
+        for (const auto& [mode, level] : {std::pair{Classic, 1},
+                                         {Classic, 20},
+                                         {Timer, 7},
+                                         {Rising, 1},
+                                         {WorldChampionship, 3}}) {
+            TestGame t;
+            t.options.gameMode = mode;
+            t.options.startLevel = level - 1;
+            t.Start();
+            GameState& s = t.game.state;
+            s.linesLeft = 100; // no level change in the way
+            s.timerSeconds = mode == Timer ? 3590 : s.timerSeconds;
+            s.risingCounter = mode == Rising ? 3 : s.risingCounter;
+            const std::int32_t next = s.nextKind;
+            t.game.board.Clear();
+            for (std::int32_t r = 21 - c.rows; r <= 20; ++r) {
+                t.FillRow(r, 0, 3);
+            }
+            t.Place(kI, 0, 18, 1);
+            ASSERT_TRUE(t.game.LandPiece());
+            const std::string where =
+                std::to_string(c.rows) + " rows, mode " + std::to_string(mode);
+            EXPECT_EQ(s.score, c.points) << where;
+            EXPECT_EQ(s.lines, c.rows) << where;
+            const std::int32_t bomb = mode == WorldChampionship ? -1 : c.bomb;
+            EXPECT_EQ(s.currentKind, bomb < 0 ? next : bomb) << where;
+            if (bomb >= 0) { // the bomb comes first and the next piece waits
+                EXPECT_EQ(s.nextKind, next) << where;
+                EXPECT_EQ(s.column, 5);
+                EXPECT_EQ(s.row, 2);
+            }
+            if (mode == Timer) {
+                EXPECT_EQ(s.timerSeconds, std::min(3590 + c.timerBonus, 3599)) << where;
+            }
+            if (mode == Rising) {
+                EXPECT_EQ(s.risingCounter, std::min(3 + c.risingChange, s.risingPeriod)) << where;
+            }
         }
-        t.Place(kI, 0, 18, 1);
-        score = t.game.state.score;
-        ASSERT_TRUE(t.game.LandPiece());
     }
-    const ClearCase& Case() const { return std::get<0>(GetParam()); }
-    TestGame t;
-    std::int32_t level = 1;
-    std::int32_t score = 0;
-};
-
-TEST_P(RowCountTest, ScoresTheSameAtEveryLevel) {
-    t.options.bombsOn = 0;
-    t.Start();
-    Land();
-    EXPECT_EQ(t.game.state.score - score, Case().points);
-    EXPECT_EQ(t.game.state.lines, Case().rows);
-    EXPECT_EQ(t.game.state.level, level);
-    EXPECT_LT(t.game.state.currentKind, kSmallBomb);
 }
-
-TEST_P(RowCountTest, BombsRewardMultiRowClearsAndKeepTheNextPiece) {
-    t.options.bombsOn = 1;
-    t.Start();
-    const std::int32_t next = t.game.state.nextKind;
-    const std::int32_t startSecond = t.game.state.pieceStartSecond;
-    Land();
-    if (Case().bomb < 0) {
-        EXPECT_EQ(t.game.state.currentKind, next);
-        return;
-    }
-    EXPECT_EQ(t.game.state.currentKind, Case().bomb);
-    EXPECT_EQ(t.game.state.nextKind, next);
-    EXPECT_EQ(t.game.state.pieceStartSecond, startSecond);
-    EXPECT_EQ(t.game.state.column, 5);
-    EXPECT_EQ(t.game.state.row, 2);
-    EXPECT_EQ(t.game.state.rotation, 0);
-    EXPECT_EQ(t.game.state.drawnKind, Case().bomb);
-}
-
-TEST_P(RowCountTest, NoBombsInWorldChampionshipEvenWithTheOptionOn) {
-    t.options.gameMode = WorldChampionship;
-    t.options.bombsOn = 1;
-    t.Start();
-    Land();
-    EXPECT_LT(t.game.state.currentKind, kSmallBomb);
-}
-
-TEST_P(RowCountTest, TimerBonusIsCappedAtOneHour) {
-    t.options.gameMode = Timer;
-    t.Start();
-    t.game.state.timerSeconds = 100;
-    Land();
-    EXPECT_EQ(t.game.state.timerSeconds, 100 + Case().timerBonus);
-    t.game.state.timerSeconds = 3590;
-    Land();
-    EXPECT_EQ(t.game.state.timerSeconds, std::min(3590 + Case().timerBonus, 3599));
-}
-
-TEST_P(RowCountTest, RisingCounterFollowsTheRowsAndIsCapped) {
-    t.options.gameMode = Rising;
-    t.Start();
-    const std::int32_t period = t.game.state.risingPeriod;
-    t.game.state.risingCounter = 3;
-    Land();
-    EXPECT_EQ(t.game.state.risingCounter, std::min(3 + Case().risingChange, period));
-    EXPECT_EQ(t.fake.Played(SoundEvent::RowAdded), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(RowCounts, RowCountTest,
-                         ::testing::Combine(::testing::Values(ClearCase{1, 200, -1, 3, 1},
-                                                              ClearCase{2, 500, 16, 6, 2},
-                                                              ClearCase{3, 1000, 17, 10, 4},
-                                                              ClearCase{4, 2000, 18, 15, 6}),
-                                            ::testing::Values(1, 7, 20)));
 
 TEST_F(LandingTest, TimerBonusCapAlsoTrimsALevelUpSurplus) {
     t.options.gameMode = Timer;

@@ -2,8 +2,6 @@
 // level and through level-ups, and the rows that rise from below.
 #include "TestGame.h"
 
-#include "engine/LevelTable.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -54,98 +52,64 @@ Expected StartOf(std::int32_t mode, std::int32_t level) {
     }
 }
 
-class LevelTableTest : public ::testing::TestWithParam<std::tuple<std::int32_t, std::int32_t>> {
-protected:
-    std::int32_t Mode() const { return std::get<0>(GetParam()); }
-    std::int32_t LevelNumber() const { return std::get<1>(GetParam()); }
-};
-
-TEST_P(LevelTableTest, NewGameAtThisLevelLoadsItsValues) {
-    TestGame t;
-    t.options.gameMode = Mode();
-    t.options.bombsOn = Mode() == WorldChampionship ? 0 : 1;
-    t.options.startLevel = LevelNumber() - 1;
-    t.Start();
-    const Expected e = StartOf(Mode(), LevelNumber());
-    const GameState& s = t.game.state;
-    EXPECT_EQ(s.level, LevelNumber());
-    EXPECT_EQ(s.fallPeriodMs, e.fallMs);
-    EXPECT_EQ(s.linesLeft, e.linesLeft);
-    EXPECT_EQ(s.timerSeconds, e.timer);
-    EXPECT_EQ(s.risingCounter, e.rising);
-    EXPECT_EQ(s.risingPeriod, e.rising);
+TEST(LevelTableTest, NewGameAtEachLevelOfEachModeLoadsItsValues) {
+    for (std::int32_t mode : {Classic, Timer, Rising, WorldChampionship}) {
+        for (std::int32_t level = 1; level <= 20; ++level) {
+            TestGame t;
+            t.options.gameMode = mode;
+            t.options.bombsOn = mode == WorldChampionship ? 0 : 1;
+            t.options.startLevel = level - 1;
+            t.Start();
+            const Expected e = StartOf(mode, level);
+            const GameState& s = t.game.state;
+            const std::string where =
+                "mode " + std::to_string(mode) + " level " + std::to_string(level);
+            EXPECT_EQ(s.level, level) << where;
+            EXPECT_EQ(s.fallPeriodMs, e.fallMs) << where;
+            EXPECT_EQ(s.linesLeft, e.linesLeft) << where;
+            EXPECT_EQ(s.timerSeconds, e.timer) << where;
+            EXPECT_EQ(s.risingCounter, e.rising) << where;
+            EXPECT_EQ(s.risingPeriod, e.rising) << where;
+        }
+    }
 }
 
 // Level 1 is only ever a start, so level-ups are checked from level 2 on.
-class LevelUpTest : public LevelTableTest {};
-
-TEST_P(LevelUpTest, LevelUpIntoThisLevelLoadsItsValues) {
-    TestGame t;
-    t.options.gameMode = Mode();
-    t.options.startLevel = LevelNumber() - 2;
-    t.Start();
-    t.game.state.timerSeconds = t.game.state.timerSeconds == -1 ? -1 : 500;
-    t.game.state.risingCounter = t.game.state.risingCounter == -1 ? -1 : 1;
-    const std::int32_t before = t.game.state.timerSeconds;
-    t.game.AdvanceLevel();
-    const Level& l = kLevels[LevelNumber() - 1];
-    const GameState& s = t.game.state;
-    EXPECT_EQ(s.level, LevelNumber());
-    switch (Mode()) {
-    case Timer:
-        EXPECT_EQ(s.timerSeconds, before + 15);
-        break;
-    case Rising:
-        EXPECT_EQ(s.risingCounter, l.rising); // reset even from a lower count
-        EXPECT_EQ(s.risingPeriod, l.rising);
-        break;
-    case WorldChampionship:
-        EXPECT_EQ(s.fallPeriodMs, l.wcFallMs);
-        EXPECT_EQ(s.linesLeft, l.wcRows);
-        if (LevelNumber() < 12) {
-            EXPECT_EQ(s.timerSeconds, -1);
-        } else if (LevelNumber() == 12) {
-            EXPECT_EQ(s.timerSeconds, 120);
-            EXPECT_EQ(s.clockRefsValid, 1);
-            EXPECT_EQ(s.timerRefTime, t.clock.ms);
-        } else {
-            EXPECT_EQ(s.timerSeconds, before + 15);
+TEST(LevelTableTest, LevelUpIntoEachLevelOfEachModeLoadsItsValues) {
+    for (std::int32_t mode : {Classic, Timer, Rising, WorldChampionship}) {
+        for (std::int32_t level = 2; level <= 20; ++level) {
+            TestGame t;
+            t.options.gameMode = mode;
+            t.options.startLevel = level - 2;
+            t.Start();
+            GameState& s = t.game.state;
+            s.timerSeconds = s.timerSeconds == -1 ? -1 : 500;
+            s.risingCounter = s.risingCounter == -1 ? -1 : 1;
+            const std::int32_t before = s.timerSeconds;
+            t.game.AdvanceLevel();
+            const Level& l = kLevels[level - 1];
+            const bool wc = mode == WorldChampionship;
+            const std::string where =
+                "mode " + std::to_string(mode) + " level " + std::to_string(level);
+            EXPECT_EQ(s.level, level) << where;
+            EXPECT_EQ(s.fallPeriodMs, wc ? l.wcFallMs : l.fallMs) << where;
+            EXPECT_EQ(s.linesLeft, wc ? l.wcRows : l.rows) << where;
+            const std::int32_t timer = mode == Timer       ? before + 15
+                                       : !wc || level < 12 ? -1
+                                       : level == 12       ? 120
+                                                           : before + 15;
+            EXPECT_EQ(s.timerSeconds, timer) << where;
+            // Rising rows reset to the level's period, even from a lower count.
+            const std::int32_t rising = mode == Rising ? l.rising : wc ? l.wcRising : -1;
+            EXPECT_EQ(s.risingCounter, rising) << where;
+            EXPECT_EQ(s.risingPeriod, rising) << where;
+            if (wc && level == 12) {
+                EXPECT_EQ(s.clockRefsValid, 1);
+                EXPECT_EQ(s.timerRefTime, t.clock.ms);
+            }
         }
-        if (l.wcRising != -1) {
-            EXPECT_EQ(s.risingCounter, l.wcRising);
-            EXPECT_EQ(s.risingPeriod, l.wcRising);
-        } else {
-            EXPECT_EQ(s.risingCounter, -1);
-        }
-        break;
-    default:
-        EXPECT_EQ(s.timerSeconds, -1);
-        EXPECT_EQ(s.risingCounter, -1);
-        break;
-    }
-    if (Mode() != WorldChampionship) {
-        EXPECT_EQ(s.fallPeriodMs, l.fallMs);
-        EXPECT_EQ(s.linesLeft, l.rows);
     }
 }
-
-std::string LevelName(const ::testing::TestParamInfo<LevelTableTest::ParamType>& info) {
-    static const char* const kModes[] = {"Classic", "Timer", "Rising", "Championship"};
-    return std::string(kModes[std::get<0>(info.param)]) + "Level" +
-           std::to_string(std::get<1>(info.param));
-}
-
-INSTANTIATE_TEST_SUITE_P(AllModes, LevelTableTest,
-                         ::testing::Combine(::testing::Values(Classic, Timer, Rising,
-                                                              WorldChampionship),
-                                            ::testing::Range(1, 21)),
-                         LevelName);
-
-INSTANTIATE_TEST_SUITE_P(AllModes, LevelUpTest,
-                         ::testing::Combine(::testing::Values(Classic, Timer, Rising,
-                                                              WorldChampionship),
-                                            ::testing::Range(2, 21)),
-                         LevelName);
 
 TEST(LevelTest, ThereIsNoLevelAfterTwenty) {
     TestGame t;
@@ -166,13 +130,6 @@ TEST(LevelTest, ChampionshipCountdownAccumulatesFromLevelTwelve) {
     }
     EXPECT_EQ(t.game.state.timerSeconds, 120 + 8 * 15);
     EXPECT_EQ(t.game.state.risingPeriod, 5);
-}
-
-TEST(LevelTest, LookupsOutsideTheTableAreClamped) {
-    EXPECT_EQ(LevelTable::FallPeriodMs(0, false), 1000);
-    EXPECT_EQ(LevelTable::FallPeriodMs(-7, true), 1000);
-    EXPECT_EQ(LevelTable::RowsToClear(99, false), 10);
-    EXPECT_EQ(LevelTable::RisingPeriod(1000, true), 5);
 }
 
 class RisingRowTest : public ::testing::Test {
