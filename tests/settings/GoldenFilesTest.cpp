@@ -1,0 +1,232 @@
+// Byte layouts written out by hand from the file formats, independent of
+// the code's own field tables: every field of the options file holds its
+// own value, and the saved game's plain fields and multiplier groups.
+#include "settings/OptionsFile.h"
+#include "settings/SavedGame.h"
+
+#include "FileTestSupport.h"
+#include "settings/Archive.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace brinox {
+namespace {
+
+using testing::Bytes;
+using testing::FileBytes;
+using testing::ScratchDirectory;
+
+// The options file's integer fields 3..52 in file order (the eleven sound
+// files come between soundEnabled[10] and startLevel).
+std::vector<std::int32_t*> IntegerFields(Options& o) {
+    std::vector<std::int32_t*> head = {&o.gameType,
+                                       &o.gameMode,
+                                       &o.bombsOn,
+                                       &o.demolitionSpeed,
+                                       &o.levelAnimationSpeed,
+                                       &o.showNextBar,
+                                       &o.showToolBar,
+                                       &o.showStatusBar,
+                                       &o.userColor,
+                                       &o.fieldBackground,
+                                       &o.reservedFlag,
+                                       &o.keyLeft,
+                                       &o.keyRight,
+                                       &o.keyDown,
+                                       &o.keyDrop,
+                                       &o.keyRotate,
+                                       &o.sensLeft,
+                                       &o.sensRight,
+                                       &o.sensDown,
+                                       &o.sensDrop,
+                                       &o.sensRotate,
+                                       &o.blockSet,
+                                       &o.animateTitle,
+                                       &o.soundOn};
+    for (std::int32_t& enabled : o.soundEnabled) {
+        head.push_back(&enabled);
+    }
+    head.resize(24 + 11); // the twelfth switch is not stored
+    for (std::int32_t* tail : {&o.startLevel, &o.startHeight, &o.digitSet, &o.keyPause}) {
+        head.push_back(tail);
+    }
+    return head;
+}
+
+std::string SoundName(const std::string& stem, int event) {
+    return std::string(stem).append(std::to_string(event)).append(".wav");
+}
+
+Bytes OptionsBytes(const std::vector<std::int32_t>& values, const std::string& fileStem) {
+    Bytes b;
+    b.Str("BRINOX2000_OPTIONS_FILE").Int(195);
+    for (std::size_t i = 0; i < 35; ++i) {
+        b.Int(values[i]);
+    }
+    for (int e = 0; e < 11; ++e) {
+        b.Str(SoundName(fileStem, e));
+    }
+    for (std::size_t i = 35; i < 39; ++i) {
+        b.Int(values[i]);
+    }
+    return b;
+}
+
+TEST(OptionsGolden, FiftyTwoDistinctFieldsAreWrittenInTheirPlaces) {
+    ScratchDirectory dir;
+    Options o;
+    std::vector<std::int32_t> values;
+    for (std::int32_t* field : IntegerFields(o)) {
+        values.push_back(1000 + static_cast<std::int32_t>(values.size()) * 7);
+        *field = values.back();
+    }
+    for (int e = 0; e < 11; ++e) {
+        o.soundFile[e] = SoundName("w", e);
+    }
+    o.soundFile[11] = "not stored";
+    ASSERT_TRUE(SaveOptions(dir.path, o));
+    EXPECT_EQ(FileBytes(dir.File("brinox.dat")), OptionsBytes(values, "w").Get());
+}
+
+TEST(OptionsGolden, AFileOfInRangeValuesLoadsEachIntoItsField) {
+    ScratchDirectory dir;
+    // Distinct wherever the range allows it; the switches alternate.
+    const std::vector<std::int32_t> values = {
+        1,  2, 0, 3, 4, 0, 1, 0, 0x123456, 4, 7, 65, 66, 67, 68, 69, 10, 11, 12, 13,
+        14, 9, 0, 1, 0, 1, 0, 1, 0,        1, 0, 1,  0,  1,  0,  19, 13, 2,  80};
+    testing::PutFile(dir.File("brinox.dat"), OptionsBytes(values, "/snd/s").Get());
+    Options loaded;
+    ASSERT_TRUE(LoadOptions(dir.path, loaded));
+    const std::vector<std::int32_t*> fields = IntegerFields(loaded);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(*fields[i], values[i]) << "field " << i + 3;
+    }
+    EXPECT_EQ(loaded.soundFile[10], "/snd/s10.wav");
+    EXPECT_EQ(loaded.soundEnabled[11], 1);
+}
+
+// The stored integers of a saved game written with key k, after its header.
+std::vector<std::int32_t> StoredIntegers(const SavedGame& game, std::int32_t key) {
+    ScratchDirectory dir;
+    {
+        Archive out;
+        EXPECT_TRUE(out.OpenForStore(dir.File("g.tsv")));
+        WriteSavedGame(out, game, key);
+        EXPECT_TRUE(out.Close());
+    }
+    Archive in;
+    EXPECT_TRUE(in.OpenForLoad(dir.File("g.tsv")));
+    std::string text;
+    std::int32_t value = 0;
+    EXPECT_TRUE(in.ReadString(text) && text == "BRINOX2000_SAVE_FILE");
+    EXPECT_TRUE(in.ReadInt(value) && value == 11);
+    EXPECT_TRUE(in.ReadInt(value) && value == key);
+    std::vector<std::int32_t> stored;
+    for (int i = 0; i < 236; ++i) { // 210 cells and 26 numbers before the two strings
+        EXPECT_TRUE(in.ReadInt(value));
+        stored.push_back(value);
+    }
+    std::string start, end;
+    EXPECT_TRUE(in.ReadString(start) && start == "start" && in.ReadString(end) && end == "end");
+    while (in.ReadInt(value)) {
+        stored.push_back(value);
+    }
+    EXPECT_EQ(stored.size(), 243u);
+    return stored;
+}
+
+TEST(SavedGameGolden, PlainFieldsAndTheSignOfEachMultiplierGroup) {
+    SavedGame g;
+    std::int32_t next = 1;
+    for (std::int32_t r = 0; r < Board::kRows; ++r) {
+        for (std::int32_t c = 0; c < Board::kColumns; ++c) {
+            g.board.At(c, r) = (r * 10 + c) % 16; // file order: row by row
+        }
+    }
+    GameState& s = g.state;
+    for (std::int32_t* f : {&g.gameInProgress,
+                            &s.currentKind,
+                            &s.rotation,
+                            &s.column,
+                            &s.row,
+                            &s.drawnKind,
+                            &s.drawnRotation,
+                            &s.drawnColumn,
+                            &s.drawnRow,
+                            &s.nextKind,
+                            &s.fallPeriodMs,
+                            &s.level,
+                            &s.score,
+                            &s.lines,
+                            &s.linesLeft,
+                            &s.timerSeconds,
+                            &s.risingCounter,
+                            &s.risingPeriod,
+                            &s.pieceStartSecond,
+                            &s.clockRefsValid,
+                            &g.gameType,
+                            &g.gameMode,
+                            &g.bombsOn,
+                            &s.elapsedSeconds,
+                            &s.piecesLanded,
+                            &s.bombsUsed,
+                            &s.minDropSeconds,
+                            &s.maxDropSeconds,
+                            &s.dropSecondsTotal}) {
+        *f = 100 + next++;
+    }
+    for (std::uint32_t* f :
+         {&s.lastFallTime, &s.lastStepTime, &s.timerRefTime, &s.elapsedRefTime}) {
+        *f = 100 + static_cast<std::uint32_t>(next++);
+    }
+    s.startTime = "start";
+    s.endTime = "end";
+    // Each stored number with what it holds, in file order.
+    std::vector<std::int32_t> values;
+    for (std::int32_t r = 0; r < Board::kRows; ++r) {
+        for (std::int32_t c = 0; c < Board::kColumns; ++c) {
+            values.push_back((r * 10 + c) % 16);
+        }
+    }
+    for (std::int64_t v :
+         {101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 130, 131, 111, 112, 113, 114, 115,
+          116, 117, 118, 119, 132, 120, 121, 122, 123, 133, 124, 125, 126, 127, 128, 129}) {
+        values.push_back(static_cast<std::int32_t>(v));
+    }
+    const std::vector<std::int32_t> key1 = StoredIntegers(g, 1);
+    const std::vector<std::int32_t> key3 = StoredIntegers(g, 3);
+    ASSERT_EQ(key1.size(), values.size());
+    std::vector<std::int32_t> m(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        m[i] = key1[i] - values[i];
+        EXPECT_EQ(key3[i] - values[i], 3 * m[i]) << "offset m * k at " << i;
+    }
+    const std::int32_t piece = m[0];
+    EXPECT_NE(piece, 0);
+    for (std::size_t i = 0; i < 210; ++i) {
+        EXPECT_EQ(m[i], piece) << "cell " << i;
+    }
+    // After the cells: in progress, piece (4), drawn piece (4), next, two clocks,
+    // seven counters with multipliers of their own, rising period, then plain.
+    const std::size_t at = 210;
+    EXPECT_EQ(m[at], 0);
+    for (std::size_t i : {1, 2, 3, 4, 9, 19}) {
+        EXPECT_EQ(m[at + i], piece) << i;
+    }
+    for (std::size_t i : {5, 6, 7, 8}) {
+        EXPECT_EQ(m[at + i], -piece) << "drawn " << i;
+    }
+    std::set<std::int32_t> own = {piece};
+    for (std::size_t i = 12; i <= 18; ++i) {
+        EXPECT_GT(m[at + i], 0) << i;
+        EXPECT_TRUE(own.insert(m[at + i]).second) << "multiplier shared at " << i;
+    }
+    for (std::size_t i : {10, 11, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32}) {
+        EXPECT_EQ(m[at + i], 0) << "plain " << i;
+    }
+}
+
+} // namespace
+} // namespace brinox
