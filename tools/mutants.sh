@@ -51,7 +51,7 @@ Countdown beeps from 9 @@ engine/Game.cpp @@ state.timerSeconds <= 10) @@ state.
 Best score reached on a tie @@ engine/Game.cpp @@ state.score > state.bestScore) { @@ state.score >= state.bestScore) { @@ engine
 Average drop not divided @@ engine/Game.cpp @@ state.dropSecondsTotal /= state.piecesLanded; @@ state.dropSecondsTotal /= 1; @@ engine
 Growth limit passed @@ engine/Game.cpp @@ if (value < kGrowthLimit) { @@ if (value <= kGrowthLimit) { @@ engine
-Championship countdown level moved @@ engine/Game.cpp @@ state.level >= LevelTable::kChampionshipCountdownLevel - 1 @@ state.level >= LevelTable::kChampionshipCountdownLevel @@ engine
+Timer mode starts with 181 s @@ engine/LevelTable.h @@ kTimerStartSeconds = 180; @@ kTimerStartSeconds = 181; @@ engine
 Level 5 fall period changed @@ engine/LevelTable.cpp @@ { 400, 17,  9,  370, @@ { 410, 17,  9,  370, @@ engine
 Date text hour padded @@ engine/DateTimeText.cpp @@ %d %d:%02d:%02d @@ %d %02d:%02d:%02d @@ engine|scores
 Options: two sensitivities swapped @@ settings/OptionsFile.cpp @@ &Options::sensDown,\n            &Options::sensDrop, @@ &Options::sensDrop,\n            &Options::sensDown, @@ settings

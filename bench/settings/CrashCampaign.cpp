@@ -189,7 +189,7 @@ std::vector<FileKind> Kinds(const std::string& dir) {
     for (ScoreEntry& row : transfers[1].rows) {
         row.country.clear();
     }
-    const std::string transfer = TransferFilePath(dir);
+    const std::string transfer = TransferFilePath(dir, "wcresult");
     kinds.push_back({"result upload wcresult.ttb", fs::path(transfer).filename().string(),
                      [transfer](int v) { return WriteTransferFile(transfer, transfers[v]); },
                      [transfer] {
