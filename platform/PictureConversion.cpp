@@ -1,7 +1,10 @@
 #include "PictureConversion.h"
 
 #include <array>
+#include <utility>
+
 #include <cstdint>
+#include <sys/mman.h>
 
 namespace brinox {
 
@@ -39,13 +42,34 @@ void ConvertRow(const std::uint8_t* row, int width, int depth, const std::array<
     }
 }
 
+using Mapping = std::pair<void*, std::size_t>;
+
+void Unmap(void* info) {
+    auto* mapping = static_cast<Mapping*>(info);
+    munmap(mapping->first, mapping->second);
+    delete mapping;
+}
+
+// Pixel memory the kernel provides whole in one call: fresh pages touched one
+// by one cost a fault each, a few thousand per start-up before the first frame.
+QImage NewImage(int width, int height) {
+    const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
+    void* memory = mmap(nullptr, size, PROT_READ | PROT_WRITE,
+                        MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (memory == MAP_FAILED) {
+        return QImage(width, height, QImage::Format_RGB32);
+    }
+    return QImage(static_cast<uchar*>(memory), width, height, width * 4, QImage::Format_RGB32,
+                  Unmap, new Mapping(memory, size));
+}
+
 } // namespace
 
 QImage ToQImage(const DibImage& picture) {
     if (picture.Empty()) {
         return {};
     }
-    QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+    QImage image = NewImage(picture.Width(), picture.Height());
     image.setDevicePixelRatio(1.0);
     // Every row lies inside the picture's block (DibImage validated it).
     const std::uint8_t* bits = picture.Bits().data();

@@ -24,9 +24,14 @@ std::size_t IndexOf(SoundEvent event) {
 
 } // namespace
 
-SoundPlayer::SoundPlayer(QObject* parent, Output output)
-    : QObject(parent), output(output), devices(new QMediaDevices(this)),
-      device(QMediaDevices::defaultAudioOutput()) {
+SoundPlayer::SoundPlayer(QObject* parent, Output output) : QObject(parent), output(output) {}
+
+void SoundPlayer::WatchDevices() {
+    if (devices != nullptr) {
+        return;
+    }
+    devices = new QMediaDevices(this);
+    device = QMediaDevices::defaultAudioOutput();
     // Asking for the default device on every play would query the sound
     // server each time; follow its changes instead.
     connect(devices, &QMediaDevices::audioOutputsChanged, this,
@@ -40,6 +45,7 @@ SoundPlayer::~SoundPlayer() {
 }
 
 void SoundPlayer::Preload(const Options& options) {
+    WatchDevices();
     for (std::size_t i = 0; i < voices.size(); ++i) {
         if (voices[i].effect == nullptr || voices[i].file != options.soundFile[i]) {
             Load(voices[i], options.soundFile[i], false);
@@ -51,6 +57,7 @@ void SoundPlayer::Play(SoundEvent event, const std::string& file) {
     if (!ValidEvent(event)) {
         return;
     }
+    WatchDevices();
     Voice& voice = voices[IndexOf(event)];
     if (NeedsReload(voice, file)) {
         Load(voice, file, voice.effect != nullptr && voice.file == file);

@@ -49,6 +49,9 @@ private:
         QElapsedTimer loading; // since the effect was asked to load its file
     };
 
+    // Meets the sound server on first use, not at construction: the first
+    // contact is slow and the window's first frame need not wait for it.
+    void WatchDevices();
     bool Loading() const;
     bool NeedsReload(const Voice& voice, const std::string& file) const;
     void Load(Voice& voice, const std::string& file, bool retry);

@@ -70,6 +70,8 @@ CGameFrame::CGameFrame(Services services)
     view = new FrameView(offscreen, this);
     setCentralWidget(view);
     connect(view, &FrameView::FirstFramePainted, this, &CGameFrame::FirstFramePainted);
+    connect(view, &FrameView::FirstFramePainted, this, &CGameFrame::FinishStartUp,
+            Qt::QueuedConnection);
     connect(view, &FrameView::PointerMoved, this, &CGameFrame::PointerMoved);
     connect(view, &FrameView::LeftPressed, this, &CGameFrame::LeftPressed);
     connect(view, &FrameView::LeftReleased, this, &CGameFrame::LeftReleased);
@@ -85,9 +87,6 @@ CGameFrame::CGameFrame(Services services)
         ResizeToLayout();
         return;
     }
-    if (ownSounds) {
-        ownSounds->Preload(options);
-    }
     windowSizeSetting = ReadWindowSizeSetting(appDirectory);
     layout = Layout::For(SizeOfSetting(windowSizeSetting));
     RecordFirstStart(appDirectory, clock.Now());
@@ -96,7 +95,7 @@ CGameFrame::CGameFrame(Services services)
         QString::fromStdString(title.Start(options.animateTitle != 0, clock.Milliseconds())));
     offscreen = QImage(layout.client, QImage::Format_RGB32);
     offscreen.fill(Qt::black);
-    pictures.LoadAll(appDirectory, options.blockSet, options.digitSet);
+    pictures.LoadFor(layout.size, appDirectory, options.blockSet, options.digitSet);
     SetIconFromBlocks();
     ReadClockFace();
     drawingEnabled = true;
@@ -107,7 +106,16 @@ CGameFrame::CGameFrame(Services services)
             [this](Qt::ApplicationState state) { SetAppActive(state == Qt::ApplicationActive); });
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, &CGameFrame::Tick);
-    timer.start(kTickMs);
+    // The first tick, which draws the first frame, comes as soon as the loop runs.
+    timer.start(0);
+}
+
+// What the first frame did not need waits until it is on the screen.
+void CGameFrame::FinishStartUp() {
+    pictures.LoadRest();
+    if (ownSounds) {
+        ownSounds->Preload(options);
+    }
 }
 
 CGameFrame::~CGameFrame() {
@@ -235,6 +243,7 @@ void CGameFrame::SetAppActive(bool active) {
 }
 
 void CGameFrame::ApplyWindowSize(std::int32_t setting) {
+    pictures.LoadRest();
     windowSizeSetting = setting;
     layout = Layout::For(SizeOfSetting(setting));
     ResizeToLayout();

@@ -187,6 +187,7 @@ private:
     void UpdateMenu();
 
     bool StartUpFiles();
+    void FinishStartUp();
     void CheckAssetFiles();
     void ReadClockFace();
     void SetIconFromBlocks();

@@ -42,10 +42,14 @@ bool SupportedBitCount(std::uint32_t bits) {
 } // namespace
 
 DibImage DibImage::FromFileBytes(std::span<const std::uint8_t> file) {
+    return FromFile(std::vector<std::uint8_t>(file.begin(), file.end()));
+}
+
+DibImage DibImage::FromFile(std::vector<std::uint8_t> file) {
     if (file.size() < kFileHeaderSize + kCoreInfoSize || file[0] != 'B' || file[1] != 'M') {
         return {};
     }
-    const auto rest = file.subspan(kFileHeaderSize);
+    const auto rest = std::span<const std::uint8_t>(file).subspan(kFileHeaderSize);
     const std::uint32_t infoSize = ReadU32(rest, 0);
     if (!KnownHeaderSize(infoSize) || infoSize > rest.size()) {
         return {};
@@ -72,14 +76,14 @@ DibImage DibImage::FromFileBytes(std::span<const std::uint8_t> file) {
         return {};
     }
 
-    DibImage image;
-    image.block.assign(rest.begin(), rest.end());
     if (usedColors == 0) {
-        WriteU32(image.block, 32, colors);
+        WriteU32(file, kFileHeaderSize + 32, colors);
     }
     if (ReadU32(rest, 20) == 0) {
-        WriteU32(image.block, 20, static_cast<std::uint32_t>(w * h));
+        WriteU32(file, kFileHeaderSize + 20, static_cast<std::uint32_t>(w * h));
     }
+    DibImage image;
+    image.block = std::move(file);
     image.headerSize = infoSize;
     image.bitsOffset = static_cast<std::size_t>(bitsAt);
     image.stride = static_cast<std::size_t>(rowBytes);
@@ -91,16 +95,16 @@ DibImage DibImage::FromFileBytes(std::span<const std::uint8_t> file) {
 }
 
 std::span<const std::uint8_t> DibImage::InfoHeader() const {
-    return std::span<const std::uint8_t>(block).first(headerSize);
+    return std::span<const std::uint8_t>(block).subspan(kFileHeaderSize, headerSize);
 }
 
 std::span<const std::uint8_t> DibImage::ColorTable() const {
-    return std::span<const std::uint8_t>(block).subspan(headerSize,
+    return std::span<const std::uint8_t>(block).subspan(kFileHeaderSize + headerSize,
                                                         static_cast<std::size_t>(colorCount) * 4);
 }
 
 std::span<const std::uint8_t> DibImage::Bits() const {
-    return std::span<const std::uint8_t>(block).subspan(bitsOffset,
+    return std::span<const std::uint8_t>(block).subspan(kFileHeaderSize + bitsOffset,
                                                         stride * static_cast<std::size_t>(height));
 }
 
@@ -140,7 +144,7 @@ DibImage LoadPicture(const std::string& appDirectory, std::string_view name) {
     if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) {
         return {};
     }
-    return DibImage::FromFileBytes(bytes);
+    return DibImage::FromFile(std::move(bytes));
 }
 
 } // namespace brinox

@@ -1,6 +1,6 @@
 // A device-independent bitmap read whole from a .bmp file: one block holding
-// everything after the 14-byte file header (information header, colour table,
-// pixel bits) and three views into it. Rows stay bottom-up as stored.
+// the file (a 14-byte file header, information header, colour table, pixel
+// bits) and three views into it. Rows stay bottom-up as stored.
 // Invariant: a picture is either empty (no block, every view empty) or fully
 // validated - the header is a supported kind and the colour table and every
 // row of bits lie inside the block - so readers never over-run it.
@@ -22,6 +22,8 @@ public:
     // Parses a whole .bmp file held in memory. Anything that is not a picture
     // we can draw safely gives an empty picture.
     static DibImage FromFileBytes(std::span<const std::uint8_t> file);
+    // The same for a file read into a buffer, which the picture keeps (no copy).
+    static DibImage FromFile(std::vector<std::uint8_t> file);
 
     bool Empty() const { return block.empty(); }
     std::int32_t Width() const { return width; }

@@ -126,22 +126,53 @@ std::string PictureSet::FileName(Picture picture, std::int32_t blockSet, std::in
     }
 }
 
-void PictureSet::LoadAll(const std::string& appDirectory, std::int32_t blockSet,
-                         std::int32_t digitSet) {
+namespace {
+
+// Slots Back .. ExplosionBig come in pairs, Normal then Big.
+bool OfOtherSize(Picture picture, WindowSize size) {
+    const auto slot = static_cast<std::int32_t>(picture);
+    const bool twoSizes = slot <= static_cast<std::int32_t>(Picture::ExplosionBig);
+    return twoSizes && picture != Picture::BlocksBig && slot % 2 != static_cast<std::int32_t>(size);
+}
+
+} // namespace
+
+template <typename Wanted> void PictureSet::LoadInOrder(Wanted wanted) {
     // Read in the fixed start-up order; each name lands in the slot that
     // carries it with these sets.
-    for (const std::string& name : assets::StartupPictures(blockSet, digitSet)) {
+    const Pending& p = *pending;
+    for (const std::string& name : assets::StartupPictures(p.blockSet, p.digitSet)) {
         for (std::int32_t slot = 0; slot < kPictureCount; ++slot) {
             auto picture = static_cast<Picture>(slot);
-            if (FileName(picture, blockSet, digitSet) == name) {
-                Load(appDirectory, picture, name);
+            if (FileName(picture, p.blockSet, p.digitSet) == name) {
+                if (wanted(picture)) {
+                    Load(p.appDirectory, picture, name);
+                }
                 break;
             }
         }
     }
 }
 
+void PictureSet::LoadFor(WindowSize size, const std::string& appDirectory, std::int32_t blockSet,
+                         std::int32_t digitSet) {
+    pending = Pending{appDirectory, blockSet, digitSet, size};
+    LoadInOrder([size](Picture picture) { return !OfOtherSize(picture, size); });
+}
+
+void PictureSet::LoadRest() {
+    if (!pending) {
+        return;
+    }
+    const WindowSize size = pending->size;
+    LoadInOrder([size](Picture picture) { return OfOtherSize(picture, size); });
+    pending.reset();
+}
+
 void PictureSet::LoadBlockSet(const std::string& appDirectory, std::int32_t blockSet) {
+    if (pending) {
+        pending->blockSet = blockSet;
+    }
     for (Picture picture :
          {Picture::Blocks, Picture::BlocksBig, Picture::Removal, Picture::RemovalBig}) {
         Load(appDirectory, picture, FileName(picture, blockSet, 0));
@@ -149,10 +180,14 @@ void PictureSet::LoadBlockSet(const std::string& appDirectory, std::int32_t bloc
 }
 
 void PictureSet::LoadDigitSet(const std::string& appDirectory, std::int32_t digitSet) {
+    if (pending) {
+        pending->digitSet = digitSet;
+    }
     Load(appDirectory, Picture::Digits, FileName(Picture::Digits, 0, digitSet));
 }
 
 void PictureSet::Clear() {
+    pending.reset();
     for (QImage& image : images) {
         image = QImage();
     }

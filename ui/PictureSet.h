@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace brinox {
@@ -73,8 +74,13 @@ inline constexpr std::int32_t kPictureCount = static_cast<std::int32_t>(Picture:
 
 class PictureSet {
 public:
-    // Fills every slot in the game's start-up loading order.
-    void LoadAll(const std::string& appDirectory, std::int32_t blockSet, std::int32_t digitSet);
+    // Fills every slot in the game's start-up loading order, except the
+    // pictures of the other window size (the big blocks always: the window
+    // icon is made of them), so the first frame waits only for what it shows.
+    void LoadFor(WindowSize size, const std::string& appDirectory, std::int32_t blockSet,
+                 std::int32_t digitSet);
+    // Fills the slots LoadFor left out; nothing once they are filled.
+    void LoadRest();
     // Replaces the block and removal pictures (both sizes) by those of another set.
     void LoadBlockSet(const std::string& appDirectory, std::int32_t blockSet);
     void LoadDigitSet(const std::string& appDirectory, std::int32_t digitSet);
@@ -92,8 +98,18 @@ public:
 
 private:
     void Load(const std::string& appDirectory, Picture picture, const std::string& name);
+    // The start-up order, restricted to the slots `wanted` accepts.
+    template <typename Wanted> void LoadInOrder(Wanted wanted);
 
     std::array<QImage, kPictureCount> images;
+    // What LoadRest still has to read: the sets and the size LoadFor kept.
+    struct Pending {
+        std::string appDirectory;
+        std::int32_t blockSet = 0;
+        std::int32_t digitSet = 0;
+        WindowSize size = WindowSize::Normal;
+    };
+    std::optional<Pending> pending;
 };
 
 } // namespace brinox
