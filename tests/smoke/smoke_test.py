@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Smoke test of the real game under Xvfb: on a 1024x768 and an 800x600
-screen the game opens its window in the right size, starts a game on F2,
-moves and drops pieces, refuses to quit on No, opens the options sheet on F3
+screen the game opens its window in the right size, lights a button under the
+pointer and switches the game type with clicks, starts a game on F2, moves
+and drops pieces, refuses to quit on No, opens the options sheet on F3
 and still rewrites brinox.dat when it is cancelled, plays the game to its end (on
 the first screen), takes a name in the best-scores dialog and stores it in
 data.ttb, quits on Yes with status 0 and leaves its options and window-size
@@ -102,6 +103,26 @@ def options_sheet_cancelled(screen, game):
     print("  F3 opened the options sheet; Cancel rewrote brinox.dat")
 
 
+def pointer_switches_the_game_type(screen, left, top, type_y):
+    """Hovering lights the game-type button; a click turns Quadel into Quinel
+    and a second one back."""
+    button, label = (left + 16, top + type_y, 24, 23), (left + 40, top + type_y, 86, 23)
+    before = screen.screenshot()
+
+    def changed(since, area, expected=True):
+        shot = screen.screenshot()
+        return shot if bool(crop_difference(since, shot, *area)) == expected else None
+
+    screen.run("xdotool", "mousemove", str(button[0] + 12), str(button[1] + 11))
+    lit = wait_until("the button under the pointer to light", lambda: changed(before, button), 5)
+    for clicks in (1, 2):
+        screen.run("xdotool", "click", "1")
+        wait_until(f"the game type after {clicks} click(s)",
+                   lambda: changed(lit, label, clicks == 1), 5)
+    screen.run("xdotool", "mousemove", "0", "0")
+    print("  the pointer lit the game-type button; clicks chose Quinel and Quadel again")
+
+
 def play(screen, program, assets, client, area, to_the_end):
     game = Game(screen, program, assets)
     try:
@@ -116,6 +137,7 @@ def play(screen, program, assets, client, area, to_the_end):
         left, top = x + area[0], y + menu + area[1]
         # The first tick paints the idle picture; wait until the field stops changing.
         idle = wait_until("the first frame", lambda: painted(screen, left, top, area), 10)
+        pointer_switches_the_game_type(screen, x, y + menu, 236 if client[1] == 590 else 185)
 
         cell = area[3] // 18
         floor_top = top + area[3] - 2 * cell
