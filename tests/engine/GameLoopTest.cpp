@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace brinox {
 namespace {
 
@@ -163,6 +165,19 @@ TEST(PlayedTimeTest, CountsInEveryModeWithoutCountdown) {
     t.Run(5100);
     EXPECT_EQ(t.game.state.elapsedSeconds, 5);
     EXPECT_EQ(t.game.state.timerSeconds, -1);
+}
+
+TEST(RandomTest, FifteenBitLinearCongruentialSequenceAndFileKeys) {
+    Random random;
+    random.Seed(1);
+    std::vector<std::int32_t> values;
+    for (int i = 0; i < 5; ++i) {
+        values.push_back(random.Next());
+    }
+    EXPECT_EQ(values, (std::vector<std::int32_t>{41, 18467, 6334, 26500, 19169}));
+    random.Seed(1); // 41 % 10 = 1; 18467 % 10 = 7
+    EXPECT_EQ(random.NextFileKey(), 1);
+    EXPECT_EQ(random.NextFileKey(), 7);
 }
 
 } // namespace

@@ -95,47 +95,21 @@ TEST(NewGameTest, FirstPiecesAreDrawnFromTheGamesPieceSet) {
     }
 }
 
-class StartHeightTest : public ::testing::TestWithParam<std::int32_t> {};
-
-TEST_P(StartHeightTest, FillsTheBottomRowsEachWithAGap) {
-    const std::int32_t height = GetParam();
-    TestGame t;
-    t.options.startHeight = height;
-    t.clock.calendarSeconds = 77 + height;
-    t.Start();
-    for (std::int32_t r = 0; r <= 20; ++r) {
-        std::int32_t blocks = 0;
-        for (std::int32_t c = 0; c < 10; ++c) {
-            blocks += !t.game.board.IsEmpty(c, r);
-        }
-        if (r < 21 - height) {
-            EXPECT_EQ(blocks, 0) << "row " << r;
-        } else {
-            EXPECT_LT(blocks, 10) << "row " << r;
-            EXPECT_GT(blocks, 0) << "row " << r; // (1/3)^10 chance per row; fixed seed
+TEST(NewGameTest, StartHeightFillsTheBottomRowsEachWithAGap) {
+    for (std::int32_t height : {0, 1, 7, 13}) {
+        TestGame t;
+        t.options.startHeight = height;
+        t.clock.calendarSeconds = 77 + height;
+        t.Start();
+        for (std::int32_t r = 0; r <= 20; ++r) {
+            std::int32_t blocks = 0;
+            for (std::int32_t c = 0; c < 10; ++c) {
+                blocks += !t.game.board.IsEmpty(c, r);
+            }
+            // Never full; (1/3)^10 chance per row of being empty, fixed seed.
+            EXPECT_TRUE(r < 21 - height ? blocks == 0 : blocks > 0 && blocks < 10) << r;
         }
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(Heights, StartHeightTest, ::testing::Values(0, 1, 7, 13));
-
-TEST(NewGameTest, ForeignStartValuesAreKeptInRange) {
-    TestGame t;
-    t.options.startLevel = 57;
-    t.options.startHeight = 40;
-    t.options.gameMode = 9;
-    t.options.gameType = -3;
-    t.Start();
-    EXPECT_EQ(t.game.state.level, 20);
-    EXPECT_EQ(t.game.state.timerSeconds, -1);
-    EXPECT_EQ(t.game.CurrentTable(), 3);
-    for (std::int32_t cell : t.game.board.cells) {
-        EXPECT_EQ(cell, Board::kEmpty);
-    }
-    t.options.startLevel = -5;
-    t.game.flags.gameInProgress = 0;
-    t.Start();
-    EXPECT_EQ(t.game.state.level, 1);
 }
 
 class EndGameTest : public ::testing::Test {
@@ -189,20 +163,12 @@ TEST_F(EndGameTest, ResultRecordCarriesTheStatistics) {
     t.game.EndGameLost();
     ASSERT_EQ(t.fake.results.size(), 1u);
     const GameResult& r = t.fake.results[0];
-    EXPECT_EQ(r.gameType, Quinel);
-    EXPECT_EQ(r.gameMode, Timer);
-    EXPECT_EQ(r.level, 7);
-    EXPECT_EQ(r.score, 12345);
-    EXPECT_EQ(r.lines, 66);
-    EXPECT_EQ(r.gameSeconds, 321);
-    EXPECT_EQ(r.pieces, 4);
-    EXPECT_EQ(r.bombs, 2);
-    EXPECT_EQ(r.minDropSeconds, 1);
-    EXPECT_EQ(r.maxDropSeconds, 9);
-    EXPECT_EQ(r.avgDropSeconds, 4); // 19 / 4, integer division
+    const std::vector<std::int32_t> got = {
+        r.gameType, r.gameMode, r.level,          r.score,          r.lines,         r.gameSeconds,
+        r.pieces,   r.bombs,    r.minDropSeconds, r.maxDropSeconds, r.avgDropSeconds};
+    // The average is 19 / 4 in integer division.
+    EXPECT_EQ(got, (std::vector<std::int32_t>{Quinel, Timer, 7, 12345, 66, 321, 4, 2, 1, 9, 4}));
     EXPECT_EQ(r.startTime, s.startTime);
-    EXPECT_EQ(s.dropSecondsTotal, 4);
-    EXPECT_EQ(t.game.Result().avgDropSeconds, 4);
 }
 
 TEST_F(EndGameTest, GameIsOverBeforeTheBestScoresDialogOpens) {
@@ -245,17 +211,6 @@ TEST_F(EndGameTest, AnsweringNoWhilePausedKeepsThePause) {
     EXPECT_EQ(t.game.state.clockRefsValid, 0); // the question's time is not played
 }
 
-TEST_F(EndGameTest, AnsweringYesWhilePausedEndsAndUnpauses) {
-    t.game.PauseCommand();
-    t.game.StartStopCommand();
-    EXPECT_EQ(t.game.flags.gameInProgress, 0);
-    EXPECT_EQ(t.game.flags.gameRunning, 1);
-    ASSERT_EQ(t.fake.results.size(), 1u);
-    t.game.StartStopCommand(); // no game: a new one starts without a question
-    EXPECT_EQ(t.fake.cancelQuestions, 1);
-    EXPECT_EQ(t.game.flags.gameInProgress, 1);
-}
-
 TEST(CommandTest, PauseTogglesOnlyDuringAGame) {
     TestGame t;
     t.game.PauseCommand();
@@ -292,18 +247,6 @@ TEST(CommandTest, SuspendedDialogStopsTheGameAndRestoresThePause) {
     EXPECT_EQ(t.game.flags.gameRunning, 0);
 }
 
-TEST(CommandTest, ActivationRedrawsAndInactivityStopsTheClocks) {
-    TestGame t;
-    t.Start();
-    t.game.state.clockRefsValid = 1;
-    t.game.SetAppActive(true);
-    EXPECT_EQ(t.game.state.clockRefsValid, 1);
-    t.game.SetAppActive(false);
-    EXPECT_EQ(t.game.flags.appActive, 0);
-    EXPECT_EQ(t.game.state.clockRefsValid, 0);
-    EXPECT_EQ(t.fake.redrawAll, 2);
-}
-
 TEST(BestScoreTest, SoundPlaysOnceWhenTheScoreFirstPassesTheBest) {
     TestGame t;
     t.fake.bestScores[0] = 1000;
@@ -336,51 +279,6 @@ TEST(SoundTest, PlaysOnlyWithBothSwitchesOnAndPassesTheFile) {
     t.options.soundOn = 0;
     t.game.PlaySound(SoundEvent::BlockDrop);
     EXPECT_EQ(t.fake.sounds.size(), 2u);
-}
-
-TEST(DamagedStateTest, ForeignValuesNeverLeaveTheBoardOrTheTables) {
-    TestGame t;
-    t.Start();
-    t.game.state.currentKind = 42;
-    t.game.state.rotation = -3;
-    t.game.state.level = 77;
-    t.game.state.timerSeconds = -2'147'483'000;
-    t.game.state.fallPeriodMs = -5;
-    t.options.sensLeft = -100;
-    t.game.KeyDown(t.options.keyLeft);
-    t.Run(400);
-    for (std::int32_t cell : t.game.board.cells) {
-        EXPECT_TRUE(cell == Board::kEmpty || (cell >= 0 && cell <= 15));
-    }
-    t.game.AdvanceLevel();
-    EXPECT_EQ(t.game.state.level, 77);
-    EXPECT_EQ(t.game.flags.gameInProgress, 0); // the countdown was already below zero
-}
-
-TEST(DamagedStateTest, ExtremeCountersDoNotOverflow) {
-    TestGame t;
-    t.Start();
-    t.game.board.Clear();
-    GameState& s = t.game.state;
-    s.rotation = 2'147'483'647;
-    s.pieceStartSecond = -2'147'483'647;
-    s.elapsedSeconds = 2'147'483'647;
-    s.linesLeft = -2'147'483'647;
-    s.piecesLanded = 2'147'483'647;
-    s.risingCounter = 2'147'483'647;
-    s.risingPeriod = 2'147'483'647;
-    t.Place(6, 4, 10, s.rotation);
-    t.Tap(t.options.keyRotate);
-    EXPECT_EQ(s.rotation, 0);
-    for (std::int32_t c = 0; c < 10; ++c) {
-        t.game.board.At(c, 20) = c == 0 ? Board::kEmpty : 2;
-    }
-    t.Place(1, 0, 18, 1);
-    EXPECT_TRUE(t.game.LandPiece());
-    EXPECT_EQ(s.maxDropSeconds, 2'147'483'647);
-    EXPECT_EQ(s.level, 2); // no rows were left: the clear finished the level
-    EXPECT_EQ(s.piecesLanded, 2'147'483'647);
-    EXPECT_EQ(s.risingCounter, 2'147'483'647);
 }
 
 } // namespace

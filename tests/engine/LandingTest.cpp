@@ -177,10 +177,10 @@ TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCo
         {1, 200, -1, 3, 1}, {2, 500, 16, 6, 2}, {3, 1000, 17, 10, 4}, {4, 2000, 18, 15, 6}};
     for (const auto& c : cases) {
         for (const auto& [mode, level] : {std::pair{Classic, 1},
-                                         {Classic, 20},
-                                         {Timer, 7},
-                                         {Rising, 1},
-                                         {WorldChampionship, 3}}) {
+                                          {Classic, 20},
+                                          {Timer, 7},
+                                          {Rising, 1},
+                                          {WorldChampionship, 3}}) {
             TestGame t;
             t.options.gameMode = mode;
             t.options.startLevel = level - 1;
