@@ -89,13 +89,23 @@ protected:
     ScratchDirectory dir;
 };
 
-TEST_F(Top10FileTest, ReadsTheDownloadedRowsWithCountries) {
-    ASSERT_TRUE(WriteTop10File(Path(), Sample()));
-    const ByteVector bytes = FileBytes(Path());
-    EXPECT_EQ(testing::Prefix(bytes, 31), Bytes().Str("QUADUS2000_TABLETOP10_FILE").Int(100).Get());
+TEST_F(Top10FileTest, OneCompleteRowWithItsCountryIsReadFromItsBytes) {
+    Bytes b;
+    b.Str("QUADUS2000_TABLETOP10_FILE").Int(100);
+    b.Str("Ann").Int(7).Int(195).Int(30).Int(1).Str("s").Str("e");
+    b.Int(3725).Int(80).Int(2).Int(1).Int(9).Int(4).Int(1).Str("Iceland");
+    for (int r = 1; r < 10; ++r) {
+        b.Str("Empty").Int(0).Int(0).Int(0).Int(0).Str("").Str("");
+        b.Int(0).Int(0).Int(0).Int(0).Int(0).Int(0).Int(0).Str("");
+    }
+    Top10Rows expected{};
+    expected[0] = {"Ann", 7, 195, 30, 1, "s", "e", 3725, 80, 2, 1, 9, 4, 1, "Iceland"};
+    PutFile(Path(), b.Get());
     Top10Rows rows{};
     ASSERT_EQ(ReadTop10File(Path(), rows), Top10Load::Ok);
-    EXPECT_EQ(rows, Sample());
+    EXPECT_EQ(rows, expected);
+    ASSERT_TRUE(WriteTop10File(dir.File("again.ttb"), expected));
+    EXPECT_EQ(FileBytes(dir.File("again.ttb")), b.Get());
 }
 
 TEST_F(Top10FileTest, WrongNumberCutOrMissingFileKeepsTheRows) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 namespace brinox {
 namespace {
@@ -80,11 +81,31 @@ TEST_F(ScoreTableSetTest, AllEightTablesRoundTripWithTheHeaderCopies) {
         EXPECT_EQ(best, saved.tables[t].rows[0].score);
         EXPECT_EQ(BestScore(dir.path, t), saved.tables[t].rows[0].score);
     }
-    std::string firstName;
-    std::int32_t storedLevel = 0;
-    ASSERT_TRUE(in.ReadString(firstName) && in.ReadInt(storedLevel));
-    EXPECT_EQ(firstName, "Player 0");
-    EXPECT_NE(storedLevel, saved.tables[0].rows[0].level); // disguised by the key
+    // Row 0 of table 0: the nine counters carry a positive multiple of the key,
+    // each its own; used and bombsOn are plain.
+    const ScoreEntry& e = saved.tables[0].rows[0];
+    const std::int32_t values[] = {e.level,          e.score,          e.lines,  e.used,
+                                   e.gameSeconds,    e.pieces,         e.bombs,  e.minDropSeconds,
+                                   e.maxDropSeconds, e.avgDropSeconds, e.bombsOn};
+    std::string text;
+    ASSERT_TRUE(in.ReadString(text) && text == "Player 0");
+    std::set<std::int64_t> multipliers;
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        std::int32_t stored = 0;
+        ASSERT_TRUE(in.ReadInt(stored));
+        const std::int64_t offset = static_cast<std::int32_t>(
+            static_cast<std::uint32_t>(stored) - static_cast<std::uint32_t>(values[i]));
+        if (i == 3 || i == 10) {
+            EXPECT_EQ(offset, 0) << i;
+        } else {
+            EXPECT_GT(offset, 0) << i;
+            EXPECT_EQ(offset % key, 0) << i;
+            EXPECT_TRUE(multipliers.insert(offset / key).second) << i;
+        }
+        if (i == 3) {
+            ASSERT_TRUE(in.ReadString(text) && in.ReadString(text));
+        }
+    }
 }
 
 TEST_F(ScoreTableSetTest, SavesWithDifferentKeysLoadTheSameTables) {
@@ -229,6 +250,12 @@ TEST(ScoreTableEditTest, InsertShiftsRowsDropsTheLastAndStampsTheDate) {
     EXPECT_EQ(set.tables[0].lastUpdate, "Friday, 4 December 2026 1:05:09");
     EXPECT_EQ(set.tables[1], ScoreTable{});
 
+    set.tables[7].rows[2].country = "Chile"; // the row's own country stays with it
+    ScoreEntry entry = Result(5, 5, 5);
+    entry.country = "Peru";
+    set.Insert(7, 2, entry, kNow);
+    EXPECT_EQ(set.tables[7].rows[2].country, "Chile");
+    EXPECT_EQ(set.tables[7].rows[3].country, "Chile");
     set.Insert(0, 10, Result(1, 1, 1), kNow); // out of range: ignored
     set.Insert(9, 0, Result(1, 1, 1), kNow);
     EXPECT_EQ(set.tables[0].rows[9].name, "Row 8");
