@@ -187,7 +187,7 @@ TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCo
             t.Start();
             GameState& s = t.game.state;
             s.linesLeft = 100; // no level change in the way
-            s.timerSeconds = mode == Timer ? 3590 : s.timerSeconds;
+            s.timerSeconds = mode == Timer ? 3580 : s.timerSeconds;
             s.risingCounter = mode == Rising ? 3 : s.risingCounter;
             const std::int32_t next = s.nextKind;
             t.game.board.Clear();
@@ -208,7 +208,7 @@ TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCo
                 EXPECT_EQ(s.row, 2);
             }
             if (mode == Timer) {
-                EXPECT_EQ(s.timerSeconds, std::min(3590 + c.timerBonus, 3599)) << where;
+                EXPECT_EQ(s.timerSeconds, 3580 + c.timerBonus) << where;
             }
             if (mode == Rising) {
                 EXPECT_EQ(s.risingCounter, std::min(3 + c.risingChange, s.risingPeriod)) << where;
