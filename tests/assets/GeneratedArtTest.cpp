@@ -112,24 +112,5 @@ TEST(GeneratedArt, EveryDigitCellIsDistinct) {
     }
 }
 
-TEST(GeneratedArt, ButtonStatesLookDifferent) {
-    for (std::string_view name :
-         {assets::kStart, assets::kStop, assets::kPauseOff, assets::kPauseOn,
-          assets::kOptionsButton, assets::kSave, assets::kLoad, assets::kTable, assets::kWorldTable,
-          assets::kHelpButton, assets::kExit, assets::kTypes, assets::kModes, assets::kBombsButton,
-          assets::kLogo, assets::kBarShown, assets::kBarHidden, assets::kStatusShown,
-          assets::kStatusHidden}) {
-        const DibImage strip = LoadPicture(kGame, name);
-        const int w = strip.Width() / 3;
-        EXPECT_GT(Difference(strip, 0, strip, w, w, strip.Height()), 2.0) << name << " hover";
-        EXPECT_GT(Difference(strip, 0, strip, 2 * w, w, strip.Height()), 2.0) << name << " press";
-        EXPECT_GT(Difference(strip, w, strip, 2 * w, w, strip.Height()), 2.0) << name;
-    }
-    // Enabled and disabled pictures differ.
-    const DibImage save = LoadPicture(kGame, assets::kSave);
-    const DibImage saveOff = LoadPicture(kGame, assets::kSaveDisabled);
-    EXPECT_GT(Difference(save, 0, saveOff, 0, 54, 19), 5.0);
-}
-
 } // namespace
 } // namespace brinox

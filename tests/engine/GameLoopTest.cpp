@@ -68,16 +68,6 @@ TEST_F(GravityTest, TheMillisecondClockMayWrap) {
     EXPECT_EQ(t.game.state.row, 6);
 }
 
-TEST_F(GravityTest, NothingMovesWhilePausedOrInactive) {
-    t.game.PauseCommand();
-    t.Run(5000);
-    EXPECT_EQ(t.game.state.row, 5);
-    t.game.PauseCommand();
-    t.game.SetAppActive(false);
-    t.Run(5000);
-    EXPECT_EQ(t.game.state.row, 5);
-}
-
 class CountdownTest : public ::testing::Test {
 protected:
     void SetUp() override {

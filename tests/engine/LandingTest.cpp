@@ -96,14 +96,6 @@ TEST_F(LandingTest, CollapseSkipsTheIncompleteRowBetweenTwoFullOnes) {
     EXPECT_EQ(t.game.state.score, 500);
 }
 
-TEST_F(LandingTest, NoFullRowMeansNoSoundNoAnimationNoScore) {
-    t.FillRow(20, 4);
-    EXPECT_EQ(t.game.ClearFullRows(), 0);
-    EXPECT_EQ(t.fake.rowRemovals, 0);
-    EXPECT_TRUE(t.fake.sounds.empty());
-    EXPECT_EQ(t.game.state.score, 0);
-}
-
 TEST_F(LandingTest, ScoreAndRowsStopGrowingAtTheLimit) {
     t.game.state.score = 1'999'999'999;
     t.game.state.lines = 1'999'999'999;

@@ -194,24 +194,6 @@ TEST_F(ScoreTableSetTest, BestScoreIsZeroWithoutAUsableFile) {
     EXPECT_EQ(BestScore(dir.path, 1), FullSet().tables[1].rows[0].score);
 }
 
-struct Placement {
-    const char* name;
-    std::vector<ScoreEntry> rows;
-    ScoreEntry result;
-    std::int32_t position;
-};
-
-class PlaceTest : public ::testing::TestWithParam<Placement> {};
-
-TEST_P(PlaceTest, RanksByScoreThenLevelThenLines) {
-    ScoreTableSet set;
-    for (std::size_t r = 0; r < GetParam().rows.size(); ++r) {
-        set.tables[2].rows[r] = GetParam().rows[r];
-    }
-    const ScoreEntry& e = GetParam().result;
-    EXPECT_EQ(set.Place(2, e.level, e.score, e.lines), GetParam().position);
-}
-
 std::vector<ScoreEntry> FullTable() {
     std::vector<ScoreEntry> rows;
     for (std::int32_t r = 0; r < 10; ++r) {
@@ -220,18 +202,29 @@ std::vector<ScoreEntry> FullTable() {
     return rows;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PlaceTest,
-    ::testing::Values(Placement{"EmptyTablePositiveScore", {}, Result(1, 0, 0), 0},
-                      Placement{"EmptyTableLevelOnly", {}, Result(0, 1, 0), 0},
-                      Placement{"EmptyTableNothing", {}, Result(0, 0, 0), 10},
-                      Placement{"EqualGoesBelow", FullTable(), Result(700, 5, 10), 4},
-                      Placement{"HigherLevelWinsTie", {Result(500, 2, 10)}, Result(500, 3, 10), 0},
-                      Placement{"MoreLinesWinTie", {Result(500, 2, 10)}, Result(500, 2, 11), 0},
-                      Placement{"FewerLinesBelow", {Result(500, 2, 10)}, Result(500, 2, 9), 1},
-                      Placement{"BelowLastRow", FullTable(), Result(50, 20, 999), 10},
-                      Placement{"NegativeScoreIsSigned", {}, Result(-5, 9, 9), 10}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST(PlaceTest, RanksByScoreThenLevelThenLinesAndEqualsGoBelow) {
+    const struct {
+        std::vector<ScoreEntry> rows;
+        ScoreEntry result;
+        std::int32_t position;
+    } cases[] = {
+        {{}, Result(1, 0, 0), 0},
+        {{}, Result(0, 1, 0), 0},
+        {{}, Result(0, 0, 0), 10},
+        {FullTable(), Result(700, 5, 10), 4},
+        {{Result(500, 2, 10)}, Result(500, 3, 10), 0},
+        {{Result(500, 2, 10)}, Result(500, 2, 11), 0},
+        {{Result(500, 2, 10)}, Result(500, 2, 9), 1},
+        {FullTable(), Result(50, 20, 999), 10},
+        {{}, Result(-5, 9, 9), 10},
+    };
+    for (const auto& c : cases) {
+        ScoreTableSet set;
+        std::copy(c.rows.begin(), c.rows.end(), set.tables[2].rows.begin());
+        EXPECT_EQ(set.Place(2, c.result.level, c.result.score, c.result.lines), c.position)
+            << c.result.score << "/" << c.result.level << "/" << c.result.lines;
+    }
+}
 
 TEST(ScoreTableEditTest, InsertShiftsRowsDropsTheLastAndStampsTheDate) {
     ScoreTableSet set;
