@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -68,6 +69,14 @@ std::string DirectoryOf(const std::string& path) {
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
+// A temporary is the target's name + kTemporaryMark + six characters, a
+// pattern no player's file is likely to have, so that orphans of a killed
+// store can be told apart and removed later.
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr std::size_t kUniqueChars = 6;
+// A store holds its temporary for milliseconds; one this old is an orphan.
+constexpr std::time_t kOrphanAgeSeconds = 60;
+
 // Six characters that make a temporary name unique enough; O_EXCL makes it safe.
 std::string UniqueSuffix() {
     static std::uint64_t counter = 0;
@@ -78,8 +87,8 @@ std::string UniqueSuffix() {
         (static_cast<std::uint64_t>(::getpid()) << 40) ^ (++counter * 0x9E3779B97F4A7C15u);
     static constexpr char kAlphabet[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::string suffix = ".";
-    for (int i = 0; i < 6; ++i) {
+    std::string suffix(kTemporaryMark);
+    for (std::size_t i = 0; i < kUniqueChars; ++i) {
         bits = bits * 6364136223846793005u + 1442695040888963407u;
         suffix += kAlphabet[(bits >> 33) % (sizeof kAlphabet - 1)];
     }
@@ -92,6 +101,29 @@ void SyncDirectory(const std::string& path) {
         ::fsync(dir); // some file systems refuse; the rename has happened anyway
         ::close(dir);
     }
+}
+
+// Removes the temporaries of `target` left behind by stores that were killed
+// before their rename; fresh ones may belong to a store running right now.
+void RemoveOrphans(const std::string& target) {
+    const std::string directory = DirectoryOf(target);
+    const std::string prefix = target.substr(target.rfind('/') + 1) + std::string(kTemporaryMark);
+    DIR* dir = ::opendir(directory.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        struct stat info {};
+        const std::string path = directory + std::string(name);
+        if (name.size() == prefix.size() + kUniqueChars && name.starts_with(prefix) &&
+            ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            now - info.st_mtime > kOrphanAgeSeconds) {
+            ::unlink(path.c_str());
+        }
+    }
+    ::closedir(dir);
 }
 
 } // namespace
@@ -392,6 +424,7 @@ bool Archive::Close() {
     }
     if (Ok()) {
         SyncDirectory(target);
+        RemoveOrphans(target);
     }
     if (!Ok() && !temporary.empty()) {
         ::unlink(temporary.c_str());

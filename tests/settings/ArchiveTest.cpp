@@ -188,6 +188,20 @@ TEST_F(AtomicStoreTest, StoreReplacesOnlyAtCloseKeepingModeAndLinks) {
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("outer")));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("inner")));
     EXPECT_EQ(FileBytes(target).size(), 8u);
+
+    // A store that was killed leaves its temporary; the next store removes it
+    // once it is old, but not a fresh one nor a file of the player's.
+    for (const char* name : {"keep.dat.tmp-Orphan", "keep.dat.tmp-Recent", "keep.dat.tmp-mine!"}) {
+        PutFile(dir.File(name), player);
+    }
+    for (const char* name : {"keep.dat.tmp-Orphan", "keep.dat.tmp-mine!"}) {
+        std::filesystem::last_write_time(
+            dir.File(name), std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+    ASSERT_TRUE(StoreInts(target, 1));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("keep.dat.tmp-Orphan")));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("keep.dat.tmp-Recent")));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("keep.dat.tmp-mine!")));
 }
 
 TEST_F(AtomicStoreTest, FailedStoresKeepThePreviousFileAndLeaveNothingBehind) {
