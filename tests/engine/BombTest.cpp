@@ -75,62 +75,41 @@ TEST_F(BombTest, DroppedBombsBlastTheirRectangleCutAtWallsAndFloor) {
     EXPECT_EQ(t.fake.Played(SoundEvent::BlockDrop), 0);
 }
 
-TEST_F(BombTest, LargeBombOnAnEmptyColumnIsLostAtTheFloor) {
-    for (std::int32_t c = 0; c < 10; ++c) {
-        if (c != 5) {
-            t.game.board.At(c, 20) = 1;
-        }
-    }
+TEST_F(BombTest, BombsAreLostAtTheFloorOfAnEmptyColumnAndAgainstASideWall) {
+    t.FillRow(20, 5, 1);
     t.Place(kLargeBomb, 5, 2);
     t.Tap(t.options.keyDrop);
     EXPECT_EQ(Blocks(), 9);
+    t.Place(kSmallBomb, 9, 10);
+    t.Tap(t.options.keyRight);
+    t.Place(kMediumBomb, 0, 10);
+    t.Tap(t.options.keyLeft);
     EXPECT_TRUE(t.fake.explosions.empty());
-    EXPECT_EQ(t.fake.Played(SoundEvent::BombDisappears), 1);
-    EXPECT_EQ(t.game.state.bombsUsed, 1);
+    EXPECT_EQ(t.fake.Played(SoundEvent::BombDisappears), 3);
+    EXPECT_EQ(t.game.state.bombsUsed, 3);
     EXPECT_EQ(t.game.flags.gameInProgress, 1);
 }
 
-TEST_F(BombTest, BombPushedAgainstASideWallIsLost) {
-    t.Place(kSmallBomb, 9, 10);
-    t.Tap(t.options.keyRight);
-    EXPECT_EQ(t.fake.Played(SoundEvent::BombDisappears), 1);
-    EXPECT_EQ(t.game.state.bombsUsed, 1);
-
-    t.Place(kMediumBomb, 0, 10);
-    t.Tap(t.options.keyLeft);
-    EXPECT_EQ(t.fake.Played(SoundEvent::BombDisappears), 2);
-    EXPECT_TRUE(t.fake.explosions.empty());
-}
-
-TEST_F(BombTest, BombPushedAgainstABlockBlowsInTheBlocksColumn) {
+TEST_F(BombTest, PushesSoftDropsAndGravityBlowBombsWhereTheyHit) {
     t.game.board.At(3, 10) = 5;
     t.game.board.At(3, 9) = 5; // above the hit cell: stays, nothing falls
     t.Place(kSmallBomb, 4, 10);
     t.Tap(t.options.keyLeft);
     ASSERT_EQ(t.fake.explosions.size(), 1u);
     EXPECT_TRUE(SameBlast(t.fake.explosions[0], {3, 3, 10, 10}));
-    EXPECT_TRUE(t.game.board.IsEmpty(3, 10));
     EXPECT_EQ(t.game.board.At(3, 9), 5);
-
     t.game.board.At(6, 10) = 5;
     t.Place(kSmallBomb, 5, 10);
     t.Tap(t.options.keyRight);
-    ASSERT_EQ(t.fake.explosions.size(), 2u);
-    EXPECT_TRUE(t.game.board.IsEmpty(6, 10));
-}
-
-TEST_F(BombTest, GravityAndSoftDropLandBombsToo) {
     Stack(5, 11);
     t.Place(kSmallBomb, 5, 10);
     t.Tap(t.options.keyDown);
-    EXPECT_TRUE(t.game.board.IsEmpty(5, 11));
-
     t.Place(kSmallBomb, 5, 11);
     t.game.state.fallPeriodMs = 100;
     t.game.state.lastFallTime = t.clock.ms;
     t.Tick(120);
-    EXPECT_TRUE(t.game.board.IsEmpty(5, 12));
-    EXPECT_EQ(t.game.state.bombsUsed, 2);
+    EXPECT_EQ(Blocks(), 1 + 8); // (3,9) and rows 13..20 of column 5
+    EXPECT_EQ(t.game.state.bombsUsed, 4);
 }
 
 } // namespace

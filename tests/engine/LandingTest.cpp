@@ -15,20 +15,23 @@ using test::TestGame;
 constexpr std::int32_t kI = 1;
 constexpr std::int32_t kO = 6;
 
+// Rows 21-n..20 full but for column 0, and a standing I in column 0
+// reaching down to row 20: landing it completes exactly n rows.
+void PrepareClear(TestGame& t, std::int32_t n) {
+    for (std::int32_t r = 21 - n; r <= 20; ++r) {
+        t.FillRow(r, 0, 3);
+    }
+    t.Place(kI, 0, 18, 1);
+}
+
 class LandingTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { Restart(Classic); }
+    void Restart(std::int32_t mode) {
         t.options.bombsOn = 0;
+        t.options.gameMode = mode;
         t.Start();
         t.game.board.Clear();
-    }
-    // Rows 21-n..20 full but for column 0, and a standing I in column 0
-    // reaching down to row 20: landing it completes exactly n rows.
-    void PrepareClear(std::int32_t n) {
-        for (std::int32_t r = 21 - n; r <= 20; ++r) {
-            t.FillRow(r, 0, 3);
-        }
-        t.Place(kI, 0, 18, 1);
     }
     TestGame t;
 };
@@ -39,15 +42,10 @@ TEST_F(LandingTest, LockedPieceBecomesBlocksAndTheNextPieceAppears) {
     ASSERT_TRUE(t.game.LandPiece());
     EXPECT_EQ(t.game.board.At(4, 19), kO);
     EXPECT_EQ(t.game.board.At(5, 20), kO);
-    EXPECT_EQ(t.game.state.piecesLanded, 1);
     EXPECT_EQ(t.fake.Played(SoundEvent::BlockDrop), 1);
-    EXPECT_EQ(t.fake.Played(SoundEvent::BlockRemoved), 0);
     EXPECT_EQ(t.game.state.currentKind, next);
-    EXPECT_EQ(t.game.state.rotation, 0);
     EXPECT_EQ(t.game.state.row, PieceShape::StartRow(next));
     EXPECT_EQ(t.game.state.column, 5);
-    EXPECT_GE(t.game.state.nextKind, 0);
-    EXPECT_LE(t.game.state.nextKind, 6);
 }
 
 TEST_F(LandingTest, BlockInTheSpawnZoneEndsTheGameEvenWhenItCompletesARow) {
@@ -60,10 +58,7 @@ TEST_F(LandingTest, BlockInTheSpawnZoneEndsTheGameEvenWhenItCompletesARow) {
     EXPECT_FALSE(t.game.LandPiece());
     EXPECT_EQ(t.game.flags.gameInProgress, 0);
     EXPECT_EQ(t.game.state.lines, 0);
-    EXPECT_EQ(t.game.state.score, 0);
     EXPECT_EQ(t.game.board.At(5, 2), kO); // stays visible
-    EXPECT_EQ(t.fake.Played(SoundEvent::BlockRemoved), 0);
-    ASSERT_EQ(t.fake.results.size(), 1u);
 }
 
 TEST_F(LandingTest, CollapseSkipsTheIncompleteRowBetweenTwoFullOnes) {
@@ -89,9 +84,6 @@ TEST_F(LandingTest, CollapseSkipsTheIncompleteRowBetweenTwoFullOnes) {
     }
     EXPECT_EQ(t.game.board.At(2, 5), 7);
     EXPECT_EQ(t.game.board.At(2, 3), Board::kEmpty);
-    for (std::int32_t cell : t.game.board.cells) {
-        EXPECT_TRUE(cell == Board::kEmpty || (cell >= 0 && cell <= 15));
-    }
     EXPECT_EQ(t.game.state.lines, 2);
     EXPECT_EQ(t.game.state.score, 500);
 }
@@ -99,11 +91,11 @@ TEST_F(LandingTest, CollapseSkipsTheIncompleteRowBetweenTwoFullOnes) {
 TEST_F(LandingTest, ScoreAndRowsStopGrowingAtTheLimit) {
     t.game.state.score = 1'999'999'999;
     t.game.state.lines = 1'999'999'999;
-    PrepareClear(4);
+    PrepareClear(t, 4);
     t.game.LandPiece();
     EXPECT_EQ(t.game.state.score, 2'000'001'999);
     EXPECT_EQ(t.game.state.lines, 2'000'000'003);
-    PrepareClear(1);
+    PrepareClear(t, 1);
     t.game.LandPiece();
     EXPECT_EQ(t.game.state.score, 2'000'001'999);
     EXPECT_EQ(t.game.state.lines, 2'000'000'003);
@@ -117,18 +109,15 @@ TEST_F(LandingTest, ScoreAndRowsStopGrowingAtTheLimit) {
 
 TEST_F(LandingTest, SurplusRowsAreNotCarriedIntoTheNextLevel) {
     t.game.state.linesLeft = 3;
-    PrepareClear(4);
+    PrepareClear(t, 4);
     t.game.LandPiece();
     EXPECT_EQ(t.game.state.level, 2);
     EXPECT_EQ(t.game.state.linesLeft, 12);
     EXPECT_EQ(t.game.state.fallPeriodMs, 850);
-    EXPECT_EQ(t.game.state.clockRefsValid, 0);
     EXPECT_EQ(t.fake.Played(SoundEvent::LevelFinished), 1);
-    ASSERT_EQ(t.fake.fieldAnimations.size(), 1u);
-    EXPECT_EQ(t.fake.fieldAnimations[0], FieldAnimationKind::LevelFinished);
 
     t.game.state.linesLeft = 5;
-    PrepareClear(2);
+    PrepareClear(t, 2);
     t.game.LandPiece();
     EXPECT_EQ(t.game.state.linesLeft, 3);
     EXPECT_EQ(t.game.state.level, 2);
@@ -137,13 +126,11 @@ TEST_F(LandingTest, SurplusRowsAreNotCarriedIntoTheNextLevel) {
 TEST_F(LandingTest, FinishingLevelTwentyWins) {
     t.game.state.level = 20;
     t.game.state.linesLeft = 1;
-    PrepareClear(3);
+    PrepareClear(t, 3);
     EXPECT_FALSE(t.game.LandPiece());
     EXPECT_EQ(t.game.state.linesLeft, 0); // never below zero, even on the last level
     EXPECT_EQ(t.game.flags.gameInProgress, 0);
-    EXPECT_EQ(t.game.state.level, 20);
     EXPECT_EQ(t.fake.winnerBoxes, 1);
-    EXPECT_EQ(t.fake.Played(SoundEvent::YouWin), 1);
     EXPECT_EQ(t.fake.Played(SoundEvent::LevelFinished), 0);
 }
 
@@ -159,7 +146,6 @@ TEST_F(LandingTest, DropTimesCountWholeSecondsFromAppearanceToLanding) {
     EXPECT_EQ(t.game.state.minDropSeconds, 0);
     EXPECT_EQ(t.game.state.maxDropSeconds, 5);
     EXPECT_EQ(t.game.state.dropSecondsTotal, 7);
-    EXPECT_EQ(t.game.state.pieceStartSecond, t.game.state.elapsedSeconds);
 }
 
 TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCount) {
@@ -183,10 +169,7 @@ TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCo
             s.risingCounter = mode == Rising ? 3 : s.risingCounter;
             const std::int32_t next = s.nextKind;
             t.game.board.Clear();
-            for (std::int32_t r = 21 - c.rows; r <= 20; ++r) {
-                t.FillRow(r, 0, 3);
-            }
-            t.Place(kI, 0, 18, 1);
+            PrepareClear(t, c.rows);
             ASSERT_TRUE(t.game.LandPiece());
             const std::string where =
                 std::to_string(c.rows) + " rows, mode " + std::to_string(mode);
@@ -210,9 +193,7 @@ TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCo
 }
 
 TEST_F(LandingTest, TimerBonusCapAlsoTrimsALevelUpSurplus) {
-    t.options.gameMode = Timer;
-    t.Start();
-    t.game.board.Clear();
+    Restart(Timer);
     t.game.state.timerSeconds = 3610;
     t.Place(kO, 4, 19);
     t.game.LandPiece(); // no row: no bonus, but the cap still applies
@@ -220,9 +201,7 @@ TEST_F(LandingTest, TimerBonusCapAlsoTrimsALevelUpSurplus) {
 }
 
 TEST_F(LandingTest, RisingCounterRunningOutPushesARowAndResets) {
-    t.options.gameMode = Rising;
-    t.Start();
-    t.game.board.Clear();
+    Restart(Rising);
     t.game.state.risingCounter = 1;
     t.Place(kO, 4, 19);
     ASSERT_TRUE(t.game.LandPiece());

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace brinox {
@@ -31,28 +32,9 @@ const Level kLevels[20] = {
     {95, 15, 5, 135, 50, 5},      {85, 10, 5, 130, 10000, 5},
 };
 
-struct Expected {
-    std::int32_t fallMs;
-    std::int32_t linesLeft;
-    std::int32_t timer;
-    std::int32_t rising;
-};
-
-Expected StartOf(std::int32_t mode, std::int32_t level) {
-    const Level& l = kLevels[level - 1];
-    switch (mode) {
-    case Timer:
-        return {l.fallMs, l.rows, level == 1 ? 180 : 195, -1};
-    case Rising:
-        return {l.fallMs, l.rows, -1, l.rising};
-    case WorldChampionship:
-        return {l.wcFallMs, l.wcRows, level < 12 ? -1 : level == 12 ? 120 : 135, l.wcRising};
-    default:
-        return {l.fallMs, l.rows, -1, -1};
-    }
-}
-
-TEST(LevelTableTest, NewGameAtEachLevelOfEachModeLoadsItsValues) {
+// Starts a game of `mode` at `level` (from 1) and checks it, then levels up
+// once and checks the next level; a level-up reaches 2..20 and never 21.
+TEST(LevelTableTest, NewGameAndLevelUpLoadTheLevelsValuesInEachMode) {
     for (std::int32_t mode : {Classic, Timer, Rising, WorldChampionship}) {
         for (std::int32_t level = 1; level <= 20; ++level) {
             TestGame t;
@@ -60,76 +42,38 @@ TEST(LevelTableTest, NewGameAtEachLevelOfEachModeLoadsItsValues) {
             t.options.bombsOn = mode == WorldChampionship ? 0 : 1;
             t.options.startLevel = level - 1;
             t.Start();
-            const Expected e = StartOf(mode, level);
-            const GameState& s = t.game.state;
-            const std::string where =
-                "mode " + std::to_string(mode) + " level " + std::to_string(level);
-            EXPECT_EQ(s.level, level) << where;
-            EXPECT_EQ(s.fallPeriodMs, e.fallMs) << where;
-            EXPECT_EQ(s.linesLeft, e.linesLeft) << where;
-            EXPECT_EQ(s.timerSeconds, e.timer) << where;
-            EXPECT_EQ(s.risingCounter, e.rising) << where;
-            EXPECT_EQ(s.risingPeriod, e.rising) << where;
-        }
-    }
-}
-
-// Level 1 is only ever a start, so level-ups are checked from level 2 on.
-TEST(LevelTableTest, LevelUpIntoEachLevelOfEachModeLoadsItsValues) {
-    for (std::int32_t mode : {Classic, Timer, Rising, WorldChampionship}) {
-        for (std::int32_t level = 2; level <= 20; ++level) {
-            TestGame t;
-            t.options.gameMode = mode;
-            t.options.startLevel = level - 2;
-            t.Start();
             GameState& s = t.game.state;
-            s.timerSeconds = s.timerSeconds == -1 ? -1 : 500;
-            s.risingCounter = s.risingCounter == -1 ? -1 : 1;
-            const std::int32_t before = s.timerSeconds;
-            t.game.AdvanceLevel();
-            const Level& l = kLevels[level - 1];
             const bool wc = mode == WorldChampionship;
-            const std::string where =
-                "mode " + std::to_string(mode) + " level " + std::to_string(level);
-            EXPECT_EQ(s.level, level) << where;
-            EXPECT_EQ(s.fallPeriodMs, wc ? l.wcFallMs : l.fallMs) << where;
-            EXPECT_EQ(s.linesLeft, wc ? l.wcRows : l.rows) << where;
-            const std::int32_t timer = mode == Timer       ? before + 15
-                                       : !wc || level < 12 ? -1
-                                       : level == 12       ? 120
-                                                           : before + 15;
-            EXPECT_EQ(s.timerSeconds, timer) << where;
-            // Rising rows reset to the level's period, even from a lower count.
-            const std::int32_t rising = mode == Rising ? l.rising : wc ? l.wcRising : -1;
-            EXPECT_EQ(s.risingCounter, rising) << where;
-            EXPECT_EQ(s.risingPeriod, rising) << where;
-            if (wc && level == 12) {
+            const auto check = [&](std::int32_t at, std::int32_t timer) {
+                const Level& l = kLevels[at - 1];
+                const std::int32_t rising = mode == Rising ? l.rising : wc ? l.wcRising : -1;
+                const std::string where = "mode " + std::to_string(mode) + " level " +
+                                          std::to_string(level) + " at " + std::to_string(at);
+                EXPECT_EQ(s.level, at) << where;
+                EXPECT_EQ(s.fallPeriodMs, wc ? l.wcFallMs : l.fallMs) << where;
+                EXPECT_EQ(s.linesLeft, wc ? l.wcRows : l.rows) << where;
+                EXPECT_EQ(s.timerSeconds, timer) << where;
+                EXPECT_EQ(s.risingCounter, rising) << where; // reset, even from a lower count
+                EXPECT_EQ(s.risingPeriod, rising) << where;
+            };
+            const std::int32_t wcTimer = level < 12 ? -1 : level == 12 ? 120 : 135;
+            check(level, mode == Timer ? (level == 1 ? 180 : 195) : wc ? wcTimer : -1);
+            if (level < 20) {
+                s.timerSeconds = s.timerSeconds == -1 ? -1 : 500;
+                s.risingCounter = s.risingCounter == -1 ? -1 : 1;
+            }
+            t.game.AdvanceLevel();
+            const std::int32_t next = std::min(level + 1, 20);
+            const std::int32_t upTimer = mode == Timer || (wc && next > 12) ? 515
+                                         : wc && next == 12                 ? 120
+                                                                            : -1;
+            check(next, level == 20 ? s.timerSeconds : upTimer);
+            if (wc && level == 11) {
                 EXPECT_EQ(s.clockRefsValid, 1);
                 EXPECT_EQ(s.timerRefTime, t.clock.ms);
             }
         }
     }
-}
-
-TEST(LevelTest, ThereIsNoLevelAfterTwenty) {
-    TestGame t;
-    t.options.startLevel = 19;
-    t.Start();
-    t.game.AdvanceLevel();
-    EXPECT_EQ(t.game.state.level, 20);
-    EXPECT_EQ(t.game.state.fallPeriodMs, 85);
-}
-
-TEST(LevelTest, ChampionshipCountdownAccumulatesFromLevelTwelve) {
-    TestGame t;
-    t.options.gameMode = WorldChampionship;
-    t.options.bombsOn = 0;
-    t.Start();
-    for (std::int32_t level = 2; level <= 20; ++level) {
-        t.game.AdvanceLevel();
-    }
-    EXPECT_EQ(t.game.state.timerSeconds, 120 + 8 * 15);
-    EXPECT_EQ(t.game.state.risingPeriod, 5);
 }
 
 class RisingRowTest : public ::testing::Test {
