@@ -41,7 +41,7 @@ TEST(GravityTest, FallsWhenMoreThanThePeriodPassedAcrossTheClockWrapAndMovesDoNo
     EXPECT_EQ(t.game.state.lastStepTime, t.clock.ms);
 }
 
-TEST(GravityTest, NewPieceWaitsAFullPeriodAfterALanding) {
+TEST(GravityTest, NewPieceWaitsAFullPeriodAfterALandingAndPlayedTimeCounts) {
     TestGame t;
     StartCleared(t);
     t.Place(6, 4, 19);
@@ -52,6 +52,8 @@ TEST(GravityTest, NewPieceWaitsAFullPeriodAfterALanding) {
     EXPECT_EQ(t.game.state.row, startRow);
     t.Tick(20);
     EXPECT_EQ(t.game.state.row, startRow + 1);
+    EXPECT_EQ(t.game.state.elapsedSeconds, 1); // counted without a countdown
+    EXPECT_EQ(t.game.state.timerSeconds, -1);
 }
 
 class CountdownTest : public ::testing::Test {
@@ -107,16 +109,6 @@ TEST_F(CountdownTest, PausesInactivityAndDialogsAreNotCounted) {
     EXPECT_EQ(t.game.state.elapsedSeconds, 0);
     t.Run(1020);
     EXPECT_EQ(t.game.state.timerSeconds, 179);
-}
-
-TEST(PlayedTimeTest, CountsWithoutCountdownOutsideTimerMode) {
-    TestGame t;
-    StartCleared(t);
-    t.game.state.fallPeriodMs = 1'000'000'000;
-    t.Tick();
-    t.Run(5100);
-    EXPECT_EQ(t.game.state.elapsedSeconds, 5);
-    EXPECT_EQ(t.game.state.timerSeconds, -1);
 }
 
 TEST(RandomTest, FifteenBitLinearCongruentialSequenceAndFileKeys) {

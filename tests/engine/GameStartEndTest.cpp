@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace brinox {
@@ -39,19 +40,12 @@ TEST(NewGameTest, ResetsEverythingFromTheOptions) {
     const GameState& s = t.game.state;
     EXPECT_TRUE(t.game.board.IsEmpty(4, 4));
     // The start animation's time is not played: clockRefsValid 0.
-    const std::vector<std::int32_t> got = {s.score,
-                                           s.lines,
-                                           s.piecesLanded,
-                                           s.bombsUsed,
-                                           s.minDropSeconds,
-                                           s.maxDropSeconds,
-                                           s.dropSecondsTotal,
-                                           s.elapsedSeconds,
-                                           s.bestScorePending,
-                                           s.bombsBeforeChampionship,
-                                           s.bestScore,
-                                           s.clockRefsValid,
-                                           t.game.keys[GameKey::Left].pressed};
+    // clang-format off
+    const std::vector<std::int32_t> got = {s.score, s.lines, s.piecesLanded, s.bombsUsed,
+        s.minDropSeconds, s.maxDropSeconds, s.dropSecondsTotal, s.elapsedSeconds,
+        s.bestScorePending, s.bombsBeforeChampionship, s.bestScore, s.clockRefsValid,
+        t.game.keys[GameKey::Left].pressed};
+    // clang-format on
     EXPECT_EQ(got, (std::vector<std::int32_t>{0, 0, 0, 0, 1000, 0, 0, 0, 1, 0, 4321, 0, 0}));
     EXPECT_EQ(s.startTime, "Friday, 4 December 2026 1:05:09");
     EXPECT_EQ(Without(t.fake.log, "redraw"),
@@ -145,15 +139,9 @@ TEST_F(EndGameTest, ResultRecordCarriesTheStatistics) {
     t.options.gameType = Quinel;
     t.options.gameMode = Timer;
     GameState& s = t.game.state;
-    s.level = 7;
-    s.score = 12345;
-    s.lines = 66;
-    s.elapsedSeconds = 321;
-    s.piecesLanded = 4;
-    s.bombsUsed = 2;
-    s.minDropSeconds = 1;
-    s.maxDropSeconds = 9;
-    s.dropSecondsTotal = 19;
+    std::tie(s.level, s.score, s.lines, s.elapsedSeconds, s.piecesLanded, s.bombsUsed) =
+        std::tuple{7, 12345, 66, 321, 4, 2};
+    std::tie(s.minDropSeconds, s.maxDropSeconds, s.dropSecondsTotal) = std::tuple{1, 9, 19};
     t.game.EndGameLost();
     ASSERT_EQ(t.fake.results.size(), 1u);
     const GameResult& r = t.fake.results[0];

@@ -36,18 +36,6 @@ protected:
     TestGame t;
 };
 
-TEST_F(LandingTest, LockedPieceBecomesBlocksAndTheNextPieceAppears) {
-    const std::int32_t next = t.game.state.nextKind;
-    t.Place(kO, 4, 19);
-    ASSERT_TRUE(t.game.LandPiece());
-    EXPECT_EQ(t.game.board.At(4, 19), kO);
-    EXPECT_EQ(t.game.board.At(5, 20), kO);
-    EXPECT_EQ(t.fake.Played(SoundEvent::BlockDrop), 1);
-    EXPECT_EQ(t.game.state.currentKind, next);
-    EXPECT_EQ(t.game.state.row, PieceShape::StartRow(next));
-    EXPECT_EQ(t.game.state.column, 5);
-}
-
 TEST_F(LandingTest, BlockInTheSpawnZoneEndsTheGameEvenWhenItCompletesARow) {
     t.FillRow(3, 5);
     t.game.board.At(6, 3) = Board::kEmpty;
@@ -200,15 +188,21 @@ TEST_F(LandingTest, TimerBonusCapAlsoTrimsALevelUpSurplus) {
     EXPECT_EQ(t.game.state.timerSeconds, 3599);
 }
 
-TEST_F(LandingTest, RisingCounterRunningOutPushesARowAndResets) {
+TEST_F(LandingTest, LockedPieceBecomesBlocksTheNextPieceAppearsAndTheRisingCounterPushesARow) {
     Restart(Rising);
     t.game.state.risingCounter = 1;
+    const std::int32_t next = t.game.state.nextKind;
     t.Place(kO, 4, 19);
     ASSERT_TRUE(t.game.LandPiece());
     EXPECT_EQ(t.game.state.risingCounter, 10);
     EXPECT_EQ(t.fake.Played(SoundEvent::RowAdded), 1);
-    EXPECT_EQ(t.game.board.At(4, 19), kO); // pushed up by one row
-    EXPECT_EQ(t.game.board.At(4, 18), kO);
+    EXPECT_EQ(t.fake.Played(SoundEvent::BlockDrop), 1);
+    EXPECT_EQ(t.game.board.At(4, 18), kO); // pushed up by one row
+    EXPECT_EQ(t.game.board.At(5, 19), kO);
+    EXPECT_TRUE(t.game.board.IsEmpty(5, 17));
+    EXPECT_EQ(t.game.state.currentKind, next);
+    EXPECT_EQ(t.game.state.row, PieceShape::StartRow(next));
+    EXPECT_EQ(t.game.state.column, 5);
 }
 
 } // namespace
