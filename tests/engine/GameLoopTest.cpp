@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace brinox {
 namespace {
 
@@ -114,11 +112,9 @@ TEST_F(CountdownTest, PausesInactivityAndDialogsAreNotCounted) {
 TEST(RandomTest, FifteenBitLinearCongruentialSequenceAndFileKeys) {
     Random random;
     random.Seed(1);
-    std::vector<std::int32_t> values;
-    for (int i = 0; i < 5; ++i) {
-        values.push_back(random.Next());
+    for (std::int32_t value : {41, 18467, 6334, 26500, 19169}) {
+        EXPECT_EQ(random.Next(), value);
     }
-    EXPECT_EQ(values, (std::vector<std::int32_t>{41, 18467, 6334, 26500, 19169}));
     random.Seed(1); // 41 % 10 = 1; 18467 % 10 = 7
     EXPECT_EQ(random.NextFileKey(), 1);
     EXPECT_EQ(random.NextFileKey(), 7);

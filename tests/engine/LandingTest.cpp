@@ -95,31 +95,27 @@ TEST_F(LandingTest, ScoreAndRowsStopGrowingAtTheLimit) {
     EXPECT_EQ(t.game.state.score, 2'000'000'000);
 }
 
-TEST_F(LandingTest, SurplusRowsAreNotCarriedIntoTheNextLevel) {
-    t.game.state.linesLeft = 3;
-    PrepareClear(t, 4);
-    t.game.LandPiece();
+TEST_F(LandingTest, LevelsEndOnTheirLastRowWithoutCarryingASurplusAndLevelTwentyWins) {
+    const auto clear = [&](std::int32_t linesLeft, std::int32_t rows) {
+        t.game.state.linesLeft = linesLeft;
+        PrepareClear(t, rows);
+        return t.game.LandPiece();
+    };
+    clear(3, 4);
     EXPECT_EQ(t.game.state.level, 2);
     EXPECT_EQ(t.game.state.linesLeft, 12);
     EXPECT_EQ(t.game.state.fallPeriodMs, 850);
-    EXPECT_EQ(t.fake.Played(SoundEvent::LevelFinished), 1);
-
-    t.game.state.linesLeft = 5;
-    PrepareClear(t, 2);
-    t.game.LandPiece();
+    clear(5, 2);
     EXPECT_EQ(t.game.state.linesLeft, 3);
-    EXPECT_EQ(t.game.state.level, 2);
-}
-
-TEST_F(LandingTest, FinishingLevelTwentyWins) {
+    clear(3, 3);
+    EXPECT_EQ(t.game.state.level, 3);
+    EXPECT_EQ(t.fake.Played(SoundEvent::LevelFinished), 2);
     t.game.state.level = 20;
-    t.game.state.linesLeft = 1;
-    PrepareClear(t, 3);
-    EXPECT_FALSE(t.game.LandPiece());
+    EXPECT_FALSE(clear(1, 3));
     EXPECT_EQ(t.game.state.linesLeft, 0); // never below zero, even on the last level
     EXPECT_EQ(t.game.flags.gameInProgress, 0);
     EXPECT_EQ(t.fake.winnerBoxes, 1);
-    EXPECT_EQ(t.fake.Played(SoundEvent::LevelFinished), 0);
+    EXPECT_EQ(t.fake.Played(SoundEvent::LevelFinished), 2);
 }
 
 TEST_F(LandingTest, DropTimesCountWholeSecondsFromAppearanceToLanding) {

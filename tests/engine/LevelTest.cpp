@@ -112,7 +112,7 @@ TEST_F(RisingRowTest, RowsAreNeverFullAndAboutAThirdEmpty) {
     EXPECT_LT(empty, rows * 10 * 42 / 100);
 }
 
-TEST_F(RisingRowTest, PushesTheBoardUpAndEndsTheGameAtRowTwo) {
+TEST_F(RisingRowTest, PushesTheBoardUpAndALandingThatEndsTheGameThatWayReportsIt) {
     t.game.board.At(3, 20) = 4;
     t.game.board.At(7, 4) = 2;
     t.game.AddRisingRow();
@@ -120,21 +120,14 @@ TEST_F(RisingRowTest, PushesTheBoardUpAndEndsTheGameAtRowTwo) {
     EXPECT_EQ(t.game.board.At(7, 3), 2);
     EXPECT_EQ(t.game.flags.gameInProgress, 1);
     EXPECT_EQ(t.fake.Played(SoundEvent::RowAdded), 1);
-    t.game.AddRisingRow(); // the block reaches row 2
-    EXPECT_EQ(t.game.flags.gameInProgress, 0);
-    EXPECT_EQ(t.fake.Played(SoundEvent::GameOver), 1);
-    EXPECT_EQ(t.fake.results.size(), 1u);
-}
-
-TEST_F(RisingRowTest, ALandingThatEndsTheGameByARisingRowReportsIt) {
-    t.game.board.At(0, 3) = 4;
     t.game.state.risingCounter = 1;
     t.game.state.linesLeft = 1;
-    t.Place(6, 4, 19);
+    t.Place(6, 4, 16);
     std::int32_t redrawsAtResult = -1;
     t.fake.onGameFinished = [&](const GameResult&) { redrawsAtResult = t.fake.redrawAll; };
-    EXPECT_FALSE(t.game.LandPiece());
+    EXPECT_FALSE(t.game.LandPiece()); // the block at row 3 reaches row 2
     EXPECT_EQ(t.game.flags.gameInProgress, 0);
+    EXPECT_EQ(t.fake.Played(SoundEvent::GameOver), 1);
     EXPECT_EQ(t.fake.results.size(), 1u);
     EXPECT_EQ(t.game.state.level, 1);
     // After the dialog: the end's own redraw, then the landing's closing one.
