@@ -135,26 +135,14 @@ TEST_F(EndGameTest, StoppingAtOnceReportsEmptyStatisticsAndWinningShowsTheBoxFir
         (std::vector<std::string>{Sound(SoundEvent::YouWin), "animation 2", "winner", "result"}));
 }
 
-TEST_F(EndGameTest, ResultRecordCarriesTheStatistics) {
+TEST_F(EndGameTest, ResultRecordCarriesTheStatisticsAndTheGameIsOverWhenItIsShown) {
     t.options.gameType = Quinel;
     t.options.gameMode = Timer;
     GameState& s = t.game.state;
     std::tie(s.level, s.score, s.lines, s.elapsedSeconds, s.piecesLanded, s.bombsUsed) =
         std::tuple{7, 12345, 66, 321, 4, 2};
     std::tie(s.minDropSeconds, s.maxDropSeconds, s.dropSecondsTotal) = std::tuple{1, 9, 19};
-    t.game.EndGameLost();
-    ASSERT_EQ(t.fake.results.size(), 1u);
-    const GameResult& r = t.fake.results[0];
-    const std::vector<std::int32_t> got = {
-        r.gameType, r.gameMode, r.level,          r.score,          r.lines,         r.gameSeconds,
-        r.pieces,   r.bombs,    r.minDropSeconds, r.maxDropSeconds, r.avgDropSeconds};
-    // The average is 19 / 4 in integer division.
-    EXPECT_EQ(got, (std::vector<std::int32_t>{Quinel, Timer, 7, 12345, 66, 321, 4, 2, 1, 9, 4}));
-    EXPECT_EQ(r.startTime, s.startTime);
-}
-
-TEST_F(EndGameTest, GameIsOverBeforeTheBestScoresDialogOpens) {
-    std::int32_t inProgress = -1;
+    std::int32_t inProgress = -1; // the game is over before the best-scores dialog opens
     t.fake.onGameFinished = [&](const GameResult&) {
         inProgress = t.game.flags.gameInProgress;
         t.game.KeyDown(t.options.keyLeft); // nested key messages stay idle
@@ -164,6 +152,14 @@ TEST_F(EndGameTest, GameIsOverBeforeTheBestScoresDialogOpens) {
     EXPECT_EQ(inProgress, 0);
     EXPECT_EQ(t.game.keys[GameKey::Left].pressed, 0);
     EXPECT_EQ(t.fake.log.back(), "redraw");
+    ASSERT_EQ(t.fake.results.size(), 1u);
+    const GameResult& r = t.fake.results[0];
+    const std::vector<std::int32_t> got = {
+        r.gameType, r.gameMode, r.level,          r.score,          r.lines,         r.gameSeconds,
+        r.pieces,   r.bombs,    r.minDropSeconds, r.maxDropSeconds, r.avgDropSeconds};
+    // The average is 19 / 4 in integer division.
+    EXPECT_EQ(got, (std::vector<std::int32_t>{Quinel, Timer, 7, 12345, 66, 321, 4, 2, 1, 9, 4}));
+    EXPECT_EQ(r.startTime, s.startTime);
 }
 
 TEST_F(EndGameTest, AnsweringNoWhilePausedKeepsThePause) {
