@@ -47,21 +47,11 @@ TEST(NewGameTest, ResetsEverythingFromTheOptions) {
         t.game.keys[GameKey::Left].pressed};
     // clang-format on
     EXPECT_EQ(got, (std::vector<std::int32_t>{0, 0, 0, 0, 1000, 0, 0, 0, 1, 0, 4321, 0, 0}));
+    EXPECT_EQ(t.game.CurrentTable(), 6); // Quinel's Rising table
     EXPECT_EQ(s.startTime, "Friday, 4 December 2026 1:05:09");
     EXPECT_EQ(Without(t.fake.log, "redraw"),
               (std::vector<std::string>{Sound(SoundEvent::StartOfGame), "animation 0"}));
     EXPECT_EQ(t.fake.log.back(), "redraw");
-}
-
-TEST(NewGameTest, BestScoreComesFromTheTableOfTypeAndMode) {
-    for (std::int32_t table : {0, 1, 2, 3, 4, 5, 6}) {
-        TestGame t;
-        t.options.gameType = table / 4;
-        t.options.gameMode = table % 4;
-        t.game.NewGame();
-        EXPECT_EQ(t.fake.bestScoreQueries, std::vector<std::int32_t>{table});
-        EXPECT_EQ(t.game.CurrentTable(), table);
-    }
 }
 
 TEST(NewGameTest, FirstPiecesAreDrawnFromTheGamesPieceSet) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace brinox {
 namespace {
 
@@ -154,24 +156,18 @@ TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCo
             const std::int32_t next = s.nextKind;
             t.game.board.Clear();
             PrepareClear(t, c.rows);
+            SCOPED_TRACE(std::to_string(c.rows) + " rows, mode " + std::to_string(mode));
             ASSERT_TRUE(t.game.LandPiece());
-            const std::string where =
-                std::to_string(c.rows) + " rows, mode " + std::to_string(mode);
-            EXPECT_EQ(s.score, c.points) << where;
-            EXPECT_EQ(s.lines, c.rows) << where;
+            EXPECT_EQ(s.score, c.points);
+            EXPECT_EQ(s.lines, c.rows);
             const std::int32_t bomb = mode == WorldChampionship ? -1 : c.bomb;
-            EXPECT_EQ(s.currentKind, bomb < 0 ? next : bomb) << where;
+            EXPECT_EQ(s.currentKind, bomb < 0 ? next : bomb);
             if (bomb >= 0) { // the bomb comes first and the next piece waits
-                EXPECT_EQ(s.nextKind, next) << where;
-                EXPECT_EQ(s.column, 5);
-                EXPECT_EQ(s.row, 2);
+                EXPECT_EQ(std::tuple(s.nextKind, s.column, s.row), std::tuple(next, 5, 2));
             }
-            if (mode == Timer) {
-                EXPECT_EQ(s.timerSeconds, 3580 + c.timerBonus) << where;
-            }
-            if (mode == Rising) {
-                EXPECT_EQ(s.risingCounter, std::min(3 + c.risingChange, s.risingPeriod)) << where;
-            }
+            EXPECT_EQ(s.timerSeconds, mode == Timer ? 3580 + c.timerBonus : -1);
+            EXPECT_EQ(s.risingCounter,
+                      mode == Rising ? std::min(3 + c.risingChange, s.risingPeriod) : -1);
         }
     }
 }
