@@ -120,42 +120,39 @@ TEST_F(MovementTest, EachKeyActsOnceThenRepeatsEveryTickAfterItsOwnDelay) {
     // wraps between the first Left action and its repeat.
     t.clock.Set(0xFFFFFFE0u);
     t.game.state.lastFallTime = t.clock.ms;
-    const auto actions = [&](std::int32_t code, std::int32_t ticks, auto count) {
+    const auto actions = [&](std::int32_t code, std::int32_t ticks) {
         t.Place(2, 5, 10, 0);
         t.game.KeyDown(code);
         std::int32_t seen = 0;
         for (std::int32_t i = 0; i < ticks; ++i) {
-            const GameState before = t.game.state;
+            const GameState b = t.game.state;
             t.Tick();
-            seen += count(before) ? 1 : 0;
+            seen += t.game.state.column != b.column || t.game.state.rotation != b.rotation;
         }
         t.game.KeyUp(code);
         return seen;
     };
-    const auto moved = [&](const GameState& b) { return t.game.state.column != b.column; };
-    const auto turned = [&](const GameState& b) { return t.game.state.rotation != b.rotation; };
     // Held for 6 ticks: act at tick 1, repeat state after the delay, act each tick after.
-    EXPECT_EQ(actions(t.options.keyLeft, 6, moved), 1 + 3);    // 40 ms: repeating from tick 3
-    EXPECT_EQ(actions(t.options.keyRight, 6, moved), 1 + 2);   // 60 ms: from tick 4
-    EXPECT_EQ(actions(t.options.keyRotate, 8, turned), 1 + 2); // 100 ms: from tick 6
+    EXPECT_EQ(actions(t.options.keyLeft, 6), 1 + 3);   // 40 ms: repeating from tick 3
+    EXPECT_EQ(actions(t.options.keyRight, 6), 1 + 2);  // 60 ms: from tick 4
+    EXPECT_EQ(actions(t.options.keyRotate, 8), 1 + 2); // 100 ms: from tick 6
     t.options.sensRight = 0;
-    EXPECT_EQ(actions(t.options.keyRight, 3, moved), 3);
+    EXPECT_EQ(actions(t.options.keyRight, 3), 3);
     t.options.sensRight = 1000; // never repeats
-    EXPECT_EQ(actions(t.options.keyRight, 100, moved), 1);
+    EXPECT_EQ(actions(t.options.keyRight, 100), 1);
 }
 
 TEST_F(MovementTest, ATapMovesOneColumnEvenBetweenTwoTicksOrBeforeItsDelay) {
     for (std::int32_t sensitivity : {0, 50, 1000}) {
-        t.options.sensRight = sensitivity;
-        t.Place(6, 0, 10);
-        t.Tap(t.options.keyRight); // down, one tick, up
-        t.Run(200);
-        EXPECT_EQ(Column(), 1) << sensitivity;
-        t.Place(6, 0, 10);
-        t.game.KeyDown(t.options.keyRight); // down and up before any tick
-        t.game.KeyUp(t.options.keyRight);
-        t.Run(200);
-        EXPECT_EQ(Column(), 1) << sensitivity;
+        for (bool tickBetween : {true, false}) { // a tap may fall between two ticks
+            t.options.sensRight = sensitivity;
+            t.Place(6, 0, 10);
+            t.game.KeyDown(t.options.keyRight);
+            tickBetween ? t.Tick() : void();
+            t.game.KeyUp(t.options.keyRight);
+            t.Run(200);
+            EXPECT_EQ(Column(), 1) << sensitivity << tickBetween;
+        }
     }
 }
 
