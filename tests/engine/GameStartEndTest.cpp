@@ -44,9 +44,9 @@ TEST(NewGameTest, ResetsEverythingFromTheOptions) {
     const std::vector<std::int32_t> got = {s.score, s.lines, s.piecesLanded, s.bombsUsed,
         s.minDropSeconds, s.maxDropSeconds, s.dropSecondsTotal, s.elapsedSeconds,
         s.bestScorePending, s.bombsBeforeChampionship, s.bestScore, s.clockRefsValid,
-        t.game.keys[GameKey::Left].pressed};
+        t.game.keys[GameKey::Left].pressed, t.game.flags.gameInProgress};
     // clang-format on
-    EXPECT_EQ(got, (std::vector<std::int32_t>{0, 0, 0, 0, 1000, 0, 0, 0, 1, 0, 4321, 0, 0}));
+    EXPECT_EQ(got, (std::vector<std::int32_t>{0, 0, 0, 0, 1000, 0, 0, 0, 1, 0, 4321, 0, 0, 1}));
     EXPECT_EQ(t.game.CurrentTable(), 6); // Quinel's Rising table
     EXPECT_EQ(s.startTime, "Friday, 4 December 2026 1:05:09");
     EXPECT_EQ(Without(t.fake.log, "redraw"),

@@ -51,6 +51,7 @@ TEST_F(LandingTest, BlockInTheSpawnZoneEndsTheGameEvenWhenItCompletesARow) {
     EXPECT_EQ(t.game.flags.gameInProgress, 0);
     EXPECT_EQ(t.game.state.lines, 0);
     EXPECT_EQ(t.game.board.At(5, 2), kO); // stays visible
+    EXPECT_EQ(t.fake.results.size(), 1u);
 }
 
 TEST_F(LandingTest, CollapseSkipsTheIncompleteRowBetweenTwoFullOnes) {
@@ -109,6 +110,8 @@ TEST_F(LandingTest, LevelsEndOnTheirLastRowWithoutCarryingASurplusAndLevelTwenty
     EXPECT_EQ(t.game.state.level, 2);
     EXPECT_EQ(t.game.state.linesLeft, 12);
     EXPECT_EQ(t.game.state.fallPeriodMs, 850);
+    EXPECT_EQ(t.game.state.clockRefsValid, 0); // the level animation's time is not played
+    EXPECT_EQ(t.fake.fieldAnimations.back(), FieldAnimationKind::LevelFinished);
     clear(5, 2);
     EXPECT_EQ(t.game.state.linesLeft, 3);
     clear(3, 3);
@@ -134,6 +137,7 @@ TEST_F(LandingTest, DropTimesCountWholeSecondsFromAppearanceToLanding) {
     EXPECT_EQ(t.game.state.minDropSeconds, 0);
     EXPECT_EQ(t.game.state.maxDropSeconds, 5);
     EXPECT_EQ(t.game.state.dropSecondsTotal, 7);
+    EXPECT_EQ(t.game.state.pieceStartSecond, t.game.state.elapsedSeconds);
 }
 
 TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCount) {

@@ -99,12 +99,16 @@ TEST_F(MovementTest, WallsFloorAndBlocksRefuseMovesAndRotationsWithoutSideEffect
     t.game.board.At(4, 10) = 3;
     t.Place(6, 5, 9);
     const GameState before = t.game.state;
+    const std::int32_t redraws = t.fake.redrawFallingPiece;
     EXPECT_FALSE(t.game.TryMove(-1, 0, 0));
     EXPECT_EQ(t.game.state, before);
+    EXPECT_EQ(t.fake.redrawFallingPiece, redraws);
     ASSERT_TRUE(t.game.TryMove(1, 1, 2)); // a move remembers where the piece was drawn
     EXPECT_EQ(t.game.state.drawnColumn, 5);
     EXPECT_EQ(t.game.state.drawnRow, 9);
+    EXPECT_EQ(t.game.state.drawnRotation, 0);
     EXPECT_EQ(t.game.state.rotation, 2);
+    EXPECT_EQ(t.fake.redrawFallingPiece, redraws + 1);
     t.game.board.Clear();
     t.Place(2, 5, 10, 0); // the Rotate key turns through all four rotations
     for (std::int32_t expected : {1, 2, 3, 0}) {
@@ -284,6 +288,7 @@ TEST_F(CountdownTest, CountsWholeSecondsButNotPausesInactivityOrDialogs) {
     t.Tick(3500); // a long tick counts every whole second in it
     EXPECT_EQ(t.game.state.timerSeconds, 176);
     EXPECT_EQ(t.game.state.elapsedSeconds, 4);
+    EXPECT_GT(t.fake.redrawCounters, 0);
 }
 
 TEST(RandomTest, FifteenBitLinearCongruentialSequenceAndFileKeys) {

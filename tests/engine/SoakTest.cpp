@@ -42,6 +42,7 @@ public:
         }
         ASSERT_EQ(t.fake.results.size(), 1u);
         EXPECT_EQ(t.fake.results[0].score, t.game.state.score);
+        EXPECT_EQ(t.fake.results[0].pieces, t.game.state.piecesLanded);
     }
 
 private:
@@ -79,6 +80,7 @@ private:
         }
         ASSERT_TRUE(s.score >= previous.score && s.lines >= previous.lines &&
                     s.level >= previous.level && s.elapsedSeconds >= previous.elapsedSeconds);
+        ASSERT_GE(static_cast<std::int64_t>(s.score), std::int64_t{200} * s.lines);
         ASSERT_TRUE(bombs || s.bombsUsed == 0);
         if (!t.game.flags.gameInProgress) {
             return;
