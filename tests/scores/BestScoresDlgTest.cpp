@@ -24,9 +24,6 @@ protected:
     void SetUp() override {
         InstallPrompter(&prompter);
         InstallModalRunner(&runner);
-        entry.name.clear();
-        entry.level = 3;
-        entry.lines = 12;
     }
     void TearDown() override {
         dialog.reset();
@@ -42,19 +39,21 @@ protected:
     void FillClassicTable() {
         ScoreTableSet set;
         for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
-            set.Insert(0, r, entry, clock.local);
-            set.tables[0].rows[r].name = "Old";
-            set.tables[0].rows[r].score = 1000 - r * 100;
+            set.tables[0].rows[r] = {"Old", 3, 1000 - r * 100, 12, 1, "", "", 0, 0, 0, 0, 0, 0,
+                                     0,     ""};
         }
         ASSERT_TRUE(set.Save(dir.path, random, 1));
     }
-    // Opens the dialog; a positive score asks for that result to be ranked.
-    void Open(std::int32_t mode, std::int32_t score = 0) {
+    // Opens the dialog and ticks once; a positive score asks for that result to be ranked.
+    void Open(std::int32_t mode, std::int32_t score = 0, bool tick = true) {
         BestScoresRequest request{dir.path, Quadel, mode, score > 0, entry};
         request.entry.score = score;
         dialog = std::make_unique<CBestScoresDlg>(request,
                                                   CBestScoresDlg::Services{clock, random, this});
         dialog->show();
+        if (tick) {
+            dialog->Tick();
+        }
     }
     QString Text(const QString& label) { return dialog->findChild<QLabel*>(label)->text(); }
     QPushButton* Button(const QString& name) { return dialog->findChild<QPushButton*>(name); }
@@ -69,7 +68,7 @@ protected:
     Random random;
     ScriptedPrompter prompter;
     ScriptedModalRunner runner;
-    ScoreEntry entry;
+    ScoreEntry entry{"", 3, 0, 12, 0, "", "", 0, 0, 0, 0, 0, 0, 0, ""};
     std::vector<ScoreTable> sent;
     std::unique_ptr<CBestScoresDlg> dialog;
 };
@@ -87,7 +86,6 @@ TEST_F(BestScoresDlgTest, InsertionMarksTheNewRowAndSavesIt) {
         runner.names = {QStringLiteral("Zoë✓")}; // the check mark has no place in the code page
         prompter.answers = {true};               // to sending
         Open(c.mode, c.score);
-        dialog->Tick();
         const QString r = QString::number(c.row);
         EXPECT_EQ(Text(QStringLiteral("rank") + r), QStringLiteral(">%1<").arg(c.row + 1));
         EXPECT_EQ(Text(QStringLiteral("name") + r), QStringLiteral("Zoë"));
@@ -120,7 +118,6 @@ TEST_F(BestScoresDlgTest, UnrankedOrUnnamedResultsLeaveTheFile) {
         prompter.boxes.clear();
         prompter.answers = {c.stay};
         Open(Classic, c.score);
-        dialog->Tick();
         EXPECT_EQ(dialog->isVisible(), c.staysOpen);
         EXPECT_EQ(prompter.boxes.empty() ? QString() : prompter.boxes[0].text,
                   c.score > 1000 ? QString()
@@ -133,7 +130,7 @@ TEST_F(BestScoresDlgTest, UnrankedOrUnnamedResultsLeaveTheFile) {
 
 TEST_F(BestScoresDlgTest, OkAfterTheFirstTickButtonsPerTableAndClear) {
     FillClassicTable();
-    Open(kTop10Mode);
+    Open(kTop10Mode, 0, false);
     EXPECT_EQ(dialog->CurrentTable(), WorldTop10Table);
     Button(QStringLiteral("okButton"))->click();
     EXPECT_TRUE(dialog->isVisible()) << "OK is ignored before the first tick";
@@ -158,15 +155,22 @@ TEST_F(BestScoresDlgTest, InfoShowsTheWholeRecord) {
     std::filesystem::create_directory_symlink(BRINOX_GAME_DIR "/graph", dir.File("graph"));
     runner.names = {QStringLiteral("Mira"), QStringLiteral("Ann")};
     Open(Classic, 48000);
-    dialog->Tick();
-    entry.startTime = "Friday, 4 December 2026 0:00:04";
-    entry.endTime = "Friday, 4 December 2026 1:02:09";
-    entry.gameSeconds = 3725;
-    entry.pieces = 250;
-    entry.bombs = entry.bombsOn = 1;
-    entry.avgDropSeconds = 4;
+    entry = {"",
+             3,
+             0,
+             12,
+             0,
+             "Friday, 4 December 2026 0:00:04",
+             "Friday, 4 December 2026 1:02:09",
+             3725,
+             250,
+             1,
+             0,
+             0,
+             4,
+             1,
+             ""};
     Open(Classic, 55000);
-    dialog->Tick();
     Button(QStringLiteral("info0"))->click();
     ASSERT_EQ(prompter.boxes.size(), 1u);
     EXPECT_EQ(prompter.boxes[0].caption, "Game Info: Ann");
@@ -191,7 +195,6 @@ TEST_F(BestScoresDlgTest, InfoShowsTheWholeRecord) {
 TEST_F(BestScoresDlgTest, TablesThatCannotBeCreatedAreReportedAndClose) {
     std::filesystem::create_directory(dir.File("data.ttb")); // cannot be read or written
     Open(Classic, 100);
-    dialog->Tick();
     ASSERT_EQ(prompter.boxes.size(), 1u);
     EXPECT_EQ(prompter.boxes[0].text, "ERROR! It is impossible to create tables");
     EXPECT_FALSE(dialog->isVisible());
