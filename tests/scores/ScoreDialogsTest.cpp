@@ -1,0 +1,342 @@
+// The best-scores and name dialogs through their real widgets, offscreen, with
+// scripted message boxes (writing screenshots/bestscores.png and info.png), and
+// SEND and UPDATE against a real FTP server on 127.0.0.1 (Debian's pyftpdlib),
+// a listener that never answers and no server at all.
+#include "scores/CBestScoresDlg.h"
+#include "scores/FtpChampionshipExchange.h"
+
+#include "FakeClock.h"
+#include "ScriptedModalRunner.h"
+#include "ScriptedPrompter.h"
+#include "engine/GameTypes.h"
+#include "scores/CSendResultDlg.h"
+#include "scores/LastNameFile.h"
+#include "scores/Top10File.h"
+#include "settings/FileTestSupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace brinox::test {
+namespace {
+
+using testing::DirectoryNames;
+using testing::ScratchDirectory;
+
+class BestScoresDlgTest : public ::testing::Test, public ChampionshipExchange {
+protected:
+    void SetUp() override {
+        InstallPrompter(&prompter);
+        InstallModalRunner(&runner);
+    }
+    void TearDown() override {
+        dialog.reset();
+        InstallModalRunner(nullptr);
+        InstallPrompter(nullptr);
+    }
+    void Send(QWidget*, const std::string&, const ScoreTable& table) override {
+        sent.push_back(table);
+    }
+    bool Update(QWidget*, const std::string&, ScoreTable&) override { return false; }
+
+    // Table 0 holds the scores 1000, 900, ..., 100.
+    void FillClassicTable() {
+        ScoreTableSet set;
+        for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
+            set.tables[0].rows[r] = entry;
+            set.tables[0].rows[r].name = "Old";
+            set.tables[0].rows[r].score = 1000 - r * 100;
+        }
+        ASSERT_TRUE(set.Save(dir.path, random, 1));
+    }
+    // Opens the dialog and ticks once; a positive score asks for that result to be ranked.
+    void Open(std::int32_t mode, std::int32_t score = 0, bool tick = true) {
+        BestScoresRequest request{dir.path, Quadel, mode, score > 0, entry};
+        request.entry.score = score;
+        dialog = std::make_unique<CBestScoresDlg>(request,
+                                                  CBestScoresDlg::Services{clock, random, this});
+        dialog->show();
+        if (tick) {
+            dialog->Tick();
+        }
+    }
+    QString Text(const QString& label) { return dialog->findChild<QLabel*>(label)->text(); }
+    QPushButton* Button(const QString& name) { return dialog->findChild<QPushButton*>(name); }
+    QString LastBox() const { return prompter.boxes.empty() ? "" : prompter.boxes.back().text; }
+    ScoreTable Stored(std::int32_t table) {
+        ScoreTableSet set;
+        EXPECT_TRUE(set.Load(dir.path));
+        return set.tables[table];
+    }
+
+    ScratchDirectory dir;
+    FakeClock clock;
+    Random random;
+    ScriptedPrompter prompter;
+    ScriptedModalRunner runner;
+    ScoreEntry entry{"", 3, 0, 12, 1, "", "", 0, 0, 0, 0, 0, 0, 0, ""};
+    std::vector<ScoreTable> sent;
+    std::unique_ptr<CBestScoresDlg> dialog;
+};
+
+TEST_F(BestScoresDlgTest, InsertionMarksTheNewRowAndSavesIt) {
+    const struct {
+        std::int32_t mode, score, row;
+        bool full;
+    } cases[] = {{Classic, 100, 0, false},
+                 {Classic, 550, 5, true},
+                 {Classic, 1000, 1, true},
+                 {WorldChampionship, 70, 0, false}};
+    for (const auto& c : cases) {
+        if (c.full) {
+            FillClassicTable();
+        }
+        runner.names = {QStringLiteral("Zoë✓")}; // the check mark has no place in the code page
+        prompter.answers = {true};               // to sending
+        Open(c.mode, c.score);
+        const QString r = QString::number(c.row);
+        EXPECT_EQ(Text(QStringLiteral("rank") + r), QStringLiteral(">%1<").arg(c.row + 1));
+        EXPECT_EQ(Text(QStringLiteral("name") + r), QStringLiteral("Zoë"));
+        EXPECT_TRUE(Button(QStringLiteral("info") + r)->isEnabled());
+        EXPECT_EQ(Text(QStringLiteral("secondLine")),
+                  QStringLiteral("Last update: Friday, 4 December 2026 1:05:09"));
+        const ScoreTable stored = Stored(c.mode);
+        EXPECT_EQ(stored.rows[c.row].name + ReadLastName(dir.path), "Zo\xEBZo\xEB");
+        EXPECT_EQ(stored.rows[9].score, c.full ? 200 : 0) << "the old last row is dropped";
+    }
+    // Only the championship result is offered for sending.
+    ASSERT_EQ(prompter.boxes.size() + sent.size(), 2u);
+    EXPECT_EQ(LastBox(), "Do you want to send your results to the World Championship?");
+    EXPECT_EQ(sent[0].rows[0].score, 70);
+}
+
+TEST_F(BestScoresDlgTest, UnrankedUnnamedOrUnstorableResultsLeaveTheFile) {
+    FillClassicTable();
+    ASSERT_TRUE(WriteLastName(dir.path, "Ann"));
+    const auto before = testing::FileBytes(dir.File("data.ttb"));
+    // 50 does not enter; 5000 does, but the name dialog is cancelled.
+    for (const auto& [score, stay] : {std::pair{50, true}, {50, false}, {5000, true}}) {
+        prompter.boxes.clear();
+        prompter.answers = {stay};
+        Open(Classic, score);
+        EXPECT_EQ(dialog->isVisible(), score < 1000 && stay);
+        EXPECT_EQ(LastBox(), score > 1000 ? ""
+                                          : "Unfortunately your result do not get in the "
+                                            "table.\nDo you wish to stay here?");
+        EXPECT_EQ(testing::FileBytes(dir.File("data.ttb")), before);
+    }
+    EXPECT_EQ(runner.shownNames, std::vector<QString>{QStringLiteral("Ann")});
+
+    std::filesystem::remove(
+        dir.File("data.ttb")); // a folder in its place cannot be read or written
+    std::filesystem::create_directory(dir.File("data.ttb"));
+    Open(Classic, 5000);
+    EXPECT_EQ(LastBox(), "ERROR! It is impossible to create tables");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(runner.shownNames.size(), 1u) << "the pending insertion is dropped";
+}
+
+TEST_F(BestScoresDlgTest, OkAfterTheFirstTickButtonsPerTableAndClear) {
+    FillClassicTable();
+    Open(kTop10Mode, 0, false);
+    EXPECT_EQ(dialog->CurrentTable(), WorldTop10Table);
+    Button(QStringLiteral("okButton"))->click();
+    EXPECT_TRUE(dialog->isVisible()) << "OK is ignored before the first tick";
+    for (std::int32_t t = kTableCount - 1; t >= 0; --t) {
+        dialog->findChild<QRadioButton*>(QStringLiteral("selector%1").arg(t))->click();
+        EXPECT_EQ(Button(QStringLiteral("sendButton"))->isEnabled(), t == 3);
+        EXPECT_EQ(Button(QStringLiteral("updateButton"))->isEnabled(), t == 7);
+    }
+    for (const bool yes : {false, true}) {
+        prompter.answers = {yes};
+        Button(QStringLiteral("clearButton"))->click();
+        EXPECT_EQ(LastBox(), "Are you sure you want to clear the table?");
+        EXPECT_EQ(Text(QStringLiteral("name0")), yes ? "Empty" : "Old");
+        EXPECT_EQ(Stored(0).rows[0].used, yes ? 0 : 1);
+    }
+    dialog->Tick();
+    Button(QStringLiteral("okButton"))->click();
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(BestScoresDlgTest, InfoShowsTheWholeRecord) {
+    std::filesystem::create_directory_symlink(BRINOX_GAME_DIR "/graph", dir.File("graph"));
+    runner.names = {QStringLiteral("Mira"), QStringLiteral("Ann")};
+    Open(Classic, 48000);
+    entry.startTime = "Friday, 4 December 2026 0:00:04";
+    entry.endTime = "Friday, 4 December 2026 1:02:09";
+    entry.gameSeconds = 3725;
+    entry.pieces = 250;
+    entry.bombs = entry.bombsOn = 1;
+    entry.avgDropSeconds = 4;
+    Open(Classic, 55000);
+    Button(QStringLiteral("info0"))->click();
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(prompter.boxes[0].caption, "Game Info: Ann");
+    EXPECT_EQ(prompter.boxes[0].text, "Name: Ann\nTime of Game: 01:02:05\n\n"
+                                      "Started: Friday, 4 December 2026 0:00:04\n"
+                                      "Scores: 55000\nLevel: 3\nLines: 12\n"
+                                      "Amount of Quadel pieces: 250\nBombs in the game: YES\n"
+                                      "Amount of Bombs: 1\n"
+                                      "Mimimum drop time of Quadel piece (seconds): 0\n"
+                                      "Maximum drop time of Quadel piece (seconds): 0\n"
+                                      "Average drop time of Quadel piece (seconds): 4\n"
+                                      "Finished: Friday, 4 December 2026 1:02:09");
+    const QDir out(QStringLiteral(BRINOX_SCREENSHOT_DIR));
+    out.mkpath(".");
+    EXPECT_TRUE(dialog->grab().save(out.filePath("bestscores.png")));
+    QMessageBox info(QMessageBox::Information, "", prompter.boxes[0].text, QMessageBox::Ok,
+                     dialog.get());
+    info.show();
+    EXPECT_TRUE(info.grab().save(out.filePath("info.png")));
+}
+
+class ChampionshipExchangeTest : public ::testing::Test, public ModalRunner {
+protected:
+    void SetUp() override {
+        InstallPrompter(&prompter);
+        InstallModalRunner(this);
+        server.start("/usr/bin/python3", {BRINOX_FTP_SERVER_SCRIPT, home.path.c_str()});
+        server.waitForReadyRead(10000);
+        port = server.readLine().trimmed().toInt();
+        ASSERT_GT(port, 0) << "pyftpdlib did not start";
+    }
+    void TearDown() override {
+        InstallModalRunner(nullptr);
+        InstallPrompter(nullptr);
+    }
+    int Run(QDialog& dialog) override {
+        if (qobject_cast<CSendResultDlg*>(&dialog) != nullptr) {
+            dialog.accept(); // lastsend.dat filled the fields
+            return dialog.result();
+        }
+        if (cancelAfterMs >= 0) {
+            QTimer::singleShot(cancelAfterMs, &dialog, &QDialog::reject);
+        }
+        return dialog.exec();
+    }
+    enum Login { Full, ReadOnly, WrongPassword };
+    // A game directory that uses the server at port and sends as name.
+    void Player(const ScratchDirectory& dir, int at, const std::string& name, Login login) {
+        std::ofstream(dir.File("resultserver.ini"))
+            << "; local championship\n[server]\nhost = 127.0.0.1\nport=" << at
+            << "\nuser=" << (login == ReadOnly ? "reader" : "champion")
+            << "\npassword=" << (login == WrongPassword ? "wrong" : "wc-pass") << "\n";
+        ASSERT_TRUE(WriteLastSend(dir.path, {name, name + "@example.org", name + "land", ""}));
+    }
+    static ScoreTable Table(const std::string& name, std::int32_t score) {
+        ScoreTable table;
+        table.rows[0] = {name, 5, score, 0, 1, name, "", 0, 0, 0, 0, 0, 0, 0, ""};
+        return table;
+    }
+
+    ScratchDirectory home; // the server's
+    QProcess server;       // killed with the fixture
+    int port = 0;
+    FakeClock clock;
+    ScriptedPrompter prompter;
+    FtpChampionshipExchange exchange{clock};
+    int cancelAfterMs = -1;
+};
+
+// Each failure: its warning (none when cancelled), in time, no table changed, no file left.
+TEST_F(ChampionshipExchangeTest, EveryFailureEndsWithItsMessageAndLeavesNothing) {
+    QTcpServer silent; // takes connections into its backlog and never says a word
+    silent.listen(QHostAddress::LocalHost);
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost);
+    const int refused = closed.serverPort();
+    closed.close();
+    ASSERT_TRUE(WriteTop10File(home.File("wctop10.ttb"), Table("World", 9).rows));
+    const testing::ByteVector good = testing::FileBytes(home.File("wctop10.ttb"));
+    testing::ByteVector wrongNumber = good, wrongSignature = good;
+    wrongNumber[27] = 99;
+    wrongSignature[1] = 'W';
+    const char *noLogin = "Connection to the FTP Server Failed",
+               *incorrect = "ERROR! Downloaded file is incorrect";
+    const struct {
+        const char* name;
+        int port; // 0: the FTP server
+        Login login;
+        bool send;
+        std::optional<testing::ByteVector> published;
+        int cancelMs;
+        const char* message;
+    } cases[] = {
+        {"no server", refused, Full, true, {}, -1, noLogin},
+        {"silent server", silent.serverPort(), Full, false, {}, -1, noLogin},
+        {"cancel while waiting", silent.serverPort(), Full, true, {}, 300, ""},
+        {"login refused", 0, WrongPassword, true, {}, -1, noLogin},
+        {"upload refused", 0, ReadOnly, true, {}, -1, "Uploading Failed"},
+        {"remote file missing", 0, ReadOnly, false, {}, -1, "Downloading Failed"},
+        {"wrong signature", 0, ReadOnly, false, wrongSignature, -1, incorrect},
+        {"wrong format number", 0, ReadOnly, false, wrongNumber, -1, incorrect},
+        {"cut-short download", 0, ReadOnly, false, testing::Prefix(good, good.size() - 3), -1,
+         incorrect},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchDirectory dir;
+        Player(dir, c.port != 0 ? c.port : port, "Ann", c.login);
+        std::filesystem::remove(home.File("wctop10.ttb"));
+        if (c.published) {
+            testing::PutFile(home.File("wctop10.ttb"), *c.published);
+        }
+        const auto before = DirectoryNames(dir.path);
+        prompter.boxes.clear();
+        cancelAfterMs = c.cancelMs;
+        ScoreTable top10 = Table("Kept", 7);
+        QElapsedTimer timer;
+        timer.start();
+        if (c.send) {
+            exchange.Send(nullptr, dir.path, Table("Ann", 100));
+        } else {
+            EXPECT_FALSE(exchange.Update(nullptr, dir.path, top10));
+        }
+        EXPECT_LT(timer.elapsed(), *c.message != '\0' ? 20'000 : 5'000);
+        EXPECT_EQ(top10, Table("Kept", 7));
+        EXPECT_EQ(DirectoryNames(dir.path), before);
+        const auto& boxes = prompter.boxes;
+        EXPECT_EQ(boxes.empty() ? "" : boxes.back().text.toStdString(), c.message);
+        EXPECT_TRUE(boxes.empty() || boxes.back().type == ScriptedPrompter::Box::Warning);
+    }
+    EXPECT_EQ(DirectoryNames(home.path), (std::vector<std::string>{"wctop10.ttb"}));
+}
+
+TEST_F(ChampionshipExchangeTest, TwoSendersRankedIntoTheThirdPlayersTop10) {
+    ScratchDirectory ann, bob, carl;
+    for (auto [dir, name] : {std::pair{&ann, "Ann"}, {&bob, "Bob"}, {&carl, "Carl"}}) {
+        Player(*dir, port, name, Full);
+    }
+    exchange.Send(nullptr, ann.path, Table("Ann", 300));
+    exchange.Send(nullptr, bob.path, Table("Bob", 500));
+    exchange.Send(nullptr, ann.path, Table("Ann", 300)); // the same result again
+    ASSERT_EQ(DirectoryNames(home.path).size(), 3u);     // three names of their own
+
+    const std::string rank = BRINOX_RANK " " + home.path + " " + home.File("wctop10.ttb");
+    ASSERT_EQ(std::system(rank.c_str()), 0);
+    ScoreTable top10;
+    ASSERT_TRUE(exchange.Update(nullptr, carl.path, top10));
+    const auto& rows = top10.rows;
+    EXPECT_EQ(rows[0].name + rows[0].country + rows[1].name + rows[1].country + top10.lastUpdate,
+              "BobBoblandAnnAnnlandFriday, 4 December 2026 1:05:09");
+    EXPECT_EQ(rows[2].used, 0);
+    EXPECT_EQ(prompter.boxes.front().text,
+              "Your results was uploaded successfully\nThank you and Good Luck!");
+    EXPECT_EQ(prompter.boxes.back().text, "Data Transfer completed successfully");
+    EXPECT_EQ(DirectoryNames(ann.path).size() + DirectoryNames(carl.path).size(), 4u)
+        << "only lastsend.dat and resultserver.ini";
+}
+
+} // namespace
+} // namespace brinox::test

@@ -1,0 +1,278 @@
+#include "scores/LastNameFile.h"
+#include "scores/ResultServer.h"
+#include "scores/ScoreEntryFormat.h"
+#include "scores/ScoreTableSet.h"
+#include "scores/Top10File.h"
+#include "scores/TransferFile.h"
+#include "scores/UsageRecords.h"
+
+#include "settings/Archive.h"
+#include "settings/FileTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+
+namespace brinox {
+namespace {
+
+using testing::Bytes;
+using testing::ByteVector;
+using testing::FileBytes;
+using testing::PutFile;
+using testing::ScratchDirectory;
+
+const ScoreEntry kAnn{"Ann", 7, 195, 30, 1, "s", "e", 3725, 80, 2, 1, 9, -1, 1, "Iceland"};
+
+// The bytes of kAnn and nine empty rows, each with a country when asked.
+Bytes& AnnAndNineEmptyRows(Bytes& b, bool withCountry) {
+    b.Str("Ann").Int(7).Int(195).Int(30).Int(1).Str("s").Str("e");
+    b.Int(3725).Int(80).Int(2).Int(1).Int(9).Int(-1).Int(1);
+    if (withCountry) {
+        b.Str("Iceland");
+    }
+    for (int r = 1; r < 10; ++r) {
+        b.Str("Empty").Int(0).Int(0).Int(0).Int(0).Str("").Str("");
+        b.Int(0).Int(0).Int(0).Int(0).Int(0).Int(0).Int(0);
+        if (withCountry) {
+            b.Str("");
+        }
+    }
+    return b;
+}
+
+TEST(TransferFileTest, IsWrittenByteExactlyWithTenRowsWithoutCountries) {
+    ScratchDirectory dir;
+    TransferFile f{{"Ann", "ann@example.org", "Finland", ""},
+                   "Send date",
+                   "1:0:5",
+                   "UNKNOWN",
+                   {kAnn},
+                   "later"};
+    ASSERT_TRUE(WriteTransferFile(TransferFilePath(dir.path, "wcresult"), f));
+    Bytes b;
+    b.Str("BRINOX2000_TABLEWC_FILE").Int(12).Str("Ann").Str("ann@example.org").Str("Finland");
+    b.Str("").Str("Send date").Str("1:0:5").Str("UNKNOWN");
+    const ByteVector bytes = AnnAndNineEmptyRows(b, false).Str("later").Get();
+    EXPECT_EQ(FileBytes(dir.File("wcresult.ttb")), bytes);
+}
+
+TEST(Top10FileTest, RowsWithCountriesAreReadFromTheirBytesAndAWrongNumberIsRefused) {
+    ScratchDirectory dir;
+    const std::string path = dir.File("wctop10.ttb");
+    Bytes b;
+    const ByteVector bytes =
+        AnnAndNineEmptyRows(b.Str("QUADUS2000_TABLETOP10_FILE").Int(100), true).Get();
+    PutFile(path, bytes);
+    Top10Rows rows{}, expected{};
+    expected[0] = kAnn;
+    ASSERT_EQ(ReadTop10File(path, rows), Top10Load::Ok);
+    EXPECT_EQ(rows, expected);
+    ASSERT_TRUE(WriteTop10File(dir.File("again.ttb"), expected));
+    EXPECT_EQ(FileBytes(dir.File("again.ttb")), bytes);
+
+    EXPECT_EQ(ReadTop10File(dir.File("absent"), rows), Top10Load::CannotOpen);
+    PutFile(path, Bytes().Str("QUADUS2000_TABLETOP10_FILE").Int(99).Get());
+    EXPECT_EQ(ReadTop10File(path, rows), Top10Load::Incorrect);
+}
+
+TEST(LastNameFileTest, RoundTripAndEveryFailureGivesAnEmptyName) {
+    ScratchDirectory dir;
+    EXPECT_EQ(ReadLastName(dir.path), "");
+    ASSERT_TRUE(WriteLastName(dir.path, "Zoë O'Neil"));
+    EXPECT_EQ(FileBytes(dir.File("lastname.dat")),
+              Bytes().Str("BRINOX2000_LASTNAME_FILE").Str("Zoë O'Neil").Get());
+    EXPECT_EQ(ReadLastName(dir.path), "Zoë O'Neil");
+    PutFile(dir.File("lastname.dat"), Bytes().Str("BRINOX2000_LASTSEND_FILE").Str("Bob").Get());
+    EXPECT_EQ(ReadLastName(dir.path), "");
+}
+
+TEST(ResultServerTest, TheFileOverridesTheDefaultsAndAnyDamageMeansDefaults) {
+    ScratchDirectory dir;
+    const ResultServer defaults = DefaultResultServer();
+    EXPECT_EQ(ReadResultServer(dir.path), defaults);
+    const std::pair<const char*, ResultServer> cases[] = {
+        {"# mine\n[other]\nhost=x\n[server]\n host = h \r\nport=2121\n",
+         {"h", 2121, defaults.user, defaults.password}},
+        {"[server]\nport=65536\n", defaults},
+        {"[server]\nport=21x\n", defaults},
+        {"[server]\nhost=\n", defaults},
+        {"[server]\nhost\n", defaults},
+    };
+    for (const auto& [text, expected] : cases) {
+        PutFile(dir.File("resultserver.ini"), ByteVector(text, text + std::strlen(text)));
+        EXPECT_EQ(ReadResultServer(dir.path), expected) << text;
+    }
+}
+
+TEST(UsageRecordsTest, RunningTimeCarriesAcrossTheClockWrapAndTheFirstStartIsWrittenOnce) {
+    ScratchDirectory dir;
+    EXPECT_EQ(TotalTimeText(dir.path), "0:0:0");
+    ASSERT_TRUE(WriteRunningTime(dir.path, {0, 59, 50}));
+    AddRunningTime(dir.path, 1000, 16'000);
+    EXPECT_EQ(TotalTimeText(dir.path), "1:0:5");
+    EXPECT_EQ(FileBytes(dir.File("tdata.dat")), Bytes().Int(1).Int(0).Int(5).Get());
+    AddRunningTime(dir.path, 0xFFFFF000u, 3'723'000u - 0x1000u); // 1 h 2 min 3 s
+    EXPECT_EQ(ReadRunningTime(dir.path), (RunningTime{2, 2, 8}));
+    PutFile(dir.File("tdata.dat"), Bytes().Int(7).Int(3).Get());
+    EXPECT_EQ(ReadRunningTime(dir.path), (RunningTime{7, 3, 0}));
+
+    EXPECT_EQ(FirstStartText(dir.path), "UNKNOWN");
+    RecordFirstStart(dir.path, LocalTime{2026, 12, 4, 5, 1, 5, 9});
+    EXPECT_EQ(FileBytes(dir.File("sdata.dat")),
+              Bytes().Str("Friday, 4 December 2026 1:05:09").Get());
+    RecordFirstStart(dir.path, LocalTime{2030, 1, 1, 2, 0, 0, 0});
+    EXPECT_EQ(FirstStartText(dir.path), "Friday, 4 December 2026 1:05:09");
+    PutFile(dir.File("sdata.dat"), {0x20, 'a'});
+    EXPECT_EQ(FirstStartText(dir.path), "UNKNOWN");
+}
+
+const LocalTime kNow{2026, 12, 4, 5, 1, 5, 9};
+
+ScoreEntry Result(std::int32_t score, std::int32_t level, std::int32_t lines,
+                  std::string name = "P") {
+    return {std::move(name), level, score, lines, 0, "", "", 0, 0, 0, 0, 0, 0, 0, ""};
+}
+
+// Every table filled with distinct values, including negative counters.
+ScoreTableSet FullSet() {
+    ScoreTableSet set;
+    for (std::int32_t t = 0; t < kTableCount; ++t) {
+        for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
+            const std::int32_t n = t * 100 + r;
+            ScoreEntry& e = set.tables[t].rows[r];
+            e = Result(100000 - n * 7, 20 - r, 300 - r, "Player " + std::to_string(n));
+            e.used = r % 3 == 0 ? 0 : 1;
+            e.startTime = e.endTime = "Time " + std::to_string(r);
+            e.gameSeconds = e.pieces = e.minDropSeconds = n * 11;
+            e.bombs = -n;
+            e.maxDropSeconds = 2'147'483'647 - n;
+            e.avgDropSeconds = -2'147'483'647 + n;
+            e.bombsOn = r % 2;
+            e.country = t == WorldTop10Table ? "Land " + std::to_string(r) : "";
+        }
+        set.tables[t].lastUpdate = "Update " + std::to_string(t);
+    }
+    return set;
+}
+
+class ScoreTableSetTest : public ::testing::Test {
+protected:
+    std::string TablesPath() const { return dir.File("data.ttb"); }
+    ScratchDirectory dir;
+    Random random;
+};
+
+TEST_F(ScoreTableSetTest, AllEightTablesRoundTripBehindTheHeaderCopies) {
+    const ScoreTableSet saved = FullSet();
+    ASSERT_TRUE(saved.Save(dir.path, random, 1233));
+    const ByteVector other = FileBytes(TablesPath());
+    ASSERT_TRUE(saved.Save(dir.path, random, 1234));
+    EXPECT_NE(FileBytes(TablesPath()), other) << "each save draws its own key";
+    ScoreTableSet loaded;
+    ASSERT_TRUE(loaded.Load(dir.path));
+    EXPECT_EQ(loaded, saved);
+
+    // Header: signature, 15, key, row 0's score of tables 0..6; then the rows,
+    // disguised by the key.
+    Archive in;
+    ASSERT_TRUE(in.OpenForLoad(TablesPath()));
+    ASSERT_TRUE(CheckSignature(in, "BRINOX2000_TABLES_FILE", 15));
+    std::int32_t key = 0, best = 0;
+    ASSERT_TRUE(in.ReadInt(key) && key >= 1 && key <= 10);
+    for (std::int32_t t = 0; t < kLocalTableCount; ++t) {
+        ASSERT_TRUE(in.ReadInt(best));
+        EXPECT_EQ(best, saved.tables[t].rows[0].score);
+        EXPECT_EQ(BestScore(dir.path, t), best);
+    }
+    ScoreEntry first;
+    ASSERT_TRUE(ReadScoreEntry(in, first, EntryDisguise::ForKey(key), false));
+    EXPECT_EQ(first, saved.tables[0].rows[0]);
+}
+
+TEST(EntryDisguiseTest, EachCounterHasItsOwnPositiveMultipleOfTheKey) {
+    for (std::int32_t key = 1; key <= 10; ++key) {
+        std::set<std::uint32_t> multipliers;
+        for (std::uint32_t offset : EntryDisguise::ForKey(key).offsets) {
+            EXPECT_GT(static_cast<std::int32_t>(offset), 0) << key;
+            EXPECT_EQ(offset % key, 0u) << key;
+            multipliers.insert(offset / key);
+        }
+        EXPECT_EQ(multipliers.size(), 9u);
+    }
+}
+
+TEST_F(ScoreTableSetTest,
+       OpeningReplacesAForeignFileKeepsWhatADamagedOneHeldAndBestScoreNeedsAWholeHeader) {
+    for (const ByteVector& foreign : {Bytes().Str("BRINOX2000_TABLES_FILF").Int(15).Get(),
+                                      Bytes().Str("BRINOX2000_TABLES_FILE").Int(14).Get()}) {
+        PutFile(TablesPath(), foreign);
+        ScoreTableSet set = FullSet();
+        EXPECT_EQ(set.Open(dir.path, random, 2), TablesOpenResult::Ok);
+        EXPECT_EQ(set, ScoreTableSet{});
+        EXPECT_EQ(set.tables[7].lastUpdate, "Never");
+        EXPECT_GT(FileBytes(TablesPath()).size(), foreign.size());
+    }
+    EXPECT_EQ(ScoreTableSet{}.Open(dir.File("absent/"), random, 3), TablesOpenResult::CreateFailed);
+
+    const ScoreTableSet saved = FullSet();
+    ASSERT_TRUE(saved.Save(dir.path, random, 5));
+    const ByteVector whole = FileBytes(TablesPath());
+    PutFile(TablesPath(), testing::Prefix(whole, whole.size() / 2));
+    ScoreTableSet set;
+    ASSERT_EQ(set.Open(dir.path, random, 6), TablesOpenResult::Ok);
+    EXPECT_EQ(set.tables[0].rows, saved.tables[0].rows);
+    EXPECT_EQ(set.tables[0].lastUpdate, "Never"); // the dates come last in the file
+    EXPECT_EQ(set.tables[7], ScoreTable{});
+    EXPECT_EQ(BestScore(dir.path, 0), saved.tables[0].rows[0].score);
+    EXPECT_EQ(BestScore(dir.path, 7), 0);
+    EXPECT_EQ(BestScore(dir.path, -1), 0);
+    for (std::int32_t number : {16, 15}) { // wrong number; header cut short
+        PutFile(TablesPath(),
+                Bytes().Str("BRINOX2000_TABLES_FILE").Int(number).Int(1).Int(500).Get());
+        EXPECT_EQ(BestScore(dir.path, 0), 0);
+    }
+}
+
+TEST(PlaceTest, RanksByScoreThenLevelThenLinesAndEqualsGoBelow) {
+    // Table 2 holds nothing, one row 500/2/10, or ten rows 1000, 900, ... 100 at 5/10.
+    const std::int32_t cases[][5] = {{0, 1, 0, 0, 0},    {0, 0, 1, 0, 0},      {0, 0, 0, 0, 10},
+                                     {2, 700, 5, 10, 4}, {1, 500, 3, 10, 0},   {1, 500, 2, 11, 0},
+                                     {1, 500, 2, 9, 1},  {2, 50, 20, 999, 10}, {0, -5, 9, 9, 10}};
+    for (const auto& [rows, score, level, lines, position] : cases) {
+        ScoreTableSet set;
+        for (std::int32_t r = 0; r < (rows == 2 ? 10 : rows); ++r) {
+            set.tables[2].rows[r] = rows == 2 ? Result(1000 - r * 100, 5, 10) : Result(500, 2, 10);
+        }
+        EXPECT_EQ(set.Place(2, level, score, lines), position)
+            << score << "/" << level << "/" << lines;
+    }
+}
+
+TEST(ScoreTableEditTest, InsertShiftsRowsDropsTheLastAndStampsTheDate) {
+    ScoreTableSet set;
+    for (std::int32_t r = 0; r < 10; ++r) {
+        set.tables[0].rows[r] = Result(1000 - r * 100, 5, 10, "Row " + std::to_string(r));
+    }
+    set.Insert(0, 4, Result(700, 5, 10, "New"), kNow);
+    std::string names;
+    for (const ScoreEntry& row : set.tables[0].rows) {
+        names += row.name.back();
+    }
+    EXPECT_EQ(names, "0123w45678");
+    EXPECT_EQ(set.tables[0].rows[4].used, 1);
+    EXPECT_EQ(set.tables[0].lastUpdate, "Friday, 4 December 2026 1:05:09");
+
+    set.tables[7].rows[2].country = "Chile"; // the row's own country stays with it
+    ScoreEntry entry = Result(5, 5, 5);
+    entry.country = "Peru";
+    set.Insert(7, 2, entry, kNow);
+    EXPECT_EQ(set.tables[7].rows[2].country + set.tables[7].rows[3].country, "ChileChile");
+    set.Insert(0, 10, Result(1, 1, 1), kNow); // out of range: ignored
+    set.Insert(9, 0, Result(1, 1, 1), kNow);
+    EXPECT_EQ(set.tables[0].rows[9].name, "Row 8");
+}
+
+} // namespace
+} // namespace brinox
