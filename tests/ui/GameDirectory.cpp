@@ -8,9 +8,8 @@ namespace brinox::test {
 GameDirectory::GameDirectory(Assets assets) : previous(QDir::currentPath()) {
     if (assets == Assets::Linked) {
         const QDir game(QStringLiteral(BRINOX_GAME_DIR));
-        for (const char* item : {"graph", "snd", "brinox.hlp"}) {
-            QFile::link(game.absoluteFilePath(QString::fromLatin1(item)),
-                        dir.filePath(QString::fromLatin1(item)));
+        for (const QString item : {"graph", "snd", "brinox.hlp"}) {
+            QFile::link(game.absoluteFilePath(item), dir.filePath(item));
         }
     }
     QDir::setCurrent(dir.path());

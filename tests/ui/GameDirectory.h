@@ -16,8 +16,6 @@ public:
 
     explicit GameDirectory(Assets assets = Assets::Linked);
     ~GameDirectory();
-    GameDirectory(const GameDirectory&) = delete;
-    GameDirectory& operator=(const GameDirectory&) = delete;
 
     // The folder with a trailing '/', as the game's appDirectory.
     std::string Path() const;

@@ -2,12 +2,16 @@
 // boxes shown, and the exit status.
 #include "WindowFixture.h"
 
+#include "platform/FileChooser.h"
+#include "scores/CBestScoresDlg.h"
 #include "scores/UsageRecords.h"
 #include "settings/OptionsFile.h"
+#include "settings/SavedGame.h"
 #include "settings/WindowSizeFile.h"
 #include "ui/AssetFiles.h"
 #include "ui/FrameView.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -16,14 +20,7 @@ namespace {
 
 using LifecycleTest = WindowFixture;
 
-TEST_F(LifecycleTest, FirstStartWritesDefaultOptionsAndTheFirstStartRecord) {
-    EXPECT_TRUE(QFile::exists(directory->File(QStringLiteral("brinox.dat"))));
-    EXPECT_TRUE(QFile::exists(directory->File(QStringLiteral("sdata.dat"))));
-    EXPECT_TRUE(prompter.boxes.empty()) << "every asset is present";
-    EXPECT_EQ(frame->AppDirectory(), directory->Path());
-}
-
-TEST_F(LifecycleTest, NoToQuitKeepsTheGameAsItWas) {
+TEST_F(LifecycleTest, NoToQuitKeepsTheGameYesLeavesItStoppedBehindTheIdlePicture) {
     StartGame();
     prompter.answers = {false};
     frame->Menu().Action(Command::Exit)->trigger();
@@ -34,28 +31,19 @@ TEST_F(LifecycleTest, NoToQuitKeepsTheGameAsItWas) {
     EXPECT_EQ(game().flags.gameRunning, 1);
     EXPECT_EQ(game().state.clockRefsValid, 0) << "no time is counted for the question";
 
-    Click(Qt::Key_Pause);
-    prompter.answers = {false};
-    frame->ConfirmQuit();
-    EXPECT_EQ(game().flags.gameRunning, 0) << "a paused game stays paused";
-}
-
-TEST_F(LifecycleTest, YesToQuitLeavesTheGameStoppedBehindTheIdlePicture) {
-    StartGame();
-    ASSERT_EQ(game().flags.gameRunning, 1);
     prompter.answers = {true};
     frame->ConfirmQuit();
     ASSERT_TRUE(frame->QuitRequested());
     EXPECT_EQ(game().flags.gameRunning, 0) << "the game must not resume on the way out";
-    const Layout& layout = frame->CurrentLayout();
-    const QImage idle = LoadedPicture(assets::kIdle);
-    EXPECT_EQ(Frame().copy(layout.playingArea),
-              idle.copy(QRect(QPoint(0, 0), layout.playingArea.size())))
-        << "the last frame is the one shown during the question";
+    EXPECT_TRUE(IdleShown()) << "the last frame is the one shown during the question";
 }
 
-TEST_F(LifecycleTest, YesToQuitEndsWithStatusZeroAndCountsTheRunOnce) {
-    clock.Advance(10'000);
+TEST_F(LifecycleTest, FirstStartWritesItsRecordsAndYesToQuitEndsWithStatusZeroCountingTheRunOnce) {
+    EXPECT_TRUE(QFile::exists(directory->File(QStringLiteral("sdata.dat"))));
+    EXPECT_TRUE(prompter.boxes.empty()) << "every asset is present";
+    frame->ApplyWindowSize(1);
+    frame->Settings().blockSet = 4;
+    clock.Advance(61'000);
     prompter.answers = {true};
     QFile::remove(directory->File(QStringLiteral("brinox.dat")));
     Click(Qt::Key_X, Qt::ControlModifier);
@@ -65,47 +53,29 @@ TEST_F(LifecycleTest, YesToQuitEndsWithStatusZeroAndCountsTheRunOnce) {
     ASSERT_TRUE(frame->QuitRequested());
     EXPECT_EQ(frame->ExitCode(), 0);
     EXPECT_TRUE(QFile::exists(directory->File(QStringLiteral("brinox.dat"))));
-    EXPECT_EQ(ReadRunningTime(directory->Path()), (RunningTime{0, 0, 10}));
+    EXPECT_EQ(ReadRunningTime(directory->Path()), (RunningTime{0, 1, 1}));
 
     clock.Advance(5'000);
     Close(); // the window's destruction follows the quit
-    EXPECT_EQ(ReadRunningTime(directory->Path()), (RunningTime{0, 0, 10}));
-    EXPECT_TRUE(QFile::exists(directory->File(QStringLiteral("ws.dat"))));
-}
-
-TEST_F(LifecycleTest, DestructionWritesRunningTimeOptionsAndWindowSize) {
-    frame->ApplyWindowSize(1);
-    frame->Settings().blockSet = 4;
-    clock.Advance(61'000);
-    Close();
-    EXPECT_EQ(ReadWindowSizeSetting(directory->Path()), 1);
     EXPECT_EQ(ReadRunningTime(directory->Path()), (RunningTime{0, 1, 1}));
+    EXPECT_EQ(ReadWindowSizeSetting(directory->Path()), 1);
     Options stored;
     ASSERT_TRUE(LoadOptions(directory->Path(), stored));
     EXPECT_EQ(stored.blockSet, 4);
 }
 
-struct SizeCase {
-    std::int32_t setting;
-    QSize client;
-};
-
-class StartSizeTest : public WindowFixture, public ::testing::WithParamInterface<SizeCase> {};
-
-TEST_P(StartSizeTest, WindowSizeFileChoosesTheStartSize) {
-    Close(); // its own ws.dat would replace ours
-    ASSERT_TRUE(WriteWindowSizeSetting(directory->Path(), GetParam().setting));
-    Open();
-    EXPECT_EQ(frame->WindowSizeSetting(), GetParam().setting);
-    EXPECT_EQ(frame->View().size(), GetParam().client);
-    EXPECT_EQ(Frame().size(), GetParam().client);
-}
-
 // The offscreen screen is 800 x 600, too small for the Big window.
-INSTANTIATE_TEST_SUITE_P(Settings, StartSizeTest,
-                         ::testing::Values(SizeCase{0, QSize(483, 404)},
-                                           SizeCase{1, QSize(602, 590)},
-                                           SizeCase{100, QSize(483, 404)}));
+TEST_F(LifecycleTest, WindowSizeFileChoosesTheStartSize) {
+    for (const auto& [setting, client] :
+         {std::pair{0, QSize(483, 404)}, {1, QSize(602, 590)}, {100, QSize(483, 404)}}) {
+        Close(); // its own ws.dat would replace ours
+        ASSERT_TRUE(WriteWindowSizeSetting(directory->Path(), setting));
+        Open();
+        EXPECT_EQ(frame->WindowSizeSetting(), setting);
+        EXPECT_EQ(frame->View().size(), client);
+        EXPECT_EQ(Frame().size(), client);
+    }
+}
 
 TEST_F(LifecycleTest, MissingPicturesAreReportedAndDrawNothing) {
     Close();
@@ -113,10 +83,7 @@ TEST_F(LifecycleTest, MissingPicturesAreReportedAndDrawNothing) {
     prompter.boxes.clear();
     Open();
     ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_EQ(prompter.boxes[0].type, ScriptedPrompter::Box::Warning);
-    EXPECT_TRUE(prompter.boxes[0].text.startsWith(
-        QStringLiteral("Attention! This files were not found:\nbrinox.hlp\n")));
-    EXPECT_TRUE(prompter.boxes[0].text.endsWith(QStringLiteral("\nProgram may work incorrectly")));
+    EXPECT_TRUE(prompter.boxes[0].text.startsWith("Attention! This files were not found:"));
 
     StartGame();
     frame->Settings().startHeight = 5;
@@ -127,35 +94,29 @@ TEST_F(LifecycleTest, MissingPicturesAreReportedAndDrawNothing) {
     EXPECT_EQ(Frame().size(), QSize(602, 590));
 }
 
-TEST_F(LifecycleTest, OptionsThatCannotBeSavedAskToQuitOnlyOnce) {
-    // A folder in place of the file makes every write fail.
-    QFile::remove(directory->File(QStringLiteral("brinox.dat")));
-    ASSERT_TRUE(
-        QDir(QString::fromStdString(directory->Path())).mkdir(QStringLiteral("brinox.dat")));
+// A folder in place of brinox.dat makes every write fail.
+TEST_F(LifecycleTest, UnsavableOptionsAskToQuitOnceAndAtStartUpEndTheRun) {
+    const QString options = directory->File(QStringLiteral("brinox.dat"));
+    QFile::remove(options);
+    ASSERT_TRUE(QDir().mkdir(options));
+    const QString cannotSave =
+        QStringLiteral("ERROR! It is impossible to save file \"brinox.dat\"");
     prompter.answers = {true};
     frame->SaveOptionsFile();
     ASSERT_EQ(prompter.boxes.size(), 2u);
-    EXPECT_EQ(prompter.boxes[0].text,
-              QStringLiteral("ERROR! It is impossible to save file \"brinox.dat\""));
+    EXPECT_EQ(prompter.boxes[0].text, cannotSave);
     EXPECT_EQ(prompter.boxes[1].type, ScriptedPrompter::Box::Question);
     EXPECT_TRUE(frame->QuitRequested());
     EXPECT_EQ(frame->ExitCode(), 0);
     Close();
     EXPECT_EQ(prompter.boxes.size(), 2u);
-}
 
-TEST_F(LifecycleTest, UnwritableOptionsAtStartUpEndTheRun) {
-    Close();
-    QFile::remove(directory->File(QStringLiteral("brinox.dat")));
     QFile::remove(directory->File(QStringLiteral("ws.dat")));
-    ASSERT_TRUE(
-        QDir(QString::fromStdString(directory->Path())).mkdir(QStringLiteral("brinox.dat")));
     prompter.boxes.clear();
     prompter.answers = {false};
     Open();
     ASSERT_EQ(prompter.boxes.size(), 3u);
-    EXPECT_EQ(prompter.boxes[0].text,
-              QStringLiteral("ERROR! It is impossible to save file \"brinox.dat\""));
+    EXPECT_EQ(prompter.boxes[0].text, cannotSave);
     EXPECT_EQ(prompter.boxes[1].text, QStringLiteral("Are you sure you want to quit?"));
     EXPECT_EQ(prompter.boxes[2].text,
               QStringLiteral("ERROR! It is impossible to create file \"brinox.dat\""));
@@ -165,15 +126,118 @@ TEST_F(LifecycleTest, UnwritableOptionsAtStartUpEndTheRun) {
     EXPECT_FALSE(QFile::exists(directory->File(QStringLiteral("ws.dat"))));
 }
 
-TEST_F(LifecycleTest, WinnerAndCancelQuestionsUseTheirTexts) {
-    frame->ShowWinner();
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_EQ(prompter.boxes[0].type, ScriptedPrompter::Box::Information);
-    EXPECT_EQ(prompter.boxes[0].caption, QStringLiteral("CONGRATULATIONS !!!"));
-    EXPECT_EQ(prompter.boxes[0].text, QStringLiteral("You are Winner !"));
+// The main window's side of results and saved games: a finished game is
+// ranked in a dialog posted after the event that ended it, the best-score
+// commands open their tables, Save and Load bring a game back exactly and
+// refuse bad files, and the game stands still while any of them is open.
+class SavedGameWindowTest : public WindowFixture, public FileChooser {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        InstallFileChooser(this);
+        path = directory->File(QStringLiteral("game.tsv"));
+        modals.onDialog = [this](QDialog& dialog) {
+            auto& scores = dynamic_cast<CBestScoresDlg&>(dialog);
+            tables.push_back(scores.CurrentTable());
+            EXPECT_EQ(game().flags.gameRunning, 0);
+            EXPECT_EQ(game().state.clockRefsValid, 0);
+            scores.Tick();
+            return QDialog::Rejected;
+        };
+    }
+    void TearDown() override {
+        InstallFileChooser(nullptr);
+        WindowFixture::TearDown();
+    }
+    QString SaveFileName(QWidget*, const FileDialogRequest& request) override {
+        titles.push_back(request.title);
+        EXPECT_EQ(request.filter, "Brinox 2000 Save Files (*.tsv);;All Files (*)");
+        EXPECT_EQ(request.defaultSuffix + request.initialName, "tsvuntitled");
+        return path;
+    }
+    QString OpenFileName(QWidget* parent, const FileDialogRequest& request) override {
+        return SaveFileName(parent, request);
+    }
+
+    QString path; // the file every file dialog answers with
+    std::vector<QString> titles;
+    std::vector<std::int32_t> tables; // of every best-scores dialog opened
+};
+
+TEST_F(SavedGameWindowTest, AStoppedGameIsRankedAfterTheEventThatEndedIt) {
+    modals.names = {QStringLiteral("Ann")};
+    frame->Settings().gameMode = Timer;
+    StartGame();
+    game().state.score = 4321;
+    prompter.answers = {true}; // stop the game
+    Click(Qt::Key_F2);
+    EXPECT_TRUE(tables.empty()) << "not opened from inside the event that ended the game";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tables, std::vector<std::int32_t>{QuadelTimerTable});
+    EXPECT_EQ(game().flags.gameRunning, 1);
+    Click(Qt::Key_F2); // the next game knows the new best score
+    EXPECT_EQ(game().state.bestScore, 4321);
+
+    Click(Qt::Key_Pause); // the commands open their tables, and a paused game stays paused
+    frame->Run(Command::LocalBestScores);
+    frame->Run(Command::WorldTop10);
+    EXPECT_EQ(tables, (std::vector<std::int32_t>{1, QuadelClassicTable, WorldTop10Table}));
+    EXPECT_EQ(game().flags.gameRunning, 0);
+}
+
+TEST_F(SavedGameWindowTest, SaveThenLoadRestoresTheGameAndRefusesBadFiles) {
+    EXPECT_FALSE(frame->Enabled(Command::Save)) << "no game in progress";
+    frame->Settings().gameType = Quinel;
+    frame->Settings().gameMode = Rising;
+    frame->Settings().startHeight = 3;
+    StartGame();
+    while (game().TryMove(0, 1, game().state.rotation)) {
+    }
+    game().LandPiece();
+    game().state.score = 777;
+    const Board board = game().board;
+    GameState state = game().state;
+    Click(Qt::Key_S, Qt::ControlModifier);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray whole = saved.readAll();
+    saved.close();
+
+    // The game goes on under other options, then Ctrl+L and Yes to dropping it.
+    game().TryMove(1, 1, game().state.rotation);
+    game().state.score = 1;
+    frame->Settings().gameType = Quadel;
+    frame->Settings().gameMode = WorldChampionship;
+    EXPECT_FALSE(frame->Enabled(Command::Save));
     prompter.answers = {true};
-    EXPECT_TRUE(frame->ConfirmCancelGame());
-    EXPECT_EQ(prompter.boxes[1].text, QStringLiteral("Do you want to cancel current game?"));
+    Click(Qt::Key_L, Qt::ControlModifier);
+    ASSERT_FALSE(prompter.boxes.empty());
+    EXPECT_EQ(prompter.boxes.back().text, "Attention! Do you want to cancel current game?");
+    EXPECT_EQ(game().board.cells, board.cells);
+    // Not in the file: the clocks restart, the best score is read again.
+    for (auto field : {&GameState::bestScore, &GameState::bestScorePending,
+                       &GameState::clockRefsValid, &GameState::bombsBeforeChampionship}) {
+        state.*field = game().state.*field;
+    }
+    EXPECT_EQ(game().state, state);
+    Options stored;
+    ASSERT_TRUE(LoadOptions(directory->Path(), stored));
+    EXPECT_EQ(stored.gameType * 4 + stored.gameMode, QuinelRisingTable);
+    EXPECT_EQ(titles, (std::vector<QString>{QStringLiteral("Save Brinox 2000 Game"),
+                                            QStringLiteral("Load Brinox 2000 Game")}));
+
+    game().TryMove(-1, 0, game().state.rotation);
+    state = game().state;
+    for (const QByteArray& bytes : {whole.left(whole.size() / 2), QByteArray("MZ no game")}) {
+        ASSERT_TRUE(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        saved.write(bytes);
+        saved.close();
+        prompter.answers = {true};
+        Click(Qt::Key_L, Qt::ControlModifier);
+        EXPECT_EQ(prompter.boxes.back().text, kSavedFileIncorrectMessage);
+        EXPECT_EQ(game().state, state);
+        EXPECT_EQ(game().flags.gameRunning, 1);
+    }
 }
 
 } // namespace

@@ -25,11 +25,10 @@ public:
 
     bool Ask(QWidget*, const QString& caption, const QString& text) override {
         boxes.push_back({Box::Question, caption, text});
-        if (answers.empty()) {
-            return false;
+        const bool answer = !answers.empty() && answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
         }
-        const bool answer = answers.front();
-        answers.pop_front();
         return answer;
     }
 

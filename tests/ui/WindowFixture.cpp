@@ -6,6 +6,7 @@
 #include "ui/DibImage.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -80,22 +81,13 @@ void WindowFixture::BringPieceIntoView() {
     }
 }
 
-void WindowFixture::Press(Qt::Key key, bool autoRepeat) {
+void WindowFixture::Key(QEvent::Type type, Qt::Key key, bool autoRepeat) {
     if (!autoRepeat) {
-        QTest::keyPress(frame.get(), key);
+        QTest::keyEvent(type == QEvent::KeyPress ? QTest::Press : QTest::Release, frame.get(), key);
         return;
     }
     // A held key as X11 repeats it; QTest cannot mark its events as repeats.
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(frame.get(), &event);
-}
-
-void WindowFixture::Release(Qt::Key key, bool autoRepeat) {
-    if (!autoRepeat) {
-        QTest::keyRelease(frame.get(), key);
-        return;
-    }
-    QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(frame.get(), &event);
 }
 
@@ -105,6 +97,18 @@ void WindowFixture::Click(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 
 QRgb WindowFixture::CellColour(std::int32_t column, std::int32_t row) const {
     return Frame().pixel(frame->CurrentLayout().CellRect(column, row).center());
+}
+
+bool WindowFixture::IdleShown() const {
+    const QRect area = frame->CurrentLayout().playingArea;
+    return Frame().copy(area) ==
+           LoadedPicture(assets::kIdle).copy(QRect(QPoint(0, 0), area.size()));
+}
+
+void WindowFixture::SaveShot(QWidget& widget, const QString& name) {
+    const QDir out(QStringLiteral(BRINOX_SCREENSHOT_DIR));
+    ASSERT_TRUE(out.mkpath(QStringLiteral(".")));
+    EXPECT_TRUE(widget.grab().save(out.filePath(name + QStringLiteral(".png"))));
 }
 
 std::vector<QPoint> WindowFixture::PieceCells() const {

@@ -41,13 +41,18 @@ protected:
     // Lets gravity bring the falling piece down until all its cells are visible.
     void BringPieceIntoView();
 
-    void Press(Qt::Key key, bool autoRepeat = false);
-    void Release(Qt::Key key, bool autoRepeat = false);
+    void Press(Qt::Key key, bool autoRepeat = false) { Key(QEvent::KeyPress, key, autoRepeat); }
+    void Release(Qt::Key key, bool autoRepeat = false) { Key(QEvent::KeyRelease, key, autoRepeat); }
+    void Key(QEvent::Type type, Qt::Key key, bool autoRepeat);
     void Click(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     Game& game() { return frame->Engine(); }
     const QImage& Frame() const { return frame->ComposedFrame(); }
     QRgb CellColour(std::int32_t column, std::int32_t row) const;
+    // The playing area shows the idle picture.
+    bool IdleShown() const;
+    // Writes widget's picture as screenshots/name.png.
+    static void SaveShot(QWidget& widget, const QString& name);
     // The cells of the falling piece.
     std::vector<QPoint> PieceCells() const;
 

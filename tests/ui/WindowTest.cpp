@@ -2,12 +2,18 @@
 // against the pictures of the game directory.
 #include "WindowFixture.h"
 
+#include "engine/GameTypes.h"
 #include "engine/PieceShape.h"
 #include "ui/AssetFiles.h"
 #include "ui/FrameView.h"
+#include "ui/Layout.h"
+#include "ui/WindowSize.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
+#include <QTest>
 
 namespace brinox::test {
 namespace {
@@ -15,26 +21,6 @@ namespace {
 using WindowTest = WindowFixture;
 
 // The background the field shows at a cell with the default grey field.
-QRgb BackgroundAt(const QImage& back, const Layout& layout, std::int32_t column, std::int32_t row) {
-    return back.pixel(layout.CellRect(column, row).center());
-}
-
-TEST_F(WindowTest, ClientAreaHasTheSizeOfEachLayout) {
-    EXPECT_EQ(frame->View().size(), QSize(483, 404));
-    EXPECT_EQ(Frame().size(), QSize(483, 404));
-    EXPECT_EQ(Frame().devicePixelRatio(), 1.0);
-
-    frame->Menu().Action(Command::SizeBig)->trigger();
-    EXPECT_EQ(frame->View().size(), QSize(602, 590));
-    EXPECT_EQ(Frame().size(), QSize(602, 590));
-    EXPECT_TRUE(frame->Menu().Action(Command::SizeBig)->isChecked());
-    EXPECT_FALSE(frame->Menu().Action(Command::SizeAutomatic)->isChecked());
-
-    frame->Menu().Action(Command::SizeNormal)->trigger();
-    EXPECT_EQ(frame->View().size(), QSize(483, 404));
-    EXPECT_TRUE(frame->Menu().Action(Command::SizeNormal)->isChecked());
-}
-
 TEST_F(WindowTest, StartedGameShowsTheBoardAndTheFallingPiece) {
     frame->Settings().startHeight = 6;
     StartGame();
@@ -42,99 +28,71 @@ TEST_F(WindowTest, StartedGameShowsTheBoardAndTheFallingPiece) {
     const QImage blocks = BlockPicture(WindowSize::Normal);
     const QImage back = LoadedPicture(assets::kBack);
     const Layout& layout = frame->CurrentLayout();
+    const std::vector<QPoint> piece = PieceCells();
     std::int32_t blocksSeen = 0;
     for (std::int32_t row = Board::kSpawnRows; row < Board::kRows; ++row) {
         for (std::int32_t column = 0; column < Board::kColumns; ++column) {
             const std::int32_t value = game().board.At(column, row);
-            const QRgb expected = value == Board::kEmpty ? BackgroundAt(back, layout, column, row)
-                                                         : StripCentre(blocks, value, 20);
-            bool pieceCell = false;
-            for (QPoint cell : PieceCells()) {
-                pieceCell = pieceCell || cell == QPoint(column, row);
-            }
-            if (!pieceCell) {
+            const QRgb expected = value == Board::kEmpty
+                                      ? back.pixel(layout.CellRect(column, row).center())
+                                      : StripCentre(blocks, value, 20);
+            if (std::find(piece.begin(), piece.end(), QPoint(column, row)) == piece.end()) {
                 EXPECT_EQ(CellColour(column, row), expected) << column << "," << row;
                 blocksSeen += value != Board::kEmpty;
             }
         }
     }
     EXPECT_GT(blocksSeen, 6 * 5);
-    for (QPoint cell : PieceCells()) {
+    for (QPoint cell : piece) {
         EXPECT_EQ(CellColour(cell.x(), cell.y()),
                   StripCentre(blocks, game().state.currentKind, 20));
     }
 }
 
-TEST_F(WindowTest, LeftKeyDrawsThePieceOneCellToTheLeft) {
+TEST_F(WindowTest, PauseAndLostActivationShowTheIdlePictureAndKeepNextPieceAndCounters) {
     StartGame();
     BringPieceIntoView();
-    const std::vector<QPoint> before = PieceCells();
-    const QRgb pieceColour =
-        StripCentre(BlockPicture(WindowSize::Normal), game().state.currentKind, 20);
+    const Layout& layout = frame->CurrentLayout();
+    const auto kept = [&] {
+        return std::vector{Frame().copy(layout.nextBar), Frame().copy(layout.score.rect),
+                           Frame().copy(layout.level.rect)};
+    };
+    const auto before = kept();
+    Click(Qt::Key_Pause);
+    ASSERT_EQ(game().flags.gameRunning, 0);
+    Tick();
+    EXPECT_TRUE(IdleShown());
+    EXPECT_EQ(kept(), before);
+    EXPECT_TRUE(frame->Menu().Action(Command::Pause)->isChecked());
+    Click(Qt::Key_Pause);
+    EXPECT_EQ(game().flags.gameRunning, 1);
+    EXPECT_FALSE(IdleShown());
 
     Press(Qt::Key_Left);
-    Tick();
+    ASSERT_EQ(game().keys[GameKey::Left].pressed, 1);
+    frame->SetAppActive(false);
+    EXPECT_EQ(game().keys[GameKey::Left].pressed, 0) << "keys are cleared";
+    EXPECT_TRUE(IdleShown());
     Release(Qt::Key_Left);
+}
 
-    const std::vector<QPoint> after = PieceCells();
-    ASSERT_EQ(after.size(), before.size());
-    for (std::size_t i = 0; i < after.size(); ++i) {
-        EXPECT_EQ(after[i], before[i] - QPoint(1, 0));
-        EXPECT_EQ(CellColour(after[i].x(), after[i].y()), pieceColour);
+TEST_F(WindowTest, LeftDrawsThePieceOneCellToTheLeftAndToolkitRepeatsAreIgnored) {
+    StartGame();
+    BringPieceIntoView();
+    const std::int32_t column = game().state.column;
+    const std::vector<QPoint> before = PieceCells();
+    Press(Qt::Key_Left);
+    Tick();
+    ASSERT_EQ(game().state.column, column - 1);
+    ASSERT_EQ(game().keys[GameKey::Left].repeatState, Held);
+    const QRgb colour = StripCentre(BlockPicture(WindowSize::Normal), game().state.currentKind, 20);
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(CellColour(before[i].x() - 1, before[i].y()), colour);
     }
     // The cell-by-cell update, old cells erased, leaves exactly what a full redraw composes.
     const QImage partial = Frame().copy();
     frame->RedrawAll();
     EXPECT_EQ(partial, Frame());
-}
-
-TEST_F(WindowTest, PauseShowsTheIdlePictureAndKeepsNextPieceAndCounters) {
-    StartGame();
-    BringPieceIntoView();
-    const Layout& layout = frame->CurrentLayout();
-    const QImage nextBar = Frame().copy(layout.nextBar);
-    const QImage score = Frame().copy(layout.score.rect);
-    const QImage level = Frame().copy(layout.level.rect);
-
-    Click(Qt::Key_Pause);
-    ASSERT_EQ(game().flags.gameRunning, 0);
-    Tick();
-
-    const QImage idle = LoadedPicture(assets::kIdle);
-    EXPECT_EQ(Frame().copy(layout.playingArea),
-              idle.copy(QRect(QPoint(0, 0), layout.playingArea.size())));
-    EXPECT_EQ(Frame().copy(layout.nextBar), nextBar);
-    EXPECT_EQ(Frame().copy(layout.score.rect), score);
-    EXPECT_EQ(Frame().copy(layout.level.rect), level);
-    EXPECT_TRUE(frame->Menu().Action(Command::Pause)->isChecked());
-
-    Click(Qt::Key_Pause);
-    EXPECT_EQ(game().flags.gameRunning, 1);
-    EXPECT_NE(Frame().copy(layout.playingArea),
-              idle.copy(QRect(QPoint(0, 0), layout.playingArea.size())));
-}
-
-TEST_F(WindowTest, LosingActivationShowsTheIdlePictureAndClearsKeys) {
-    StartGame();
-    Press(Qt::Key_Left);
-    ASSERT_EQ(game().keys[GameKey::Left].pressed, 1);
-    frame->SetAppActive(false);
-    EXPECT_EQ(game().keys[GameKey::Left].pressed, 0);
-    const Layout& layout = frame->CurrentLayout();
-    const QImage idle = LoadedPicture(assets::kIdle);
-    EXPECT_EQ(Frame().copy(layout.playingArea),
-              idle.copy(QRect(QPoint(0, 0), layout.playingArea.size())));
-    Release(Qt::Key_Left);
-}
-
-TEST_F(WindowTest, HeldKeyRepeatsOfTheToolkitAreIgnored) {
-    StartGame();
-    BringPieceIntoView();
-    const std::int32_t column = game().state.column;
-    Press(Qt::Key_Left);
-    Tick();
-    ASSERT_EQ(game().state.column, column - 1);
-    ASSERT_EQ(game().keys[GameKey::Left].repeatState, Held);
 
     // X11 sends a release/press pair for every repeat while the key is held.
     Release(Qt::Key_Left, true);
@@ -169,73 +127,48 @@ TEST_F(WindowTest, GameKeyThatIsAlsoAnAcceleratorReachesTheGameFirst) {
 
 TEST_F(WindowTest, MenuTextsAndStatesFollowTheGame) {
     const GameMenu& menu = frame->Menu();
-    QAction* startStop = menu.Action(Command::StartStop);
     QAction* pause = menu.Action(Command::Pause);
-    QAction* save = menu.Action(Command::Save);
+    // Start/Stop text, Pause text, Pause enabled and checked, Save enabled.
+    const auto shown = [&] {
+        return menu.Action(Command::StartStop)->text() + "|" + pause->text() + "|" +
+               QString::number(pause->isEnabled()) + QString::number(pause->isChecked()) +
+               QString::number(menu.Action(Command::Save)->isEnabled());
+    };
     Activate();
     Tick();
-    EXPECT_EQ(startStop->text(), QStringLiteral("Start Game\tF2"));
-    EXPECT_EQ(pause->text(), QStringLiteral("Pause\tPause"));
-    EXPECT_FALSE(pause->isEnabled());
-    EXPECT_FALSE(save->isEnabled());
+    EXPECT_EQ(shown(), "Start Game\tF2|Pause\tPause|000");
     for (std::int32_t index = 0; index < kCommandCount; ++index) {
         const auto command = static_cast<Command>(index);
         EXPECT_EQ(menu.Action(command)->isEnabled(), frame->Enabled(command)) << index;
     }
-
     Click(Qt::Key_F2);
     ASSERT_TRUE(game().flags.gameInProgress);
-    EXPECT_EQ(startStop->text(), QStringLiteral("Stop Game\tF2"));
-    EXPECT_TRUE(pause->isEnabled());
-    EXPECT_FALSE(pause->isChecked());
+    EXPECT_EQ(shown().chopped(1), "Stop Game\tF2|Pause\tPause|10");
     pause->trigger();
     EXPECT_TRUE(pause->isChecked());
     EXPECT_EQ(game().flags.gameRunning, 0);
-
     prompter.answers = {true};
     Click(Qt::Key_F2);
     EXPECT_FALSE(game().flags.gameInProgress);
-    EXPECT_EQ(startStop->text(), QStringLiteral("Start Game\tF2"));
-    EXPECT_FALSE(pause->isEnabled());
-    EXPECT_FALSE(pause->isChecked());
-    EXPECT_FALSE(save->isEnabled());
-
+    EXPECT_EQ(shown(), "Start Game\tF2|Pause\tPause|000");
     frame->Settings().keyPause = 80; // P
     frame->RedrawAll();
     EXPECT_EQ(pause->text(), QStringLiteral("Pause\tP"));
 }
 
-TEST_F(WindowTest, TicksAnimateTheTitle) {
-    EXPECT_EQ(frame->windowTitle().toStdString(), *TitleAnimation::FrameText(0));
-    for (int tick = 0; tick < 11; ++tick) {
-        Tick();
-    }
-    EXPECT_EQ(frame->windowTitle().toStdString(), *TitleAnimation::FrameText(1));
-}
-
-TEST_F(WindowTest, BigLayoutDrawsThirtyPixelCellsAndATwentyPixelNextPiece) {
-    frame->Menu().Action(Command::SizeBig)->trigger();
+TEST_F(WindowTest, ChangingToBigDuringAGameDrawsThirtyPixelCellsAndATwentyPixelNextPiece) {
     StartGame();
     game().board.At(4, 20) = 3;
-    frame->RedrawAll();
-    const Layout& layout = frame->CurrentLayout();
-    ASSERT_EQ(layout.cell, QSize(30, 30));
-    const QImage big = BlockPicture(WindowSize::Big);
-    EXPECT_EQ(Frame().copy(layout.CellRect(4, 20)), big.copy(QRect(3 * 30, 0, 30, 30)));
-
-    const std::int32_t next = game().state.nextKind;
-    const QImage normal = BlockPicture(WindowSize::Normal);
-    EXPECT_EQ(Frame().copy(QRect(layout.NextPieceOrigin(next), QSize(20, 20))),
-              normal.copy(QRect(next * 20, 0, 20, 20)));
-}
-
-TEST_F(WindowTest, ChangingTheSizeDuringAGameRedrawsItInTheNewLayout) {
-    StartGame();
-    game().board.At(0, 20) = 5;
     const GameState state = game().state;
     frame->ApplyWindowSize(1);
     EXPECT_EQ(game().state, state);
-    EXPECT_EQ(CellColour(0, 20), StripCentre(BlockPicture(WindowSize::Big), 5, 30));
+    const Layout& layout = frame->CurrentLayout();
+    ASSERT_EQ(layout.cell, QSize(30, 30));
+    EXPECT_EQ(Frame().copy(layout.CellRect(4, 20)),
+              BlockPicture(WindowSize::Big).copy(QRect(3 * 30, 0, 30, 30)));
+    const std::int32_t next = game().state.nextKind;
+    EXPECT_EQ(Frame().copy(QRect(layout.NextPieceOrigin(next), QSize(20, 20))),
+              BlockPicture(WindowSize::Normal).copy(QRect(next * 20, 0, 20, 20)));
 }
 
 // Reads a counter back from the frame: each 16 x 21 cell from the right is
@@ -268,19 +201,16 @@ protected:
 
 TEST_F(CounterTest, ValuesAreRightAlignedAndNarrowCountersShowTheirLowPlaces) {
     const Layout& layout = frame->CurrentLayout();
-    struct Case {
-        std::int32_t score, level, lines;
-        const char *shownScore, *shownLevel, *shownLines;
-    };
-    for (const Case& c : {Case{5, 7, 1204, "      5", "  7", " 1204"},
-                          Case{12'345'678, 20, 123456, "9999999", " 20", "23456"}}) {
-        game().state.score = c.score;
-        game().state.level = c.level;
-        game().state.lines = c.lines;
+    // Score, level and lines as shown, side by side.
+    for (auto [score, level, lines, shown] : {std::tuple{5, 7, 1204, "      5|  7| 1204"},
+                                              {12'345'678, 20, 123456, "9999999| 20|23456"}}) {
+        game().state.score = score;
+        game().state.level = level;
+        game().state.lines = lines;
         frame->RedrawCounters();
-        EXPECT_EQ(Shown(layout.score.rightDigit, 7), c.shownScore);
-        EXPECT_EQ(Shown(layout.level.rightDigit, 3), c.shownLevel);
-        EXPECT_EQ(Shown(layout.lines.rightDigit, 5), c.shownLines);
+        EXPECT_EQ(Shown(layout.score.rightDigit, 7) + "|" + Shown(layout.level.rightDigit, 3) +
+                      "|" + Shown(layout.lines.rightDigit, 5),
+                  shown);
     }
 }
 
@@ -332,6 +262,202 @@ TEST_F(CounterTest, ClockShowsHourAndMinuteOfTheLocalTime) {
             << dx;
     }
 }
+
+// The window's own buttons driven by real pointer events, and the two keyboard
+// faults found by playing.
+class ToolBarTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        Activate();
+        Tick();
+    }
+    QPoint On(ToolButton button) const { return frame->CurrentLayout().Button(button).center(); }
+    void Move(QPoint at) { QTest::mouseMove(&frame->View(), at); }
+    void ClickOn(ToolButton button) {
+        QTest::mouseClick(&frame->View(), Qt::LeftButton, {}, On(button));
+    }
+    std::int32_t State(ToolButton button) { return frame->Buttons()[button]; }
+};
+
+TEST_F(ToolBarTest, HoverPressDragAndReleaseFollowThePointer) {
+    Move(On(ToolButton::GameType));
+    EXPECT_EQ(State(ToolButton::GameType), 1);
+    EXPECT_EQ(frame->Buttons().statusMessage, 10);
+    EXPECT_EQ(frame->View().cursor().shape(), Qt::PointingHandCursor);
+
+    QTest::mousePress(&frame->View(), Qt::LeftButton, {}, On(ToolButton::GameType));
+    EXPECT_EQ(State(ToolButton::GameType), 2);
+    EXPECT_EQ(sounds.Played(SoundEvent::ButtonPress), 1);
+    Move(On(ToolButton::Bombs));
+    EXPECT_EQ(State(ToolButton::GameType), 0);
+    EXPECT_EQ(State(ToolButton::Bombs), 1);
+    const std::int32_t bombs = frame->Settings().bombsOn;
+    QTest::mouseRelease(&frame->View(), Qt::LeftButton, {}, On(ToolButton::Bombs));
+    EXPECT_EQ(frame->Settings().gameType, Quadel);
+    EXPECT_EQ(frame->Settings().bombsOn, 1 - bombs);
+
+    Move(QPoint(200, 200));
+    EXPECT_EQ(State(ToolButton::Bombs) + frame->Buttons().statusMessage, 0);
+    EXPECT_NE(frame->View().cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(ToolBarTest, ButtonsFollowTheGameAndTheToolBar) {
+    ClickOn(ToolButton::Pause); // no game: ignored
+    EXPECT_FALSE(game().flags.gameInProgress);
+    EXPECT_GT(frame->TickInterval(), 20); // no game: only the title and the clock
+    ClickOn(ToolButton::StartStop);
+    ASSERT_TRUE(game().flags.gameInProgress);
+    EXPECT_EQ(frame->TickInterval(), 20);
+    const Options before = frame->Settings();
+    ClickOn(ToolButton::GameType);
+    ClickOn(ToolButton::Bombs);
+    EXPECT_EQ(frame->Settings(), before);
+    ClickOn(ToolButton::Pause);
+    EXPECT_EQ(game().flags.gameRunning, 0);
+    ClickOn(ToolButton::Pause);
+    prompter.answers = {false, true};
+    ClickOn(ToolButton::StartStop);
+    EXPECT_TRUE(game().flags.gameInProgress);
+    EXPECT_EQ(game().flags.gameRunning, 1);
+    ClickOn(ToolButton::StartStop);
+    EXPECT_FALSE(game().flags.gameInProgress);
+    ASSERT_GE(prompter.boxes.size(), 2u);
+    EXPECT_EQ(prompter.boxes[1].text, QStringLiteral("Do you want to cancel current game?"));
+    ClickOn(ToolButton::ToolBarToggle);
+    EXPECT_EQ(frame->Settings().showToolBar, 0);
+    ClickOn(ToolButton::StartStop);
+    EXPECT_FALSE(game().flags.gameInProgress);
+}
+
+TEST_F(ToolBarTest, AnApplicationActiveBeforeTheWindowShowsActivatesTheGame) {
+    Close();
+    QWidget startUpBox; // a message box of the start-up checks
+    startUpBox.show();
+    startUpBox.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&startUpBox));
+    Open();
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    EXPECT_EQ(game().flags.appActive, 1);
+}
+
+TEST_F(ToolBarTest, KeysOfAnOpenMenuDoNotMoveThePiece) {
+    Click(Qt::Key_F2);
+    BringPieceIntoView();
+    const std::int32_t column = game().state.column;
+    QMenu* menu = frame->menuBar()->actions().first()->menu();
+    menu->popup(frame->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    QTest::keyClick(menu, Qt::Key_Left);
+    menu->close();
+    Tick();
+    EXPECT_EQ(game().state.column, column);
+}
+
+// The blocking animations: what each frame shows at the moment the window
+// sleeps between frames, how many pauses there are, and what is left behind.
+class AnimationTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        StartGame();
+        sleeps.clear();
+    }
+};
+
+TEST_F(AnimationTest, RowRemovalAnimatesAllMarkedRowsInTheSameFiveFrames) {
+    frame->Settings().demolitionSpeed = 70;
+    for (std::int32_t column = 0; column < Board::kColumns; ++column) {
+        game().board.At(column, 20) = Board::kRemovalMark + 2;
+        game().board.At(column, 18) = Board::kRemovalMark + 5;
+    }
+    std::vector<std::pair<QRgb, QRgb>> seen;
+    onSleep = [&] { seen.emplace_back(CellColour(3, 20), CellColour(7, 18)); };
+    frame->RowRemoval();
+    EXPECT_EQ(sleeps, std::vector<std::int32_t>(5, 70));
+    ASSERT_EQ(seen.size(), 5u);
+    for (std::int32_t f = 0; f < 5; ++f) {
+        const QImage removal = LoadedPicture(assets::RemovalPicture(frame->Settings().blockSet, 0));
+        EXPECT_EQ(seen[f].first, StripCentre(removal, 2 * 5 + f, 20)) << f;
+        EXPECT_EQ(seen[f].second, StripCentre(removal, 5 * 5 + f, 20)) << f;
+    }
+}
+
+TEST_F(AnimationTest, ExplosionShowsFiveFramesAndLeavesTheFrameAsItWas) {
+    frame->Settings().demolitionSpeed = 0;
+    frame->RedrawAll();
+    const QImage before = Frame().copy();
+    std::vector<QRgb> seen;
+    onSleep = [&] { seen.push_back(CellColour(1, 19)); };
+    frame->Explosion(BlastRect{0, 2, 19, 20});
+    EXPECT_EQ(sleeps, std::vector<std::int32_t>(5, 0));
+    ASSERT_EQ(seen.size(), 5u);
+    for (std::int32_t f = 0; f < 5; ++f) {
+        EXPECT_EQ(seen[f], StripCentre(LoadedPicture(assets::kExplosion), f, 20)) << f;
+    }
+    EXPECT_EQ(Frame(), before);
+}
+
+TEST_F(AnimationTest, LostGameCoversTheFieldThenUncoversTheIdlePicture) {
+    frame->Settings().levelAnimationSpeed = 40;
+    std::vector<QRgb> topRow;
+    onSleep = [&] { topRow.push_back(CellColour(0, 3)); };
+    game().state.clockRefsValid = 1;
+    frame->FieldAnimation(FieldAnimationKind::Lost);
+    EXPECT_EQ(sleeps, std::vector<std::int32_t>(36, 40));
+    EXPECT_EQ(game().state.clockRefsValid, 0);
+    // Covered in one block colour of the first seven while the cover lasts.
+    bool oneOfTheFirstSeven = false;
+    for (std::int32_t kind = 0; kind < 7; ++kind) {
+        oneOfTheFirstSeven = oneOfTheFirstSeven ||
+                             topRow[17] == StripCentre(BlockPicture(WindowSize::Normal), kind, 20);
+    }
+    EXPECT_TRUE(oneOfTheFirstSeven);
+    EXPECT_TRUE(IdleShown());
+}
+
+// Plain rules: the automatic window size and the geometry of both layouts.
+TEST(WindowSizeTest, BigFromEightThirtyBySixTwentyUnlessTheSettingFixesIt) {
+    const struct {
+        std::int32_t setting, width, height;
+        WindowSize size;
+    } cases[] = {{100, 1024, 768, WindowSize::Big},   {100, 800, 600, WindowSize::Normal},
+                 {100, 830, 620, WindowSize::Big},    {100, 829, 620, WindowSize::Normal},
+                 {100, 830, 619, WindowSize::Normal}, {0, 1920, 1080, WindowSize::Normal},
+                 {1, 640, 480, WindowSize::Big},      {7, 640, 480, WindowSize::Normal}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(WindowSizeOfSetting(c.setting, c.width, c.height), c.size)
+            << c.setting << " " << c.width << "x" << c.height;
+    }
+}
+
+class LayoutTest : public ::testing::TestWithParam<WindowSize> {};
+
+TEST_P(LayoutTest, VisibleRowsFillThePlayingAreaAndEverythingLiesInsideTheClientArea) {
+    const Layout layout = Layout::For(GetParam());
+    EXPECT_EQ(layout.CellRect(0, 3).topLeft(), layout.playingArea.topLeft());
+    EXPECT_EQ(layout.CellRect(9, 20).bottomRight(), layout.playingArea.bottomRight());
+    EXPECT_EQ(layout.RowStrip(7).width(), layout.playingArea.width());
+    EXPECT_LT(layout.CellRect(0, 2).bottom(), layout.playingArea.top());
+    const QRect client(QPoint(0, 0), layout.client);
+    for (const QRect& button : layout.buttons) {
+        EXPECT_TRUE(client.contains(button)) << button.x() << "," << button.y();
+    }
+    for (const CounterPlace* counter :
+         {&layout.level, &layout.linesLeft, &layout.score, &layout.lines, &layout.timer,
+          &layout.rising, &layout.best}) {
+        EXPECT_TRUE(client.contains(counter->rect));
+        // The right-most digit cell is the last 16 pixels of the counter.
+        EXPECT_EQ(counter->rightDigit.x() + 15, counter->rect.right());
+    }
+    for (std::int32_t kind = 0; kind < 16; ++kind) {
+        EXPECT_TRUE(layout.nextBar.contains(layout.NextPieceOrigin(kind))) << kind;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, LayoutTest, ::testing::Values(WindowSize::Normal, WindowSize::Big));
 
 } // namespace
 } // namespace brinox::test
