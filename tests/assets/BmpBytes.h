@@ -1,6 +1,5 @@
 // Builds small .bmp files in memory for the loader tests: 1, 4, 8, 24 or 32
-// bits per pixel, rows given top first, with every header field open to
-// tampering.
+// bits per pixel, rows given top first, with a 40-byte info header.
 #pragma once
 
 #include <cstdint>
@@ -12,11 +11,7 @@ struct BmpSpec {
     std::int32_t width = 2;
     std::int32_t height = 2;
     std::uint16_t bitCount = 24;
-    std::uint32_t headerSize = 40;
-    std::uint16_t planes = 1;
-    std::uint32_t compression = 0;
     std::uint32_t usedColors = 0;
-    std::uint32_t imageSize = 0;
     // Palette entries 0xRRGGBB (written for 8 bits or fewer, and when usedColors says so).
     std::vector<std::uint32_t> palette;
     // Pixels row by row from the top: 0xRRGGBB for 24/32 bits, else indices.

@@ -36,21 +36,26 @@ Rgb Mean(const DibImage& image, int x0, int y0, int w, int h) {
     return {sum.r / n, sum.g / n, sum.b / n};
 }
 
-// Mean absolute per-channel difference of two equally sized areas.
-double Difference(const DibImage& a, int ax, const DibImage& b, int bx, int w, int h, int ay = 0,
-                  int by = 0) {
-    double total = 0;
+// How two equally sized areas differ: the mean absolute per-channel difference,
+// and the count of pixels whose colour differs clearly (one lit segment is enough).
+struct Contrast {
+    double mean = 0;
+    int clearPixels = 0;
+};
+Contrast Compare(const DibImage& a, int ax, const DibImage& b, int bx, int w, int h) {
+    Contrast c;
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            const std::uint32_t p = a.Pixel(ax + x, ay + y);
-            const std::uint32_t q = b.Pixel(bx + x, by + y);
+            int channels = 0;
             for (int shift : {0, 8, 16}) {
-                total += std::abs(static_cast<int>(p >> shift & 0xFF) -
-                                  static_cast<int>(q >> shift & 0xFF));
+                channels += std::abs(static_cast<int>(a.Pixel(ax + x, y) >> shift & 0xFF) -
+                                     static_cast<int>(b.Pixel(bx + x, y) >> shift & 0xFF));
             }
+            c.mean += channels / (w * h * 3.0);
+            c.clearPixels += channels > 90;
         }
     }
-    return total / (w * h * 3);
+    return c;
 }
 
 class BlockSet : public ::testing::TestWithParam<int> {};
@@ -64,7 +69,7 @@ TEST_P(BlockSet, PiecesAndBombsAreToldApartInBothSizes) {
             for (int b = a + 1; b < 19; ++b) {
                 const double colour = Distance(Mean(blocks, a * cell, 0, cell, cell),
                                                Mean(blocks, b * cell, 0, cell, cell));
-                const double pixels = Difference(blocks, a * cell, blocks, b * cell, cell, cell);
+                const double pixels = Compare(blocks, a * cell, blocks, b * cell, cell, cell).mean;
                 EXPECT_TRUE(colour > 18 || pixels > 30)
                     << "kinds " << a << " and " << b << " of size " << cell << " look alike ("
                     << colour << ", " << pixels << ")";
@@ -75,30 +80,12 @@ TEST_P(BlockSet, PiecesAndBombsAreToldApartInBothSizes) {
 
 INSTANTIATE_TEST_SUITE_P(AllSets, BlockSet, ::testing::Range(0, 14));
 
-// Pixels whose colour differs clearly (one lit segment is enough).
-int Differing(const DibImage& a, int ax, const DibImage& b, int bx, int w, int h) {
-    int count = 0;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const std::uint32_t p = a.Pixel(ax + x, y);
-            const std::uint32_t q = b.Pixel(bx + x, y);
-            int channels = 0;
-            for (int shift : {0, 8, 16}) {
-                channels += std::abs(static_cast<int>(p >> shift & 0xFF) -
-                                     static_cast<int>(q >> shift & 0xFF));
-            }
-            count += channels > 90;
-        }
-    }
-    return count;
-}
-
 TEST(GeneratedArt, EveryDigitCellIsDistinct) {
     for (int set = 0; set < 3; ++set) {
         const DibImage digits = LoadPicture(kGame, assets::DigitPicture(set));
         for (int a = 0; a <= 10; ++a) { // 10 is the blank cell
             for (int b = a + 1; b <= 10; ++b) {
-                EXPECT_GE(Differing(digits, a * 16, digits, b * 16, 16, 21), 10)
+                EXPECT_GE(Compare(digits, a * 16, digits, b * 16, 16, 21).clearPixels, 10)
                     << "set " << set << " cells " << a << " and " << b;
             }
         }
@@ -106,7 +93,7 @@ TEST(GeneratedArt, EveryDigitCellIsDistinct) {
     const DibImage clock = LoadPicture(kGame, assets::kClockDigits);
     for (int a = 0; a < 12; ++a) {
         for (int b = a + 1; b < 12; ++b) {
-            EXPECT_GE(Differing(clock, a * 5, clock, b * 5, 5, 9), 2)
+            EXPECT_GE(Compare(clock, a * 5, clock, b * 5, 5, 9).clearPixels, 2)
                 << "clock cells " << a << " and " << b;
         }
     }

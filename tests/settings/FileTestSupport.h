@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -25,51 +24,43 @@ using ByteVector = std::vector<std::uint8_t>;
 class ScratchDirectory {
 public:
     ScratchDirectory() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "brinox-data-XXXXXX").string();
-        char* made = ::mkdtemp(pattern.data());
-        path = made ? std::string(made) + "/" : std::string();
+        std::string made = (std::filesystem::temp_directory_path() / "brinox-data-XXXXXX").string();
+        path = ::mkdtemp(made.data()) ? made + "/" : std::string();
     }
-    ~ScratchDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
+    ~ScratchDirectory() { std::filesystem::remove_all(path, ignored); }
     ScratchDirectory(const ScratchDirectory&) = delete;
     ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
     std::string File(std::string_view name) const { return path + std::string(name); }
 
     std::string path; // ends in '/'
+
+private:
+    std::error_code ignored;
 };
 
 // Builds expected file contents byte by byte, without the archive code.
+// Kept as characters: GCC 12 misreports byte-wise vector growth at -O3.
 class Bytes {
 public:
     Bytes& Int(std::int32_t value) {
-        const auto raw = static_cast<std::uint32_t>(value);
         for (int shift = 0; shift < 32; shift += 8) {
-            text += static_cast<char>(raw >> shift);
+            text += static_cast<char>(static_cast<std::uint32_t>(value) >> shift);
         }
         return *this;
     }
     // Short strings only: one length byte, then the text.
     Bytes& Str(std::string_view value) {
-        text += static_cast<char>(value.size());
-        text += value;
+        text.append(1, static_cast<char>(value.size())).append(value);
         return *this;
     }
-
     Bytes& Raw(std::initializer_list<std::uint8_t> bytes) {
-        for (std::uint8_t byte : bytes) {
-            text += static_cast<char>(byte);
-        }
+        text.append(bytes.begin(), bytes.end());
         return *this;
     }
-
     ByteVector Get() const { return ByteVector(text.begin(), text.end()); }
 
 private:
-    // Kept as characters: GCC 12 misreports byte-wise vector growth at -O3.
     std::string text;
 };
 
@@ -79,9 +70,9 @@ inline ByteVector FileBytes(const std::string& path) {
 }
 
 inline void PutFile(const std::string& path, const ByteVector& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 inline ByteVector Prefix(const ByteVector& bytes, std::size_t length) {

@@ -5,6 +5,7 @@
 #include "settings/SavedGame.h"
 
 #include "FileTestSupport.h"
+#include "engine/FileNames.h"
 #include "settings/Archive.h"
 
 #include <gtest/gtest.h>
@@ -21,30 +22,13 @@ using testing::ScratchDirectory;
 // The options file's integer fields 3..52 in file order (the eleven sound
 // files come between soundEnabled[10] and startLevel).
 std::vector<std::int32_t*> IntegerFields(Options& o) {
-    std::vector<std::int32_t*> head = {&o.gameType,
-                                       &o.gameMode,
-                                       &o.bombsOn,
-                                       &o.demolitionSpeed,
-                                       &o.levelAnimationSpeed,
-                                       &o.showNextBar,
-                                       &o.showToolBar,
-                                       &o.showStatusBar,
-                                       &o.userColor,
-                                       &o.fieldBackground,
-                                       &o.reservedFlag,
-                                       &o.keyLeft,
-                                       &o.keyRight,
-                                       &o.keyDown,
-                                       &o.keyDrop,
-                                       &o.keyRotate,
-                                       &o.sensLeft,
-                                       &o.sensRight,
-                                       &o.sensDown,
-                                       &o.sensDrop,
-                                       &o.sensRotate,
-                                       &o.blockSet,
-                                       &o.animateTitle,
-                                       &o.soundOn};
+    // clang-format off
+    std::vector<std::int32_t*> head = {&o.gameType, &o.gameMode, &o.bombsOn, &o.demolitionSpeed,
+        &o.levelAnimationSpeed, &o.showNextBar, &o.showToolBar, &o.showStatusBar, &o.userColor,
+        &o.fieldBackground, &o.reservedFlag, &o.keyLeft, &o.keyRight, &o.keyDown, &o.keyDrop,
+        &o.keyRotate, &o.sensLeft, &o.sensRight, &o.sensDown, &o.sensDrop, &o.sensRotate,
+        &o.blockSet, &o.animateTitle, &o.soundOn};
+    // clang-format on
     for (std::int32_t& enabled : o.soundEnabled) {
         head.push_back(&enabled);
     }
@@ -107,6 +91,26 @@ TEST(OptionsGolden, AFileOfInRangeValuesLoadsEachIntoItsField) {
     EXPECT_EQ(loaded.soundEnabled[11], 1);
 }
 
+TEST(OptionsGolden, FirstStartStoresTheDefaults) {
+    ScratchDirectory dir;
+    Options options;
+    options.keyLeft = 65; // whatever was there is replaced
+    EXPECT_EQ(StartOptions(dir.path, options), OptionsStartup::CreatedDefaults);
+    const std::vector<std::int32_t> defaults = {0,  0,  1,  50, 50, 1,  1,    1,   0, 0, 1, 37, 39,
+                                                40, 32, 38, 50, 50, 50, 1000, 100, 6, 1, 1, 1,  1,
+                                                1,  1,  1,  1,  1,  1,  1,    1,   1, 0, 0, 0,  19};
+    const std::vector<std::int32_t*> fields = IntegerFields(options);
+    for (std::size_t i = 0; i < defaults.size(); ++i) {
+        EXPECT_EQ(*fields[i], defaults[i]) << "field " << i + 3;
+    }
+    for (int e = 0; e < 11; ++e) {
+        EXPECT_EQ(options.soundFile[e], dir.path + std::string(files::kDefaultSounds[e]));
+    }
+    Options stored;
+    EXPECT_EQ(StartOptions(dir.path, stored), OptionsStartup::Loaded);
+    EXPECT_EQ(stored, options);
+}
+
 // The stored integers of a saved game written with key k, after its header.
 std::vector<std::int32_t> StoredIntegers(const SavedGame& game, std::int32_t key) {
     ScratchDirectory dir;
@@ -140,41 +144,22 @@ std::vector<std::int32_t> StoredIntegers(const SavedGame& game, std::int32_t key
 TEST(SavedGameGolden, PlainFieldsAndTheSignOfEachMultiplierGroup) {
     SavedGame g;
     std::int32_t next = 1;
+    // Each stored number with what it holds, in file order: the cells row by row first.
+    std::vector<std::int32_t> values;
     for (std::int32_t r = 0; r < Board::kRows; ++r) {
         for (std::int32_t c = 0; c < Board::kColumns; ++c) {
-            g.board.At(c, r) = (r * 10 + c) % 16; // file order: row by row
+            values.push_back(g.board.At(c, r) = (r * 10 + c) % 16);
         }
     }
     GameState& s = g.state;
-    for (std::int32_t* f : {&g.gameInProgress,
-                            &s.currentKind,
-                            &s.rotation,
-                            &s.column,
-                            &s.row,
-                            &s.drawnKind,
-                            &s.drawnRotation,
-                            &s.drawnColumn,
-                            &s.drawnRow,
-                            &s.nextKind,
-                            &s.fallPeriodMs,
-                            &s.level,
-                            &s.score,
-                            &s.lines,
-                            &s.linesLeft,
-                            &s.timerSeconds,
-                            &s.risingCounter,
-                            &s.risingPeriod,
-                            &s.pieceStartSecond,
-                            &s.clockRefsValid,
-                            &g.gameType,
-                            &g.gameMode,
-                            &g.bombsOn,
-                            &s.elapsedSeconds,
-                            &s.piecesLanded,
-                            &s.bombsUsed,
-                            &s.minDropSeconds,
-                            &s.maxDropSeconds,
-                            &s.dropSecondsTotal}) {
+    // clang-format off
+    for (std::int32_t* f : {&g.gameInProgress, &s.currentKind, &s.rotation, &s.column, &s.row,
+             &s.drawnKind, &s.drawnRotation, &s.drawnColumn, &s.drawnRow, &s.nextKind,
+             &s.fallPeriodMs, &s.level, &s.score, &s.lines, &s.linesLeft, &s.timerSeconds,
+             &s.risingCounter, &s.risingPeriod, &s.pieceStartSecond, &s.clockRefsValid,
+             &g.gameType, &g.gameMode, &g.bombsOn, &s.elapsedSeconds, &s.piecesLanded,
+             &s.bombsUsed, &s.minDropSeconds, &s.maxDropSeconds, &s.dropSecondsTotal}) {
+        // clang-format on
         *f = 100 + next++;
     }
     for (std::uint32_t* f :
@@ -183,13 +168,6 @@ TEST(SavedGameGolden, PlainFieldsAndTheSignOfEachMultiplierGroup) {
     }
     s.startTime = "start";
     s.endTime = "end";
-    // Each stored number with what it holds, in file order.
-    std::vector<std::int32_t> values;
-    for (std::int32_t r = 0; r < Board::kRows; ++r) {
-        for (std::int32_t c = 0; c < Board::kColumns; ++c) {
-            values.push_back((r * 10 + c) % 16);
-        }
-    }
     for (std::int64_t v :
          {101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 130, 131, 111, 112, 113, 114, 115,
           116, 117, 118, 119, 132, 120, 121, 122, 123, 133, 124, 125, 126, 127, 128, 129}) {
