@@ -1,6 +1,5 @@
-// The platform tests need a QApplication: boxes, key events and sound effects.
-// Offscreen unless told otherwise, so that listing the tests at test time
-// works without a display too.
+// Platform and picture tests need a QApplication; offscreen unless told
+// otherwise, so that listing the tests works without a display too.
 #include <QApplication>
 
 #include <gtest/gtest.h>
