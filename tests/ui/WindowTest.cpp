@@ -371,7 +371,7 @@ TEST_F(AnimationTest, RowRemovalAnimatesAllMarkedRowsInTheSameFiveFrames) {
     frame->Settings().demolitionSpeed = 70;
     for (std::int32_t column = 0; column < Board::kColumns; ++column) {
         game().board.At(column, 20) = Board::kRemovalMark + 2;
-        game().board.At(column, 18) = Board::kRemovalMark + 5;
+        game().board.At(column, 18) = Board::kRemovalMark; // kind 0: the mark itself
     }
     std::vector<std::pair<QRgb, QRgb>> seen;
     onSleep = [&] { seen.emplace_back(CellColour(3, 20), CellColour(7, 18)); };
@@ -381,7 +381,7 @@ TEST_F(AnimationTest, RowRemovalAnimatesAllMarkedRowsInTheSameFiveFrames) {
     for (std::int32_t f = 0; f < 5; ++f) {
         const QImage removal = LoadedPicture(assets::RemovalPicture(frame->Settings().blockSet, 0));
         EXPECT_EQ(seen[f].first, StripCentre(removal, 2 * 5 + f, 20)) << f;
-        EXPECT_EQ(seen[f].second, StripCentre(removal, 5 * 5 + f, 20)) << f;
+        EXPECT_EQ(seen[f].second, StripCentre(removal, f, 20)) << f;
     }
 }
 
