@@ -118,6 +118,28 @@ TEST_F(ShellTest, HelpOpensAtItsTopicsFollowsLinksAndWalksBackAndForward) {
     EXPECT_EQ(game().flags.appActive, 1);
 }
 
+// The time an information box is open counts for no clock of the game, and a
+// game paused before it stays paused after it.
+TEST_F(ShellTest, AboutStopsTheClocksOfARunningGameAndKeepsAPausedOnePaused) {
+    frame->Settings().gameMode = Timer;
+    StartGame();
+    Tick(1000);
+    const GameState before = game().state;
+    modals.onDialog = [this](QDialog&) {
+        EXPECT_EQ(game().flags.gameRunning, 0);
+        Tick(50'000); // ticks keep arriving while the box is open
+        return int(QDialog::Accepted);
+    };
+    frame->Run(Command::About);
+    Tick();
+    EXPECT_EQ(std::make_tuple(std::int32_t{game().flags.gameRunning}, game().state.elapsedSeconds,
+                              game().state.timerSeconds),
+              std::make_tuple(std::int32_t{1}, before.elapsedSeconds, before.timerSeconds));
+    Click(Qt::Key_Pause);
+    frame->Run(Command::About);
+    EXPECT_EQ(game().flags.gameRunning, 0);
+}
+
 // Lands a few pieces spread over the field, the way a player would drop them.
 void PlayAWhile(Game& game) {
     for (int piece = 0; piece < 7 && game.flags.gameInProgress; ++piece) {
