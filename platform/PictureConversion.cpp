@@ -1,7 +1,8 @@
 #include "PictureConversion.h"
 
+#include <algorithm>
 #include <array>
-#include <utility>
+#include <atomic>
 
 #include <cstdint>
 #include <sys/mman.h>
@@ -42,25 +43,71 @@ void ConvertRow(const std::uint8_t* row, int width, int depth, const std::array<
     }
 }
 
-using Mapping = std::pair<void*, std::size_t>;
+// Pixel memory is carved from blocks the kernel may back with 2 MiB pages.
+// Memory touched for the first time costs a fault per page, and a start-up
+// converts several megabytes of pictures before the first frame: one fault
+// per huge page instead of one per 4 KiB page. A block is returned when the
+// last image carved from it is gone and a newer block has taken its place.
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+constexpr std::size_t kBlockSize = 2 * kHugePage;
 
-void Unmap(void* info) {
-    auto* mapping = static_cast<Mapping*>(info);
-    munmap(mapping->first, mapping->second);
-    delete mapping;
+struct PixelBlock {
+    std::uint8_t* base = nullptr;
+    std::size_t size = 0;
+    std::size_t used = 0;
+    std::atomic<int> users{1}; // the images carved from it, and the arena while current
+};
+
+void Release(void* info) {
+    auto* block = static_cast<PixelBlock*>(info);
+    if (block->users.fetch_sub(1) == 1) {
+        munmap(block->base, block->size);
+        delete block;
+    }
 }
 
-// Pixel memory the kernel provides whole in one call: fresh pages touched one
-// by one cost a fault each, a few thousand per start-up before the first frame.
-QImage NewImage(int width, int height) {
-    const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
-    void* memory = mmap(nullptr, size, PROT_READ | PROT_WRITE,
-                        MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-    if (memory == MAP_FAILED) {
-        return QImage(width, height, QImage::Format_RGB32);
+PixelBlock* NewBlock(std::size_t atLeast) {
+    const std::size_t size =
+        (std::max(atLeast, kBlockSize) + kHugePage - 1) / kHugePage * kHugePage;
+    // Mapped one huge page larger, then trimmed to a huge-page boundary.
+    void* mapped =
+        mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED) {
+        return nullptr;
     }
-    return QImage(static_cast<uchar*>(memory), width, height, width * 4, QImage::Format_RGB32,
-                  Unmap, new Mapping(memory, size));
+    auto* start = static_cast<std::uint8_t*>(mapped);
+    auto* base = reinterpret_cast<std::uint8_t*>(
+        (reinterpret_cast<std::uintptr_t>(start) + kHugePage - 1) & ~(kHugePage - 1));
+    if (base > start) {
+        munmap(start, static_cast<std::size_t>(base - start));
+    }
+    munmap(base + size, static_cast<std::size_t>(start + kHugePage - base));
+    madvise(base, size, MADV_HUGEPAGE);
+    auto* block = new PixelBlock;
+    block->base = base;
+    block->size = size;
+    return block;
+}
+
+QImage NewImage(int width, int height) {
+    static PixelBlock* current = nullptr;
+    const std::size_t bytes =
+        static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
+    const std::size_t carved = (bytes + 63) / 64 * 64;
+    if (current == nullptr || current->size - current->used < carved) {
+        PixelBlock* fresh = NewBlock(carved);
+        if (fresh == nullptr) {
+            return QImage(width, height, QImage::Format_RGB32);
+        }
+        if (current != nullptr) {
+            Release(current);
+        }
+        current = fresh;
+    }
+    std::uint8_t* memory = current->base + current->used;
+    current->used += carved;
+    current->users.fetch_add(1);
+    return QImage(memory, width, height, width * 4, QImage::Format_RGB32, Release, current);
 }
 
 } // namespace
@@ -81,6 +128,12 @@ QImage ToQImage(const DibImage& picture) {
         ConvertRow(row, picture.Width(), picture.BitCount(), palette,
                    reinterpret_cast<QRgb*>(image.scanLine(y)));
     }
+    return image;
+}
+
+QImage NewBlackImage(int width, int height) {
+    QImage image = NewImage(width, height);
+    image.fill(Qt::black);
     return image;
 }
 

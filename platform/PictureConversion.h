@@ -11,4 +11,8 @@ namespace brinox {
 // A null QImage for an empty picture.
 QImage ToQImage(const DibImage& picture);
 
+// An RGB32 image of the given size filled with black, its memory taken the
+// way the pictures' is (quick to touch for the first time).
+QImage NewBlackImage(int width, int height);
+
 } // namespace brinox

@@ -6,6 +6,7 @@
 
 #include "platform/KeyCodes.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureConversion.h"
 #include "platform/QtClock.h"
 #include "platform/SoundPlayer.h"
 #include "scores/ScoreTableSet.h"
@@ -93,10 +94,8 @@ CGameFrame::CGameFrame(Services services)
     CheckAssetFiles();
     setWindowTitle(
         QString::fromStdString(title.Start(options.animateTitle != 0, clock.Milliseconds())));
-    offscreen = QImage(layout.client, QImage::Format_RGB32);
-    offscreen.fill(Qt::black);
+    offscreen = NewBlackImage(layout.client.width(), layout.client.height());
     pictures.LoadFor(layout.size, appDirectory, options.blockSet, options.digitSet);
-    SetIconFromBlocks();
     ReadClockFace();
     drawingEnabled = true;
     ResizeToLayout();
@@ -112,6 +111,7 @@ CGameFrame::CGameFrame(Services services)
 
 // What the first frame did not need waits until it is on the screen.
 void CGameFrame::FinishStartUp() {
+    SetIconFromBlocks();
     pictures.LoadRest();
     if (ownSounds) {
         ownSounds->Preload(options);
@@ -217,15 +217,15 @@ void CGameFrame::ScheduleTick() {
     }
 }
 
-// Without a game only the title and the clock change. The wait ends on the
-// tick at which a 20 ms beat would have shown the next of them, so what the
-// player sees keeps its timing.
+// Without a game only the title and the clock change. The title's wait ends
+// on the beat of the last step's 20 ms grid at which the next step shows, not
+// 20 ms counted from whenever this is asked, so what the player sees keeps its
+// timing and no wake-up finds the step a millisecond short.
 std::int32_t CGameFrame::IdleWait() const {
     const std::uint32_t now = clock.Milliseconds();
     const std::int64_t clockDue = std::max(0, static_cast<std::int32_t>(clockCheckMs - now));
-    const std::int64_t due = std::min(title.WaitForNextStep(now), clockDue);
-    const std::int64_t ticks = std::max<std::int64_t>(1, (due + kTickMs - 1) / kTickMs);
-    return static_cast<std::int32_t>(ticks * kTickMs);
+    const std::int64_t due = std::min(title.WaitForNextStep(now, kTickMs), clockDue);
+    return static_cast<std::int32_t>(std::max<std::int64_t>(1, due));
 }
 
 void CGameFrame::showEvent(QShowEvent* event) {
@@ -247,8 +247,7 @@ void CGameFrame::ApplyWindowSize(std::int32_t setting) {
     windowSizeSetting = setting;
     layout = Layout::For(SizeOfSetting(setting));
     ResizeToLayout();
-    offscreen = QImage(layout.client, QImage::Format_RGB32);
-    offscreen.fill(Qt::black);
+    offscreen = NewBlackImage(layout.client.width(), layout.client.height());
     RedrawAll();
 }
 

@@ -1,6 +1,9 @@
 #include "DibImage.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace brinox {
 
@@ -24,7 +27,7 @@ std::uint16_t ReadU16(std::span<const std::uint8_t> bytes, std::size_t at) {
     return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
 }
 
-void WriteU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
+void WriteU32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) {
         bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
     }
@@ -46,10 +49,16 @@ DibImage DibImage::FromFileBytes(std::span<const std::uint8_t> file) {
 }
 
 DibImage DibImage::FromFile(std::vector<std::uint8_t> file) {
+    auto buffer = std::make_shared<std::vector<std::uint8_t>>(std::move(file));
+    const std::span<std::uint8_t> bytes(*buffer);
+    return FromBlock(std::shared_ptr<std::uint8_t>(buffer, buffer->data()), bytes);
+}
+
+DibImage DibImage::FromBlock(std::shared_ptr<std::uint8_t> owner, std::span<std::uint8_t> file) {
     if (file.size() < kFileHeaderSize + kCoreInfoSize || file[0] != 'B' || file[1] != 'M') {
         return {};
     }
-    const auto rest = std::span<const std::uint8_t>(file).subspan(kFileHeaderSize);
+    const std::span<const std::uint8_t> rest = file.subspan(kFileHeaderSize);
     const std::uint32_t infoSize = ReadU32(rest, 0);
     if (!KnownHeaderSize(infoSize) || infoSize > rest.size()) {
         return {};
@@ -83,7 +92,8 @@ DibImage DibImage::FromFile(std::vector<std::uint8_t> file) {
         WriteU32(file, kFileHeaderSize + 20, static_cast<std::uint32_t>(w * h));
     }
     DibImage image;
-    image.block = std::move(file);
+    image.owner = std::move(owner);
+    image.block = file;
     image.headerSize = infoSize;
     image.bitsOffset = static_cast<std::size_t>(bitsAt);
     image.stride = static_cast<std::size_t>(rowBytes);
@@ -131,20 +141,28 @@ std::uint32_t DibImage::Pixel(std::int32_t x, std::int32_t y) const {
 }
 
 DibImage LoadPicture(const std::string& appDirectory, std::string_view name) {
-    std::ifstream in(appDirectory + std::string(name), std::ios::binary | std::ios::ate);
-    if (!in) {
+    const std::string path = appDirectory + std::string(name);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
         return {};
     }
-    const std::streamoff size = in.tellg();
-    if (size <= 0 || static_cast<std::uintmax_t>(size) > kMaxFileSize) {
+    struct stat status {};
+    void* mapping = MAP_FAILED;
+    std::size_t size = 0;
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
+        static_cast<std::uintmax_t>(status.st_size) <= kMaxFileSize) {
+        size = static_cast<std::size_t>(status.st_size);
+        // A private mapping of pages the system already caches: reading into
+        // a fresh buffer would cost a page fault for every page it fills.
+        mapping = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    }
+    close(fd);
+    if (mapping == MAP_FAILED) {
         return {};
     }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) {
-        return {};
-    }
-    return DibImage::FromFile(std::move(bytes));
+    auto* bytes = static_cast<std::uint8_t*>(mapping);
+    std::shared_ptr<std::uint8_t> owner(bytes, [size](std::uint8_t* at) { munmap(at, size); });
+    return DibImage::FromBlock(std::move(owner), std::span<std::uint8_t>(bytes, size));
 }
 
 } // namespace brinox

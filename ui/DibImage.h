@@ -1,6 +1,8 @@
 // A device-independent bitmap read whole from a .bmp file: one block holding
 // the file (a 14-byte file header, information header, colour table, pixel
-// bits) and three views into it. Rows stay bottom-up as stored.
+// bits) and three views into it. Rows stay bottom-up as stored. The block is
+// a buffer of the picture's own or a private mapping of the file; copies of
+// a picture share it, which is safe because nothing changes it after parsing.
 // Invariant: a picture is either empty (no block, every view empty) or fully
 // validated - the header is a supported kind and the colour table and every
 // row of bits lie inside the block - so readers never over-run it.
@@ -8,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,7 +46,12 @@ public:
     std::uint32_t Pixel(std::int32_t x, std::int32_t y) const;
 
 private:
-    std::vector<std::uint8_t> block;
+    friend DibImage LoadPicture(const std::string& appDirectory, std::string_view name);
+    // Validates file and takes it as the block; owner keeps its memory.
+    static DibImage FromBlock(std::shared_ptr<std::uint8_t> owner, std::span<std::uint8_t> file);
+
+    std::shared_ptr<std::uint8_t> owner;
+    std::span<std::uint8_t> block;
     std::size_t headerSize = 0;
     std::size_t bitsOffset = 0;
     std::size_t stride = 0;
@@ -54,7 +62,7 @@ private:
 };
 
 // Reads appDirectory + name ("graph/back.bmp"). A missing, unreadable or
-// damaged file gives an empty picture.
+// damaged file, or anything but a regular file, gives an empty picture.
 DibImage LoadPicture(const std::string& appDirectory, std::string_view name);
 
 } // namespace brinox

@@ -1,4 +1,5 @@
 #include "PictureSet.h"
+#include "/tmp/T.h"
 
 #include "AssetFiles.h"
 #include "DibImage.h"
@@ -128,16 +129,21 @@ std::string PictureSet::FileName(Picture picture, std::int32_t blockSet, std::in
 
 namespace {
 
-// Slots Back .. ExplosionBig come in pairs, Normal then Big.
-bool OfOtherSize(Picture picture, WindowSize size) {
+// Slots Back .. ExplosionBig come in pairs, Normal then Big. Of these the
+// idle window shows only the background and the idle field of its size.
+bool ShownFirst(Picture picture, WindowSize size) {
     const auto slot = static_cast<std::int32_t>(picture);
-    const bool twoSizes = slot <= static_cast<std::int32_t>(Picture::ExplosionBig);
-    return twoSizes && picture != Picture::BlocksBig && slot % 2 != static_cast<std::int32_t>(size);
+    if (slot > static_cast<std::int32_t>(Picture::ExplosionBig)) {
+        return true;
+    }
+    const auto normal = static_cast<Picture>(slot - slot % 2);
+    return (normal == Picture::Back || normal == Picture::Idle) &&
+           slot % 2 == static_cast<std::int32_t>(size);
 }
 
 } // namespace
 
-template <typename Wanted> void PictureSet::LoadInOrder(Wanted wanted) {
+template <typename Wanted> void PictureSet::LoadInOrder(Wanted wanted) const {
     // Read in the fixed start-up order; each name lands in the slot that
     // carries it with these sets.
     const Pending& p = *pending;
@@ -157,15 +163,20 @@ template <typename Wanted> void PictureSet::LoadInOrder(Wanted wanted) {
 void PictureSet::LoadFor(WindowSize size, const std::string& appDirectory, std::int32_t blockSet,
                          std::int32_t digitSet) {
     pending = Pending{appDirectory, blockSet, digitSet, size};
-    LoadInOrder([size](Picture picture) { return !OfOtherSize(picture, size); });
+    waiting.reset();
+    LoadInOrder([this, size](Picture picture) {
+        const bool now = ShownFirst(picture, size);
+        waiting[static_cast<std::size_t>(picture)] = !now;
+        return now;
+    });
 }
 
-void PictureSet::LoadRest() {
+void PictureSet::LoadWaiting() const {
     if (!pending) {
         return;
     }
-    const WindowSize size = pending->size;
-    LoadInOrder([size](Picture picture) { return OfOtherSize(picture, size); });
+    LoadInOrder([this](Picture picture) { return waiting[static_cast<std::size_t>(picture)]; });
+    waiting.reset();
     pending.reset();
 }
 
@@ -176,6 +187,7 @@ void PictureSet::LoadBlockSet(const std::string& appDirectory, std::int32_t bloc
     for (Picture picture :
          {Picture::Blocks, Picture::BlocksBig, Picture::Removal, Picture::RemovalBig}) {
         Load(appDirectory, picture, FileName(picture, blockSet, 0));
+        waiting[static_cast<std::size_t>(picture)] = false;
     }
 }
 
@@ -184,16 +196,19 @@ void PictureSet::LoadDigitSet(const std::string& appDirectory, std::int32_t digi
         pending->digitSet = digitSet;
     }
     Load(appDirectory, Picture::Digits, FileName(Picture::Digits, 0, digitSet));
+    waiting[static_cast<std::size_t>(Picture::Digits)] = false;
 }
 
 void PictureSet::Clear() {
     pending.reset();
+    waiting.reset();
     for (QImage& image : images) {
         image = QImage();
     }
 }
 
-void PictureSet::Load(const std::string& appDirectory, Picture picture, const std::string& name) {
+void PictureSet::Load(const std::string& appDirectory, Picture picture,
+                      const std::string& name) const {
     images[static_cast<std::size_t>(picture)] = ToQImage(LoadPicture(appDirectory, name));
 }
 

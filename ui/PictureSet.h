@@ -11,6 +11,7 @@
 #include <QImage>
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -74,34 +75,46 @@ inline constexpr std::int32_t kPictureCount = static_cast<std::int32_t>(Picture:
 
 class PictureSet {
 public:
-    // Fills every slot in the game's start-up loading order, except the
-    // pictures of the other window size (the big blocks always: the window
-    // icon is made of them), so the first frame waits only for what it shows.
+    // Fills, in the game's start-up loading order, the slots the first frame
+    // shows: the tool bar, digits, status line and the idle screen of the
+    // given window size. The others (the other size, the playing fields, the
+    // blocks, removal and explosion) are read by LoadRest, or by the first Get
+    // that asks for one of them.
     void LoadFor(WindowSize size, const std::string& appDirectory, std::int32_t blockSet,
                  std::int32_t digitSet);
     // Fills the slots LoadFor left out; nothing once they are filled.
-    void LoadRest();
+    void LoadRest() { LoadWaiting(); }
     // Replaces the block and removal pictures (both sizes) by those of another set.
     void LoadBlockSet(const std::string& appDirectory, std::int32_t blockSet);
     void LoadDigitSet(const std::string& appDirectory, std::int32_t digitSet);
     // Releases every picture.
     void Clear();
 
-    const QImage& Get(Picture picture) const { return images[static_cast<std::size_t>(picture)]; }
+    const QImage& Get(Picture picture) const {
+        const auto slot = static_cast<std::size_t>(picture);
+        if (waiting[slot]) {
+            LoadWaiting();
+        }
+        return images[slot];
+    }
     // The slot of a two-size picture for the given size; `normal` names the Normal slot.
     const QImage& Get(Picture normal, WindowSize size) const {
-        return images[static_cast<std::size_t>(normal) + static_cast<std::size_t>(size)];
+        return Get(static_cast<Picture>(static_cast<std::int32_t>(normal) +
+                                        static_cast<std::int32_t>(size)));
     }
 
     // The file a slot is read from with the given sets.
     static std::string FileName(Picture picture, std::int32_t blockSet, std::int32_t digitSet);
 
 private:
-    void Load(const std::string& appDirectory, Picture picture, const std::string& name);
+    void Load(const std::string& appDirectory, Picture picture, const std::string& name) const;
     // The start-up order, restricted to the slots `wanted` accepts.
-    template <typename Wanted> void LoadInOrder(Wanted wanted);
+    template <typename Wanted> void LoadInOrder(Wanted wanted) const;
+    void LoadWaiting() const;
 
-    std::array<QImage, kPictureCount> images;
+    // Filled on demand: reading a slot LoadFor left waiting fills all of them.
+    mutable std::array<QImage, kPictureCount> images;
+    mutable std::bitset<kPictureCount> waiting;
     // What LoadRest still has to read: the sets and the size LoadFor kept.
     struct Pending {
         std::string appDirectory;
@@ -109,7 +122,7 @@ private:
         std::int32_t digitSet = 0;
         WindowSize size = WindowSize::Normal;
     };
-    std::optional<Pending> pending;
+    mutable std::optional<Pending> pending;
 };
 
 } // namespace brinox

@@ -202,10 +202,12 @@ std::optional<std::string> TitleAnimation::Step(bool animate, std::uint32_t now)
     return FrameText(frame);
 }
 
-std::int64_t TitleAnimation::WaitForNextStep(std::uint32_t now) const {
-    // Step moves on once more than intervalMs have passed.
+std::int64_t TitleAnimation::WaitForNextStep(std::uint32_t now, std::int32_t beatMs) const {
+    // Step moves on once more than intervalMs have passed: on the first beat
+    // after the interval, which a waker firing a little late still finds due.
+    const std::int64_t beats = std::int64_t{intervalMs} / beatMs + 1;
     const std::int64_t passed = static_cast<std::uint32_t>(now - lastStep);
-    return std::max<std::int64_t>(0, std::int64_t{intervalMs} + 1 - passed);
+    return std::max<std::int64_t>(0, beats * beatMs - passed);
 }
 
 std::optional<std::string> TitleAnimation::OptionChanged(bool wasOn, bool nowOn,

@@ -22,8 +22,9 @@ public:
     std::string Start(bool animate, std::uint32_t now);
     // One game tick; the new title when this step shows one.
     std::optional<std::string> Step(bool animate, std::uint32_t now);
-    // Milliseconds from now until Step will next change something (0: due now).
-    std::int64_t WaitForNextStep(std::uint32_t now) const;
+    // Milliseconds from now until the beat, counted in `beatMs` steps from the
+    // last step, at which Step will next change something (0: due now).
+    std::int64_t WaitForNextStep(std::uint32_t now, std::int32_t beatMs) const;
     // The option was changed in the options sheet; the title to show at once,
     // nothing when the option kept its value.
     std::optional<std::string> OptionChanged(bool wasOn, bool nowOn, std::uint32_t now);

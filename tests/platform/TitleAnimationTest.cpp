@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,11 +20,19 @@ struct Shown {
     std::string text; // the title on screen from then on
 };
 
-std::vector<Shown> Walk(std::uint32_t start, std::uint32_t duration, bool animate = true) {
+// With `sleeping` the ticks come only when the title says its next step is
+// due, asked a millisecond after each tick as a window does after showing it.
+std::vector<Shown> Walk(std::uint32_t start, std::uint32_t duration, bool animate = true,
+                        bool sleeping = false) {
     TitleAnimation title;
     std::vector<Shown> shown{{title.Frame(), 0, title.Start(animate, start)}};
     std::int32_t frame = title.Frame();
-    for (std::uint32_t t = kTick; t <= duration; t += kTick) {
+    const auto next = [&](std::uint32_t t) {
+        const auto wait = title.WaitForNextStep(start + t + 1, static_cast<std::int32_t>(kTick));
+        return sleeping ? t + 1 + static_cast<std::uint32_t>(std::max<std::int64_t>(1, wait))
+                        : t + kTick;
+    };
+    for (std::uint32_t t = next(0); t <= duration; t = next(t)) {
         const auto text = title.Step(animate, start + t);
         if (title.Frame() != frame || text) {
             frame = title.Frame();
@@ -64,12 +73,15 @@ TEST(TitleAnimationCycle, FramesShowTheirTextForTheirTimeAndTheCycleTakes38920Ms
         EXPECT_EQ(TrimRight(cycle[f.frame].text), f.text) << f.frame;
         EXPECT_EQ(cycle[f.frame + 1].at - cycle[f.frame].at, f.lastsMs) << f.frame;
     }
-    // Started shortly before the millisecond counter wraps, the cycle looks the same.
-    const auto wrapped = Walk(0xFFFFFFFFu - 5000, kCycleMs + kTick);
-    ASSERT_EQ(wrapped.size(), cycle.size());
-    for (std::size_t i = 0; i < cycle.size(); ++i) {
-        EXPECT_EQ(wrapped[i].at, cycle[i].at) << i;
-        EXPECT_EQ(wrapped[i].text, cycle[i].text) << i;
+    // Started shortly before the millisecond counter wraps, or woken only when
+    // a step is due, the cycle looks the same.
+    for (const auto& other :
+         {Walk(0xFFFFFFFFu - 5000, kCycleMs + kTick), Walk(1000, kCycleMs + kTick, true, true)}) {
+        ASSERT_EQ(other.size(), cycle.size());
+        for (std::size_t i = 0; i < cycle.size(); ++i) {
+            EXPECT_EQ(other[i].at, cycle[i].at) << i;
+            EXPECT_EQ(other[i].text, cycle[i].text) << i;
+        }
     }
 }
 
