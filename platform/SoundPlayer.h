@@ -6,8 +6,7 @@
 // play, so a repaired file sounds again.
 #pragma once
 
-#include "engine/GameHost.h"
-#include "engine/Options.h"
+#include "SoundOutput.h"
 
 #include <QAudioDevice>
 #include <QElapsedTimer>
@@ -21,7 +20,7 @@ class QSoundEffect;
 
 namespace brinox {
 
-class SoundPlayer : public QObject, public GameSounds {
+class SoundPlayer : public QObject, public SoundOutput {
     Q_OBJECT
 
 public:
@@ -34,7 +33,7 @@ public:
     ~SoundPlayer() override;
 
     // Loads every event's file of options so that the first play starts at once.
-    void Preload(const Options& options);
+    void Preload(const Options& options) override;
     // Stops the sound playing and starts file; the effect is rebuilt when the
     // event's file changed or its last load failed.
     void Play(SoundEvent event, const std::string& file) override;

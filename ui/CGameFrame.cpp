@@ -8,7 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PictureConversion.h"
 #include "platform/QtClock.h"
-#include "platform/SoundPlayer.h"
+#include "platform/SoundOnDemand.h"
 #include "scores/ScoreTableSet.h"
 #include "scores/UsageRecords.h"
 #include "settings/AppDirectory.h"
@@ -54,7 +54,7 @@ CGameFrame::CGameFrame() : CGameFrame(Services{}) {}
 CGameFrame::CGameFrame(Services services)
     : ownClock(services.clock != nullptr ? nullptr : std::make_unique<QtClock>()),
       clock(services.clock != nullptr ? *services.clock : *ownClock),
-      ownSounds(services.sounds != nullptr ? nullptr : std::make_unique<SoundPlayer>()),
+      ownSounds(services.sounds != nullptr ? nullptr : std::make_unique<SoundOnDemand>()),
       sounds(services.sounds != nullptr ? *services.sounds : *ownSounds),
       sleep(services.sleep ? std::move(services.sleep) : SleepMs),
       game(options, random, GameHost{clock, *this, sounds, *this, *this, *this}),
@@ -223,7 +223,9 @@ void CGameFrame::ScheduleTick() {
 // timing and no wake-up finds the step a millisecond short.
 std::int32_t CGameFrame::IdleWait() const {
     const std::uint32_t now = clock.Milliseconds();
-    const std::int64_t clockDue = std::max(0, static_cast<std::int32_t>(clockCheckMs - now));
+    // In the minute's last second the clock is looked at on every beat.
+    const std::int64_t clockDue =
+        std::max<std::int32_t>(kTickMs, static_cast<std::int32_t>(clockCheckMs - now));
     const std::int64_t due = std::min(title.WaitForNextStep(now, kTickMs), clockDue);
     return static_cast<std::int32_t>(std::max<std::int64_t>(1, due));
 }

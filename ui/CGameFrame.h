@@ -42,7 +42,7 @@ namespace brinox {
 class ChampionshipExchange;
 class FrameView;
 class HelpViewer;
-class SoundPlayer;
+class SoundOutput;
 struct BestScoresRequest;
 struct SavedGame;
 
@@ -198,7 +198,7 @@ private:
 
     std::unique_ptr<Clock> ownClock;
     Clock& clock;
-    std::unique_ptr<SoundPlayer> ownSounds;
+    std::unique_ptr<SoundOutput> ownSounds;
     GameSounds& sounds;
     std::function<void(std::int32_t)> sleep;
 

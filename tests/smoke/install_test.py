@@ -68,7 +68,16 @@ def main():
             if target != os.path.realpath(os.path.join(prefix, "share", "brinox2000", item)):
                 raise Failure(f"{item} in the game directory leads to {target}")
         wait_until("the options file", lambda: os.path.exists(os.path.join(game_dir, "brinox.dat")), 10)
-        print("installed launcher: window shown, game directory prepared")
+
+        # The installed program opens its own sound module once its first frame is shown.
+        def sound_module():
+            with open(f"/proc/{launcher.pid}/maps") as maps:
+                return next((line.split()[-1] for line in maps
+                             if line.rstrip().endswith("/brinox2000-sound.so")), None)
+        module = wait_until("the sound module to be opened", sound_module, 10)
+        if not module.startswith(os.path.realpath(prefix) + "/"):
+            raise Failure(f"the sound module was opened from {module}")
+        print("installed launcher: window shown, game directory prepared, sound module opened")
         return 0
     except Failure as failure:
         print(f"FAILED: {failure}")
