@@ -7,6 +7,7 @@
 #include "ui/AssetFiles.h"
 #include "ui/FrameView.h"
 #include "ui/Layout.h"
+#include "ui/PointerAreas.h"
 #include "ui/WindowSize.h"
 
 #include <QAction>
@@ -14,6 +15,8 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <set>
 
 namespace brinox::test {
 namespace {
@@ -455,6 +458,43 @@ TEST_P(LayoutTest, VisibleRowsFillThePlayingAreaAndEverythingLiesInsideTheClient
     for (std::int32_t kind = 0; kind < 16; ++kind) {
         EXPECT_TRUE(layout.nextBar.contains(layout.NextPieceOrigin(kind))) << kind;
     }
+}
+
+// Both edges of an area hold the pointer (QRect::contains holds neither the
+// right nor the bottom one), except the right edge of the four buttons that
+// leave it to the button on their right; of two areas holding a point, the
+// one tested last names the status line.
+TEST_P(LayoutTest, PointerAreasHoldBothEdgesAndTheLastMatchNamesTheStatusLine) {
+    const Layout layout = Layout::For(GetParam());
+    const std::set<ToolButton> leaveRightEdge = {ToolButton::Options, ToolButton::Save,
+                                                 ToolButton::LocalBestScores, ToolButton::Help};
+    for (std::int32_t b = 0; b < kToolButtonCount; ++b) {
+        const auto button = static_cast<ToolButton>(b);
+        const QRect r = layout.Button(button);
+        const int right = r.left() + r.width();
+        const int bottom = r.top() + r.height();
+        const struct {
+            QPoint at;
+            bool inside;
+        } edges[] = {{{r.left(), r.top()}, true},
+                     {{right - 1, bottom}, true},
+                     {{right, r.top()}, !leaveRightEdge.contains(button)},
+                     {{r.left() - 1, r.top()}, false},
+                     {{r.left(), r.top() - 1}, false},
+                     {{right + 1, bottom}, false},
+                     {{right - 1, bottom + 1}, false}};
+        for (const auto& e : edges) {
+            EXPECT_EQ(PointerOver(layout, button, e.at), e.inside)
+                << b << " at " << e.at.x() << "," << e.at.y();
+        }
+    }
+    // The status-bar toggle's right edge is the status cover's left edge.
+    const QRect toggle = layout.Button(ToolButton::StatusBarToggle);
+    const QPoint shared(toggle.left() + toggle.width(), toggle.center().y());
+    ASSERT_TRUE(PointerOver(layout, ToolButton::StatusBarToggle, shared));
+    EXPECT_EQ(StatusLineAt(layout, shared), StatusLineAt(layout, layout.statusCover.center()));
+    EXPECT_NE(StatusLineAt(layout, shared), StatusLineAt(layout, toggle.center()));
+    EXPECT_EQ(StatusLineAt(layout, layout.playingArea.center()), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, LayoutTest, ::testing::Values(WindowSize::Normal, WindowSize::Big));
