@@ -1,5 +1,6 @@
 // Turns a loaded bitmap into a QImage for drawing: RGB32, top row first,
-// device pixel ratio 1, so one picture pixel is one screen pixel.
+// device pixel ratio 1, so one picture pixel is one screen pixel. Images are
+// made on the window's thread only: their memory comes from blocks it keeps.
 #pragma once
 
 #include "ui/DibImage.h"
