@@ -1,5 +1,4 @@
 #include "PictureSet.h"
-#include "/tmp/T.h"
 
 #include "AssetFiles.h"
 #include "DibImage.h"
