@@ -62,7 +62,9 @@ private:
 };
 
 // Reads appDirectory + name ("graph/back.bmp"). A missing, unreadable or
-// damaged file, or anything but a regular file, gives an empty picture.
+// damaged file, or anything but a regular file, gives an empty picture. The
+// picture maps the file: convert it and let it go, as a file cut short by
+// another program while it is mapped could no longer be read.
 DibImage LoadPicture(const std::string& appDirectory, std::string_view name);
 
 } // namespace brinox
