@@ -83,6 +83,8 @@ PixelBlock* NewBlock(std::size_t atLeast) {
     }
     munmap(base + size, static_cast<std::size_t>(start + kHugePage - base));
     madvise(base, size, MADV_HUGEPAGE);
+    // Where huge pages are off, the small ones are at least faulted in one call.
+    madvise(base, size, MADV_POPULATE_WRITE);
     auto* block = new PixelBlock;
     block->base = base;
     block->size = size;
