@@ -9,11 +9,12 @@
 # build is never left holding a mutant. name-filter is a grep pattern over
 # the mutant names. BRINOX_MUTANT_JOBS sets the parallelism (default 2);
 # BRINOX_MUTANT_ALL=1 runs the whole suite for every mutant instead of the
-# test labels listed with it.
+# test labels listed with it; BRINOX_MUTANT_SET=old or new runs one list only.
 #
-# Each mutant is one literal substitution in one file. It must match exactly
-# once, otherwise it is reported as stale and skipped. The file is restored
-# after every mutant and on any exit.
+# Each mutant is one or more literal substitutions in one file (a field order
+# swapped in both the writer and the reader is one fault). Each original text
+# must match exactly once, otherwise the mutant is reported as stale and
+# skipped. The file is restored after every mutant and on any exit.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -22,7 +23,10 @@ filter=${2:-.}
 jobs=${BRINOX_MUTANT_JOBS:-2}
 
 # name @@ file @@ original text @@ mutated text @@ test labels (ctest -L regex)
-# "\n" in a text stands for a line break.
+#      [@@ second original @@ second mutated ...]
+# "\n" in a text stands for a line break. The first list holds the faults
+# the tests were first measured against; the second one, faults chosen in
+# the tables a player sees or a file holds before their oracles were written.
 mutants() {
     cat <<'EOF'
 L and J swapped @@ engine/PieceShape.cpp @@ {4, 5, 2, {{{0,0},{-1,0},{1,0},{1,-1}} @@ {4, 5, 2, {{{0,0},{-1,-1},{-1,0},{1,0}} @@ engine
@@ -94,16 +98,35 @@ Big size for Normal setting @@ ui/WindowSize.cpp @@     case 0:\n        return 
 EOF
 }
 
-# Replaces the only occurrence of $2 by $3 in file $1 ("\n" = line break);
-# exit status 3 when the text does not occur exactly once.
+tableMutants() {
+    cat <<'EOF'
+# --- settings and engine tables
+# --- scores and server tables
+# --- window, help and picture tables
+EOF
+}
+
+allMutants() {
+    case "${BRINOX_MUTANT_SET:-all}" in
+    old) mutants ;;
+    new) tableMutants | grep -v '^#' ;;
+    *) mutants; tableMutants | grep -v '^#' ;;
+    esac
+}
+
+# Replaces, in file $1, the only occurrence of each original by its mutated
+# text (pairs from $2 on, "\n" = line break); exit status 3, file untouched,
+# when an original does not occur exactly once.
 substitute() {
     python3 - "$@" <<'PY'
 import sys
-path, old, new = sys.argv[1], sys.argv[2].replace('\\n', '\n'), sys.argv[3].replace('\\n', '\n')
+path, pairs = sys.argv[1], [a.replace('\\n', '\n') for a in sys.argv[2:]]
 text = open(path, encoding='utf-8').read()
-if text.count(old) != 1:
-    sys.exit(3)
-open(path, 'w', encoding='utf-8').write(text.replace(old, new, 1))
+for old, new in zip(pairs[0::2], pairs[1::2]):
+    if text.count(old) != 1:
+        sys.exit(3)
+    text = text.replace(old, new, 1)
+open(path, 'w', encoding='utf-8').write(text)
 PY
 }
 
@@ -137,10 +160,12 @@ while IFS= read -r line; do
     old=$(awk -F' @@ ' '{print $3}' <<<"$line")
     new=$(awk -F' @@ ' '{print $4}' <<<"$line")
     labels=$(awk -F' @@ ' '{print $5}' <<<"$line")
+    more=()
+    while IFS= read -r extra; do more+=("$extra"); done < <(awk -F' @@ ' '{for (i = 6; i <= NF; ++i) print $i}' <<<"$line")
     target="$root/$file"
     backup=$(mktemp)
     cp -p "$target" "$backup"
-    substitute "$target" "$old" "$new"
+    substitute "$target" "$old" "$new" "${more[@]}"
     status=$?
     if [ $status -ne 0 ]; then
         restore
@@ -174,7 +199,7 @@ while IFS= read -r line; do
         missed=$((missed + 1))
         missedNames+=("$name")
     fi
-done < <(mutants)
+done < <(allMutants)
 
 # Leave the build matching the sources again.
 cmake --build "$build" -j "$jobs" >/dev/null 2>&1
