@@ -102,6 +102,29 @@ tableMutants() {
     cat <<'EOF'
 # --- settings and engine tables
 # --- scores and server tables
+Scores: table label shortened @@ scores/TableId.cpp @@ "Quinel: Timer mode", @@ "Quinel: Timer", @@ scores
+Scores: two table labels swapped @@ scores/TableId.cpp @@ "Quadel: Classic mode",       "Quadel: Timer mode", @@ "Quadel: Timer mode",       "Quadel: Classic mode", @@ scores
+Scores: dialog title shortened @@ scores/TableId.cpp @@ "Best Scores - Quadel: Rising mode" @@ "Best Scores - Quadel: Rising" @@ scores
+Scores: data.ttb country kept with table 0 @@ scores/ScoreTableSet.cpp @@ WriteScoreEntry(archive, row, disguise, t == WorldTop10Table); @@ WriteScoreEntry(archive, row, disguise, t == QuadelClassicTable); @@ scores @@ ReadScoreEntry(archive, row, disguise, t == WorldTop10Table) @@ ReadScoreEntry(archive, row, disguise, t == QuadelClassicTable)
+Scores: data.ttb bombsOn disguised @@ scores/ScoreEntryFormat.cpp @@ archive.WriteInt(e.bombsOn); @@ archive.WriteInt(Shift(e.bombsOn, disguise.offsets[8], true)); @@ scores @@ ok = ok && archive.ReadInt(e.bombsOn); @@ ok = ok && archive.ReadInt(e.bombsOn);\n    e.bombsOn = Shift(e.bombsOn, disguise.offsets[8], false);
+Scores: row level and lines swapped in writer and reader @@ scores/ScoreEntryFormat.cpp @@ return {&ScoreEntry::level, &ScoreEntry::score, &ScoreEntry::lines}; @@ return {&ScoreEntry::lines, &ScoreEntry::score, &ScoreEntry::level}; @@ scores|server
+Scores: lastname.dat under the last-send signature @@ scores/LastNameFile.cpp @@ CheckSignature(archive, signatures::kLastName) @@ CheckSignature(archive, signatures::kLastSend) @@ scores @@ archive.WriteString(signatures::kLastName); @@ archive.WriteString(signatures::kLastSend);
+Scores: lastsend.dat name and e-mail swapped in writer and reader @@ scores/SenderDetails.cpp @@ !archive.ReadString(read.name) ||\n        !archive.ReadString(read.email) @@ !archive.ReadString(read.email) ||\n        !archive.ReadString(read.name) @@ scores @@ archive.WriteString(details.name);\n    archive.WriteString(details.email); @@ archive.WriteString(details.email);\n    archive.WriteString(details.name);
+Scores: sdata.dat gets a signature @@ scores/UsageRecords.cpp @@ archive.WriteString(DateTimeText(now)); @@ archive.WriteString("BRINOX2000_FIRSTSTART_FILE");\n        archive.WriteString(DateTimeText(now)); @@ scores @@ !archive.ReadString(text)) { @@ !archive.ReadString(text) || !archive.ReadString(text)) {
+Scores: tdata.dat minutes and seconds swapped in writer and reader @@ scores/UsageRecords.cpp @@ archive.WriteUInt(time.minutes);\n    archive.WriteUInt(time.seconds); @@ archive.WriteUInt(time.seconds);\n    archive.WriteUInt(time.minutes); @@ scores @@ archive.ReadUInt(time.minutes) &&\n               archive.ReadUInt(time.seconds) @@ archive.ReadUInt(time.seconds) &&\n               archive.ReadUInt(time.minutes)
+Scores: transfer file e-mail and country swapped in writer and reader @@ scores/TransferFile.cpp @@ for (const std::string* text : {&f.sender.name, &f.sender.email, &f.sender.country, @@ for (const std::string* text : {&f.sender.name, &f.sender.country, &f.sender.email, @@ scores|server @@ for (std::string* text : {&f.sender.name, &f.sender.email, &f.sender.country, @@ for (std::string* text : {&f.sender.name, &f.sender.country, &f.sender.email,
+Scores: transfer rows disguised with key 1 @@ scores/TransferFile.cpp @@ WriteScoreEntry(a, row, EntryDisguise{}, false); @@ WriteScoreEntry(a, row, EntryDisguise::ForKey(1), false); @@ scores|server @@ ReadScoreEntry(a, row, EntryDisguise{}, false) @@ ReadScoreEntry(a, row, EntryDisguise::ForKey(1), false)
+Scores: wctop10.ttb rows disguised with key 1 @@ scores/Top10File.cpp @@ WriteScoreEntry(archive, row, EntryDisguise{}, true); @@ WriteScoreEntry(archive, row, EntryDisguise::ForKey(1), true); @@ scores|server @@ ReadScoreEntry(archive, row, EntryDisguise{}, true) @@ ReadScoreEntry(archive, row, EntryDisguise::ForKey(1), true)
+Scores: Info enabled for any nonzero used @@ scores/CBestScoresDlg.cpp @@ row.info->setEnabled(e.used == 1); @@ row.info->setEnabled(e.used != 0); @@ scores
+Scores: bombs YES for any nonzero bombsOn @@ scores/CBestScoresDlg.cpp @@ (e.bombsOn == 1 ? QStringLiteral("YES") @@ (e.bombsOn != 0 ? QStringLiteral("YES") @@ scores
+Server: lines before level on an equal score @@ server/Top10Ranking.cpp @@ std::tie(a.score, a.level, a.lines) > std::tie(b.score, b.level, b.lines) @@ std::tie(a.score, a.lines, a.level) > std::tie(b.score, b.lines, b.level) @@ server|scores
+Server: full tie puts the later upload first @@ server/Top10Ranking.cpp @@ std::stable_sort(rows.begin(), rows.end(), Better); @@ std::stable_sort(rows.rbegin(), rows.rend(), [](const ScoreEntry& a, const ScoreEntry& b) { return Better(b, a); }); @@ server|scores
+Server: uploads of the same second in reverse name order @@ server/Ranking.cpp @@ return std::tie(time, name) < std::tie(other.time, other.name); @@ return std::tie(time, other.name) < std::tie(other.time, name); @@ server|scores
+Server: duplicate rule compares the end instead of the start @@ server/Top10Ranking.cpp @@ row.startTime, row.endTime, row.score} @@ row.endTime, row.endTime, row.score} @@ server|scores
+Server: duplicate rule ignores the end @@ server/Top10Ranking.cpp @@ row.startTime, row.endTime, row.score} @@ row.startTime, row.startTime, row.score} @@ server|scores
+Server: duplicate rule ignores the score @@ server/Top10Ranking.cpp @@ row.startTime, row.endTime, row.score} @@ row.startTime, row.endTime, 0} @@ server|scores
+Server: rows with used 2 ranked @@ server/Top10Ranking.cpp @@ if (row.used != 1 || @@ if (row.used == 0 || @@ server|scores
+Server: a negative level accepted @@ server/UploadFile.cpp @@ row.level < 0 || @@ row.level < -1 || @@ server|scores
 # --- window, help and picture tables
 EOF
 }
