@@ -7,6 +7,7 @@
 #include "engine/GameTypes.h"
 
 #include <array>
+#include <limits>
 
 namespace brinox {
 
@@ -95,10 +96,12 @@ void SanitizeOptions(Options& o) {
                       &Options::showStatusBar, &Options::animateTitle, &Options::soundOn}) {
         KeepWithin(o.*flag, 0, 1, d.*flag);
     }
+    // A typed speed has no upper limit (only the spin buttons keep to 0..1000), so any
+    // non-negative number is the player's own; only a negative one is foreign.
     for (auto speed :
          {&Options::demolitionSpeed, &Options::levelAnimationSpeed, &Options::sensLeft,
           &Options::sensRight, &Options::sensDown, &Options::sensDrop, &Options::sensRotate}) {
-        KeepWithin(o.*speed, 0, kMaxSpeed, d.*speed);
+        KeepWithin(o.*speed, 0, std::numeric_limits<std::int32_t>::max(), d.*speed);
     }
     // Key codes index 256-entry key tables.
     for (auto key : {&Options::keyLeft, &Options::keyRight, &Options::keyDown, &Options::keyDrop,

@@ -3,9 +3,10 @@
 //
 // Range policy: a value that the options pages could never have produced
 // (a file the game did not write) is replaced by that field's default, so
-// every later reader can index by it safely. A file cut short after a valid
-// header keeps the fields it did hold; LoadOptions still reports false, so
-// the start-up sequence rewrites a complete file from what was salvaged.
+// every later reader can index by it safely. Speeds and sensitivities are
+// typed without an upper limit, so only a negative one counts as foreign. A file cut short after a
+// valid header keeps the fields it did hold; LoadOptions still reports false, so the start-up
+// sequence rewrites a complete file from what was salvaged.
 #pragma once
 
 #include "engine/Options.h"

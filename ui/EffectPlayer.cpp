@@ -12,8 +12,6 @@ constexpr std::int32_t kFirstVisibleRow = Board::kSpawnRows;
 constexpr std::int32_t kLastRow = Board::kRows - 1;
 constexpr std::int32_t kFrames = 5;
 constexpr std::int32_t kCoverColors = 7;
-// Longest pause between two frames the options can ask for.
-constexpr std::int32_t kMaxPause = 1000;
 
 bool MarkedForRemoval(std::int32_t value) {
     return value >= Board::kRemovalMark && value < Board::kEmpty;
@@ -26,8 +24,10 @@ EffectPlayer::EffectPlayer(Game& game, const Options& options, Random& random,
     : game(game), options(options), random(random), painter(painter), show(std::move(show)),
       sleep(std::move(sleep)) {}
 
+// A typed speed has no upper limit and is slept as typed; a negative one (a
+// file the game did not write) must not turn into a huge unsigned wait.
 void EffectPlayer::Pause(std::int32_t milliseconds) {
-    sleep(std::clamp(milliseconds, 0, kMaxPause));
+    sleep(std::max(milliseconds, 0));
 }
 
 void EffectPlayer::FieldAnimation(QImage& frame, FieldAnimationKind kind) {

@@ -51,6 +51,7 @@ TEST_F(OptionsFileTest, DamagedFilesAreRepairedAtStartKeepingWhatTheyHeld) {
     EXPECT_EQ(StartOptions(dir.File("missing/"), custom), OptionsStartup::CannotSave);
 }
 
+// Typed speeds have no upper limit, so only a negative one is foreign.
 TEST_F(OptionsFileTest, ValuesTheOptionsPagesNeverWriteComeBackAsDefaults) {
     using O = Options;
     const struct {
@@ -58,8 +59,10 @@ TEST_F(OptionsFileTest, ValuesTheOptionsPagesNeverWriteComeBackAsDefaults) {
         std::int32_t stored, loaded;
     } cases[] = {// clang-format off
         {&O::gameType, 2, 0}, {&O::gameType, -1, 0}, {&O::blockSet, 14, 6}, {&O::blockSet, 13, 13},
-        {&O::startHeight, 14, 0}, {&O::sensDrop, 5000, 1000}, {&O::keyLeft, 256, 37},
-        {&O::keyPause, 0, 19}, {&O::userColor, -1, 0x00FFFFFF}, {&O::reservedFlag, 12345, 12345}};
+        {&O::startHeight, 14, 0}, {&O::sensDrop, 5000, 5000}, {&O::sensLeft, -1, 50},
+        {&O::demolitionSpeed, 2147483647, 2147483647}, {&O::levelAnimationSpeed, -7, 50},
+        {&O::keyLeft, 256, 37}, {&O::keyPause, 0, 19}, {&O::userColor, -1, 0x00FFFFFF},
+        {&O::reservedFlag, 12345, 12345}};
     // clang-format on
     for (const auto& c : cases) {
         Options hostile = Defaults(dir.path);

@@ -195,6 +195,7 @@ TEST_P(PageRules, ThroughTheWidgets) {
     }
     RunSheet([&] { c.act(*this); });
     c.expect(frame->Settings());
+    c.expect(Stored());
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PageRules, ::testing::ValuesIn(kPageCases),
@@ -216,6 +217,15 @@ TEST_F(OptionsSheetTest, OkStoresTheChangesCancelKeepsThemAndBothRewriteTheFile)
         EXPECT_EQ(std::make_tuple(Stored().animateTitle, Stored().sensLeft),
                   pressOk ? std::make_tuple(0, 51) : std::make_tuple(1, 50));
     }
+}
+
+TEST_F(OptionsSheetTest, ATypedSpeedOutlivesARestartAndPausesEachFrameAsLongAsTyped) {
+    RunSheet(
+        [this] { Get<QSpinBox>("animationSpeed").findChild<QLineEdit*>()->setText("2147483647"); });
+    Open(); // the next start in the same game directory
+    sleeps.clear();
+    StartGame();
+    EXPECT_EQ(sleeps, std::vector<std::int32_t>(36, 2147483647));
 }
 
 TEST_F(OptionsSheetTest, KeyCaptureSwallowsF1ToF12CancelsOnEscapeAndTakesOtherKeys) {
@@ -241,7 +251,7 @@ TEST_F(OptionsSheetTest, ApplyingReloadsAChangedSetAndRestartsTheTitle) {
         Get<QAbstractButton>("Block Set 1").click();
     });
     EXPECT_NE(keyOf(Picture::BlocksBig), blocks);
-    EXPECT_NE(frame->windowIcon().cacheKey(), icon);
+    EXPECT_EQ(frame->windowIcon().cacheKey(), icon);
     EXPECT_EQ(keyOf(Picture::Digits), digits);
     EXPECT_EQ(frame->windowTitle(), "Brinox 2000: World Championship");
     RunSheet([this] { Press("Animate text of the window\u2019s title bar "); });
