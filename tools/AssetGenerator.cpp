@@ -1,11 +1,12 @@
 // brinox_assetgen GAME_DIR CONTACT_SHEET.png [ICON_DIR]
 // brinox_assetgen --previews DIR
+// brinox_assetgen --icons DIR
 //
 // Draws every picture of the game (graph/*.bmp), synthesizes the sounds
 // (snd/*.wav), writes the help file (brinox.hlp) and a labelled contact sheet,
 // and, with ICON_DIR, the desktop icon as ICON_DIR/<size>.png; or, with
-// --previews, only the option sheet's set previews (PNG), which the build
-// turns into resources of the program.
+// --previews, only the option sheet's set previews (PNG), or with --icons
+// only the desktop icon, which the build turns into resources of the program.
 // Everything is made here from code and the DejaVu fonts: the output is the
 // same on every run and every machine with the same packages.
 #include "ArtKit.h"
@@ -170,8 +171,10 @@ bool WriteIcons(const QString& dir) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: %s GAME_DIR CONTACT_SHEET.png [ICON_DIR] | --previews DIR\n",
-                     argv[0]);
+        std::fprintf(
+            stderr,
+            "usage: %s GAME_DIR CONTACT_SHEET.png [ICON_DIR] | --previews DIR | --icons DIR\n",
+            argv[0]);
         return 2;
     }
     if (!LoadFonts()) {
@@ -180,6 +183,9 @@ int main(int argc, char** argv) {
     }
     if (std::string_view(argv[1]) == "--previews") {
         return WritePreviews(std::string(argv[2]) + "/") ? 0 : 1;
+    }
+    if (std::string_view(argv[1]) == "--icons") {
+        return WriteIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     }
     const std::string dir = std::string(argv[1]) + "/";
     std::filesystem::create_directories(dir + std::string(files::kPictureDir));

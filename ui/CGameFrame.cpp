@@ -20,8 +20,6 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QPainter>
-#include <QPixmap>
 #include <QScreen>
 #include <QThread>
 
@@ -41,6 +39,16 @@ WindowSize SizeOfSetting(std::int32_t setting) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen != nullptr ? screen->size() : QSize();
     return WindowSizeOfSetting(setting, size.width(), size.height());
+}
+
+// The game's own icon, the same as the desktop's; whatever the block set,
+// the task bar shows the game. The files are read only when a size is shown.
+QIcon GameIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
 }
 
 void SleepMs(std::int32_t milliseconds) {
@@ -67,6 +75,7 @@ CGameFrame::CGameFrame(Services services)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(TitleAnimation::kPlainTitle));
+    setWindowIcon(GameIcon());
     setFocusPolicy(Qt::StrongFocus);
     view = new FrameView(offscreen, this);
     setCentralWidget(view);
@@ -111,7 +120,6 @@ CGameFrame::CGameFrame(Services services)
 
 // What the first frame did not need waits until it is on the screen.
 void CGameFrame::FinishStartUp() {
-    SetIconFromBlocks();
     pictures.LoadRest();
     if (ownSounds) {
         ownSounds->Preload(options);
@@ -371,25 +379,6 @@ void CGameFrame::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
-}
-
-// The window icon: a T piece of the big blocks of the current set, so the
-// task bar shows the game's own art.
-void CGameFrame::SetIconFromBlocks() {
-    const QImage& blocks = pictures.Get(Picture::BlocksBig);
-    if (blocks.isNull()) {
-        return;
-    }
-    const int cell = blocks.height();
-    QImage icon(cell * 3, cell * 3, QImage::Format_ARGB32);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    const QRect source(0, 0, cell, cell); // kind 0, the T piece
-    for (const QPoint& at : {QPoint(0, 1), QPoint(1, 1), QPoint(2, 1), QPoint(1, 0)}) {
-        painter.drawImage(QPoint(at.x() * cell, at.y() * cell + cell / 2), blocks, source);
-    }
-    painter.end();
-    setWindowIcon(QIcon(QPixmap::fromImage(icon)));
 }
 
 } // namespace brinox

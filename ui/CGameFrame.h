@@ -190,7 +190,6 @@ private:
     void FinishStartUp();
     void CheckAssetFiles();
     void ReadClockFace();
-    void SetIconFromBlocks();
     void ResizeToLayout();
     void RecordRunningTime();
     void EndRun(int status);

@@ -133,7 +133,6 @@ void CGameFrame::ApplyOptions(const Options& chosen) {
     if (chosen.blockSet != options.blockSet) {
         options.blockSet = chosen.blockSet;
         pictures.LoadBlockSet(appDirectory, options.blockSet);
-        SetIconFromBlocks();
     }
     if (chosen.digitSet != options.digitSet) {
         options.digitSet = chosen.digitSet;

@@ -10,7 +10,9 @@
 #include "ui/PointerAreas.h"
 #include "ui/WindowSize.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -172,6 +174,36 @@ TEST_F(WindowTest, ChangingToBigDuringAGameDrawsThirtyPixelCellsAndATwentyPixelN
     const std::int32_t next = game().state.nextKind;
     EXPECT_EQ(Frame().copy(QRect(layout.NextPieceOrigin(next), QSize(20, 20))),
               BlockPicture(WindowSize::Normal).copy(QRect(next * 20, 0, 20, 20)));
+}
+
+// The icon is the desktop's, drawn by the asset tool beside the game
+// directory; a new block set changes the blocks, not the icon.
+TEST_F(WindowTest, WindowKeepsTheDesktopIconWhenTheBlockSetChanges) {
+    const QString icons = QStringLiteral(BRINOX_GAME_DIR "/../icons/%1.png");
+    const auto showsDesktopIcon = [&] {
+        for (int size : {16, 32, 48}) {
+            const auto format = QImage::Format_ARGB32_Premultiplied;
+            const QImage desktop = QImage(icons.arg(size)).convertToFormat(format);
+            const QImage shown = frame->windowIcon().pixmap(size).toImage().convertToFormat(format);
+            EXPECT_FALSE(desktop.isNull()) << size;
+            EXPECT_TRUE(shown == desktop) << size << ": " << shown.width() << " wide";
+        }
+    };
+    showsDesktopIcon();
+    const qint64 blocks = frame->Pictures().Get(Picture::BlocksBig).cacheKey();
+    modals.onDialog = [](QDialog& sheet) {
+        for (auto* button : sheet.findChildren<QAbstractButton*>()) {
+            if (button->objectName() == QStringLiteral("Block Set 5")) {
+                button->click();
+            }
+        }
+        sheet.accept();
+        return int(QDialog::Accepted);
+    };
+    frame->Run(Command::Options);
+    ASSERT_EQ(frame->Settings().blockSet, 5);
+    EXPECT_NE(frame->Pictures().Get(Picture::BlocksBig).cacheKey(), blocks);
+    showsDesktopIcon();
 }
 
 // Reads a counter back from the frame: each 16 x 21 cell from the right is
