@@ -61,8 +61,9 @@ CIntOpt::CIntOpt(const Options& options, QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addWidget(BackgroundBox(options.fieldBackground));
     left->addWidget(ViewBox(options));
-    left->addWidget(
-        SetBox(QStringLiteral("Digits Set"), kDigitSets, 1, options.digitSet, false, digitSets));
+    left->addWidget(SetBox(QStringLiteral("Digits Set"), kDigitSets, kDigitSets, options.digitSet,
+                           false,
+                           digitSets)); // one row, left to right
     left->addStretch();
     auto* row = new QHBoxLayout(this);
     row->addLayout(left);
