@@ -23,9 +23,15 @@ KeyCaptureDialog::KeyCaptureDialog(QWidget* parent)
                                  "QLabel { color: #ffe9a8; font-weight: bold; }"));
     auto* text =
         new QLabel(QStringLiteral("Press a key to define new key or ESCAPE to cancel"), this);
+    // Shown once a key arrives that the game's key table lacks, so the player
+    // knows why the box stayed open.
+    unusable = new QLabel(QString::fromLatin1(kUnusableKeyText), this);
+    unusable->setObjectName(QStringLiteral("unusableKey"));
+    unusable->hide();
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(24, 18, 24, 18);
     column->addWidget(text);
+    column->addWidget(unusable);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -49,9 +55,11 @@ bool KeyCaptureDialog::event(QEvent* event) {
 void KeyCaptureDialog::TakeKey(std::int32_t code) {
     if (code == kEscape) {
         reject();
-    } else if (code == 0 || (code >= kF1 && code <= kF12)) {
-        // A key the table lacks could never be pressed in the game; F1 to F12 stay the program's.
-        return;
+    } else if (code == 0) {
+        // A key the table lacks could never be pressed in the game.
+        unusable->show();
+    } else if (code >= kF1 && code <= kF12) {
+        return; // F1 to F12 stay the program's
     } else {
         key = code;
         accept();

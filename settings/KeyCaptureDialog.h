@@ -1,14 +1,19 @@
 // The small box of the Control page that waits for the new key of an
 // action: no title bar and no buttons, just one line of text. Escape closes
-// it as cancelled; F1 to F12 are swallowed and the box stays open; any other
-// key (a key the game's key table knows) closes it and becomes the result.
+// it as cancelled; F1 to F12 are swallowed and the box stays open; a key the
+// game's key table lacks keeps it open too, with a second line saying so; any
+// other key closes it and becomes the result.
 #pragma once
 
 #include <QDialog>
 
 #include <cstdint>
 
+class QLabel;
+
 namespace brinox {
+
+inline constexpr const char* kUnusableKeyText = "This key cannot be used in the game";
 
 class KeyCaptureDialog : public QDialog {
     Q_OBJECT
@@ -26,6 +31,7 @@ protected:
 private:
     void TakeKey(std::int32_t code);
 
+    QLabel* unusable = nullptr;
     std::int32_t key = 0;
 };
 

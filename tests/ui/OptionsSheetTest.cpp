@@ -1,7 +1,6 @@
 // The options sheet driven through its widgets from F3: the enabling rules
 // and handlers of the pages, OK against Cancel in brinox.dat, the key capture
-// box, and what applying changes in the window. Also writes a picture of each
-// page (screenshots/options-*.png).
+// box, and what applying changes in the window.
 #include "WindowFixture.h"
 
 #include "platform/FileChooser.h"
@@ -15,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -50,6 +50,7 @@ public:
                 QApplication::sendEvent(capture, &press);
                 captureResults.push_back(capture->result());
             }
+            unusableShown = !capture->findChild<QLabel*>("unusableKey")->isHidden();
             return capture->result();
         }
         if (auto* colour = qobject_cast<QColorDialog*>(&dialog)) {
@@ -98,6 +99,7 @@ public:
     bool ok = true;
     std::vector<Qt::Key> keys;
     std::vector<int> captureResults;
+    bool unusableShown = false;
     QString chosenFile;
 };
 
@@ -233,11 +235,13 @@ TEST_F(OptionsSheetTest, KeyCaptureSwallowsF1ToF12CancelsOnEscapeAndTakesOtherKe
     RunSheet([this] {
         Press("Move Left");
         EXPECT_EQ(Get<QLineEdit>("key0").text(), "Left Arrow");
-        keys = {Qt::Key_F12, Qt::Key_Shift};
+        EXPECT_FALSE(unusableShown);
+        keys = {Qt::Key_F12, Qt::Key_Eject, Qt::Key_Shift}; // no code for Eject: says so
         Press("Pause game");
+        EXPECT_TRUE(unusableShown);
         EXPECT_EQ(Get<QLineEdit>("key5").text(), "Key #16");
     });
-    EXPECT_EQ(captureResults, std::vector<int>({-1, QDialog::Rejected, -1, QDialog::Accepted}));
+    EXPECT_EQ(captureResults, std::vector<int>({-1, QDialog::Rejected, -1, -1, QDialog::Accepted}));
     EXPECT_EQ(std::make_tuple(frame->Settings().keyLeft, frame->Settings().keyPause),
               std::make_tuple(37, 16));
 }
@@ -258,16 +262,29 @@ TEST_F(OptionsSheetTest, ApplyingReloadsAChangedSetAndRestartsTheTitle) {
     EXPECT_EQ(frame->windowTitle().toStdString(), *TitleAnimation::FrameText(0));
 }
 
-TEST_F(OptionsSheetTest, PicturesOfEachPage) {
+// Also leaves a picture of each page in screenshots/options-<page>.png.
+TEST_F(OptionsSheetTest, PagesInTheirOrderAndTheDigitSetsLeftToRight) {
+    QStringList titles;
+    std::vector<QPoint> digitSets;
     RunSheet(
         [&] {
             sheet->show();
             for (int page = 0; page < sheet->Pages().count(); ++page) {
                 sheet->Pages().setCurrentIndex(page);
-                SaveShot(*sheet, "options-" + sheet->Pages().tabText(page).toLower());
+                titles << sheet->Pages().tabText(page);
+                SaveShot(*sheet, "options-" + titles.back().toLower());
+            }
+            for (const char* set : {"Digits Set 0", "Digits Set 1", "Digits Set 2"}) {
+                digitSets.push_back(Get(set).pos());
             }
         },
         false);
+    EXPECT_EQ(titles.join(','), "Game,Interface,Control,Sound");
+    ASSERT_EQ(digitSets.size(), 3u);
+    for (std::size_t set = 1; set < digitSets.size(); ++set) {
+        EXPECT_EQ(digitSets[set].y(), digitSets[0].y()) << set;
+        EXPECT_GT(digitSets[set].x(), digitSets[set - 1].x()) << set;
+    }
 }
 
 } // namespace
