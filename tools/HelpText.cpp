@@ -12,7 +12,7 @@ QStringList HelpText::StatusLines() {
         "Save the game in progress (Ctrl+S); not in World Championship.",
         "Load a saved game (Ctrl+L); it replaces the game in progress.",
         "Local best scores: the ten best of each game type and mode (F4).",
-        "World Championship Top 10 from the championship server (F5).",
+        "World Championship Top 10 (F5); its UPDATE button downloads it.",
         "Help (F1). A right click on the window explains the window.",
         "Quit Brinox 2000 (Ctrl+X). Your options are kept for next time.",
         "Game type: Quadel (4-block pieces) or Quinel (3 to 5 blocks).",
@@ -53,7 +53,7 @@ Welcome to Brinox 2000: World Championship, a falling-block puzzle game. Pick a 
 - [[13|The World Championship]]
 - [[14|Options: Game page]], [[15|Interface page]], [[16|Control page]], [[17|Sound page]]
 
-Press F1 at any time to come back here, or click the right mouse button over the window for help on the window itself.
+Press F1 or the Help button in the main window to come back here, or click the right mouse button over the window for help on the window itself. The Help menu also opens the Brinox 2000 home page, the story of the cathedral in the background picture (About Cathedral) and the About box.
 
 @topic 2 How to play
 Pieces made of blocks fall one at a time into the playing field, which is 10 blocks wide. Move and turn each piece while it falls, so that it lands where it fits best.
@@ -78,14 +78,14 @@ The game keys (you can change them on the Control page of the [[9|Options]]):
 - Space: drop the piece to the bottom (7 points for each row it falls)
 - Pause: pause the game, and press again to carry on
 
-Holding a movement key repeats it. The sensitivity of each key on the Control page is the time in milliseconds before the repeat begins: 0 repeats at once, 1000 never repeats (so with the default settings, one press of Space drops one piece only).
+Holding a game key (all but Pause) repeats it. The sensitivity of each key on the Control page is the time in milliseconds before the repeat begins: 0 repeats at once, 1000 or more never repeats (so with the default settings, one press of Space drops one piece only).
 
 Commands:
 
 - F2: start a game, or stop the game in progress
 - F3: options
 - F4: local best scores
-- F5: World Championship Top 10
+- F5: World Championship Top 10 (the table as last downloaded)
 - Ctrl+S / Ctrl+L: save / load a game
 - Ctrl+1, Ctrl+2, Ctrl+3: Normal, Big or Automatic window size
 - Alt+0, Alt+1: champions of the 2000 and 2001 championships
@@ -154,8 +154,8 @@ Close the options with OK to use your changes, or with Cancel to forget them. Op
 @topic 10 The main window
 The playing field is in the middle. Around it:
 
-- Tool bar (top left): Start/Stop, Pause, Options, Save, Load, local best scores (Scores), World Championship Top 10 (Top 10), Help and Exit. The small button above it hides or shows the tool bar.
-- Selectors (left): game type (Quadel or Quinel), game mode and bombs for the next game. Click a selector button to step through the choices; they rest while a game is in progress.
+- Tool bar (top left): Start/Stop, Pause (Resume while paused), Options, Save, Load, local best scores (Scores), World Championship Top 10 (Top 10), Help and Exit. Pause works only during a game, Save only during a game outside World Championship mode. The small button above it hides or shows the tool bar.
+- Selectors (left): game type (Quadel or Quinel), game mode and bombs for the next game. Click a selector button to step through the choices; they rest while a game is in progress, and the bombs selector rests in World Championship mode, which has no bombs.
 - Logo (bottom left): opens the Brinox 2000 home page.
 - Next-piece bar (top right): the piece that comes next. The small button above it hides or shows the bar.
 - Counters (right): level, rows still to clear in this level, score, rows cleared, the countdown (Timer mode and late World Championship levels), the rising counter (Rising mode and late World Championship levels) and the best score of the table for this type and mode.
@@ -172,10 +172,10 @@ Each combination of game type and mode has its own table of the ten best results
 
 Results are ranked by score, then by level, then by rows cleared. When a game ends with a result good enough for its table, you are asked for your name and the result is entered. Each row's Info button shows the details of that game: start and end time, time played, pieces, bombs and drop times.
 
-Open the tables with F4 or the Scores button. A table can be cleared from the same window.
+Open the tables with F4 or the Scores button, and pick a table under TABLES. The CLEAR button empties the table shown (you are asked first). F5 or the Top 10 button opens the World Championship Top 10, see [[13|The World Championship]].
 
 @topic 12 Saving and loading games
-Press Ctrl+S or the Save button during a game to save it to a file (extension .tsv) wherever you like. Press Ctrl+L or the Load button to load it again later: the loaded game replaces any game in progress and goes on from the position it was saved in, with its score, level, counters and the time played so far.
+Press Ctrl+S or the Save button during a game to save it to a file (extension .tsv) wherever you like. Press Ctrl+L or the Load button to load it again later: the loaded game replaces any game in progress (you are asked first) and goes on from the position it was saved in, with its score, level, counters and the time played so far.
 
 Games in World Championship mode cannot be saved: a championship game is played in one go.
 
@@ -184,7 +184,7 @@ Choose Quadel and the World Championship mode to play for the championship. The 
 
 Your ten best championship games are kept in the table "Quadel: World Championship". After such a game, or with the SEND button of that table, you can send the table to the championship server together with your name, e-mail address and country.
 
-Press F5 or the Top 10 button to download and see the current world Top 10. The Champions menu shows the winners of past championships.
+Press F5 or the Top 10 button to see the world Top 10 as it was last downloaded; the UPDATE button of that table downloads the current one from the championship server. A transfer shows its progress and can be stopped with Cancel. The Champions menu (Alt+0, Alt+1) shows the winners of past championships, and Best Scores, World Championship Homepage opens the championship's web page.
 
 Good luck!
 
@@ -196,7 +196,7 @@ The Game page sets up the next game. While a game is in progress only the two sp
 - Bombs: "Bombs in the game" switches [[7|bombs]] on. It is switched off and cannot be chosen in World Championship mode.
 - Start Level: begin at any level from 1 to 20.
 - Height: begin with 0 to 13 rows of random blocks in the field.
-- Velocity: the speed of the row-removal animation ("Demolition of blocks") and of the "Next Level" and "Game over" animations, from 0 (fastest) to 1000 (slowest).
+- Velocity: the speed of the row-removal animation ("Demolition of blocks") and of the "Next Level" and "Game over" animations, from 0 (fastest) to 1000 (slowest). The arrows stay within 0 to 1000; a larger number can be typed in and is used as it is.
 
 The game type, mode and bombs can also be chosen with the three selectors at the left of the main window.
 
@@ -207,15 +207,15 @@ The Interface page changes the look of the window; nothing here changes the rule
 
 - Background of Playing Area: Grey field, Color field, 3D field, Fantasy field or User-defined color. With User-defined color, press "Define color..." to choose the colour.
 - View: show or hide the next-piece bar, the tool bar and the status bar, and switch the animated text of the window's title bar on or off. The small buttons on the window hide and show the bars too.
-- Digits Set: three looks for the counters: red LED, green LCD, or white on blue.
-- Block Set: fourteen looks for the blocks, from Bevelled and Glossy to Retro pixel and Marble.
+- Digits Set: three looks for the counters, side by side: red LED, green LCD, or white on blue.
+- Block Set: fourteen looks for the blocks in two columns, from Bevelled and Glossy to Retro pixel and Marble.
 
 Back to [[9|Options]].
 
 @topic 16 Options: Control page
-Redefine keys: press the button of a key (Move Left, Move Right, Move Down, Rotate, Drop Bottom or Pause game), then press the new key; Escape cancels. The field beside the button shows the key in use. "Reset to defaults" brings back the Arrow keys, Space and Pause.
+Redefine keys: press the button of a key (Move Left, Move Right, Move Down, Rotate, Drop Bottom or Pause game), then press the new key; Escape cancels. F1 to F12 belong to the game's commands, and a key the game does not know cannot be used either: for such a key the box says so and waits for another one. The field beside the button shows the key in use. "Reset to defaults" brings back the Arrow keys, Space and Pause.
 
-Redefine sensitivity of keys: for each movement key, the time in milliseconds a held key waits before it repeats, from 0 (fastest) to 1000 (slowest, no repeat at all). The defaults are 50 for Move Left, Move Right and Move Down, 100 for Rotate and 1000 for Drop Bottom, so one press of Space drops exactly one piece. A lower number makes a held key sweep the piece across the field sooner.
+Redefine sensitivity of keys: for each movement key, the time in milliseconds a held key waits before it repeats, from 0 (fastest) to 1000 (slowest, no repeat at all). The arrows stay within 0 to 1000; a larger number can be typed in and never repeats either. The defaults are 50 for Move Left, Move Right and Move Down, 100 for Rotate and 1000 for Drop Bottom, so one press of Space drops exactly one piece. A lower number makes a held key sweep the piece across the field sooner.
 
 See also [[3|Keys and mouse]]. Back to [[9|Options]].
 
