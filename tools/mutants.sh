@@ -101,6 +101,27 @@ EOF
 tableMutants() {
     cat <<'EOF'
 # --- settings and engine tables
+Code page: 0x8A read as another letter @@ settings/Windows1252.cpp @@ u'\u02C6', u'\u2030', u'\u0160', @@ u'\u02C6', u'\u2030', u'\u015A', @@ settings|scores
+Code page: 0x8E read as another letter @@ settings/Windows1252.cpp @@ u'\u0152', u'\u008D', u'\u017D', @@ u'\u0152', u'\u008D', u'\u017B', @@ settings|scores
+Code page: U+0080 stored as byte 0x80 @@ settings/Windows1252.cpp @@ if (unit < 0x80 || (unit >= 0xA0 @@ if (unit <= 0x80 || (unit >= 0xA0 @@ settings|scores
+Key names: Up and Down Arrow swapped @@ settings/KeyName.cpp @@ {38, "Up Arrow"},\n    {40, "Down Arrow"}, @@ {38, "Down Arrow"},\n    {40, "Up Arrow"}, @@ settings
+Key names: Right Control called Left @@ settings/KeyName.cpp @@ {163, "Right Control"}, @@ {163, "Left Control"}, @@ settings
+Key names: NumLock on the wrong code @@ settings/KeyName.cpp @@ {144, "NumLock"}, @@ {145, "NumLock"}, @@ settings
+Selector: Quinel skips Rising @@ engine/GameSelectors.cpp @@ (options.gameType == Quinel && options.gameMode == WorldChampionship)) { @@ (options.gameType == Quinel && options.gameMode >= Rising)) { @@ engine|ui
+Selector: Quinel does not give the bombs back @@ engine/GameSelectors.cpp @@         options.gameMode = Classic;\n        options.bombsOn = bombsBeforeChampionship;\n @@         options.gameMode = Classic;\n @@ engine|ui
+Selector: leaving the championship by mode keeps bombs off @@ engine/GameSelectors.cpp @@     if (options.gameMode == WorldChampionship) {\n        options.bombsOn = bombsBeforeChampionship;\n    }\n    options.gameMode += 1; @@     options.gameMode += 1; @@ engine|ui
+Capture box: F12 no longer refused @@ settings/KeyCaptureDialog.cpp @@ code >= kF1 && code <= kF12 @@ code >= kF1 && code < kF12 @@ ui
+Capture box: F1 taken @@ settings/KeyCaptureDialog.cpp @@ code >= kF1 && code <= kF12 @@ code > kF1 && code <= kF12 @@ ui
+Capture box: F13 refused @@ settings/KeyCaptureDialog.cpp @@ kF12 = 123; @@ kF12 = 124; @@ ui
+Sound page: Reset All leaves the last event @@ settings/CSndOpt.cpp @@ e < kSoundEventCount; ++e) {\n        values.ResetSound(e @@ e < kSoundEventCount - 1; ++e) {\n        values.ResetSound(e @@ ui
+Sound page: Reset to Defaults keeps the switch @@ settings/CSndOpt.cpp @@ values.ResetSound(Selected(), this->appDirectory); @@ const std::int32_t kept = values.soundEnabled[Selected()];\n        values.ResetSound(Selected(), this->appDirectory);\n        values.soundEnabled[Selected()] = kept; @@ ui
+Options file: Drop and Rotate keys swapped @@ settings/OptionsFile.cpp @@ &Options::keyDrop,\n            &Options::keyRotate, @@ &Options::keyRotate,\n            &Options::keyDrop, @@ settings
+Options file: digit set and Pause key swapped @@ settings/OptionsFile.cpp @@ &Options::digitSet, &Options::keyPause} @@ &Options::keyPause, &Options::digitSet} @@ settings
+Saved game: mode and bombs swapped @@ settings/SavedGame.cpp @@ a.WriteInt(g.gameMode);\n    a.WriteInt(g.bombsOn); @@ a.WriteInt(g.bombsOn);\n    a.WriteInt(g.gameMode); @@ settings @@ a.ReadInt(g.gameMode) &&\n          a.ReadInt(g.bombsOn) @@ a.ReadInt(g.bombsOn) &&\n          a.ReadInt(g.gameMode)
+Saved game: start and end times swapped @@ settings/SavedGame.cpp @@ a.WriteString(s.startTime);\n    a.WriteString(s.endTime); @@ a.WriteString(s.endTime);\n    a.WriteString(s.startTime); @@ settings @@ a.ReadString(s.startTime) && a.ReadString(s.endTime) @@ a.ReadString(s.endTime) && a.ReadString(s.startTime)
+Window size: Big written as Normal @@ settings/WindowSizeFile.cpp @@ archive.WriteInt(setting); @@ archive.WriteInt(setting == kWindowSizeBig ? kWindowSizeNormal : setting); @@ settings
+Level table: championship rising period of level 17 @@ engine/LevelTable.cpp @@ { 110, 20,  6,  145,    50,  6}, @@ { 110, 20,  6,  145,    50,  7}, @@ engine
+Level table: rows to clear of level 14 @@ engine/LevelTable.cpp @@ { 150, 27,  7,  155,    47, -1}, @@ { 150, 28,  7,  155,    47, -1}, @@ engine
 # --- scores and server tables
 Scores: table label shortened @@ scores/TableId.cpp @@ "Quinel: Timer mode", @@ "Quinel: Timer", @@ scores
 Scores: two table labels swapped @@ scores/TableId.cpp @@ "Quadel: Classic mode",       "Quadel: Timer mode", @@ "Quadel: Timer mode",       "Quadel: Classic mode", @@ scores
