@@ -139,7 +139,7 @@ Scores: wctop10.ttb rows disguised with key 1 @@ scores/Top10File.cpp @@ WriteSc
 Scores: Info enabled for any nonzero used @@ scores/CBestScoresDlg.cpp @@ row.info->setEnabled(e.used == 1); @@ row.info->setEnabled(e.used != 0); @@ scores
 Scores: bombs YES for any nonzero bombsOn @@ scores/CBestScoresDlg.cpp @@ (e.bombsOn == 1 ? QStringLiteral("YES") @@ (e.bombsOn != 0 ? QStringLiteral("YES") @@ scores
 Server: lines before level on an equal score @@ server/Top10Ranking.cpp @@ std::tie(a.score, a.level, a.lines) > std::tie(b.score, b.level, b.lines) @@ std::tie(a.score, a.lines, a.level) > std::tie(b.score, b.lines, b.level) @@ server|scores
-Server: full tie puts the later upload first @@ server/Top10Ranking.cpp @@ std::stable_sort(rows.begin(), rows.end(), Better); @@ std::stable_sort(rows.rbegin(), rows.rend(), [](const ScoreEntry& a, const ScoreEntry& b) { return Better(b, a); }); @@ server|scores
+Server: full tie puts the later upload first @@ server/Top10Ranking.cpp @@ std::stable_sort(rows.begin(), rows.end(), Better); @@ std::reverse(rows.begin(), rows.end());\n    std::stable_sort(rows.begin(), rows.end(), Better); @@ server|scores
 Server: uploads of the same second in reverse name order @@ server/Ranking.cpp @@ return std::tie(time, name) < std::tie(other.time, other.name); @@ return std::tie(time, other.name) < std::tie(other.time, name); @@ server|scores
 Server: duplicate rule compares the end instead of the start @@ server/Top10Ranking.cpp @@ row.startTime, row.endTime, row.score} @@ row.endTime, row.endTime, row.score} @@ server|scores
 Server: duplicate rule ignores the end @@ server/Top10Ranking.cpp @@ row.startTime, row.endTime, row.score} @@ row.startTime, row.startTime, row.score} @@ server|scores
