@@ -9,7 +9,8 @@
 # build is never left holding a mutant. name-filter is a grep pattern over
 # the mutant names. BRINOX_MUTANT_JOBS sets the parallelism (default 2);
 # BRINOX_MUTANT_ALL=1 runs the whole suite for every mutant instead of the
-# test labels listed with it; BRINOX_MUTANT_SET=old or new runs one list only.
+# test labels listed with it; BRINOX_MUTANT_SET=old or new runs one list only;
+# BRINOX_MUTANT_DRY=1 only checks that every mutant still applies (no build).
 #
 # Each mutant is one or more literal substitutions in one file (a field order
 # swapped in both the writer and the reader is one fault). Each original text
@@ -200,6 +201,25 @@ restore() {
 trap restore EXIT
 trap 'restore; exit 130' INT TERM
 
+dry=${BRINOX_MUTANT_DRY:-0}
+if [ "$dry" = 1 ]; then
+    stale=0 applied=0
+    while IFS= read -r line; do
+        [ -z "$line" ] && continue
+        name=$(awk -F' @@ ' '{print $1}' <<<"$line")
+        grep -qE -- "$filter" <<<"$name" || continue
+        file=$(awk -F' @@ ' '{print $2}' <<<"$line")
+        copy=$(mktemp)
+        cp "$root/$file" "$copy" 2>/dev/null || { echo "STALE   $name ($file)"; stale=$((stale + 1)); continue; }
+        more=()
+        while IFS= read -r extra; do more+=("$extra"); done < <(awk -F' @@ ' '{for (i = 3; i <= NF; ++i) if (i != 5) print $i}' <<<"$line")
+        if substitute "$copy" "${more[@]}"; then applied=$((applied + 1)); else echo "STALE   $name ($file)"; stale=$((stale + 1)); fi
+        rm -f "$copy"
+    done < <(allMutants)
+    echo "== $applied apply, $stale stale"
+    [ $stale -eq 0 ]
+    exit
+fi
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ \
         -DBRINOX_BENCH=OFF >/dev/null || exit 1
