@@ -6,25 +6,54 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <sstream>
 #include <unistd.h>
 
 namespace brinox::assets {
 namespace {
 
-TEST(AssetCheckList, HelpSoundsThenPicturesWithoutTheOptionalBestScoreSound) {
-    const auto& list = CheckList();
-    ASSERT_EQ(list.size(), 115u);
-    EXPECT_EQ(std::set<std::string>(list.begin(), list.end()).size(), 115u);
-    EXPECT_EQ(list[0], "brinox.hlp");
-    EXPECT_EQ(list[1], "snd/add.wav");
-    EXPECT_EQ(list[11], "snd/time.wav");
-    EXPECT_EQ(list[12], "graph/back.bmp");
-    EXPECT_EQ(list.back(), "graph/tdigits.bmp");
-    EXPECT_EQ(std::count(list.begin(), list.end(), "snd/bestscr.wav"), 0);
-    EXPECT_EQ(StartupPictures(5, 2).size(), 49u);
-    EXPECT_EQ(BlockPicture(13, 1), "graph/items13b.bmp");
-    EXPECT_EQ(RemovalPicture(7, 0), "graph/ianim7.bmp");
-    EXPECT_EQ(DigitPicture(1), "graph/digits2.bmp");
+// The names of a space-separated list of stems, as "graph/<stem>.bmp".
+std::vector<std::string> Pictures(const std::string& stems) {
+    std::vector<std::string> names;
+    std::istringstream in(stems);
+    for (std::string stem; in >> stem;) {
+        names.push_back("graph/" + stem + ".bmp");
+    }
+    return names;
+}
+
+std::string Numbered(const std::string& stem, const std::string& suffix) {
+    std::string list;
+    for (int set = 0; set < 14; ++set) {
+        list += " " + stem + std::to_string(set) + suffix;
+    }
+    return list;
+}
+
+TEST(AssetCheckList, HelpSoundsThenPicturesInTheOrderOfTheWarning) {
+    std::vector<std::string> expected = {"brinox.hlp"};
+    for (const char* sound : {"add", "bomb", "bombout", "button", "drop", "gameover", "gamewin",
+                              "level", "line", "start", "time"}) {
+        expected.push_back(std::string("snd/") + sound + ".wav");
+    }
+    const std::vector<std::string> pictures = Pictures(
+        "back backb back1 back1b back2 back2b back3 back3b back4 back4b bbarmin bbarplus bbombs "
+        "bbombsx bexit bhelp bload blogo bmin bplus stat help bmodes bmodesx bombs boptions "
+        "bpauseof bpauseon bpausex bsave bsavex bstart bstop btable btypes btypesx bwwwtbl digits "
+        "digits2 digits3 expl explb" +
+        Numbered("ianim", "") + Numbered("ianim", "b") + Numbered("items", "") +
+        Numbered("items", "b") + " modes nextbar toolbar types tdigits");
+    expected.insert(expected.end(), pictures.begin(), pictures.end());
+    EXPECT_EQ(CheckList(), expected);
+    EXPECT_EQ(expected.size(), 115u);
+    // Block set 5 and digit set 2 (digits3.bmp) at start-up.
+    EXPECT_EQ(
+        StartupPictures(5, 2),
+        Pictures("back backb items5 items5b toolbar nextbar ianim5 ianim5b digits3 expl explb "
+                 "bbarmin bbarplus bstart bstop bpauseof bpauseon bpausex boptions bsave "
+                 "bsavex bload btable bwwwtbl bhelp bexit btypes btypesx bmodes bmodesx bbombs "
+                 "bbombsx types modes bombs back1 back1b back2 back2b back3 back3b back4 "
+                 "back4b blogo bmin bplus stat help tdigits"));
 }
 
 TEST(MissingAssetFiles, ReportsExactlyTheAbsentFilesInCheckOrder) {

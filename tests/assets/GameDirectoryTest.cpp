@@ -1,15 +1,20 @@
 // Checks the game directory written by the asset generator: every picture
-// in the geometry the window draws it with, valid sounds, the help file.
+// in the geometry the window draws it with, valid sounds, the help file, and
+// the status lines drawn into help.bmp.
 #include "ui/AssetFiles.h"
 #include "ui/DibImage.h"
 
 #include "engine/FileNames.h"
+#include "tools/HelpText.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <regex>
 #include <set>
 #include <string>
@@ -127,23 +132,52 @@ TEST(GameDirectory, SoundsAreDistinctShortMonoPcmWithoutClicks) {
     EXPECT_EQ(contents.size(), files::kDefaultSounds.size());
 }
 
-TEST(HelpFile, HasUniqueTopicsFromTheIndexOnAndNoBrokenLinks) {
+TEST(HelpFile, UniqueTopicsLinksNamingTheirTopicsAndF5ThatDoesNotDownload) {
     const auto bytes = ReadAll(kGame + std::string(files::kHelp));
     const std::string text(bytes.begin(), bytes.end());
     ASSERT_EQ(text.rfind("BRINOX-HELP 1\n", 0), 0u) << "signature line";
-    std::set<int> topics;
-    const std::regex topic(R"(\n@topic (\d+) .+)"), link(R"(\[\[(\d+)\|[^\]]+\]\])");
+    std::map<int, std::string> topics; // lower-case titles
+    const std::regex topic(R"(\n@topic (\d+) (.+))"), link(R"(\[\[(\d+)\|([^\]]+)\]\])");
+    const auto lower = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        return s;
+    };
     for (auto it = std::sregex_iterator(text.begin(), text.end(), topic);
          it != std::sregex_iterator(); ++it) {
-        EXPECT_TRUE(topics.insert(std::stoi((*it)[1])).second) << (*it)[0];
+        EXPECT_TRUE(topics.emplace(std::stoi((*it)[1]), lower((*it)[2])).second) << (*it)[0];
     }
-    EXPECT_TRUE(topics.count(1) && topics.count(10));
+    // The help index and the main window's context help open these topics.
+    EXPECT_TRUE(topics.count(1) && topics[10] == "the main window");
     int links = 0;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), link);
          it != std::sregex_iterator(); ++it, ++links) {
-        EXPECT_TRUE(topics.count(std::stoi((*it)[1]))) << (*it)[0];
+        // A link's words are found in the title of the topic it opens.
+        EXPECT_NE(topics[std::stoi((*it)[1])].find(lower((*it)[2])), std::string::npos) << (*it)[0];
     }
     EXPECT_GE(links, static_cast<int>(topics.size()) - 1) << "the index links every topic";
+    // F5 shows the Top 10 table; its UPDATE button is what downloads.
+    EXPECT_FALSE(std::regex_search(text, std::regex(R"(F5[^.;]*\bdownload\b)")));
+}
+
+// Each of the 26 status lines speaks of the area whose number it carries
+// (the pointer areas' numbers) and names that command's key where it has one.
+TEST(StatusLines, EachLineSpeaksOfItsArea) {
+    const char* const words[] = {
+        "Fill",          "Start|(F2)",    "Pause|(Pause key)", "Options|(F3)",
+        "Save|(Ctrl+S)", "Load|(Ctrl+L)", "best scores|(F4)",  "Top 10|(F5)",
+        "Help|(F1)",     "Quit|(Ctrl+X)", "Game type",         "Game mode",
+        "Bombs",         "home page",     "tool bar",          "next-piece bar",
+        "status bar",    "next piece:",   "Status bar:",       "Level",
+        "to clear",      "Score:",        "cleared",           "Countdown",
+        "Rising",        "Best score"};
+    const QStringList lines = art::HelpText::StatusLines();
+    ASSERT_EQ(lines.size(), 26);
+    for (int line = 0; line < 26; ++line) {
+        for (const QString& word : QString::fromLatin1(words[line]).split('|')) {
+            EXPECT_TRUE(lines[line].contains(word)) << line << ": " << word.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "engine/GameTypes.h"
 #include "engine/PieceShape.h"
+#include "platform/FileChooser.h"
 #include "ui/AssetFiles.h"
 #include "ui/FrameView.h"
 #include "ui/Layout.h"
@@ -18,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+#include <optional>
 #include <set>
 
 namespace brinox::test {
@@ -159,6 +162,52 @@ TEST_F(WindowTest, MenuTextsAndStatesFollowTheGame) {
     frame->Settings().keyPause = 80; // P
     frame->RedrawAll();
     EXPECT_EQ(pause->text(), QStringLiteral("Pause\tP"));
+}
+
+// Every menu as the player sees it with no game in progress: the item texts
+// with their keys, the accelerators, the separators ("-") and the submenu.
+TEST_F(WindowTest, MenusHoldTheirItemsKeysAndSeparatorsInOrder) {
+    QStringList shown;
+    const std::function<void(QMenu*, const QString&)> list = [&](QMenu* menu, const QString& path) {
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator()) {
+                shown << path + "-";
+            } else if (item->menu() != nullptr) {
+                list(item->menu(), path + item->text() + " > ");
+            } else {
+                shown << path + item->text() + " [" + item->shortcut().toString() + "]";
+            }
+        }
+    };
+    for (QAction* top : frame->menuBar()->actions()) {
+        list(top->menu(), top->text() + ": ");
+    }
+    const QStringList expected = {
+        "&Game: Start Game\tF2 [F2]",
+        "&Game: Pause\tPause []",
+        "&Game: -",
+        "&Game: &Options...\tF3 [F3]",
+        "&Game: &Window size > &Normal\tCtrl+1 [Ctrl+1]",
+        "&Game: &Window size > &Big\tCtrl+2 [Ctrl+2]",
+        "&Game: &Window size > &Automatic\tCtrl+3 [Ctrl+3]",
+        "&Game: -",
+        "&Game: &Save As..\tCtrl+S [Ctrl+S]",
+        "&Game: &Load...\tCtrl+L [Ctrl+L]",
+        "&Game: -",
+        "&Game: E&xit\tCtrl+X [Ctrl+X]",
+        "&Champions: 200&0\tAlt+0 [Alt+0]",
+        "&Champions: 200&1\tAlt+1 [Alt+1]",
+        "&Help: &Index\tF1 [F1]",
+        "&Help: -",
+        "&Help: Brinox 2000 &Homepage... []",
+        "&Help: About &Cathedral (on the picture) ... []",
+        "&Help: &About... []",
+        "&Best Scores: &Local Best Scores...\tF4 [F4]",
+        "&Best Scores: &World Championship Top 10 ...\tF5 [F5]",
+        "&Best Scores: -",
+        "&Best Scores: World Championship &Homepage... []",
+    };
+    EXPECT_EQ(shown, expected);
 }
 
 TEST_F(WindowTest, ChangingToBigDuringAGameDrawsThirtyPixelCellsAndATwentyPixelNextPiece) {
@@ -391,6 +440,76 @@ TEST_F(ToolBarTest, KeysOfAnOpenMenuDoNotMoveThePiece) {
     EXPECT_EQ(game().state.column, column);
 }
 
+// What each command opens, reached by its key and by its tool-bar button.
+class CommandTest : public ToolBarTest, public FileChooser {
+protected:
+    void SetUp() override {
+        ToolBarTest::SetUp();
+        InstallFileChooser(this);
+    }
+    void TearDown() override {
+        InstallFileChooser(nullptr);
+        ToolBarTest::TearDown();
+    }
+    QString SaveFileName(QWidget*, const FileDialogRequest& request) override {
+        opened = "file: " + request.title;
+        return {};
+    }
+    QString OpenFileName(QWidget* parent, const FileDialogRequest& request) override {
+        return SaveFileName(parent, request);
+    }
+    QString opened;
+};
+
+TEST_F(CommandTest, KeysAndButtonsOpenTheirCommands) {
+    modals.onDialog = [&](QDialog& dialog) {
+        opened =
+            QString::fromLatin1(dialog.metaObject()->className()) + ": " + dialog.windowTitle();
+        return int(QDialog::Rejected);
+    };
+    const QString scores = QStringLiteral("brinox::CBestScoresDlg: Best Scores - ");
+    const QString help = QStringLiteral("Brinox 2000 help - contents");
+    const QString champions =
+        QStringLiteral("brinox::CChampionsDlg: Brinox World Championship %1 Champions");
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::optional<ToolButton> button;
+        QString opens;
+    } cases[] = {
+        {Qt::Key_F3, {}, ToolButton::Options, "brinox::OptionsSheet: Brinox 2000"},
+        {Qt::Key_S, Qt::ControlModifier, ToolButton::Save, "file: Save Brinox 2000 Game"},
+        {Qt::Key_L, Qt::ControlModifier, ToolButton::Load, "file: Load Brinox 2000 Game"},
+        {Qt::Key_F4, {}, ToolButton::LocalBestScores, scores + "Quadel: Classic mode"},
+        {Qt::Key_F5, {}, ToolButton::WorldTop10, scores + "World Championship Top 10"},
+        {Qt::Key_F1, {}, ToolButton::Help, "brinox::HelpViewer: Brinox 2000 Help - " + help},
+        {Qt::Key_0, Qt::AltModifier, {}, champions.arg(2000)},
+        {Qt::Key_1, Qt::AltModifier, {}, champions.arg(2001)},
+        {Qt::Key_X, Qt::ControlModifier, ToolButton::Exit,
+         "question: Are you sure you want to quit?"},
+    };
+    Click(Qt::Key_F2); // Save needs a game in progress
+    ASSERT_TRUE(game().flags.gameInProgress);
+    for (const auto& c : cases) {
+        for (bool byButton : {false, true}) {
+            if (byButton && !c.button) {
+                continue;
+            }
+            opened.clear();
+            prompter.boxes.clear();
+            byButton ? ClickOn(*c.button) : Click(c.key, c.modifiers);
+            if (!prompter.boxes.empty()) {
+                opened = "question: " + prompter.boxes.back().text;
+            }
+            EXPECT_EQ(opened, c.opens) << c.opens.toStdString() << (byButton ? " by button" : "");
+        }
+    }
+    for (auto [key, setting] : {std::pair{Qt::Key_2, 1}, {Qt::Key_1, 0}, {Qt::Key_3, 100}}) {
+        Click(key, Qt::ControlModifier);
+        EXPECT_EQ(frame->WindowSizeSetting(), setting);
+    }
+}
+
 // The blocking animations: what each frame shows at the moment the window
 // sleeps between frames, how many pauses there are, and what is left behind.
 class AnimationTest : public WindowFixture {
@@ -470,26 +589,69 @@ TEST(WindowSizeTest, BigFromEightThirtyBySixTwentyUnlessTheSettingFixesIt) {
 
 class LayoutTest : public ::testing::TestWithParam<WindowSize> {};
 
-TEST_P(LayoutTest, VisibleRowsFillThePlayingAreaAndEverythingLiesInsideTheClientArea) {
+// Every number of a layout: client size, cell, board origin, playing area,
+// tool bar, next bar, the buttons in ToolButton order, the three labels, the
+// counters (right digit, rectangle), status strip, status cover and clock.
+std::vector<int> Numbers(const Layout& l) {
+    std::vector<int> n = {l.client.width(), l.client.height(), l.cell.width(),
+                          l.cell.height(),  l.boardOrigin.x(), l.boardOrigin.y()};
+    const auto add = [&n](const QRect& r) {
+        n.insert(n.end(), {r.x(), r.y(), r.width(), r.height()});
+    };
+    for (const QRect& r : {l.playingArea, l.toolBar, l.nextBar}) {
+        add(r);
+    }
+    std::for_each(l.buttons.begin(), l.buttons.end(), add);
+    for (const QRect& r : {l.gameTypeLabel, l.gameModeLabel, l.bombsLabel}) {
+        add(r);
+    }
+    for (const CounterPlace* c :
+         {&l.level, &l.linesLeft, &l.score, &l.lines, &l.timer, &l.rising, &l.best}) {
+        n.insert(n.end(), {c->rightDigit.x(), c->rightDigit.y()});
+        add(c->rect);
+    }
+    add(l.messageStrip);
+    add(l.statusCover);
+    n.insert(n.end(), {l.clock.x(), l.clock.y()});
+    return n;
+}
+
+TEST_P(LayoutTest, EveryPlaceOfTheWindowAndTheVisibleRowsFillThePlayingArea) {
+    const bool big = GetParam() == WindowSize::Big;
+    // clang-format off
+    const std::vector<int> expected = big ? std::vector<int>{
+        602, 590, 30, 30, 151, -76,  151, 14, 300, 540,  16, 53, 110, 123,  476, 53, 110, 73,
+        571, 39, 11, 11,  111, 39, 11, 11,  62, 568, 18, 17, // toggles: next, tool, status bar
+        17, 54, 108, 19,  17, 74, 108, 19,  17, 94, 108, 19,  17, 114, 54, 19,  71, 114, 54, 19,
+        17, 134, 54, 19,  71, 134, 54, 19,  17, 154, 54, 19,  71, 154, 54, 19,
+        16, 236, 24, 23,  16, 284, 24, 23,  16, 332, 24, 23,  34, 486, 75, 32, // selectors, logo
+        40, 236, 86, 23,  40, 284, 86, 23,  40, 332, 86, 23,
+        507, 206, 475, 206, 48, 21,  571, 206, 539, 206, 48, 21,  571, 255, 475, 255, 112, 21,
+        555, 304, 491, 304, 80, 21,  530, 353, 475, 353, 71, 21,  571, 353, 555, 353, 32, 21,
+        571, 402, 475, 402, 112, 21,  80, 569, 414, 15,  80, 568, 460, 17,  501, 572}
+    : std::vector<int>{
+        483, 404, 20, 20, 141, -45,  141, 15, 200, 360,  16, 32, 110, 123,  356, 32, 110, 73,
+        451, 18, 11, 11,  111, 18, 11, 11,  3, 382, 18, 17,
+        17, 33, 108, 19,  17, 53, 108, 19,  17, 73, 108, 19,  17, 93, 54, 19,  71, 93, 54, 19,
+        17, 113, 54, 19,  71, 113, 54, 19,  17, 133, 54, 19,  71, 133, 54, 19,
+        16, 185, 24, 23,  16, 233, 24, 23,  16, 281, 24, 23,  32, 318, 75, 32,
+        40, 185, 86, 23,  40, 233, 86, 23,  40, 281, 86, 23,
+        388, 138, 356, 138, 48, 21,  452, 138, 420, 138, 48, 21,  452, 187, 356, 187, 112, 21,
+        436, 236, 372, 236, 80, 21,  411, 285, 356, 285, 71, 21,  452, 285, 436, 285, 32, 21,
+        452, 334, 356, 334, 112, 21,  21, 383, 414, 15,  21, 382, 460, 17,  442, 386};
+    const int nextX[] = {401, 411, 401, 401, 401, 401, 391, 401, 401, 401, 401, 411, 391, 401, 401, 391};
+    const int nextY[] = {68, 58, 68, 68, 68, 68, 48, 58, 58, 58, 58, 68, 68, 48, 48, 48};
+    // clang-format on
     const Layout layout = Layout::For(GetParam());
+    EXPECT_EQ(Numbers(layout), expected);
+    for (std::int32_t kind = 0; kind < 16; ++kind) {
+        EXPECT_EQ(layout.NextPieceOrigin(kind),
+                  QPoint(nextX[kind], nextY[kind]) + (big ? QPoint(120, 21) : QPoint()))
+            << kind;
+    }
     EXPECT_EQ(layout.CellRect(0, 3).topLeft(), layout.playingArea.topLeft());
     EXPECT_EQ(layout.CellRect(9, 20).bottomRight(), layout.playingArea.bottomRight());
     EXPECT_EQ(layout.RowStrip(7).width(), layout.playingArea.width());
-    EXPECT_LT(layout.CellRect(0, 2).bottom(), layout.playingArea.top());
-    const QRect client(QPoint(0, 0), layout.client);
-    for (const QRect& button : layout.buttons) {
-        EXPECT_TRUE(client.contains(button)) << button.x() << "," << button.y();
-    }
-    for (const CounterPlace* counter :
-         {&layout.level, &layout.linesLeft, &layout.score, &layout.lines, &layout.timer,
-          &layout.rising, &layout.best}) {
-        EXPECT_TRUE(client.contains(counter->rect));
-        // The right-most digit cell is the last 16 pixels of the counter.
-        EXPECT_EQ(counter->rightDigit.x() + 15, counter->rect.right());
-    }
-    for (std::int32_t kind = 0; kind < 16; ++kind) {
-        EXPECT_TRUE(layout.nextBar.contains(layout.NextPieceOrigin(kind))) << kind;
-    }
 }
 
 // Both edges of an area hold the pointer (QRect::contains holds neither the
@@ -520,13 +682,29 @@ TEST_P(LayoutTest, PointerAreasHoldBothEdgesAndTheLastMatchNamesTheStatusLine) {
                 << b << " at " << e.at.x() << "," << e.at.y();
         }
     }
-    // The status-bar toggle's right edge is the status cover's left edge.
-    const QRect toggle = layout.Button(ToolButton::StatusBarToggle);
+    // The status line of each area at its centre; the status-bar toggle's
+    // right edge is the status cover's left edge, which names the line there.
+    using enum ToolButton;
+    const auto at = [&layout](ToolButton b) { return layout.Button(b); };
+    // clang-format off
+    const std::pair<QRect, std::int32_t> lines[] = {
+        {at(NextBarToggle), 15},  {at(ToolBarToggle), 14},      {at(StatusBarToggle), 16},
+        {at(StartStop), 1},       {at(Pause), 2},               {at(Options), 3},
+        {at(Save), 4},            {at(Load), 5},                {at(LocalBestScores), 6},
+        {at(WorldTop10), 7},      {at(Help), 8},                {at(Exit), 9},
+        {at(GameType), 10},       {at(GameMode), 11},           {at(Bombs), 12},
+        {at(Logo), 13},           {layout.statusCover, 18},     {layout.nextBar, 17},
+        {layout.level.rect, 19},  {layout.linesLeft.rect, 20},  {layout.score.rect, 21},
+        {layout.lines.rect, 22},  {layout.timer.rect, 23},      {layout.rising.rect, 24},
+        {layout.best.rect, 25},   {layout.playingArea, 0}};
+    // clang-format on
+    for (const auto& [area, line] : lines) {
+        EXPECT_EQ(StatusLineAt(layout, area.center()), line) << area.x() << "," << area.y();
+    }
+    const QRect toggle = at(StatusBarToggle);
     const QPoint shared(toggle.left() + toggle.width(), toggle.center().y());
-    ASSERT_TRUE(PointerOver(layout, ToolButton::StatusBarToggle, shared));
-    EXPECT_EQ(StatusLineAt(layout, shared), StatusLineAt(layout, layout.statusCover.center()));
-    EXPECT_NE(StatusLineAt(layout, shared), StatusLineAt(layout, toggle.center()));
-    EXPECT_EQ(StatusLineAt(layout, layout.playingArea.center()), 0);
+    ASSERT_TRUE(PointerOver(layout, StatusBarToggle, shared));
+    EXPECT_EQ(StatusLineAt(layout, shared), 18);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, LayoutTest, ::testing::Values(WindowSize::Normal, WindowSize::Big));
