@@ -1,10 +1,11 @@
 #!/usr/bin/python3
-"""The installed game: installs the build into a temporary prefix, validates
-the desktop entry and the AppStream metainfo there, then starts the installed
-launcher under Xvfb with a fresh HOME and waits for the game window and the
-prepared per-user game directory.
+"""The installed game: installs the build into a temporary prefix (or, with
+"deb", builds the Debian package, has lintian judge it and unpacks it into a
+scratch root), validates the desktop entry and the AppStream metainfo there,
+then starts the installed launcher under Xvfb with a fresh HOME and waits for
+the game window, the prepared per-user game directory and the sound module.
 
-usage: install_test.py BUILD_DIR APP_ID
+usage: install_test.py BUILD_DIR APP_ID [deb]
 Exits 77 (skipped) when the program or a validator is missing."""
 
 import os
@@ -26,10 +27,40 @@ def run(*args):
     return done.stdout
 
 
-def start_installed(screen, prefix, home):
+def install(build, work):
+    prefix = os.path.join(work, "prefix")
+    run("cmake", "--install", build, "--prefix", prefix)
+    return prefix, "bin"
+
+
+def lintian(deb):
+    """No error and no warning; as a normal user, since lintian objects to root."""
+    command = ["lintian", "--fail-on", "error,warning", "--no-tag-display-limit", deb]
+    if os.geteuid() == 0:
+        command = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                   "env", "HOME=/tmp"] + command
+    print(run(*command), end="")
+
+
+def unpack_package(build, work):
+    packages = os.path.join(work, "packages")
+    run("cpack", "-G", "DEB", "-B", packages, "--config", os.path.join(build, "CPackConfig.cmake"))
+    deb = next(os.path.join(packages, name) for name in os.listdir(packages) if name.endswith(".deb"))
+    if shutil.which("lintian"):
+        os.chmod(work, 0o755)
+        os.chmod(packages, 0o755)
+        lintian(deb)
+    else:
+        print("lintian is not installed: the package is not judged")
+    root = os.path.join(work, "root")
+    run("dpkg-deb", "-x", deb, root)
+    return os.path.join(root, "usr"), "games"
+
+
+def start_installed(screen, programs, home):
     env = dict(screen.env, HOME=home)
     env.pop("XDG_DATA_HOME", None)
-    launcher = subprocess.Popen([os.path.join(prefix, "bin", "brinox2000")], cwd=home, env=env,
+    launcher = subprocess.Popen([os.path.join(programs, "brinox2000")], cwd=home, env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     # The launcher execs the program, so the window belongs to its process.
     def window():
@@ -40,8 +71,9 @@ def start_installed(screen, prefix, home):
 
 
 def main():
-    build, app_id = sys.argv[1], sys.argv[2]
-    needed = ["desktop-file-validate", "appstreamcli", "Xvfb", "xdotool"]
+    build, app_id, package = sys.argv[1], sys.argv[2], sys.argv[3:] == ["deb"]
+    needed = ["desktop-file-validate", "appstreamcli", "Xvfb", "xdotool"] + \
+        (["cpack", "dpkg-deb"] if package else [])
     if not os.path.exists(os.path.join(build, "app", "brinox2000")) or \
             not all(shutil.which(tool) for tool in needed):
         print("skipped: the program or a tool is missing")
@@ -49,9 +81,9 @@ def main():
     work = tempfile.mkdtemp(prefix="brinox-install-")
     screen = launcher = None
     try:
-        prefix, home = os.path.join(work, "prefix"), os.path.join(work, "home")
+        home = os.path.join(work, "home")
         os.makedirs(home)
-        run("cmake", "--install", build, "--prefix", prefix)
+        prefix, programs = (unpack_package if package else install)(build, work)
         run("desktop-file-validate", f"{prefix}/share/applications/{app_id}.desktop")
         run("appstreamcli", "validate", "--no-net", f"{prefix}/share/metainfo/{app_id}.metainfo.xml")
         for size in (16, 48, 256):
@@ -60,7 +92,7 @@ def main():
                 raise Failure(f"{icon} is missing")
 
         screen = Screen(1024, 768)
-        launcher, window = start_installed(screen, prefix, home)
+        launcher, window = start_installed(screen, os.path.join(prefix, programs), home)
         wait_until("the game window", window, 30)
         game_dir = os.path.join(home, ".local", "share", "brinox2000")
         for item in ("graph", "snd", "brinox.hlp"):
