@@ -16,8 +16,12 @@ public:
     }
 
     bool Ask(QWidget* parent, const QString& caption, const QString& text) override {
-        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
-                        parent);
+        return AskUnder(QMessageBox::Question, parent, caption, text);
+    }
+
+    static bool AskUnder(QMessageBox::Icon icon, QWidget* parent, const QString& caption,
+                         const QString& text) {
+        QMessageBox box(icon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
         // Return answers Yes, as in the classic Yes/No box.
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
@@ -48,6 +52,13 @@ void ShowInformation(QWidget* parent, const QString& text, const QString& captio
 
 bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) {
     return installed->Ask(parent, caption, text);
+}
+
+bool AskYesNoInformation(QWidget* parent, const QString& text, const QString& caption) {
+    if (installed != &defaultPrompter) {
+        return installed->Ask(parent, caption, text);
+    }
+    return MessageBoxPrompter::AskUnder(QMessageBox::Information, parent, caption, text);
 }
 
 } // namespace brinox

@@ -2,6 +2,8 @@
 // question goes through the installed Prompter (a QMessageBox-based one unless
 // a test installed another). Errors carry the warning icon, refusals and
 // results the information icon, questions the question icon with Yes and No.
+// A question about a result (it did not enter the table) asks with the
+// information icon instead.
 #pragma once
 
 #include "Prompter.h"
@@ -19,5 +21,8 @@ void ShowWarning(QWidget* parent, const QString& text, const QString& caption = 
 void ShowInformation(QWidget* parent, const QString& text,
                      const QString& caption = kMessageCaption);
 bool AskYesNo(QWidget* parent, const QString& text, const QString& caption = kMessageCaption);
+// Yes and No under the information icon; an installed prompter hears it as a question.
+bool AskYesNoInformation(QWidget* parent, const QString& text,
+                         const QString& caption = kMessageCaption);
 
 } // namespace brinox

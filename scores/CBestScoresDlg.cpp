@@ -363,7 +363,7 @@ void CBestScoresDlg::RunInsertion() {
     ShowTable(t);
     const std::int32_t p = tables.Place(t, entry.level, entry.score, entry.lines);
     if (p == ScoreTableSet::kNotPlaced) {
-        if (!AskYesNo(this, kNotEnteredQuestion)) {
+        if (!AskYesNoInformation(this, kNotEnteredQuestion)) {
             Close();
         }
         return;
@@ -378,12 +378,15 @@ void CBestScoresDlg::RunInsertion() {
     highlightOn = true;
     highlightRow = p;
     highlightTable = t;
-    if (!SaveTables()) {
-        return;
-    }
+    // A failed save is reported, yet the row is shown and the result may
+    // still be sent from memory; the dialog closes only after that.
+    const bool saved = SaveTables();
     ShowTable(t);
     if (gameType == Quadel && gameMode == WorldChampionship && AskYesNo(this, kSendQuestion)) {
         Send();
+    }
+    if (!saved) {
+        Close();
     }
 }
 
@@ -393,7 +396,6 @@ bool CBestScoresDlg::SaveTables() {
     }
     ShowTable(current);
     ShowWarning(this, QString::fromUtf8(kCannotUpdateTablesMessage));
-    Close();
     return false;
 }
 
@@ -402,9 +404,11 @@ void CBestScoresDlg::ClearTable() {
         return;
     }
     tables.Clear(current);
-    if (SaveTables()) {
-        ShowTable(current);
+    if (!SaveTables()) {
+        Close();
+        return;
     }
+    ShowTable(current);
 }
 
 void CBestScoresDlg::ShowInfo(std::int32_t row) {
@@ -451,9 +455,11 @@ void CBestScoresDlg::Update() {
         !services.exchange->Update(this, appDirectory, tables.Table(WorldTop10Table))) {
         return;
     }
-    if (SaveTables()) {
-        ShowTable(WorldTop10Table);
+    if (!SaveTables()) {
+        Close();
+        return;
     }
+    ShowTable(WorldTop10Table);
 }
 
 } // namespace brinox

@@ -94,7 +94,8 @@ private:
 
     void Close();
     void RunInsertion();
-    // Writes the tables; on failure reports it, closes and returns false.
+    // Writes the tables; on failure shows the rows in memory, reports it and
+    // returns false (the caller closes the dialog).
     bool SaveTables();
     void ClearTable();
     void ShowInfo(std::int32_t row);

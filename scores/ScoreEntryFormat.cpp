@@ -75,8 +75,6 @@ bool ReadScoreEntry(Archive& archive, ScoreEntry& entry, const EntryDisguise& di
     if (!ok) {
         return false;
     }
-    e.used = e.used != 0 ? 1 : 0;
-    e.bombsOn = e.bombsOn != 0 ? 1 : 0;
     entry = std::move(e);
     return true;
 }

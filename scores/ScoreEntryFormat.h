@@ -2,8 +2,9 @@
 // data.ttb, the result upload and the world Top 10, with the nine counters
 // optionally offset by a per-field multiple of the file key (data.ttb only).
 //
-// Loaded rows keep their numbers as they stand (they are only shown and
-// compared); `used` and `bombsOn` are brought back to 0 or 1.
+// Loaded rows keep every number as it stands, `used` and `bombsOn` too:
+// they are only shown and compared, and a row counts as used, or its game
+// as played with bombs, only where the value is exactly 1.
 #pragma once
 
 #include "ScoreEntry.h"

@@ -2,8 +2,8 @@
 // rows with plain integers and the country.
 //
 // Range policy: a file cut short anywhere is treated like an incorrect file
-// and the caller's rows stay as they were; numbers are kept as they stand,
-// `used`/`bombsOn` become 0 or 1.
+// and the caller's rows stay as they were; every number, `used` and
+// `bombsOn` too, is kept as it stands.
 #pragma once
 
 #include "ScoreTable.h"
