@@ -10,14 +10,20 @@ namespace brinox {
 
 CDownloadDlg::CDownloadDlg(const std::string& appDirectory, const Clock& clock, QWidget* parent)
     : CTransferDlg(QStringLiteral("Downloading..."), appDirectory, parent), clock(clock),
-      localPath(appDirectory + std::string(files::kTop10)) {}
+      localPath(appDirectory + std::string(files::kTop10)), partPath(localPath + ".part") {}
 
 CDownloadDlg::~CDownloadDlg() {
     EndWorker();
 }
 
 bool CDownloadDlg::Transfer(FtpSession& session) {
-    return session.Get(std::string(files::kTop10), localPath);
+    // Beside the old copy first: a download that fails leaves that copy alone.
+    if (session.Get(std::string(files::kTop10), partPath) &&
+        std::rename(partPath.c_str(), localPath.c_str()) == 0) {
+        return true;
+    }
+    std::remove(partPath.c_str());
+    return false;
 }
 
 QString CDownloadDlg::TransferStatus() const {
@@ -34,7 +40,6 @@ void CDownloadDlg::Finish(TransferOutcome outcome) {
         TakeFile();
         return;
     }
-    std::remove(localPath.c_str());
     if (!ReportConnectionFailure(outcome) && outcome == TransferOutcome::Failed) {
         ShowWarning(this, QStringLiteral("Downloading Failed"));
     }
@@ -42,8 +47,8 @@ void CDownloadDlg::Finish(TransferOutcome outcome) {
 }
 
 void CDownloadDlg::TakeFile() {
+    // A refused file stays for the player to look at; only a read one goes.
     const Top10Load loaded = ReadTop10File(localPath, rows);
-    std::remove(localPath.c_str());
     if (loaded != Top10Load::Ok) {
         ShowWarning(this,
                     QString::fromUtf8(loaded == Top10Load::CannotOpen ? kCannotLoadDownloadMessage
@@ -51,6 +56,7 @@ void CDownloadDlg::TakeFile() {
         QDialog::reject();
         return;
     }
+    std::remove(localPath.c_str());
     downloadDate = DateTimeText(clock.Now());
     QDialog::accept();
 }

@@ -1,7 +1,9 @@
 // "Downloading...": fetches the world Top 10 (wctop10.ttb) from the result
 // server into the game directory, checks its signature and format and, when
 // accepted, holds its ten rows and the download date. The local copy is
-// deleted after every outcome, so a refused file never lingers.
+// deleted once its rows are read; a file that cannot be read or is refused
+// stays, and a failed connection, login or download leaves an older copy
+// as it was (the download lands under a part name first).
 #pragma once
 
 #include "CTransferDlg.h"
@@ -32,6 +34,7 @@ private:
 
     const Clock& clock;
     const std::string localPath;
+    const std::string partPath; // the download until it is whole
     Top10Rows rows{};
     std::string downloadDate = kNeverUpdated;
 };

@@ -90,7 +90,7 @@ void CTransferDlg::Start() {
             [this, outcome] {
                 worker.join();
                 running = false;
-                Finish(cancelled ? TransferOutcome::Cancelled : outcome);
+                Finish(outcome);
             },
             Qt::QueuedConnection);
     });
@@ -106,11 +106,14 @@ TransferOutcome CTransferDlg::Run() {
     }
     SetStatus(QStringLiteral("Connect to the FTP Server..."));
     if (!session->Connect({server.host, server.port, server.user, server.password})) {
-        return TransferOutcome::NoLogin;
+        return cancelled ? TransferOutcome::Cancelled : TransferOutcome::NoLogin;
+    }
+    if (cancelled) {
+        return TransferOutcome::Cancelled;
     }
     SetStatus(TransferStatus());
     if (!Transfer(*session)) {
-        return TransferOutcome::Failed;
+        return cancelled ? TransferOutcome::Cancelled : TransferOutcome::Failed;
     }
     SetStatus(DoneStatus());
     return TransferOutcome::Done;
@@ -125,7 +128,9 @@ bool CTransferDlg::ReportProgress(std::int64_t done, std::int64_t total) {
             progress->setValue(total > 0 ? static_cast<int>(done * 100 / total) : 0);
         },
         Qt::QueuedConnection);
-    return !cancelled;
+    // Once every byte is through, the file has arrived: a late Cancel no
+    // longer abandons the step (it would only lose the server's last reply).
+    return !cancelled || (total > 0 && done >= total);
 }
 
 bool CTransferDlg::ReportConnectionFailure(TransferOutcome outcome) {

@@ -8,8 +8,10 @@
 // Invariants: the worker never touches a widget; Cancel (or Escape, or the
 // close button) works at any moment: before the first tick it simply closes,
 // afterwards it abandons the transfer at its next progress report (within a
-// second) and the dialog closes with cancel and no message once the worker
-// has ended. The dialog is never destroyed with its worker running.
+// second) and the dialog closes with cancel once the worker has ended. A
+// Cancel that comes after the last byte has gone through changes nothing:
+// the outcome is what the transfer did. The dialog is never destroyed with
+// its worker running.
 #pragma once
 
 #include "platform/FtpSession.h"
@@ -33,7 +35,7 @@ enum class TransferOutcome {
     NoSession, // the session could not be opened
     NoLogin,   // no connection to the server, or the login was refused
     Failed,    // the transfer itself failed
-    Cancelled, // the player cancelled
+    Cancelled, // the player cancelled before the transfer was through
 };
 
 class CTransferDlg : public QDialog {

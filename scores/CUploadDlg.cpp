@@ -45,7 +45,9 @@ void CUploadDlg::Finish(TransferOutcome outcome) {
         QDialog::accept();
         return;
     }
-    if (!ReportConnectionFailure(outcome) && outcome == TransferOutcome::Failed) {
+    if (outcome == TransferOutcome::Cancelled) {
+        ShowInformation(this, QString::fromUtf8(kUploadCancelledMessage));
+    } else if (!ReportConnectionFailure(outcome) && outcome == TransferOutcome::Failed) {
         ShowWarning(this, QStringLiteral("Uploading Failed"));
     }
     QDialog::reject();

@@ -1,13 +1,17 @@
 // "Uploading...": puts one championship result on the result server. The
 // first tick writes the transfer file beside the program under a base name
 // of its own, the worker logs in and stores it under the same name in the
-// login directory. The local transfer file is gone after every outcome.
+// login directory. The local transfer file is gone after every outcome; a
+// Cancel that stopped the upload tells the player the result was not sent.
 #pragma once
 
 #include "CTransferDlg.h"
 #include "TransferFile.h"
 
 namespace brinox {
+
+inline constexpr const char* kUploadCancelledMessage =
+    "Uploading cancelled\nYour results were not sent";
 
 class CUploadDlg final : public CTransferDlg {
     Q_OBJECT

@@ -10,10 +10,12 @@
 #include "ScriptedPrompter.h"
 #include "engine/GameTypes.h"
 #include "scores/CSendResultDlg.h"
+#include "scores/CTransferDlg.h"
 #include "scores/LastNameFile.h"
 #include "scores/Top10File.h"
 #include "settings/FileTestSupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -26,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <thread>
 
 namespace brinox::test {
 namespace {
@@ -137,13 +140,47 @@ TEST_F(BestScoresDlgTest, UnrankedUnnamedOrUnstorableResultsLeaveTheFile) {
     }
     EXPECT_EQ(runner.shownNames, std::vector<QString>{QStringLiteral("Ann")});
 
-    std::filesystem::remove(
-        dir.File("data.ttb")); // a folder in its place cannot be read or written
+    // The real box of a result that does not enter: the information icon, Yes and No.
+    InstallPrompter(nullptr);
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString caption;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            icon = box->icon();
+            caption = box->windowTitle();
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    poll.start(10);
+    Open(Classic, 50);
+    poll.stop();
+    InstallPrompter(&prompter);
+    EXPECT_EQ(icon, QMessageBox::Information);
+    EXPECT_EQ(caption, "Brinox 2000");
+    EXPECT_FALSE(dialog->isVisible());
+
+    // A folder in place of the file cannot be read or written. A championship
+    // result whose save fails is still shown and offered for sending, then the dialog closes.
+    prompter.boxes.clear();
+    prompter.answers = {true};
+    runner.names = {QStringLiteral("Eve")};
+    Open(WorldChampionship, 5000, false);
+    std::filesystem::remove(dir.File("data.ttb"));
     std::filesystem::create_directory(dir.File("data.ttb"));
+    dialog->Tick();
+    ASSERT_EQ(prompter.boxes.size(), 2u);
+    EXPECT_EQ(prompter.boxes[0].text, "ERROR! It is impossible to update tables");
+    EXPECT_EQ(LastBox(), "Do you want to send your results to the World Championship?");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].rows[0].name + Text(QStringLiteral("rank0")).toStdString(), "Eve>1<");
+    EXPECT_FALSE(dialog->isVisible());
+
     Open(Classic, 5000);
     EXPECT_EQ(LastBox(), "ERROR! It is impossible to create tables");
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(runner.shownNames.size(), 1u) << "the pending insertion is dropped";
+    EXPECT_EQ(runner.shownNames.size(), 2u) << "the pending insertion is dropped";
 }
 
 TEST_F(BestScoresDlgTest, OkAfterTheFirstTickButtonsPerTableAndClear) {
@@ -152,8 +189,19 @@ TEST_F(BestScoresDlgTest, OkAfterTheFirstTickButtonsPerTableAndClear) {
     EXPECT_EQ(dialog->CurrentTable(), WorldTop10Table);
     Button(QStringLiteral("okButton"))->click();
     EXPECT_TRUE(dialog->isVisible()) << "OK is ignored before the first tick";
+    const QString labels[] = {"Quadel: Classic mode", "Quadel: Timer mode",
+                              "Quadel: Rising mode",  "Quadel: World Championship",
+                              "Quinel: Classic mode", "Quinel: Timer mode",
+                              "Quinel: Rising mode",  "World Championship Top 10"};
     for (std::int32_t t = kTableCount - 1; t >= 0; --t) {
-        dialog->findChild<QRadioButton*>(QStringLiteral("selector%1").arg(t))->click();
+        auto* selector = dialog->findChild<QRadioButton*>(QStringLiteral("selector%1").arg(t));
+        EXPECT_EQ(selector->text(), labels[t]);
+        selector->click();
+        EXPECT_EQ(dialog->windowTitle(), "Best Scores - " + labels[t]);
+        EXPECT_EQ(Text(QStringLiteral("firstLine")),
+                  t == 3   ? "To send your results to the World Championship press SEND button"
+                  : t == 7 ? "To update World Championship Top 10 press UPDATE button"
+                           : labels[t]);
         EXPECT_EQ(Button(QStringLiteral("sendButton"))->isEnabled(), t == 3);
         EXPECT_EQ(Button(QStringLiteral("updateButton"))->isEnabled(), t == 7);
     }
@@ -201,6 +249,23 @@ TEST_F(BestScoresDlgTest, InfoShowsTheWholeRecord) {
     EXPECT_TRUE(info.grab().save(out.filePath("info.png")));
 }
 
+// Stored flags stand: a row counts as used, and its game as played with
+// bombs, only where the value is exactly 1.
+TEST_F(BestScoresDlgTest, TopTenShowsCountriesAndInfoOnlyWhereUsedIsOne) {
+    ScoreTableSet set;
+    auto& rows = set.tables[WorldTop10Table].rows;
+    rows[0] = {"Ann", 5, 900, 40, 1, "", "", 0, 0, 0, 0, 0, 0, 2, "Peru"};
+    rows[1] = {"Bob", 5, 800, 40, 2, "", "", 0, 0, 0, 0, 0, 0, 1, "Chile"};
+    ASSERT_TRUE(set.Save(dir.path, random, 1));
+    Open(kTop10Mode);
+    EXPECT_EQ(Text("name0") + Text("name1") + Text("name2"), "Ann (Peru)BobEmpty");
+    EXPECT_TRUE(Button("info0")->isEnabled());
+    EXPECT_FALSE(Button("info1")->isEnabled() || Button("info2")->isEnabled());
+    Button("info0")->click();
+    EXPECT_TRUE(LastBox().startsWith("Name: Ann\nCountry: Peru\nTime of Game: 00:00:00\n\n"));
+    EXPECT_TRUE(LastBox().contains("\nBombs in the game: NO\n")) << LastBox().toStdString();
+}
+
 class ChampionshipExchangeTest : public ::testing::Test, public ModalRunner {
 protected:
     void SetUp() override {
@@ -222,6 +287,25 @@ protected:
         }
         if (cancelAfterMs >= 0) {
             QTimer::singleShot(cancelAfterMs, &dialog, &QDialog::reject);
+        }
+        if (landed) {
+            // Cancel once the file is through but before the window's thread
+            // has heard the outcome: it holds still from the first status on.
+            bool finished = false;
+            QObject::connect(&dialog, &QDialog::finished, [&] { finished = true; });
+            const auto& transfer = static_cast<const CTransferDlg&>(dialog);
+            while (transfer.Status().isEmpty() && !finished) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                QCoreApplication::processEvents();
+            }
+            for (int wait = 0; wait < 1000 && !landed(); ++wait) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            if (finished) {
+                return dialog.result();
+            }
+            dialog.reject();
         }
         return dialog.exec();
     }
@@ -247,9 +331,12 @@ protected:
     ScriptedPrompter prompter;
     FtpChampionshipExchange exchange{clock};
     int cancelAfterMs = -1;
+    std::function<bool()> landed; // set: Cancel after this holds
 };
 
-// Each failure: its warning (none when cancelled), in time, no table changed, no file left.
+// Each failure: its warning (a cancelled upload: that nothing was sent), in
+// time, no table changed, no file left but a refused download, and an older
+// local Top 10 file kept whenever nothing new arrived.
 TEST_F(ChampionshipExchangeTest, EveryFailureEndsWithItsMessageAndLeavesNothing) {
     QTcpServer silent; // takes connections into its backlog and never says a word
     silent.listen(QHostAddress::LocalHost);
@@ -263,7 +350,8 @@ TEST_F(ChampionshipExchangeTest, EveryFailureEndsWithItsMessageAndLeavesNothing)
     wrongNumber[27] = 99;
     wrongSignature[1] = 'W';
     const char *noLogin = "Connection to the FTP Server Failed",
-               *incorrect = "ERROR! Downloaded file is incorrect";
+               *incorrect = "ERROR! Downloaded file is incorrect",
+               *notSent = "Uploading cancelled\nYour results were not sent";
     const struct {
         const char* name;
         int port; // 0: the FTP server
@@ -275,8 +363,10 @@ TEST_F(ChampionshipExchangeTest, EveryFailureEndsWithItsMessageAndLeavesNothing)
     } cases[] = {
         {"no server", refused, Full, true, {}, -1, noLogin},
         {"silent server", silent.serverPort(), Full, false, {}, -1, noLogin},
-        {"cancel while waiting", silent.serverPort(), Full, true, {}, 300, ""},
+        {"cancel while waiting", silent.serverPort(), Full, true, {}, 300, notSent},
+        {"cancel download while waiting", silent.serverPort(), Full, false, {}, 300, ""},
         {"login refused", 0, WrongPassword, true, {}, -1, noLogin},
+        {"login refused on update", 0, WrongPassword, false, {}, -1, noLogin},
         {"upload refused", 0, ReadOnly, true, {}, -1, "Uploading Failed"},
         {"remote file missing", 0, ReadOnly, false, {}, -1, "Downloading Failed"},
         {"wrong signature", 0, ReadOnly, false, wrongSignature, -1, incorrect},
@@ -292,6 +382,8 @@ TEST_F(ChampionshipExchangeTest, EveryFailureEndsWithItsMessageAndLeavesNothing)
         if (c.published) {
             testing::PutFile(home.File("wctop10.ttb"), *c.published);
         }
+        const testing::ByteVector older{'o', 'l', 'd'};
+        testing::PutFile(dir.File("wctop10.ttb"), older);
         const auto before = DirectoryNames(dir.path);
         prompter.boxes.clear();
         cancelAfterMs = c.cancelMs;
@@ -303,12 +395,15 @@ TEST_F(ChampionshipExchangeTest, EveryFailureEndsWithItsMessageAndLeavesNothing)
         } else {
             EXPECT_FALSE(exchange.Update(nullptr, dir.path, top10));
         }
-        EXPECT_LT(timer.elapsed(), *c.message != '\0' ? 20'000 : 5'000);
+        EXPECT_LT(timer.elapsed(), c.cancelMs < 0 ? 20'000 : 5'000);
         EXPECT_EQ(top10, Table("Kept", 7));
         EXPECT_EQ(DirectoryNames(dir.path), before);
+        EXPECT_EQ(testing::FileBytes(dir.File("wctop10.ttb")), c.published.value_or(older));
         const auto& boxes = prompter.boxes;
         EXPECT_EQ(boxes.empty() ? "" : boxes.back().text.toStdString(), c.message);
-        EXPECT_TRUE(boxes.empty() || boxes.back().type == ScriptedPrompter::Box::Warning);
+        EXPECT_TRUE(boxes.empty() ||
+                    boxes.back().type == (c.cancelMs < 0 ? ScriptedPrompter::Box::Warning
+                                                         : ScriptedPrompter::Box::Information));
     }
     EXPECT_EQ(DirectoryNames(home.path), (std::vector<std::string>{"wctop10.ttb"}));
 }
@@ -319,20 +414,27 @@ TEST_F(ChampionshipExchangeTest, TwoSendersRankedIntoTheThirdPlayersTop10) {
         Player(*dir, port, name, Full);
     }
     exchange.Send(nullptr, ann.path, Table("Ann", 300));
+    // Bob cancels once his file is on the server: it still counts as sent.
+    landed = [this] { return DirectoryNames(home.path).size() == 2; };
     exchange.Send(nullptr, bob.path, Table("Bob", 500));
+    landed = nullptr;
     exchange.Send(nullptr, ann.path, Table("Ann", 300)); // the same result again
     ASSERT_EQ(DirectoryNames(home.path).size(), 3u);     // three names of their own
 
     const std::string rank = BRINOX_RANK " " + home.path + " " + home.File("wctop10.ttb");
     ASSERT_EQ(std::system(rank.c_str()), 0);
     ScoreTable top10;
+    landed = [&carl] { return std::filesystem::exists(carl.File("wctop10.ttb")); };
     ASSERT_TRUE(exchange.Update(nullptr, carl.path, top10));
     const auto& rows = top10.rows;
     EXPECT_EQ(rows[0].name + rows[0].country + rows[1].name + rows[1].country + top10.lastUpdate,
               "BobBoblandAnnAnnlandFriday, 4 December 2026 1:05:09");
     EXPECT_EQ(rows[2].used, 0);
-    EXPECT_EQ(prompter.boxes.front().text,
-              "Your results was uploaded successfully\nThank you and Good Luck!");
+    ASSERT_EQ(prompter.boxes.size(), 4u);
+    for (std::size_t b = 0; b < 3; ++b) {
+        EXPECT_EQ(prompter.boxes[b].text,
+                  "Your results was uploaded successfully\nThank you and Good Luck!");
+    }
     EXPECT_EQ(prompter.boxes.back().text, "Data Transfer completed successfully");
     EXPECT_EQ(DirectoryNames(ann.path).size() + DirectoryNames(carl.path).size(), 4u)
         << "only lastsend.dat and resultserver.ini";
