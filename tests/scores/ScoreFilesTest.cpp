@@ -1,7 +1,7 @@
 #include "scores/LastNameFile.h"
 #include "scores/ResultServer.h"
-#include "scores/ScoreEntryFormat.h"
 #include "scores/ScoreTableSet.h"
+#include "scores/SenderDetails.h"
 #include "scores/Top10File.h"
 #include "scores/TransferFile.h"
 #include "scores/UsageRecords.h"
@@ -23,12 +23,13 @@ using testing::FileBytes;
 using testing::PutFile;
 using testing::ScratchDirectory;
 
-const ScoreEntry kAnn{"Ann", 7, 195, 30, 1, "s", "e", 3725, 80, 2, 1, 9, -1, 1, "Iceland"};
+// Every field a value of its own, so that no two can trade places unseen.
+const ScoreEntry kAnn{"Ann", 7, 195, 30, 1, "s", "e", 3725, 80, 2, 4, 9, -1, 0, "Iceland"};
 
 // The bytes of kAnn and nine empty rows, each with a country when asked.
 Bytes& AnnAndNineEmptyRows(Bytes& b, bool withCountry) {
     b.Str("Ann").Int(7).Int(195).Int(30).Int(1).Str("s").Str("e");
-    b.Int(3725).Int(80).Int(2).Int(1).Int(9).Int(-1).Int(1);
+    b.Int(3725).Int(80).Int(2).Int(4).Int(9).Int(-1).Int(0);
     if (withCountry) {
         b.Str("Iceland");
     }
@@ -56,6 +57,11 @@ TEST(TransferFileTest, IsWrittenByteExactlyWithTenRowsWithoutCountries) {
     b.Str("").Str("Send date").Str("1:0:5").Str("UNKNOWN");
     const ByteVector bytes = AnnAndNineEmptyRows(b, false).Str("later").Get();
     EXPECT_EQ(FileBytes(dir.File("wcresult.ttb")), bytes);
+    Archive in;
+    TransferFile read;
+    ASSERT_TRUE(in.OpenForLoad(dir.File("wcresult.ttb")) && ReadTransferFile(in, read));
+    read.rows[0].country = kAnn.country;
+    EXPECT_EQ(read, f);
 }
 
 TEST(Top10FileTest, RowsWithCountriesAreReadFromTheirBytesAndAWrongNumberIsRefused) {
@@ -77,8 +83,21 @@ TEST(Top10FileTest, RowsWithCountriesAreReadFromTheirBytesAndAWrongNumberIsRefus
     EXPECT_EQ(ReadTop10File(path, rows), Top10Load::Incorrect);
 }
 
-TEST(LastNameFileTest, RoundTripAndEveryFailureGivesAnEmptyName) {
+TEST(LastNameFileTest, NameAndSendParticularsInTheirOrderAndEveryFailureGivesAnEmptyName) {
     ScratchDirectory dir;
+    const SenderDetails sender{"Ann", "ann@example.org", "Finland", "Hi"};
+    ASSERT_TRUE(WriteLastSend(dir.path, sender));
+    EXPECT_EQ(FileBytes(dir.File("lastsend.dat")), Bytes()
+                                                       .Str("BRINOX2000_LASTSEND_FILE")
+                                                       .Str("Ann")
+                                                       .Str("ann@example.org")
+                                                       .Str("Finland")
+                                                       .Str("Hi")
+                                                       .Get());
+    SenderDetails read;
+    EXPECT_TRUE(ReadLastSend(dir.path, read));
+    EXPECT_EQ(read, sender);
+
     EXPECT_EQ(ReadLastName(dir.path), "");
     ASSERT_TRUE(WriteLastName(dir.path, "Zoë O'Neil"));
     EXPECT_EQ(FileBytes(dir.File("lastname.dat")),
@@ -135,21 +154,25 @@ ScoreEntry Result(std::int32_t score, std::int32_t level, std::int32_t lines,
     return {std::move(name), level, score, lines, 0, "", "", 0, 0, 0, 0, 0, 0, 0, ""};
 }
 
-// Every table filled with distinct values, including negative counters.
+// Every table filled with distinct values, including negative counters and
+// flags other than 0 and 1; no two counters differ by the same amount twice.
 ScoreTableSet FullSet() {
     ScoreTableSet set;
     for (std::int32_t t = 0; t < kTableCount; ++t) {
         for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
             const std::int32_t n = t * 100 + r;
             ScoreEntry& e = set.tables[t].rows[r];
-            e = Result(100000 - n * 7, 20 - r, 300 - r, "Player " + std::to_string(n));
-            e.used = r % 3 == 0 ? 0 : 1;
-            e.startTime = e.endTime = "Time " + std::to_string(r);
-            e.gameSeconds = e.pieces = e.minDropSeconds = n * 11;
+            e = Result(100000 - n * 7, 20 - r, 300 - r * 3, "Player " + std::to_string(n));
+            e.used = r % 3;
+            e.startTime = "Start " + std::to_string(r);
+            e.endTime = "End " + std::to_string(n);
+            e.gameSeconds = n * 11;
+            e.pieces = n * 13 + 1;
+            e.minDropSeconds = n * 17 + 2;
             e.bombs = -n;
             e.maxDropSeconds = 2'147'483'647 - n;
             e.avgDropSeconds = -2'147'483'647 + n;
-            e.bombsOn = r % 2;
+            e.bombsOn = r * 2 % 3;
             e.country = t == WorldTop10Table ? "Land " + std::to_string(r) : "";
         }
         set.tables[t].lastUpdate = "Update " + std::to_string(t);
@@ -160,47 +183,83 @@ ScoreTableSet FullSet() {
 class ScoreTableSetTest : public ::testing::Test {
 protected:
     std::string TablesPath() const { return dir.File("data.ttb"); }
+    // Reads data.ttb field by field in its documented order, without the
+    // code's row reader: plain fields as they are, and each of the nine
+    // counters offset by one positive multiple of the key for every row of
+    // every table. Gives that multiple per counter.
+    std::vector<std::uint32_t> Multipliers(const ScoreTableSet& saved, std::int32_t& key) {
+        Archive in;
+        EXPECT_TRUE(in.OpenForLoad(TablesPath()));
+        std::string text;
+        std::int32_t number = 0;
+        const auto str = [&](const std::string& expected) {
+            EXPECT_TRUE(in.ReadString(text));
+            EXPECT_EQ(text, expected);
+        };
+        const auto plain = [&](std::int32_t expected) {
+            EXPECT_TRUE(in.ReadInt(number));
+            EXPECT_EQ(number, expected);
+        };
+        std::vector<std::set<std::uint32_t>> offsets(9);
+        str("BRINOX2000_TABLES_FILE");
+        plain(15);
+        EXPECT_TRUE(in.ReadInt(key) && key >= 1 && key <= 10) << key;
+        for (std::int32_t t = 0; t < kLocalTableCount; ++t) {
+            plain(saved.tables[t].rows[0].score);
+        }
+        for (std::int32_t t = 0; t < kTableCount; ++t) {
+            for (const ScoreEntry& e : saved.tables[t].rows) {
+                std::size_t field = 0;
+                const auto counters = [&](std::initializer_list<std::int32_t> values) {
+                    for (const std::int32_t value : values) {
+                        EXPECT_TRUE(in.ReadInt(number));
+                        offsets[field++].insert(static_cast<std::uint32_t>(number - value));
+                    }
+                };
+                str(e.name);
+                counters({e.level, e.score, e.lines});
+                plain(e.used);
+                str(e.startTime);
+                str(e.endTime);
+                counters({e.gameSeconds, e.pieces, e.bombs, e.minDropSeconds, e.maxDropSeconds,
+                          e.avgDropSeconds});
+                plain(e.bombsOn);
+                if (t == WorldTop10Table) {
+                    str(e.country);
+                }
+            }
+        }
+        for (const ScoreTable& table : saved.tables) {
+            str(table.lastUpdate);
+        }
+        EXPECT_FALSE(in.ReadString(text)) << "the dates end the file";
+        std::vector<std::uint32_t> multipliers;
+        for (const auto& offset : offsets) {
+            EXPECT_EQ(offset.size(), 1u) << "one offset per counter";
+            EXPECT_EQ(*offset.begin() % static_cast<std::uint32_t>(key), 0u);
+            EXPECT_GT(static_cast<std::int32_t>(*offset.begin()), 0);
+            multipliers.push_back(*offset.begin() / static_cast<std::uint32_t>(key));
+        }
+        return multipliers;
+    }
     ScratchDirectory dir;
     Random random;
 };
 
-TEST_F(ScoreTableSetTest, AllEightTablesRoundTripBehindTheHeaderCopies) {
+TEST_F(ScoreTableSetTest, AllEightTablesRoundTripInTheDocumentedLayout) {
     const ScoreTableSet saved = FullSet();
     ASSERT_TRUE(saved.Save(dir.path, random, 1233));
-    const ByteVector other = FileBytes(TablesPath());
+    std::int32_t key = 0, otherKey = 0;
+    const std::vector<std::uint32_t> multipliers = Multipliers(saved, key);
     ASSERT_TRUE(saved.Save(dir.path, random, 1234));
-    EXPECT_NE(FileBytes(TablesPath()), other) << "each save draws its own key";
+    EXPECT_EQ(Multipliers(saved, otherKey), multipliers) << "fixed, whatever the key";
+    EXPECT_NE(key, otherKey) << "each save draws its own key";
+    EXPECT_EQ(std::set(multipliers.begin(), multipliers.end()).size(), 9u) << "one per counter";
     ScoreTableSet loaded;
     ASSERT_TRUE(loaded.Load(dir.path));
-    EXPECT_EQ(loaded, saved);
-
-    // Header: signature, 15, key, row 0's score of tables 0..6; then the rows,
-    // disguised by the key.
-    Archive in;
-    ASSERT_TRUE(in.OpenForLoad(TablesPath()));
-    ASSERT_TRUE(CheckSignature(in, "BRINOX2000_TABLES_FILE", 15));
-    std::int32_t key = 0, best = 0;
-    ASSERT_TRUE(in.ReadInt(key) && key >= 1 && key <= 10);
-    for (std::int32_t t = 0; t < kLocalTableCount; ++t) {
-        ASSERT_TRUE(in.ReadInt(best));
-        EXPECT_EQ(best, saved.tables[t].rows[0].score);
-        EXPECT_EQ(BestScore(dir.path, t), best);
-    }
-    EXPECT_EQ(BestScore(dir.path, kLocalTableCount), 0);
-    ScoreEntry first;
-    ASSERT_TRUE(ReadScoreEntry(in, first, EntryDisguise::ForKey(key), false));
-    EXPECT_EQ(first, saved.tables[0].rows[0]);
-}
-
-TEST(EntryDisguiseTest, EachCounterHasItsOwnPositiveMultipleOfTheKey) {
-    for (std::int32_t key = 1; key <= 10; ++key) {
-        std::set<std::uint32_t> multipliers;
-        for (std::uint32_t offset : EntryDisguise::ForKey(key).offsets) {
-            EXPECT_GT(static_cast<std::int32_t>(offset), 0) << key;
-            EXPECT_EQ(offset % key, 0u) << key;
-            multipliers.insert(offset / key);
-        }
-        EXPECT_EQ(multipliers.size(), 9u);
+    EXPECT_EQ(loaded, saved) << "flags other than 0 and 1 stand";
+    for (std::int32_t t = 0; t <= kLocalTableCount; ++t) {
+        EXPECT_EQ(BestScore(dir.path, t), t < kLocalTableCount ? saved.tables[t].rows[0].score : 0);
     }
 }
 

@@ -61,6 +61,62 @@ TEST(RankingTest, DuplicatesCountOnceTiesKeepArrivalAndBadFilesAreNamed) {
     EXPECT_EQ(again.str(), errors.str()); // its own output skipped silently
 }
 
+// Two uploads that differ in one field (two for level against lines): which
+// rows the Top 10 holds, best first. The order is score, level, lines, all
+// descending, then arrival (file time, then name); one sender's result is
+// counted once when e-mail (case aside), start, end and score agree.
+TEST(RankingTest, EachFieldOfTheOrderAndOfTheDuplicateRule) {
+    struct Sent {
+        std::string email;
+        std::int32_t score = 300, level = 5, lines = 20, used = 1;
+        std::string start = "s", end = "e";
+    };
+    const struct {
+        const char* rule;
+        Sent first, second; // uploaded as z.ttb, then as a.ttb
+        bool sameSecond;
+        const char* ranked; // the used rows by file
+    } cases[] = {
+        {"level before lines", {"z@x"}, {"a@x", 300, 6, 10}, false, "a z"},
+        {"more lines", {"z@x"}, {"a@x", 300, 5, 21}, false, "a z"},
+        {"full tie: earlier upload", {"z@x"}, {"a@x"}, false, "z a"},
+        {"full tie in one second: name", {"z@x"}, {"a@x"}, true, "a z"},
+        {"same sender, other end", {"z@x"}, {"z@x", 300, 5, 20, 1, "s", "f"}, false, "z a"},
+        {"same sender, other start", {"z@x"}, {"z@x", 300, 5, 20, 1, "t"}, false, "z a"},
+        {"same sender, other score", {"z@x"}, {"z@x", 299}, false, "z a"},
+        {"same sender, e-mail case", {"z@x"}, {"Z@X"}, false, "z"},
+        {"same sender, other level", {"z@x"}, {"z@x", 300, 6}, false, "z"},
+        {"used other than 1", {"z@x"}, {"a@x", 400, 5, 20, 2}, false, "z"},
+        {"negative level", {"z@x"}, {"a@x", 400, -1}, false, "z"},
+    };
+    for (const auto& c : cases) {
+        ScratchDirectory dir;
+        const auto now = fs::file_time_type::clock::now();
+        for (const auto& [sent, name, at] :
+             {std::tuple{&c.first, "z", now}, {&c.second, "a", now + std::chrono::seconds(1)}}) {
+            TransferFile file;
+            file.sender = {"x", sent->email, std::string(name) + "land", ""};
+            file.rows[0] = {name,        sent->level, sent->score, sent->lines, sent->used,
+                            sent->start, sent->end,   0,           0,           0,
+                            0,           0,           0,           0,           ""};
+            ASSERT_TRUE(WriteTransferFile(dir.File(std::string(name) + ".ttb"), file));
+            fs::last_write_time(dir.File(std::string(name) + ".ttb"), c.sameSecond ? now : at);
+        }
+        std::ostringstream errors;
+        ASSERT_EQ(RankDirectory(dir.path, dir.File("wctop10.ttb"), errors), 0);
+        Top10Rows rows{};
+        ASSERT_EQ(ReadTop10File(dir.File("wctop10.ttb"), rows), Top10Load::Ok);
+        std::string ranked;
+        for (const ScoreEntry& row : rows) {
+            if (row.used == 1) {
+                EXPECT_EQ(row.country, row.name + "land");
+                ranked += (ranked.empty() ? "" : " ") + row.name;
+            }
+        }
+        EXPECT_EQ(ranked, c.ranked) << c.rule;
+    }
+}
+
 TEST(RankingTest, CuttingBackOnTheWayKeepsTheEarliestOfTiedLeaders) {
     Top10Ranking ranking;
     for (int n = 0; n < 600; ++n) { // 6000 tied rows, then one better
