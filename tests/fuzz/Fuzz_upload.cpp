@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     for (const ScoreEntry& row : upload.rows) {
-        fuzz::Require(row.used == 0 || (row.score >= 0 && row.level >= 0 && row.lines >= 0 &&
+        fuzz::Require(row.used != 1 || (row.score >= 0 && row.level >= 0 && row.lines >= 0 &&
                                         row.name.size() <= 64),
                       "implausible row accepted");
     }
