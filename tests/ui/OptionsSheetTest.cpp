@@ -44,13 +44,10 @@ public:
 
     int Answer(QDialog& dialog) {
         if (auto* capture = qobject_cast<KeyCaptureDialog*>(&dialog)) {
-            capture->setResult(-1); // still open
             for (Qt::Key key : keys) {
                 QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
                 QApplication::sendEvent(capture, &press);
-                captureResults.push_back(capture->result());
             }
-            unusableShown = !capture->findChild<QLabel*>("unusableKey")->isHidden();
             return capture->result();
         }
         if (auto* colour = qobject_cast<QColorDialog*>(&dialog)) {
@@ -89,7 +86,9 @@ public:
     QString Shown(const QString& list) { return Get<QComboBox>(list).currentText(); }
     Options Stored() {
         Options stored;
-        stored.soundFile = frame->Settings().soundFile; // the last one is not kept in the file
+        // The last event is not kept in the file.
+        stored.soundFile = frame->Settings().soundFile;
+        stored.soundEnabled.back() = frame->Settings().soundEnabled.back();
         EXPECT_TRUE(LoadOptions(directory->Path(), stored));
         return stored;
     }
@@ -98,10 +97,31 @@ public:
     std::function<void()> act;
     bool ok = true;
     std::vector<Qt::Key> keys;
-    std::vector<int> captureResults;
-    bool unusableShown = false;
     QString chosenFile;
 };
+
+// Every sound off and pointing elsewhere.
+void SoundsElsewhere(Options& o) {
+    for (std::int32_t e = 0; e < kSoundEventCount; ++e) {
+        o.soundEnabled[e] = 0;
+        o.soundFile[e] = "/elsewhere/" + std::to_string(e) + ".wav";
+    }
+}
+
+// The events in the mask are back on with their default files, the others untouched.
+void ExpectSoundsReset(const Options& o, unsigned mask) {
+    const char* defaults[] = {"button", "drop", "line", "bomb",  "gameover", "gamewin",
+                              "level",  "time", "add",  "start", "bombout",  "bestscr"};
+    EXPECT_EQ(o.soundOn, 1);
+    for (std::int32_t e = 0; e < kSoundEventCount; ++e) {
+        const bool reset = (mask >> e & 1) != 0;
+        EXPECT_EQ(o.soundEnabled[e], reset ? 1 : 0) << e;
+        EXPECT_TRUE(QString::fromStdString(o.soundFile[e])
+                        .endsWith(reset ? QString("/snd/%1.wav").arg(defaults[e])
+                                        : QString("/elsewhere/%1.wav").arg(e)))
+            << o.soundFile[e];
+    }
+}
 
 struct PageCase {
     const char* name;
@@ -156,23 +176,38 @@ const PageCase kPageCases[] = {
      [](const Options& o) {
          EXPECT_EQ(std::tie(o.fieldBackground, o.userColor), std::make_tuple(ColorField, 0x030201));
      }},
-    {"PlayIgnoresSwitchesAndResetAllKeepsMaster", false,
-     [](Options& o) { o.soundEnabled[3] = 0, o.soundFile[3] = "/elsewhere/bang.wav"; },
+    {"PlayIgnoresSwitchesAndResetAllTakesEveryEventButTheMaster", false, SoundsElsewhere,
      [](OptionsSheetTest& t) {
          t.Get<QComboBox>("soundEvent").setCurrentIndex(3);
          t.Press("Play");
-         EXPECT_EQ(t.sounds.sounds.back().second, "/elsewhere/bang.wav");
+         EXPECT_EQ(t.sounds.sounds.back().second, "/elsewhere/3.wav");
          t.Press("Change"); // and cancel the chooser
-         EXPECT_EQ(t.Get<QLineEdit>("soundPath").text(), "/elsewhere/bang.wav");
+         EXPECT_EQ(t.Get<QLineEdit>("soundPath").text(), "/elsewhere/3.wav");
          t.chosenFile = "/chosen/boom.wav";
          t.Press("Change");
          EXPECT_EQ(t.Get<QLineEdit>("soundPath").text(), t.chosenFile);
          t.Press("Reset All Sounds to Defaults");
          EXPECT_TRUE(t.Get<QLineEdit>("soundPath").text().endsWith("snd/bomb.wav"));
      },
-     [](const Options& o) {
-         EXPECT_EQ(std::tie(o.soundEnabled[3], o.soundOn), std::make_tuple(1, 1));
-     }},
+     [](const Options& o) { ExpectSoundsReset(o, 0xFFF); }},
+    {"MasterSwitchGreysTheRestAndResetTakesOnlyTheSelectedEvent", false,
+     [](Options& o) { SoundsElsewhere(o), o.soundOn = 0; },
+     [](OptionsSheetTest& t) {
+         for (int step = 0; step < 4; ++step) { // opened off, then clicked on, off and on
+             for (const char* control :
+                  {"soundEvent", "soundPath", "turns this sound on/off", "Play", "Change",
+                   "Reset to Defaults", "Reset All Sounds to Defaults"}) {
+                 EXPECT_EQ(t.On(control), step % 2 == 1) << control << " " << step;
+             }
+             EXPECT_TRUE(t.On("turns Sound on/off"));
+             if (step < 3) {
+                 t.Press("turns Sound on/off");
+             }
+         }
+         t.Get<QComboBox>("soundEvent").setCurrentIndex(5);
+         t.Press("Reset to Defaults");
+     },
+     [](const Options& o) { ExpectSoundsReset(o, 1u << 5); }},
     {"ResetsTakeTheDefaultsAndTypedNumbersHaveNoLimit", false,
      [](Options& o) { o.keyLeft = 65, o.sensDrop = 7; },
      [](OptionsSheetTest& t) {
@@ -230,18 +265,46 @@ TEST_F(OptionsSheetTest, ATypedSpeedOutlivesARestartAndPausesEachFrameAsLongAsTy
     EXPECT_EQ(sleeps, std::vector<std::int32_t>(36, 2147483647));
 }
 
-TEST_F(OptionsSheetTest, KeyCaptureSwallowsF1ToF12CancelsOnEscapeAndTakesOtherKeys) {
-    keys = {Qt::Key_F5, Qt::Key_Escape};
+// The box alone, one key at a time: F1 to F12 and keys without a code keep it
+// open (the latter with a second line), Escape cancels, anything else is taken.
+TEST(KeyCaptureTest, EachKeyClosesTheBoxOrKeepsItOpen) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int result; // -1: still open
+        std::int32_t code;
+        bool unusable;
+    };
+    std::vector<Case> cases = {{Qt::Key_F13, Qt::NoModifier, QDialog::Accepted, 124, false},
+                               {Qt::Key_Slash, Qt::KeypadModifier, QDialog::Accepted, 111, false},
+                               {Qt::Key_Shift, Qt::NoModifier, QDialog::Accepted, 16, false},
+                               {Qt::Key_Escape, Qt::NoModifier, QDialog::Rejected, 0, false},
+                               {Qt::Key_Eject, Qt::NoModifier, -1, 0, true}};
+    for (int f = 0; f < 12; ++f) {
+        cases.push_back({static_cast<Qt::Key>(Qt::Key_F1 + f), Qt::NoModifier, -1, 0, false});
+    }
+    for (const Case& c : cases) {
+        KeyCaptureDialog box;
+        box.setResult(-1);
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
+        QApplication::sendEvent(&box, &press);
+        EXPECT_EQ(std::make_tuple(box.result(), box.Key()), std::make_tuple(c.result, c.code))
+            << std::hex << c.key;
+        const auto* unusable = box.findChild<QLabel*>("unusableKey");
+        EXPECT_EQ(!unusable->isHidden(), c.unusable) << std::hex << c.key;
+        EXPECT_EQ(unusable->text(), "This key cannot be used in the game");
+    }
+}
+
+TEST_F(OptionsSheetTest, KeyCaptureEscapeKeepsTheKeyAndAnotherKeyTakesItsPlace) {
+    keys = {Qt::Key_Escape};
     RunSheet([this] {
         Press("Move Left");
         EXPECT_EQ(Get<QLineEdit>("key0").text(), "Left Arrow");
-        EXPECT_FALSE(unusableShown);
-        keys = {Qt::Key_F12, Qt::Key_Eject, Qt::Key_Shift}; // no code for Eject: says so
+        keys = {Qt::Key_Shift};
         Press("Pause game");
-        EXPECT_TRUE(unusableShown);
         EXPECT_EQ(Get<QLineEdit>("key5").text(), "Key #16");
     });
-    EXPECT_EQ(captureResults, std::vector<int>({-1, QDialog::Rejected, -1, -1, QDialog::Accepted}));
     EXPECT_EQ(std::make_tuple(frame->Settings().keyLeft, frame->Settings().keyPause),
               std::make_tuple(37, 16));
 }
