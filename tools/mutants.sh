@@ -162,6 +162,14 @@ Layout: Normal client a row taller @@ ui/Layout.cpp @@ QSize(483, 404) @@ QSize(
 Layout: next piece of kind 6 moved @@ ui/Layout.cpp @@ 401, 411, 401, 401, 401, 401, 391, @@ 401, 411, 401, 401, 401, 401, 401, @@ ui
 Help: context help at topic 11 @@ ui/CGameFrameCommands.cpp @@ help.ShowTopic(10); @@ help.ShowTopic(11); @@ ui
 Help: index links the championship to topic 12 @@ tools/HelpText.cpp @@ - [[13|The World Championship]] @@ - [[12|The World Championship]] @@ assets|ui
+# --- install and package
+Package: nothing stripped @@ packaging/CMakeLists.txt @@ set(CPACK_STRIP_FILES ON) @@ set(CPACK_STRIP_FILES OFF) @@ smoke
+Package: the renamed program left unstripped @@ packaging/CMakeLists.txt @@ if(CMAKE_INSTALL_DO_STRIP) @@ if(FALSE) @@ smoke
+Package: CPack's own dependency step with its ldconfig calls @@ packaging/CMakeLists.txt @@ set(CPACK_STRIP_FILES ON) @@ set(CPACK_STRIP_FILES ON)\nset(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON) @@ smoke
+Package: programs left in usr/bin @@ packaging/DebianLayout.cmake @@ file(RENAME "${root}/${CPACK_BRINOX_BINDIR}" "${root}/games") @@ # programs not moved @@ smoke
+Package: manual page left out @@ packaging/CMakeLists.txt @@ install(FILES ${man_page}.gz ${CMAKE_CURRENT_BINARY_DIR} @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR} @@ smoke
+Package: copyright file left out @@ packaging/CMakeLists.txt @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${changelog}.gz @@ install(FILES ${changelog}.gz @@ smoke
+Package: a description line over 80 characters @@ packaging/CMakeLists.txt @@ faster and faster. Quadel @@ faster and faster and faster. Quadel @@ smoke
 EOF
 }
 
@@ -255,6 +263,8 @@ while IFS= read -r line; do
     # Only the test programs of those labels are rebuilt (labels are folder names).
     targets=($(ninja -C "$build" -t targets all | grep -oE "^(tests|bench)/($labels)/[a-z_0-9]+: CXX_EXECUTABLE" |
         cut -d: -f1))
+    # Script tests (smoke) have no test program of their own: they use the whole build.
+    [ ${#targets[@]} -eq 0 ] && targets=(all)
     if [ "${BRINOX_MUTANT_ALL:-0}" = 1 ]; then
         selection=()
         targets=(all)
