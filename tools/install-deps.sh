@@ -12,7 +12,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick
   python3-pyftpdlib
-  desktop-file-utils appstream lintian
+  desktop-file-utils appstream lintian dpkg-dev
 )
 
 missing=()
