@@ -8,10 +8,7 @@
 #include "platform/DialogStyle.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalRunner.h"
-#include "platform/PictureConversion.h"
 #include "platform/StoredText.h"
-#include "ui/AssetFiles.h"
-#include "ui/DibImage.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -134,7 +131,7 @@ CBestScoresDlg::CBestScoresDlg(const BestScoresRequest& request, Services servic
     current = first >= 0 ? first : QuadelClassicTable;
     openResult = tables.Open(appDirectory, services.random, services.clock.CalendarSeconds());
     insertionPending = request.insert && first >= 0 && first != WorldTop10Table;
-    BuildLook();
+    BuildLook(request.logo);
     ShowTable(current);
     connect(&timer, &QTimer::timeout, this, &CBestScoresDlg::Tick);
     timer.start(kTickMs);
@@ -142,7 +139,7 @@ CBestScoresDlg::CBestScoresDlg(const BestScoresRequest& request, Services servic
 
 // ---------------------------------------------------------------- look
 
-void CBestScoresDlg::BuildLook() {
+void CBestScoresDlg::BuildLook(const QImage& logoStrip) {
     setObjectName(QStringLiteral("bestScoresDialog"));
     setStyleSheet(GameDialogStyle(large ? 16 : 13) +
                   QString::fromLatin1(kStyle).arg(large ? 34 : 28).arg(large ? 17 : 14));
@@ -154,22 +151,21 @@ void CBestScoresDlg::BuildLook() {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(14, 10, 14, 12);
     column->setSpacing(10);
-    column->addWidget(BuildHeader());
+    column->addWidget(BuildHeader(logoStrip));
     column->addLayout(body);
     column->addWidget(BuildButtons());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QWidget* CBestScoresDlg::BuildHeader() {
+QWidget* CBestScoresDlg::BuildHeader(const QImage& logoStrip) {
     auto* header = new QWidget(this);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
     auto* logo = new QLabel(header);
     logo->setObjectName(QStringLiteral("logo"));
-    const QImage strip = ToQImage(LoadPicture(appDirectory, assets::kLogo));
-    if (!strip.isNull()) {
+    if (!logoStrip.isNull()) {
         logo->setPixmap(
-            QPixmap::fromImage(strip.copy(kLogoFrame)
+            QPixmap::fromImage(logoStrip.copy(kLogoFrame)
                                    .scaled(kLogoFrame.size() * kLogoScale, Qt::IgnoreAspectRatio,
                                            Qt::FastTransformation)));
     }

@@ -16,6 +16,7 @@
 #include "ScoreTableSet.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QTimer>
 
 #include <array>
@@ -42,6 +43,7 @@ struct BestScoresRequest {
     bool insert = false;       // a finished game to rank: entry
     ScoreEntry entry;
     bool large = false; // the main window is in its Big size: larger type
+    QImage logo{};      // the window's logo strip; its first frame heads the dialog (null: none)
 };
 
 // The request of a finished game: its table and all its figures.
@@ -85,8 +87,8 @@ private:
         QPushButton* info;
     };
 
-    void BuildLook();
-    QWidget* BuildHeader();
+    void BuildLook(const QImage& logoStrip);
+    QWidget* BuildHeader(const QImage& logoStrip);
     QWidget* BuildSelector();
     QWidget* BuildGrid();
     QWidget* BuildButtons();

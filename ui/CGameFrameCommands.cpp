@@ -260,6 +260,7 @@ void CGameFrame::RankFinishedGame() {
 void CGameFrame::ShowBestScores(BestScoresRequest request) {
     request.appDirectory = appDirectory;
     request.large = layout.size == WindowSize::Big;
+    request.logo = pictures.Get(Picture::Logo);
     game.RunSuspended([&] {
         CBestScoresDlg dialog(request, {clock, random, championship}, this);
         RunModal(dialog);
