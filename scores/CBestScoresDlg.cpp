@@ -8,7 +8,7 @@
 #include "platform/DialogStyle.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalRunner.h"
-#include "platform/StoredText.h"
+#include "settings/StoredText.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

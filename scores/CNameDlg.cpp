@@ -1,7 +1,7 @@
 #include "CNameDlg.h"
 
 #include "LastNameFile.h"
-#include "platform/StoredText.h"
+#include "settings/StoredText.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

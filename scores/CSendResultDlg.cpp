@@ -2,7 +2,7 @@
 
 #include "platform/DialogStyle.h"
 #include "platform/MessageBox.h"
-#include "platform/StoredText.h"
+#include "settings/StoredText.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,8 +1,8 @@
 #include "CSndOpt.h"
 
+#include "StoredText.h"
 #include "engine/GameHost.h"
 #include "platform/FileChooser.h"
-#include "platform/StoredText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // crosses here, and nowhere else.
 #pragma once
 
-#include "settings/Windows1252.h"
+#include "Windows1252.h"
 
 #include <QString>
 #include <QValidator>
