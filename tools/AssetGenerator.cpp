@@ -38,94 +38,114 @@ using namespace brinox::art;
 
 namespace {
 
-void Add(std::vector<Picture>& out, std::string_view name, QImage image, int cellWidth,
-         int cellHeight = -1) {
-    const int h = cellHeight < 0 ? image.height() : cellHeight;
-    out.push_back({std::string(name), std::move(image), cellWidth, h});
+namespace a = assets;
+using P = brinox::Picture;
+
+void Add(std::vector<art::Picture>& out, std::string name, QImage image, geometry::Size cell) {
+    out.push_back({std::move(name), std::move(image), cell.width, cell.height});
 }
 
-void AddWhole(std::vector<Picture>& out, std::string_view name, QImage image) {
-    const int w = image.width();
-    Add(out, name, std::move(image), w);
+// A picture of the window, cut into images of its size in the picture table.
+void Add(std::vector<art::Picture>& out, P picture, QImage image) {
+    Add(out, std::string(a::File(picture)), std::move(image), a::ImageSize(picture));
 }
 
-std::vector<Picture> DrawPictures() {
-    namespace a = assets;
-    std::vector<Picture> out;
-    AddWhole(out, a::kBack, SceneArt::MainBackground(0));
-    AddWhole(out, a::kBackBig, SceneArt::MainBackground(1));
-    AddWhole(out, a::kIdle, SceneArt::Idle(0));
-    AddWhole(out, a::kIdleBig, SceneArt::Idle(1));
-    AddWhole(out, a::kColorField, SceneArt::ColorField(0));
-    AddWhole(out, a::kColorFieldBig, SceneArt::ColorField(1));
-    AddWhole(out, a::k3dField, SceneArt::DepthField(0));
-    AddWhole(out, a::k3dFieldBig, SceneArt::DepthField(1));
-    AddWhole(out, a::kFantasyField, SceneArt::FantasyField(0));
-    AddWhole(out, a::kFantasyFieldBig, SceneArt::FantasyField(1));
+void AddWhole(std::vector<art::Picture>& out, std::string name, QImage image) {
+    const geometry::Size whole{image.width(), image.height()};
+    Add(out, std::move(name), std::move(image), whole);
+}
 
+void AddButton(std::vector<art::Picture>& out, P picture, const char* label, Icon icon,
+               bool disabled, int images) {
+    const int width = a::ImageSize(picture).width;
+    Add(out, picture, PanelArt::Button(label, icon, width, disabled, images));
+}
+
+void AddToggle(std::vector<art::Picture>& out, P picture, bool plus) {
+    const geometry::Size size = a::ImageSize(picture);
+    Add(out, picture, PanelArt::Toggle(plus, size.width, size.height));
+}
+
+// The block and removal pictures of every set, in both sizes.
+void AddBlockSets(std::vector<art::Picture>& out) {
     for (int set = 0; set < a::kBlockSetCount; ++set) {
         for (int size = 0; size < 2; ++size) {
-            const int cell = size == 0 ? 20 : 30;
-            Add(out, a::BlockPicture(set, size), BlockArt::Blocks(set, cell), cell);
+            const geometry::Size cell = a::ImageSize(size == 0 ? P::Blocks : P::BlocksBig);
+            Add(out, a::BlockPicture(set, size), BlockArt::Blocks(set, cell.width), cell);
         }
     }
     for (int set = 0; set < a::kBlockSetCount; ++set) {
         for (int size = 0; size < 2; ++size) {
-            const int cell = size == 0 ? 20 : 30;
-            Add(out, a::RemovalPicture(set, size), BlockArt::Removal(set, cell), cell);
+            const geometry::Size cell = a::ImageSize(size == 0 ? P::Removal : P::RemovalBig);
+            Add(out, a::RemovalPicture(set, size), BlockArt::Removal(set, cell.width), cell);
         }
     }
-    Add(out, a::kExplosion, BlockArt::Explosion(20), 20);
-    Add(out, a::kExplosionBig, BlockArt::Explosion(30), 30);
+}
+
+std::vector<art::Picture> DrawPictures() {
+    std::vector<art::Picture> out;
+    Add(out, P::Back, SceneArt::MainBackground(0));
+    Add(out, P::BackBig, SceneArt::MainBackground(1));
+    Add(out, P::Idle, SceneArt::Idle(0));
+    Add(out, P::IdleBig, SceneArt::Idle(1));
+    Add(out, P::ColorField, SceneArt::ColorField(0));
+    Add(out, P::ColorFieldBig, SceneArt::ColorField(1));
+    Add(out, P::Field3D, SceneArt::DepthField(0));
+    Add(out, P::Field3DBig, SceneArt::DepthField(1));
+    Add(out, P::FantasyField, SceneArt::FantasyField(0));
+    Add(out, P::FantasyFieldBig, SceneArt::FantasyField(1));
+
+    AddBlockSets(out);
+    Add(out, P::Explosion, BlockArt::Explosion(a::ImageSize(P::Explosion).width));
+    Add(out, P::ExplosionBig, BlockArt::Explosion(a::ImageSize(P::ExplosionBig).width));
 
     for (int set = 0; set < a::kDigitSetCount; ++set) {
-        Add(out, a::DigitPicture(set), DigitArt::Counter(set), 16);
+        Add(out, a::DigitPicture(set), DigitArt::Counter(set), a::ImageSize(P::Digits));
     }
-    Add(out, a::kClockDigits, DigitArt::Clock(), 5);
+    Add(out, P::ClockDigits, DigitArt::Clock());
 
-    AddWhole(out, a::kToolBar, PanelArt::ToolBar());
-    AddWhole(out, a::kNextBar, PanelArt::NextBar());
-    Add(out, a::kStart, PanelArt::Button("Start game", Icon::Play, 108, false, 3), 108);
-    Add(out, a::kStop, PanelArt::Button("Stop game", Icon::Stop, 108, false, 3), 108);
-    Add(out, a::kPauseOff, PanelArt::Button("Pause", Icon::Pause, 108, false, 3), 108);
-    Add(out, a::kPauseOn, PanelArt::Button("Resume", Icon::Play, 108, false, 3), 108);
-    Add(out, a::kPauseDisabled, PanelArt::Button("Pause", Icon::Pause, 108, true, 1), 108);
-    Add(out, a::kOptionsButton, PanelArt::Button("Options", Icon::Gear, 108, false, 3), 108);
-    Add(out, a::kSave, PanelArt::Button("Save", Icon::Disk, 54, false, 3), 54);
-    Add(out, a::kSaveDisabled, PanelArt::Button("Save", Icon::Disk, 54, true, 1), 54);
-    Add(out, a::kLoad, PanelArt::Button("Load", Icon::Folder, 54, false, 3), 54);
-    Add(out, a::kTable, PanelArt::Button("Scores", Icon::None, 54, false, 3), 54);
-    Add(out, a::kWorldTable, PanelArt::Button("Top 10", Icon::None, 54, false, 3), 54);
-    Add(out, a::kHelpButton, PanelArt::Button("Help", Icon::Question, 54, false, 3), 54);
-    Add(out, a::kExit, PanelArt::Button("Exit", Icon::Cross, 54, false, 3), 54);
-    Add(out, a::kTypes, PanelArt::SelectorButton(Selector::Type, false, 3), 24);
-    Add(out, a::kTypesDisabled, PanelArt::SelectorButton(Selector::Type, true, 1), 24);
-    Add(out, a::kModes, PanelArt::SelectorButton(Selector::Mode, false, 3), 24);
-    Add(out, a::kModesDisabled, PanelArt::SelectorButton(Selector::Mode, true, 3), 24);
-    Add(out, a::kBombsButton, PanelArt::SelectorButton(Selector::Bombs, false, 3), 24);
-    Add(out, a::kBombsDisabled, PanelArt::SelectorButton(Selector::Bombs, true, 1), 24);
-    Add(out, a::kTypeLabels, PanelArt::Labels({"Quadel", "Quinel"}, Selector::Type), 86);
-    Add(out, a::kModeLabels,
+    Add(out, P::ToolBar, PanelArt::ToolBar());
+    Add(out, P::NextBar, PanelArt::NextBar());
+    AddButton(out, P::Start, "Start game", Icon::Play, false, 3);
+    AddButton(out, P::Stop, "Stop game", Icon::Stop, false, 3);
+    AddButton(out, P::PauseOff, "Pause", Icon::Pause, false, 3);
+    AddButton(out, P::PauseOn, "Resume", Icon::Play, false, 3);
+    AddButton(out, P::PauseDisabled, "Pause", Icon::Pause, true, 1);
+    AddButton(out, P::OptionsButton, "Options", Icon::Gear, false, 3);
+    AddButton(out, P::Save, "Save", Icon::Disk, false, 3);
+    AddButton(out, P::SaveDisabled, "Save", Icon::Disk, true, 1);
+    AddButton(out, P::Load, "Load", Icon::Folder, false, 3);
+    AddButton(out, P::Table, "Scores", Icon::None, false, 3);
+    AddButton(out, P::WorldTable, "Top 10", Icon::None, false, 3);
+    AddButton(out, P::HelpButton, "Help", Icon::Question, false, 3);
+    AddButton(out, P::Exit, "Exit", Icon::Cross, false, 3);
+    Add(out, P::Types, PanelArt::SelectorButton(Selector::Type, false, 3));
+    Add(out, P::TypesDisabled, PanelArt::SelectorButton(Selector::Type, true, 1));
+    Add(out, P::Modes, PanelArt::SelectorButton(Selector::Mode, false, 3));
+    Add(out, P::ModesDisabled, PanelArt::SelectorButton(Selector::Mode, true, 3));
+    Add(out, P::BombsButton, PanelArt::SelectorButton(Selector::Bombs, false, 3));
+    Add(out, P::BombsDisabled, PanelArt::SelectorButton(Selector::Bombs, true, 1));
+    Add(out, P::TypeLabels, PanelArt::Labels({"Quadel", "Quinel"}, Selector::Type));
+    Add(out, P::ModeLabels,
         PanelArt::Labels({"Classic mode", "Timer mode", "Rising mode", "World\nChampionship"},
-                         Selector::Mode),
-        86);
-    Add(out, a::kBombLabels, PanelArt::Labels({"Bombs on", "Bombs off"}, Selector::Bombs), 86);
-    Add(out, a::kLogo, PanelArt::Logo(), 75);
-    Add(out, a::kBarShown, PanelArt::Toggle(false, 11, 11), 11);
-    Add(out, a::kBarHidden, PanelArt::Toggle(true, 11, 11), 11);
-    Add(out, a::kStatusShown, PanelArt::Toggle(false, 18, 17), 18);
-    Add(out, a::kStatusHidden, PanelArt::Toggle(true, 18, 17), 18);
-    Add(out, a::kStatusLines, PanelArt::StatusLines(HelpText::StatusLines()), 414, 15);
-    AddWhole(out, a::kStatusCover, PanelArt::StatusCover());
+                         Selector::Mode));
+    Add(out, P::BombLabels, PanelArt::Labels({"Bombs on", "Bombs off"}, Selector::Bombs));
+    Add(out, P::Logo, PanelArt::Logo());
+    AddToggle(out, P::BarShown, false);
+    AddToggle(out, P::BarHidden, true);
+    AddToggle(out, P::StatusShown, false);
+    AddToggle(out, P::StatusHidden, true);
+    Add(out, P::StatusLines, PanelArt::StatusLines(HelpText::StatusLines()));
+    Add(out, P::StatusCover, PanelArt::StatusCover());
 
-    AddWhole(out, a::kAboutPicture, ShellArt::About());
+    AddWhole(out, std::string(a::kAboutPicture), ShellArt::About());
     for (int year : {2000, 2001}) {
         for (int place = 1; place <= 3; ++place) {
             AddWhole(out, a::ChampionPicture(year, place), ShellArt::Portrait(year, place));
         }
     }
     for (std::size_t k = 0; k < a::kChampionsDecor.size(); ++k) {
-        AddWhole(out, a::kChampionsDecor[k], ShellArt::Decor(static_cast<int>(k)));
+        AddWhole(out, std::string(a::kChampionsDecor[k]), ShellArt::Decor(static_cast<int>(k)));
     }
     return out;
 }
@@ -192,8 +212,8 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(dir + std::string(files::kSoundDir));
 
     bool ok = true;
-    const std::vector<Picture> pictures = DrawPictures();
-    for (const Picture& pic : pictures) {
+    const std::vector<art::Picture> pictures = DrawPictures();
+    for (const art::Picture& pic : pictures) {
         ok = WriteBmp(pic.image, dir + pic.name) && ok;
     }
     for (int event = 0; event < kSoundEventCount; ++event) {

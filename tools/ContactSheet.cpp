@@ -1,9 +1,9 @@
 #include "ContactSheet.h"
 
 #include "ArtKit.h"
-#include "ScreenGeometry.h"
 
 #include "engine/PieceShape.h"
+#include "ui/QtGeometry.h"
 
 #include <algorithm>
 
@@ -55,47 +55,49 @@ QImage Wrapped(const Picture& pic, int maxWidth) {
 
 QImage ContactSheet::WindowPreview(const std::map<std::string, QImage>& byName, int sizeIndex,
                                    bool playing) {
-    const ScreenGeometry& g = ScreenGeometry::Of(sizeIndex);
+    const geometry::WindowGeometry& g = geometry::Of(static_cast<WindowSize>(sizeIndex));
     const bool big = sizeIndex == 1;
+    const QRect field = ToQt(g.playingArea);
+    const auto button = [&g](ToolButton b) { return ToQt(g.Button(b).TopLeft()); };
+    const auto digit = [](const geometry::Counter& counter) { return ToQt(counter.rightDigit); };
     auto pic = [&](const char* normal, const char* large = nullptr) -> const QImage& {
         return byName.at(std::string("graph/") + (big && large ? large : normal));
     };
-    QImage frame = NewImage(g.client.width(), g.client.height(), Qt::black);
+    QImage frame = NewImage(g.client.width, g.client.height, Qt::black);
     QPainter p(&frame);
     p.drawImage(0, 0, pic("back.bmp", "backb.bmp"));
     const QImage& blocks = pic("items0.bmp", "items0b.bmp");
     const QImage& digits = pic("digits.bmp");
     if (!playing) {
-        p.drawImage(g.field.topLeft(), pic("back1.bmp", "back1b.bmp"));
+        p.drawImage(field.topLeft(), pic("back1.bmp", "back1b.bmp"));
     }
-    p.drawImage(g.nextBar.topLeft(), pic("nextbar.bmp"));
-    p.drawImage(g.toolBar.topLeft(), pic("toolbar.bmp"));
-    Blit(p, pic("help.bmp"), playing ? 21 : 0, {414, 15}, g.statusStrip.topLeft(), true);
+    p.drawImage(ToQt(g.nextBar.TopLeft()), pic("nextbar.bmp"));
+    p.drawImage(ToQt(g.toolBar.TopLeft()), pic("toolbar.bmp"));
+    Blit(p, pic("help.bmp"), playing ? 21 : 0, {414, 15}, ToQt(g.messageStrip.TopLeft()), true);
     if (playing) {
-        static const QPoint kOrigins[] = {{401, 68}, {411, 58}};
         const int next = 1;
         for (int i = 0; i < PieceShape::CellCount(next); ++i) {
             const CellOffset o = PieceShape::Offset(next, 0, i);
             Blit(p, pic("items0.bmp"), next, {20, 20},
-                 kOrigins[next] + g.nextOffset + QPoint(o.dx * 20, o.dy * 20));
+                 ToQt(geometry::NextPieceOrigin(g, next)) + QPoint(o.dx * 20, o.dy * 20));
         }
-        Counter(p, digits, g.levelDigit, 3, 7);
-        Counter(p, digits, g.scoreDigit, 7, 12345);
-        Counter(p, digits, g.bestDigit, 7, 45210);
-        Counter(p, digits, g.linesDigit, 5, 37);
-        Counter(p, digits, g.linesLeftDigit, 3, 13);
-        Counter(p, digits, g.risingDigit, 2, 6);
-        const QPoint t = g.timerDigit;
+        Counter(p, digits, digit(g.level), 3, 7);
+        Counter(p, digits, digit(g.score), 7, 12345);
+        Counter(p, digits, digit(g.best), 7, 45210);
+        Counter(p, digits, digit(g.lines), 5, 37);
+        Counter(p, digits, digit(g.linesLeft), 3, 13);
+        Counter(p, digits, digit(g.rising), 2, 6);
+        const QPoint t = digit(g.timer);
         Blit(p, digits, 5, {16, 21}, t);
         Blit(p, digits, 3, {16, 21}, t - QPoint(16, 0));
         p.drawImage(t - QPoint(23, 0), digits, QRect(176, 0, 7, 21));
         Blit(p, digits, 2, {16, 21}, t - QPoint(39, 0));
         Blit(p, digits, 0, {16, 21}, t - QPoint(55, 0));
     }
-    Blit(p, pic("bbarmin.bmp"), 0, {11, 11}, g.nextToggle);
-    Blit(p, pic("bbarmin.bmp"), 1, {11, 11}, g.toolToggle);
-    Blit(p, pic("bmin.bmp"), 0, {18, 17}, g.statusToggle);
-    const QPoint tb = g.toolBar.topLeft();
+    Blit(p, pic("bbarmin.bmp"), 0, {11, 11}, button(ToolButton::NextBarToggle));
+    Blit(p, pic("bbarmin.bmp"), 1, {11, 11}, button(ToolButton::ToolBarToggle));
+    Blit(p, pic("bmin.bmp"), 0, {18, 17}, button(ToolButton::StatusBarToggle));
+    const QPoint tb = ToQt(g.toolBar.TopLeft());
     Blit(p, pic(playing ? "bstop.bmp" : "bstart.bmp"), 1, {108, 19}, tb + QPoint(1, 1));
     Blit(p, pic(playing ? "bpauseof.bmp" : "bpausex.bmp"), 0, {108, 19}, tb + QPoint(1, 21));
     Blit(p, pic("boptions.bmp"), 2, {108, 19}, tb + QPoint(1, 41));
@@ -105,14 +107,14 @@ QImage ContactSheet::WindowPreview(const std::map<std::string, QImage>& byName, 
     Blit(p, pic("bwwwtbl.bmp"), 0, {54, 19}, tb + QPoint(55, 81));
     Blit(p, pic("bhelp.bmp"), 0, {54, 19}, tb + QPoint(1, 101));
     Blit(p, pic("bexit.bmp"), 0, {54, 19}, tb + QPoint(55, 101));
-    Blit(p, pic(playing ? "btypesx.bmp" : "btypes.bmp"), 0, {24, 23}, g.typeButton.topLeft());
-    Blit(p, pic(playing ? "bmodesx.bmp" : "bmodes.bmp"), 0, {24, 23}, g.modeButton.topLeft());
+    Blit(p, pic(playing ? "btypesx.bmp" : "btypes.bmp"), 0, {24, 23}, button(ToolButton::GameType));
+    Blit(p, pic(playing ? "bmodesx.bmp" : "bmodes.bmp"), 0, {24, 23}, button(ToolButton::GameMode));
     Blit(p, pic(playing ? "bbombsx.bmp" : "bbombs.bmp"), playing ? 0 : 1, {24, 23},
-         g.bombsButton.topLeft());
-    Blit(p, pic("blogo.bmp"), 0, {75, 32}, g.logo.topLeft());
+         button(ToolButton::Bombs));
+    Blit(p, pic("blogo.bmp"), 0, {75, 32}, button(ToolButton::Logo));
     // Clock 9:05.
     const QImage& clock = pic("tdigits.bmp");
-    const QPoint c = g.clock;
+    const QPoint c = ToQt(g.clock);
     Blit(p, clock, 11, {5, 9}, c);
     Blit(p, clock, 9, {5, 9}, c + QPoint(7, 0));
     Blit(p, clock, 10, {5, 9}, c + QPoint(12, 0));
@@ -120,7 +122,7 @@ QImage ContactSheet::WindowPreview(const std::map<std::string, QImage>& byName, 
     Blit(p, clock, 5, {5, 9}, c + QPoint(24, 0));
     if (playing) {
         // A few locked rows and a falling piece.
-        const int cell = g.cell;
+        const int cell = g.cell.width;
         const int rows[4][10] = {{6, 6, 2, 100, 0, 0, 0, 4, 5, 5},
                                  {1, 1, 1, 1, 3, 3, 4, 4, 5, 100},
                                  {2, 2, 100, 6, 6, 3, 3, 100, 0, 1},
@@ -130,20 +132,21 @@ QImage ContactSheet::WindowPreview(const std::map<std::string, QImage>& byName, 
                 const int v = rows[3 - r][col];
                 if (v != 100) {
                     Blit(p, blocks, v, {cell, cell},
-                         {g.field.left() + col * cell, g.field.bottom() + 1 - (r + 1) * cell});
+                         {field.left() + col * cell, field.bottom() + 1 - (r + 1) * cell});
                 }
             }
         }
         for (int i = 0; i < 4; ++i) {
             const CellOffset o = PieceShape::Offset(0, 1, i);
             Blit(p, blocks, 0, {cell, cell},
-                 {g.field.left() + (4 + o.dx) * cell, g.field.top() + (6 + o.dy) * cell});
+                 {field.left() + (4 + o.dx) * cell, field.top() + (6 + o.dy) * cell});
         }
-        Blit(p, blocks, 17, {cell, cell}, {g.field.left() + 8 * cell, g.field.top() + 2 * cell});
+        Blit(p, blocks, 17, {cell, cell}, {field.left() + 8 * cell, field.top() + 2 * cell});
     }
-    Blit(p, pic("types.bmp"), 0, {86, 23}, g.typeButton.topLeft() + QPoint(24, 0));
-    Blit(p, pic("modes.bmp"), playing ? 3 : 1, {86, 23}, g.modeButton.topLeft() + QPoint(24, 0));
-    Blit(p, pic("bombs.bmp"), playing ? 1 : 0, {86, 23}, g.bombsButton.topLeft() + QPoint(24, 0));
+    Blit(p, pic("types.bmp"), 0, {86, 23}, button(ToolButton::GameType) + QPoint(24, 0));
+    Blit(p, pic("modes.bmp"), playing ? 3 : 1, {86, 23},
+         button(ToolButton::GameMode) + QPoint(24, 0));
+    Blit(p, pic("bombs.bmp"), playing ? 1 : 0, {86, 23}, button(ToolButton::Bombs) + QPoint(24, 0));
     return frame;
 }
 

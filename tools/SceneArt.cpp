@@ -2,8 +2,9 @@
 
 #include "ArtKit.h"
 #include "BlockArt.h"
-#include "ScreenGeometry.h"
 #include "Theme.h"
+
+#include "ui/QtGeometry.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -296,65 +297,83 @@ void FieldFrame(QPainter& p, const QRect& field, int cell) {
     }
 }
 
-void StatusBar(QPainter& p, const ScreenGeometry& g) {
-    const QRect band(0, g.statusCover.top() - 3, g.client.width(),
-                     g.client.height() - g.statusCover.top() + 3);
+using geometry::WindowGeometry;
+
+// The places of the Normal (0) or Big (1) window.
+const WindowGeometry& Window(int sizeIndex) {
+    return geometry::Of(static_cast<WindowSize>(sizeIndex));
+}
+
+void StatusBar(QPainter& p, const WindowGeometry& g) {
+    const QRect band(0, g.statusCover.y - 3, g.client.width, g.client.height - g.statusCover.y + 3);
     QLinearGradient face(band.topLeft(), band.bottomLeft());
     face.setColorAt(0, Shade(theme::PanelFace(), 0.1));
     face.setColorAt(1, Shade(theme::PanelFace(), -0.3));
     p.fillRect(band, face);
     p.setPen(theme::PanelLight());
     p.drawLine(band.topLeft(), band.topRight());
-    p.fillRect(g.statusStrip.adjusted(-1, -1, 1, 1), theme::StatusFace());
-    Bevel(p, g.statusStrip.adjusted(-2, -2, 2, 2), QColor(8, 8, 16), theme::PanelLight(), 1);
-    const QRect clock(g.clock.x() - 4, g.clock.y() - 3, 29 + 8, 9 + 6);
+    const QRect strip = ToQt(g.messageStrip);
+    p.fillRect(strip.adjusted(-1, -1, 1, 1), theme::StatusFace());
+    Bevel(p, strip.adjusted(-2, -2, 2, 2), QColor(8, 8, 16), theme::PanelLight(), 1);
+    const QRect clock(g.clock.x - 4, g.clock.y - 3, 29 + 8, 9 + 6);
     p.fillRect(clock, theme::ClockFace());
     Bevel(p, clock, QColor(8, 8, 16), theme::PanelLight(), 1);
 }
 
-void CounterPanel(QPainter& p, const ScreenGeometry& g) {
-    const double cap = g.client.width() > 500 ? 11 : 10;
-    const QRect area(g.level.rect.left() - 10, g.level.rect.top() - 22,
-                     g.linesLeft.rect.right() - g.level.rect.left() + 21,
-                     g.best.rect.bottom() - g.level.rect.top() + 32);
+void CounterPanel(QPainter& p, const WindowGeometry& g) {
+    const double cap = g.client.width > 500 ? 11 : 10;
+    const QRect level = ToQt(g.level.rect);
+    const QRect area(level.left() - 10, level.top() - 22,
+                     ToQt(g.linesLeft.rect).right() - level.left() + 21,
+                     ToQt(g.best.rect).bottom() - level.top() + 32);
     GlassPanel(p, area, 150);
-    for (const CounterBox* box :
-         {&g.level, &g.linesLeft, &g.score, &g.lines, &g.timer, &g.rising, &g.best}) {
-        SunkenBox(p, box->rect, theme::DisplayFace());
-        const QRectF label(box->rect.center().x() - 40, box->rect.top() - 16, 80, 14);
-        Caption(p, label, box->caption, cap);
+    const struct {
+        const geometry::Counter& counter;
+        const char* caption;
+    } boxes[] = {{g.level, "LEVEL"},    {g.linesLeft, "TO CLEAR"}, {g.score, "SCORE"},
+                 {g.lines, "LINES"},    {g.timer, "TIMER"},        {g.rising, "RISE"},
+                 {g.best, "BEST SCORE"}};
+    for (const auto& box : boxes) {
+        const QRect rect = ToQt(box.counter.rect);
+        SunkenBox(p, rect, theme::DisplayFace());
+        const QRectF label(rect.center().x() - 40, rect.top() - 16, 80, 14);
+        Caption(p, label, box.caption, cap);
     }
 }
 
-void LeftPanel(QPainter& p, const ScreenGeometry& g) {
-    const QRect area(8, g.typeButton.top() - 20, 126,
-                     g.bombsButton.bottom() - g.typeButton.top() + 27);
+void LeftPanel(QPainter& p, const WindowGeometry& g) {
+    const QRect typeButton = ToQt(g.Button(ToolButton::GameType));
+    const QRect modeButton = ToQt(g.Button(ToolButton::GameMode));
+    const QRect bombsButton = ToQt(g.Button(ToolButton::Bombs));
+    const QRect area(8, typeButton.top() - 20, 126, bombsButton.bottom() - typeButton.top() + 27);
     GlassPanel(p, area, 140);
     const double cap = 10;
     const struct {
         QRect button;
         const char* text;
-    } rows[] = {{g.typeButton, "GAME TYPE"}, {g.modeButton, "GAME MODE"}, {g.bombsButton, "BOMBS"}};
+    } rows[] = {{typeButton, "GAME TYPE"}, {modeButton, "GAME MODE"}, {bombsButton, "BOMBS"}};
     for (const auto& row : rows) {
         Caption(p, QRectF(row.button.left(), row.button.top() - 15, 110, 14), row.text, cap);
         p.fillRect(QRect(row.button.left() - 1, row.button.top() - 1, 112, 25), QColor(8, 8, 16));
     }
     // Captions beside the bar toggles.
-    Caption(p, QRectF(g.toolBar.left(), g.toolToggle.y() - 2, 92, 14), "TOOL BAR", cap);
-    Caption(p, QRectF(g.nextBar.left(), g.nextToggle.y() - 2, 92, 14), "NEXT PIECE", cap);
+    Caption(p, QRectF(g.toolBar.x, g.Button(ToolButton::ToolBarToggle).y - 2, 92, 14), "TOOL BAR",
+            cap);
+    Caption(p, QRectF(g.nextBar.x, g.Button(ToolButton::NextBarToggle).y - 2, 92, 14), "NEXT PIECE",
+            cap);
 }
 
 } // namespace
 
 QImage SceneArt::MainBackground(int sizeIndex) {
-    const ScreenGeometry& g = ScreenGeometry::Of(sizeIndex);
-    QImage image = NewImage(g.client.width(), g.client.height(), Qt::black);
+    const WindowGeometry& g = Window(sizeIndex);
+    QImage image = NewImage(g.client.width, g.client.height, Qt::black);
     QPainter p(&image);
     Smooth(p);
     PaintSky(p, QRectF(image.rect()), 17u + static_cast<unsigned>(sizeIndex));
-    const double width = g.client.width() * 1.0;
-    PaintCathedral(p, QRectF(0, 0, width, g.statusCover.top() - 2));
-    FieldFrame(p, g.field, g.cell);
+    const double width = g.client.width * 1.0;
+    PaintCathedral(p, QRectF(0, 0, width, g.statusCover.y - 2));
+    FieldFrame(p, ToQt(g.playingArea), g.cell.width);
     LeftPanel(p, g);
     CounterPanel(p, g);
     StatusBar(p, g);
@@ -362,9 +381,9 @@ QImage SceneArt::MainBackground(int sizeIndex) {
 }
 
 QImage SceneArt::Idle(int sizeIndex) {
-    const ScreenGeometry& g = ScreenGeometry::Of(sizeIndex);
-    const int w = g.field.width();
-    const int h = g.field.height();
+    const WindowGeometry& g = Window(sizeIndex);
+    const int w = g.playingArea.width;
+    const int h = g.playingArea.height;
     const double k = w / 200.0;
     QImage image = NewImage(w, h, Qt::black);
     QPainter p(&image);
@@ -396,9 +415,9 @@ QImage SceneArt::Idle(int sizeIndex) {
 }
 
 QImage SceneArt::ColorField(int sizeIndex) {
-    const ScreenGeometry& g = ScreenGeometry::Of(sizeIndex);
-    const int w = g.field.width();
-    const int h = g.field.height();
+    const WindowGeometry& g = Window(sizeIndex);
+    const int w = g.playingArea.width;
+    const int h = g.playingArea.height;
     QImage image = NewImage(w, h, Qt::black);
     QPainter p(&image);
     Smooth(p);
@@ -423,19 +442,19 @@ QImage SceneArt::ColorField(int sizeIndex) {
         p.drawEllipse(at, radius, radius);
     }
     p.setPen(QColor(255, 255, 255, 14));
-    for (int x = 0; x < w; x += g.cell) {
+    for (int x = 0; x < w; x += g.cell.width) {
         p.drawLine(x, 0, x, h);
     }
-    for (int y = 0; y < h; y += g.cell) {
+    for (int y = 0; y < h; y += g.cell.height) {
         p.drawLine(0, y, w, y);
     }
     return image;
 }
 
 QImage SceneArt::DepthField(int sizeIndex) {
-    const ScreenGeometry& g = ScreenGeometry::Of(sizeIndex);
-    const int w = g.field.width();
-    const int h = g.field.height();
+    const WindowGeometry& g = Window(sizeIndex);
+    const int w = g.playingArea.width;
+    const int h = g.playingArea.height;
     QImage image = NewImage(w, h, Qt::black);
     QPainter p(&image);
     Smooth(p);
@@ -486,9 +505,9 @@ QImage SceneArt::DepthField(int sizeIndex) {
 }
 
 QImage SceneArt::FantasyField(int sizeIndex) {
-    const ScreenGeometry& g = ScreenGeometry::Of(sizeIndex);
-    const int w = g.field.width();
-    const int h = g.field.height();
+    const WindowGeometry& g = Window(sizeIndex);
+    const int w = g.playingArea.width;
+    const int h = g.playingArea.height;
     const double k = w / 200.0;
     QImage image = NewImage(w, h, Qt::black);
     QPainter p(&image);

@@ -10,12 +10,10 @@ namespace brinox::assets {
 
 namespace {
 
-std::string Graph(std::string_view file) {
-    return std::string(files::kPictureDir) + std::string(file);
-}
-
-std::string Numbered(std::string_view stem, std::int32_t number, std::string_view suffix) {
-    return Graph(std::string(stem) + std::to_string(number) + std::string(suffix) + ".bmp");
+// The file name with its '#' replaced by the set's number text.
+std::string WithSet(std::string_view pattern, const std::string& number) {
+    std::string name(pattern);
+    return name.replace(name.find('#'), 1, number);
 }
 
 std::vector<std::string> BuildCheckList() {
@@ -26,22 +24,22 @@ std::vector<std::string> BuildCheckList() {
     for (std::size_t event : kCheckedSounds) {
         list.emplace_back(files::kDefaultSounds[event]);
     }
-    for (std::string_view name :
-         {kBack,          kBackBig,     kIdle,        kIdleBig,       kColorField,
-          kColorFieldBig, k3dField,     k3dFieldBig,  kFantasyField,  kFantasyFieldBig,
-          kBarShown,      kBarHidden,   kBombsButton, kBombsDisabled, kExit,
-          kHelpButton,    kLoad,        kLogo,        kStatusShown,   kStatusHidden,
-          kStatusCover,   kStatusLines, kModes,       kModesDisabled, kBombLabels,
-          kOptionsButton, kPauseOff,    kPauseOn,     kPauseDisabled, kSave,
-          kSaveDisabled,  kStart,       kStop,        kTable,         kTypes,
-          kTypesDisabled, kWorldTable}) {
-        list.emplace_back(name);
+    using enum Picture;
+    for (Picture picture :
+         {Back,         BackBig,       Idle,         IdleBig,         ColorField,    ColorFieldBig,
+          Field3D,      Field3DBig,    FantasyField, FantasyFieldBig, BarShown,      BarHidden,
+          BombsButton,  BombsDisabled, Exit,         HelpButton,      Load,          Logo,
+          StatusShown,  StatusHidden,  StatusCover,  StatusLines,     Modes,         ModesDisabled,
+          BombLabels,   OptionsButton, PauseOff,     PauseOn,         PauseDisabled, Save,
+          SaveDisabled, Start,         Stop,         Table,           Types,         TypesDisabled,
+          WorldTable}) {
+        list.emplace_back(File(picture));
     }
     for (std::int32_t set = 0; set < kDigitSetCount; ++set) {
         list.push_back(DigitPicture(set));
     }
-    list.emplace_back(kExplosion);
-    list.emplace_back(kExplosionBig);
+    list.emplace_back(File(Explosion));
+    list.emplace_back(File(ExplosionBig));
     for (std::int32_t size = 0; size < 2; ++size) {
         for (std::int32_t set = 0; set < kBlockSetCount; ++set) {
             list.push_back(RemovalPicture(set, size));
@@ -52,24 +50,38 @@ std::vector<std::string> BuildCheckList() {
             list.push_back(BlockPicture(set, size));
         }
     }
-    for (std::string_view name : {kModeLabels, kNextBar, kToolBar, kTypeLabels, kClockDigits}) {
-        list.emplace_back(name);
+    for (Picture picture : {ModeLabels, NextBar, ToolBar, TypeLabels, ClockDigits}) {
+        list.emplace_back(File(picture));
     }
     return list;
 }
 
 } // namespace
 
+std::string PictureFile(Picture picture, std::int32_t blockSet, std::int32_t digitSet) {
+    const PictureRow& row = Row(picture);
+    switch (row.set) {
+    case SetOf::None:
+        return std::string(row.file);
+    case SetOf::Blocks:
+        return WithSet(row.file, std::to_string(blockSet));
+    case SetOf::Digits:
+        // Set 0 is digits.bmp, set 1 digits2.bmp.
+        return WithSet(row.file, digitSet == 0 ? "" : std::to_string(digitSet + 1));
+    }
+    return {};
+}
+
 std::string BlockPicture(std::int32_t blockSet, std::int32_t sizeIndex) {
-    return Numbered("items", blockSet, sizeIndex == 0 ? "" : "b");
+    return PictureFile(sizeIndex == 0 ? Picture::Blocks : Picture::BlocksBig, blockSet, 0);
 }
 
 std::string RemovalPicture(std::int32_t blockSet, std::int32_t sizeIndex) {
-    return Numbered("ianim", blockSet, sizeIndex == 0 ? "" : "b");
+    return PictureFile(sizeIndex == 0 ? Picture::Removal : Picture::RemovalBig, blockSet, 0);
 }
 
 std::string DigitPicture(std::int32_t digitSet) {
-    return digitSet == 0 ? Graph("digits.bmp") : Numbered("digits", digitSet + 1, "");
+    return PictureFile(Picture::Digits, 0, digitSet);
 }
 
 const std::vector<std::string>& CheckList() {
@@ -78,20 +90,9 @@ const std::vector<std::string>& CheckList() {
 }
 
 std::vector<std::string> StartupPictures(std::int32_t blockSet, std::int32_t digitSet) {
-    std::vector<std::string> order{
-        std::string(kBack),          std::string(kBackBig),       BlockPicture(blockSet, 0),
-        BlockPicture(blockSet, 1),   std::string(kToolBar),       std::string(kNextBar),
-        RemovalPicture(blockSet, 0), RemovalPicture(blockSet, 1), DigitPicture(digitSet)};
-    for (std::string_view name :
-         {kExplosion,     kExplosionBig, kBarShown,      kBarHidden,       kStart,
-          kStop,          kPauseOff,     kPauseOn,       kPauseDisabled,   kOptionsButton,
-          kSave,          kSaveDisabled, kLoad,          kTable,           kWorldTable,
-          kHelpButton,    kExit,         kTypes,         kTypesDisabled,   kModes,
-          kModesDisabled, kBombsButton,  kBombsDisabled, kTypeLabels,      kModeLabels,
-          kBombLabels,    kIdle,         kIdleBig,       kColorField,      kColorFieldBig,
-          k3dField,       k3dFieldBig,   kFantasyField,  kFantasyFieldBig, kLogo,
-          kStatusShown,   kStatusHidden, kStatusCover,   kStatusLines,     kClockDigits}) {
-        order.emplace_back(name);
+    std::vector<std::string> order;
+    for (Picture picture : kStartupOrder) {
+        order.push_back(PictureFile(picture, blockSet, digitSet));
     }
     return order;
 }

@@ -9,6 +9,8 @@
 #include "engine/GameSelectors.h"
 #include "engine/GameTypes.h"
 
+#include <optional>
+
 namespace brinox {
 
 namespace {
@@ -17,12 +19,13 @@ constexpr ToolButton ButtonAt(std::int32_t index) {
     return static_cast<ToolButton>(index);
 }
 
-bool OnToolBar(ToolButton button) {
-    return button >= ToolButton::StartStop && button <= ToolButton::Exit;
-}
-
-Command CommandOf(ToolButton button) {
+// The menu command a tool-bar button or the logo runs; none for the bar
+// toggles and the selectors, which edit the settings themselves. Every
+// button is listed, so a new one does not compile until it is placed here.
+std::optional<Command> CommandOf(ToolButton button) {
     switch (button) {
+    case ToolButton::StartStop:
+        return Command::StartStop;
     case ToolButton::Pause:
         return Command::Pause;
     case ToolButton::Options:
@@ -41,9 +44,15 @@ Command CommandOf(ToolButton button) {
         return Command::Exit;
     case ToolButton::Logo:
         return Command::Homepage;
-    default:
-        return Command::StartStop;
+    case ToolButton::NextBarToggle:
+    case ToolButton::ToolBarToggle:
+    case ToolButton::StatusBarToggle:
+    case ToolButton::GameType:
+    case ToolButton::GameMode:
+    case ToolButton::Bombs:
+        return std::nullopt;
     }
+    return std::nullopt;
 }
 
 void Flip(std::int32_t& setting) {
@@ -54,18 +63,29 @@ void Flip(std::int32_t& setting) {
 
 bool CGameFrame::ButtonEnabled(ToolButton button) const {
     const bool inGame = game.flags.gameInProgress != 0;
-    if (OnToolBar(button)) {
-        return options.showToolBar != 0 && Enabled(CommandOf(button));
-    }
     switch (button) {
+    case ToolButton::StartStop:
+    case ToolButton::Pause:
+    case ToolButton::Options:
+    case ToolButton::Save:
+    case ToolButton::Load:
+    case ToolButton::LocalBestScores:
+    case ToolButton::WorldTop10:
+    case ToolButton::Help:
+    case ToolButton::Exit:
+        return options.showToolBar != 0 && Enabled(*CommandOf(button));
     case ToolButton::GameType:
     case ToolButton::GameMode:
         return !inGame;
     case ToolButton::Bombs:
         return !inGame && options.gameMode != WorldChampionship;
-    default:
+    case ToolButton::NextBarToggle:
+    case ToolButton::ToolBarToggle:
+    case ToolButton::StatusBarToggle:
+    case ToolButton::Logo:
         return true;
     }
+    return false;
 }
 
 void CGameFrame::PointerMoved(QPoint at) {
@@ -159,8 +179,15 @@ bool CGameFrame::ReleaseButton(ToolButton button) {
     case ToolButton::Bombs:
         Flip(options.bombsOn);
         break;
-    default:
-        Run(CommandOf(button));
+    case ToolButton::Pause:
+    case ToolButton::Options:
+    case ToolButton::Save:
+    case ToolButton::Load:
+    case ToolButton::LocalBestScores:
+    case ToolButton::WorldTop10:
+    case ToolButton::Help:
+    case ToolButton::Exit:
+        Run(*CommandOf(button));
         break;
     }
     buttons[button] = 1;

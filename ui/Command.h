@@ -29,6 +29,8 @@ enum class Command : std::int32_t {
     ChampionshipHomepage,
 };
 
-inline constexpr std::int32_t kCommandCount = 18;
+// ChampionshipHomepage stays last: it fixes the count.
+inline constexpr std::int32_t kCommandCount =
+    static_cast<std::int32_t>(Command::ChampionshipHomepage) + 1;
 
 } // namespace brinox

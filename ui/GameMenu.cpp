@@ -29,7 +29,8 @@ constexpr const char* kHelp = "&Help";
 constexpr const char* kBest = "&Best Scores";
 
 // The Pause key is read by the window's own key handler, not by an accelerator.
-const MenuItem kItems[] = {
+// In menu order; every command has exactly one item (checked below).
+constexpr MenuItem kItems[] = {
     {kGame, "Start/Stop &Game\tF2", "F2", Command::StartStop},
     {kGame, "&Pause\tPause", "", Command::Pause, true},
     {kGame, "&Options...\tF3", "F3", Command::Options},
@@ -49,6 +50,20 @@ const MenuItem kItems[] = {
     {kBest, "&World Championship Top 10 ...\tF5", "F5", Command::WorldTop10, true},
     {kBest, "World Championship &Homepage...", "", Command::ChampionshipHomepage},
 };
+
+constexpr bool EveryCommandOnce() {
+    std::array<int, kCommandCount> items{};
+    for (const MenuItem& item : kItems) {
+        ++items[static_cast<std::size_t>(item.command)];
+    }
+    for (int count : items) {
+        if (count != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryCommandOnce());
 
 } // namespace
 

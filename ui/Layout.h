@@ -1,8 +1,9 @@
-// Where everything sits in the client area, for one WindowSize: a fixed table
-// of rectangles in client pixels. Counters are right-aligned: a counter gives
-// the position of its right-most digit cell and the rectangle it covers. Board
-// row r lies at origin y + r * cell height, so the three spawn rows fall above
-// the playing area and rows 3..20 fill it exactly.
+// Where everything sits in the client area, for one WindowSize, in Qt's
+// types: the places of WindowGeometry (the one table, shared with the asset
+// generator). Counters are right-aligned: a counter gives the position of its
+// right-most digit cell and the rectangle it covers. Board row r lies at
+// origin y + r * cell height, so the three spawn rows fall above the playing
+// area and rows 3..20 fill it exactly.
 #pragma once
 
 #include "ToolButton.h"
@@ -23,6 +24,7 @@ struct CounterPlace {
 };
 
 struct Layout {
+    // The places of this window size.
     static Layout For(WindowSize size);
 
     // Top-left corner of a board cell, in client pixels.
@@ -47,7 +49,7 @@ struct Layout {
     QPoint boardOrigin;
     QRect toolBar;
     QRect nextBar;
-    std::array<QRect, kToolButtonCount> buttons;
+    std::array<QRect, kToolButtonCount> buttons; // by ToolButton
     QRect gameTypeLabel;
     QRect gameModeLabel;
     QRect bombsLabel;

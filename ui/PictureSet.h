@@ -1,11 +1,13 @@
-// The pictures of the window, one slot each, converted once for drawing.
-// Pictures that exist in both window sizes have two neighbouring images,
-// Normal first. A slot whose file is missing or damaged holds a null image,
-// which every drawing routine skips, so a broken asset never leaves drawing
-// without a slot. Only the block, removal and digit pictures of the current
-// sets are held; choosing another set reloads just those.
+// The pictures of the window, one slot per Picture (its file in the picture
+// table of AssetFiles.h), converted once for drawing. Pictures that exist in
+// both window sizes have two neighbouring images, Normal first. A slot whose
+// file is missing or damaged holds a null image, which every drawing routine
+// skips, so a broken asset never leaves drawing without a slot. Only the
+// block, removal and digit pictures of the current sets are held; choosing
+// another set reloads just those.
 #pragma once
 
+#include "AssetFiles.h"
 #include "WindowSize.h"
 
 #include <QImage>
@@ -17,61 +19,6 @@
 #include <string>
 
 namespace brinox {
-
-enum class Picture : std::int32_t {
-    Back,
-    BackBig,
-    Idle,
-    IdleBig,
-    ColorField,
-    ColorFieldBig,
-    Field3D,
-    Field3DBig,
-    FantasyField,
-    FantasyFieldBig,
-    Blocks,
-    BlocksBig,
-    Removal,
-    RemovalBig,
-    Explosion,
-    ExplosionBig,
-    ToolBar,
-    NextBar,
-    Digits,
-    ClockDigits,
-    BarShown,
-    BarHidden,
-    Start,
-    Stop,
-    PauseOff,
-    PauseOn,
-    PauseDisabled,
-    OptionsButton,
-    Save,
-    SaveDisabled,
-    Load,
-    Table,
-    WorldTable,
-    HelpButton,
-    Exit,
-    Types,
-    TypesDisabled,
-    Modes,
-    ModesDisabled,
-    BombsButton,
-    BombsDisabled,
-    TypeLabels,
-    ModeLabels,
-    BombLabels,
-    Logo,
-    StatusShown,
-    StatusHidden,
-    StatusCover,
-    StatusLines,
-    Count,
-};
-
-inline constexpr std::int32_t kPictureCount = static_cast<std::int32_t>(Picture::Count);
 
 class PictureSet {
 public:
@@ -102,9 +49,6 @@ public:
         return Get(static_cast<Picture>(static_cast<std::int32_t>(normal) +
                                         static_cast<std::int32_t>(size)));
     }
-
-    // The file a slot is read from with the given sets.
-    static std::string FileName(Picture picture, std::int32_t blockSet, std::int32_t digitSet);
 
 private:
     void Load(const std::string& appDirectory, Picture picture, const std::string& name) const;

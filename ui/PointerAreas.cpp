@@ -1,5 +1,7 @@
 #include "PointerAreas.h"
 
+#include "EnumTable.h"
+
 #include <array>
 #include <utility>
 
@@ -13,26 +15,45 @@ bool Holds(const QRect& area, QPoint at, bool rightEdgeInside) {
            at.y() <= area.top() + area.height();
 }
 
-bool RightEdgeInside(ToolButton button) {
-    return button != ToolButton::Options && button != ToolButton::Save &&
-           button != ToolButton::LocalBestScores && button != ToolButton::Help;
-}
+// Per button: the status line it shows, and whether its right edge is its
+// own (Options, Save, Local best scores and Help leave it to their neighbour).
+struct ButtonArea {
+    ToolButton button;
+    std::int32_t statusLine;
+    bool rightEdgeInside;
+};
 
-// Status lines of the buttons, in ToolButton order.
-constexpr std::array<std::int32_t, kToolButtonCount> kButtonLines = {15, 14, 16, 1, 2,  3,  4,  5,
-                                                                     6,  7,  8,  9, 10, 11, 12, 13};
+constexpr std::array<ButtonArea, kToolButtonCount> kButtonAreas = {{
+    {ToolButton::NextBarToggle, 15, true},
+    {ToolButton::ToolBarToggle, 14, true},
+    {ToolButton::StatusBarToggle, 16, true},
+    {ToolButton::StartStop, 1, true},
+    {ToolButton::Pause, 2, true},
+    {ToolButton::Options, 3, false},
+    {ToolButton::Save, 4, false},
+    {ToolButton::Load, 5, true},
+    {ToolButton::LocalBestScores, 6, false},
+    {ToolButton::WorldTop10, 7, true},
+    {ToolButton::Help, 8, false},
+    {ToolButton::Exit, 9, true},
+    {ToolButton::GameType, 10, true},
+    {ToolButton::GameMode, 11, true},
+    {ToolButton::Bombs, 12, true},
+    {ToolButton::Logo, 13, true},
+}};
+static_assert(RowsInEnumOrder(kButtonAreas, &ButtonArea::button));
 
 } // namespace
 
 bool PointerOver(const Layout& layout, ToolButton button, QPoint at) {
-    return Holds(layout.Button(button), at, RightEdgeInside(button));
+    return Holds(layout.Button(button), at, kButtonAreas[IndexOf(button)].rightEdgeInside);
 }
 
 std::int32_t StatusLineAt(const Layout& layout, QPoint at) {
     std::int32_t line = 0;
-    for (std::int32_t b = 0; b < kToolButtonCount; ++b) {
-        if (PointerOver(layout, static_cast<ToolButton>(b), at)) {
-            line = kButtonLines[static_cast<std::size_t>(b)];
+    for (const ButtonArea& area : kButtonAreas) {
+        if (PointerOver(layout, area.button, at)) {
+            line = area.statusLine;
         }
     }
     const std::array<std::pair<QRect, std::int32_t>, 9> areas = {{

@@ -1,6 +1,8 @@
 // The clickable pictures of the window, in the order in which the pointer
 // handlers test them. The same index picks a button's rectangle in the
-// Layout and its state in ButtonStates.
+// Layout and its state in ButtonStates; every table with a row per button
+// names the button in each row and checks the order at compile time
+// (EnumTable.h). Logo stays last: it fixes the count.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +28,6 @@ enum class ToolButton : std::int32_t {
     Logo,
 };
 
-inline constexpr std::int32_t kToolButtonCount = 16;
+inline constexpr std::int32_t kToolButtonCount = static_cast<std::int32_t>(ToolButton::Logo) + 1;
 
 } // namespace brinox

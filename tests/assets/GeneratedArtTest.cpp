@@ -90,7 +90,7 @@ TEST(GeneratedArt, EveryDigitCellIsDistinct) {
             }
         }
     }
-    const DibImage clock = LoadPicture(kGame, assets::kClockDigits);
+    const DibImage clock = LoadPicture(kGame, assets::File(Picture::ClockDigits));
     for (int a = 0; a < 12; ++a) {
         for (int b = a + 1; b < 12; ++b) {
             EXPECT_GE(Compare(clock, a * 5, clock, b * 5, 5, 9).clearPixels, 2)

@@ -102,7 +102,7 @@ QRgb WindowFixture::CellColour(std::int32_t column, std::int32_t row) const {
 bool WindowFixture::IdleShown() const {
     const QRect area = frame->CurrentLayout().playingArea;
     return Frame().copy(area) ==
-           LoadedPicture(assets::kIdle).copy(QRect(QPoint(0, 0), area.size()));
+           LoadedPicture(assets::File(Picture::Idle)).copy(QRect(QPoint(0, 0), area.size()));
 }
 
 void WindowFixture::SaveShot(QWidget& widget, const QString& name) {

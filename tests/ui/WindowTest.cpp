@@ -34,7 +34,7 @@ TEST_F(WindowTest, StartedGameShowsTheBoardAndTheFallingPiece) {
     StartGame();
     BringPieceIntoView();
     const QImage blocks = BlockPicture(WindowSize::Normal);
-    const QImage back = LoadedPicture(assets::kBack);
+    const QImage back = LoadedPicture(assets::File(Picture::Back));
     const Layout& layout = frame->CurrentLayout();
     const std::vector<QPoint> piece = PieceCells();
     std::int32_t blocksSeen = 0;
@@ -338,7 +338,7 @@ TEST_F(CounterTest, ClockShowsHourAndMinuteOfTheLocalTime) {
     clock.local.hour = 9;
     clock.local.minute = 5;
     Tick(60'000); // the clock is read again once a minute can have turned
-    const QImage tdigits = LoadedPicture(assets::kClockDigits);
+    const QImage tdigits = LoadedPicture(assets::File(Picture::ClockDigits));
     const QPoint at = frame->CurrentLayout().clock;
     for (auto [dx, image] : {std::pair{0, 11}, {7, 9}, {12, 10}, {17, 0}, {24, 5}}) {
         EXPECT_EQ(Frame().copy(QRect(at + QPoint(dx, 0), QSize(5, 9))),
@@ -549,7 +549,8 @@ TEST_F(AnimationTest, ExplosionShowsFiveFramesAndLeavesTheFrameAsItWas) {
     EXPECT_EQ(sleeps, std::vector<std::int32_t>(5, 0));
     ASSERT_EQ(seen.size(), 5u);
     for (std::int32_t f = 0; f < 5; ++f) {
-        EXPECT_EQ(seen[f], StripCentre(LoadedPicture(assets::kExplosion), f, 20)) << f;
+        EXPECT_EQ(seen[f], StripCentre(LoadedPicture(assets::File(Picture::Explosion)), f, 20))
+            << f;
     }
     EXPECT_EQ(Frame(), before);
 }
