@@ -2,11 +2,11 @@
 
 #include "AssetFiles.h"
 #include "FrameView.h"
+#include "PictureConversion.h"
 #include "WindowSize.h"
 
 #include "platform/KeyCodes.h"
 #include "platform/MessageBox.h"
-#include "platform/PictureConversion.h"
 #include "platform/QtClock.h"
 #include "platform/SoundOnDemand.h"
 #include "scores/ScoreTableSet.h"

@@ -1,7 +1,7 @@
 #include "PictureSet.h"
 
 #include "DibImage.h"
-#include "platform/PictureConversion.h"
+#include "PictureConversion.h"
 
 namespace brinox {
 

@@ -1,4 +1,4 @@
-#include "platform/PictureConversion.h"
+#include "ui/PictureConversion.h"
 #include "BmpBytes.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "WindowFixture.h"
 
 #include "engine/PieceShape.h"
-#include "platform/PictureConversion.h"
 #include "ui/AssetFiles.h"
 #include "ui/DibImage.h"
+#include "ui/PictureConversion.h"
 
 #include <QApplication>
 #include <QDir>

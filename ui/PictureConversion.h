@@ -3,7 +3,7 @@
 // made on the window's thread only: their memory comes from blocks it keeps.
 #pragma once
 
-#include "ui/DibImage.h"
+#include "DibImage.h"
 
 #include <QImage>
 
