@@ -1,7 +1,6 @@
 #include "DibImage.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,7 +26,7 @@ std::uint16_t ReadU16(std::span<const std::uint8_t> bytes, std::size_t at) {
     return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
 }
 
-void WriteU32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value) {
+void WriteU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) {
         bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
     }
@@ -49,16 +48,10 @@ DibImage DibImage::FromFileBytes(std::span<const std::uint8_t> file) {
 }
 
 DibImage DibImage::FromFile(std::vector<std::uint8_t> file) {
-    auto buffer = std::make_shared<std::vector<std::uint8_t>>(std::move(file));
-    const std::span<std::uint8_t> bytes(*buffer);
-    return FromBlock(std::shared_ptr<std::uint8_t>(buffer, buffer->data()), bytes);
-}
-
-DibImage DibImage::FromBlock(std::shared_ptr<std::uint8_t> owner, std::span<std::uint8_t> file) {
     if (file.size() < kFileHeaderSize + kCoreInfoSize || file[0] != 'B' || file[1] != 'M') {
         return {};
     }
-    const std::span<const std::uint8_t> rest = file.subspan(kFileHeaderSize);
+    const std::span<const std::uint8_t> rest = std::span(file).subspan(kFileHeaderSize);
     const std::uint32_t infoSize = ReadU32(rest, 0);
     if (!KnownHeaderSize(infoSize) || infoSize > rest.size()) {
         return {};
@@ -92,8 +85,7 @@ DibImage DibImage::FromBlock(std::shared_ptr<std::uint8_t> owner, std::span<std:
         WriteU32(file, kFileHeaderSize + 20, static_cast<std::uint32_t>(w * h));
     }
     DibImage image;
-    image.owner = std::move(owner);
-    image.block = file;
+    image.file = std::make_shared<const std::vector<std::uint8_t>>(std::move(file));
     image.headerSize = infoSize;
     image.bitsOffset = static_cast<std::size_t>(bitsAt);
     image.stride = static_cast<std::size_t>(rowBytes);
@@ -104,18 +96,23 @@ DibImage DibImage::FromBlock(std::shared_ptr<std::uint8_t> owner, std::span<std:
     return image;
 }
 
+std::span<const std::uint8_t> DibImage::View(std::size_t at, std::size_t size) const {
+    if (Empty()) {
+        return {};
+    }
+    return std::span<const std::uint8_t>(*file).subspan(at, size);
+}
+
 std::span<const std::uint8_t> DibImage::InfoHeader() const {
-    return std::span<const std::uint8_t>(block).subspan(kFileHeaderSize, headerSize);
+    return View(kFileHeaderSize, headerSize);
 }
 
 std::span<const std::uint8_t> DibImage::ColorTable() const {
-    return std::span<const std::uint8_t>(block).subspan(kFileHeaderSize + headerSize,
-                                                        static_cast<std::size_t>(colorCount) * 4);
+    return View(kFileHeaderSize + headerSize, static_cast<std::size_t>(colorCount) * 4);
 }
 
 std::span<const std::uint8_t> DibImage::Bits() const {
-    return std::span<const std::uint8_t>(block).subspan(kFileHeaderSize + bitsOffset,
-                                                        stride * static_cast<std::size_t>(height));
+    return View(kFileHeaderSize + bitsOffset, stride * static_cast<std::size_t>(height));
 }
 
 std::uint32_t DibImage::Pixel(std::int32_t x, std::int32_t y) const {
@@ -142,27 +139,28 @@ std::uint32_t DibImage::Pixel(std::int32_t x, std::int32_t y) const {
 
 DibImage LoadPicture(const std::string& appDirectory, std::string_view name) {
     const std::string path = appDirectory + std::string(name);
+    // Not blocking, so that a pipe in a picture's place cannot hang the game.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return {};
     }
     struct stat status {};
-    void* mapping = MAP_FAILED;
-    std::size_t size = 0;
-    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
+    std::vector<std::uint8_t> file;
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
         static_cast<std::uintmax_t>(status.st_size) <= kMaxFileSize) {
-        size = static_cast<std::size_t>(status.st_size);
-        // A private mapping of pages the system already caches: reading into
-        // a fresh buffer would cost a page fault for every page it fills.
-        mapping = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        file.resize(static_cast<std::size_t>(status.st_size));
+        std::size_t done = 0;
+        while (done < file.size()) {
+            const ssize_t got = read(fd, file.data() + done, file.size() - done);
+            if (got <= 0) {
+                break; // cut short meanwhile: what was read is judged as it is
+            }
+            done += static_cast<std::size_t>(got);
+        }
+        file.resize(done);
     }
     close(fd);
-    if (mapping == MAP_FAILED) {
-        return {};
-    }
-    auto* bytes = static_cast<std::uint8_t*>(mapping);
-    std::shared_ptr<std::uint8_t> owner(bytes, [size](std::uint8_t* at) { munmap(at, size); });
-    return DibImage::FromBlock(std::move(owner), std::span<std::uint8_t>(bytes, size));
+    return DibImage::FromFile(std::move(file));
 }
 
 } // namespace brinox

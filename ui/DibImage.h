@@ -1,11 +1,11 @@
-// A device-independent bitmap read whole from a .bmp file: one block holding
+// A device-independent bitmap read whole from a .bmp file: one buffer holding
 // the file (a 14-byte file header, information header, colour table, pixel
-// bits) and three views into it. Rows stay bottom-up as stored. The block is
-// a buffer of the picture's own or a private mapping of the file; copies of
-// a picture share it, which is safe because nothing changes it after parsing.
-// Invariant: a picture is either empty (no block, every view empty) or fully
+// bits) and three views into it. Rows stay bottom-up as stored. Copies of a
+// picture share the buffer, which is safe because nothing changes it after
+// parsing.
+// Invariant: a picture is either empty (no buffer, every view empty) or fully
 // validated - the header is a supported kind and the colour table and every
-// row of bits lie inside the block - so readers never over-run it.
+// row of bits lie inside the buffer - so readers never over-run it.
 #pragma once
 
 #include <cstddef>
@@ -28,7 +28,7 @@ public:
     // The same for a file read into a buffer, which the picture keeps (no copy).
     static DibImage FromFile(std::vector<std::uint8_t> file);
 
-    bool Empty() const { return block.empty(); }
+    bool Empty() const { return file == nullptr; }
     std::int32_t Width() const { return width; }
     std::int32_t Height() const { return height; }
     std::int32_t BitCount() const { return bitCount; }
@@ -46,12 +46,10 @@ public:
     std::uint32_t Pixel(std::int32_t x, std::int32_t y) const;
 
 private:
-    friend DibImage LoadPicture(const std::string& appDirectory, std::string_view name);
-    // Validates file and takes it as the block; owner keeps its memory.
-    static DibImage FromBlock(std::shared_ptr<std::uint8_t> owner, std::span<std::uint8_t> file);
+    // Bytes of the file from `at`; empty for an empty picture.
+    std::span<const std::uint8_t> View(std::size_t at, std::size_t size) const;
 
-    std::shared_ptr<std::uint8_t> owner;
-    std::span<std::uint8_t> block;
+    std::shared_ptr<const std::vector<std::uint8_t>> file;
     std::size_t headerSize = 0;
     std::size_t bitsOffset = 0;
     std::size_t stride = 0;
@@ -62,9 +60,7 @@ private:
 };
 
 // Reads appDirectory + name ("graph/back.bmp"). A missing, unreadable or
-// damaged file, or anything but a regular file, gives an empty picture. The
-// picture maps the file: convert it and let it go, as a file cut short by
-// another program while it is mapped could no longer be read.
+// damaged file, or anything but a regular file, gives an empty picture.
 DibImage LoadPicture(const std::string& appDirectory, std::string_view name);
 
 } // namespace brinox

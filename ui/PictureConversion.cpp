@@ -1,11 +1,7 @@
 #include "PictureConversion.h"
 
-#include <algorithm>
 #include <array>
-#include <atomic>
-
 #include <cstdint>
-#include <sys/mman.h>
 
 namespace brinox {
 
@@ -43,82 +39,16 @@ void ConvertRow(const std::uint8_t* row, int width, int depth, const std::array<
     }
 }
 
-// Pixel memory is carved from blocks the kernel may back with 2 MiB pages.
-// Memory touched for the first time costs a fault per page, and a start-up
-// converts several megabytes of pictures before the first frame: one fault
-// per huge page instead of one per 4 KiB page. A block is returned when the
-// last image carved from it is gone and a newer block has taken its place.
-constexpr std::size_t kHugePage = std::size_t{2} << 20;
-constexpr std::size_t kBlockSize = 2 * kHugePage;
-
-struct PixelBlock {
-    std::uint8_t* base = nullptr;
-    std::size_t size = 0;
-    std::size_t used = 0;
-    std::atomic<int> users{1}; // the images carved from it, and the arena while current
-};
-
-void Release(void* info) {
-    auto* block = static_cast<PixelBlock*>(info);
-    if (block->users.fetch_sub(1) == 1) {
-        munmap(block->base, block->size);
-        delete block;
-    }
-}
-
-PixelBlock* NewBlock(std::size_t atLeast) {
-    const std::size_t size =
-        (std::max(atLeast, kBlockSize) + kHugePage - 1) / kHugePage * kHugePage;
-    // Mapped one huge page larger, then trimmed to a huge-page boundary.
-    void* mapped =
-        mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapped == MAP_FAILED) {
-        return nullptr;
-    }
-    auto* start = static_cast<std::uint8_t*>(mapped);
-    auto* base = reinterpret_cast<std::uint8_t*>(
-        (reinterpret_cast<std::uintptr_t>(start) + kHugePage - 1) & ~(kHugePage - 1));
-    if (base > start) {
-        munmap(start, static_cast<std::size_t>(base - start));
-    }
-    munmap(base + size, static_cast<std::size_t>(start + kHugePage - base));
-    madvise(base, size, MADV_HUGEPAGE);
-    // Where huge pages are off, the small ones are at least faulted in one call.
-    madvise(base, size, MADV_POPULATE_WRITE);
-    auto* block = new PixelBlock;
-    block->base = base;
-    block->size = size;
-    return block;
-}
-
-QImage NewImage(int width, int height) {
-    static PixelBlock* current = nullptr;
-    const std::size_t bytes =
-        static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
-    const std::size_t carved = (bytes + 63) / 64 * 64;
-    if (current == nullptr || current->size - current->used < carved) {
-        PixelBlock* fresh = NewBlock(carved);
-        if (fresh == nullptr) {
-            return QImage(width, height, QImage::Format_RGB32);
-        }
-        if (current != nullptr) {
-            Release(current);
-        }
-        current = fresh;
-    }
-    std::uint8_t* memory = current->base + current->used;
-    current->used += carved;
-    current->users.fetch_add(1);
-    return QImage(memory, width, height, width * 4, QImage::Format_RGB32, Release, current);
-}
-
 } // namespace
 
 QImage ToQImage(const DibImage& picture) {
     if (picture.Empty()) {
         return {};
     }
-    QImage image = NewImage(picture.Width(), picture.Height());
+    QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+    if (image.isNull()) {
+        return {}; // no memory for it
+    }
     image.setDevicePixelRatio(1.0);
     // Every row lies inside the picture's block (DibImage validated it).
     const std::uint8_t* bits = picture.Bits().data();
@@ -134,7 +64,7 @@ QImage ToQImage(const DibImage& picture) {
 }
 
 QImage NewBlackImage(int width, int height) {
-    QImage image = NewImage(width, height);
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::black);
     return image;
 }

@@ -1,6 +1,5 @@
 // Turns a loaded bitmap into a QImage for drawing: RGB32, top row first,
-// device pixel ratio 1, so one picture pixel is one screen pixel. Images are
-// made on the window's thread only: their memory comes from blocks it keeps.
+// device pixel ratio 1, so one picture pixel is one screen pixel.
 #pragma once
 
 #include "DibImage.h"
@@ -12,8 +11,7 @@ namespace brinox {
 // A null QImage for an empty picture.
 QImage ToQImage(const DibImage& picture);
 
-// An RGB32 image of the given size filled with black, its memory taken the
-// way the pictures' is (quick to touch for the first time).
+// An RGB32 image of the given size filled with black.
 QImage NewBlackImage(int width, int height);
 
 } // namespace brinox
