@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "DateTimeText.h"
+#include "GameSelectors.h"
 #include "LevelTable.h"
 #include "PieceShape.h"
 
@@ -622,9 +623,37 @@ void Game::EndGame(SoundEvent sound, FieldAnimationKind animation, bool won) {
 }
 
 void Game::PlayFieldAnimation(FieldAnimationKind kind) {
-    host.animations.FieldAnimation(kind);
-    // The animation's time is not played time.
+    // The animation's time is not played time, nor is anything its frames let run.
     state.clockRefsValid = 0;
+    host.animations.FieldAnimation(kind);
+    state.clockRefsValid = 0;
+}
+
+// ---------------------------------------------------------------- saved games and selectors
+
+void Game::Restore(const Board& loadedBoard, const GameState& loadedState,
+                   std::int32_t gameInProgress) {
+    board = loadedBoard;
+    state = loadedState;
+    flags.gameInProgress = gameInProgress;
+    keys.ClearAll();
+    if (options.gameType == Quadel || options.gameMode != WorldChampionship) {
+        state.bestScore = host.results.BestScore(TableOf(options.gameType, options.gameMode));
+    }
+    state.bestScorePending = state.score <= state.bestScore ? 1 : 0;
+    SeedFromCalendar();
+}
+
+bool Game::SaveAllowed() const {
+    return flags.gameInProgress != 0 && !ChampionshipMode();
+}
+
+void Game::SelectNextGameType() {
+    NextGameType(options, state.bombsBeforeChampionship);
+}
+
+void Game::SelectNextGameMode() {
+    NextGameMode(options, state.bombsBeforeChampionship);
 }
 
 // ---------------------------------------------------------------- commands

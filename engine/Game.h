@@ -4,7 +4,8 @@
 // the host's Clock, so tests drive it with fakes. Invariants while a game
 // goes on: the board holds only Board::kEmpty and 0..15, no block lies in the
 // spawn rows, the falling piece never overlaps a block, 1 <= level <= 20 and
-// linesLeft >= 0.
+// linesLeft >= 0. The data is private so that only the rules below change it;
+// the others read it. Tests set up positions through test::GameTestAccess.
 #pragma once
 
 #include "Board.h"
@@ -18,8 +19,13 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace brinox {
+
+namespace test {
+class GameTestAccess;
+}
 
 class Game {
 public:
@@ -72,7 +78,33 @@ public:
     // The result record of the game just ended.
     GameResult Result() const;
 
-    // The rules, public so that tests and the saved-game loader can reach them.
+    // The game in play, for drawing and saving.
+    const Board& CurrentBoard() const { return board; }
+    const GameState& State() const { return state; }
+    const GameFlags& Flags() const { return flags; }
+    const KeyWatcher& Keys() const { return keys; }
+
+    // Folder of the data files, copied into the result record.
+    void SetAppDirectory(std::string directory) { appDirectory = std::move(directory); }
+    // Takes over a loaded game, played with the game settings now in the
+    // options: position and counters as stored, no key held, the best score
+    // of its table re-read (Quinel has no championship table: it stays), the
+    // best-score sound due when the score is not above it, and the random
+    // generator reseeded.
+    void Restore(const Board& loadedBoard, const GameState& loadedState,
+                 std::int32_t gameInProgress);
+    // A game goes on and is not a World Championship game, which cannot be saved.
+    bool SaveAllowed() const;
+    // The game is played (or is to be played) under World Championship rules.
+    bool ChampionshipMode() const { return options.gameMode == WorldChampionship; }
+    // The tool bar's selectors for the next game (no game in progress).
+    void SelectNextGameType();
+    void SelectNextGameMode();
+
+private:
+    friend class test::GameTestAccess;
+
+    // The rules the tick and the commands run; tests reach them through GameTestAccess.
     // TryMove: true when the piece now stands at the new place (and was redrawn
     // there); false leaves everything as it was.
     bool TryMove(std::int32_t dx, std::int32_t dy, std::int32_t newRotation);
@@ -89,14 +121,6 @@ public:
     void EndGameLost();
     void EndGameWon();
 
-    Board board;
-    GameState state;
-    GameFlags flags;
-    KeyWatcher keys;
-    // Folder of the data files, copied into the result record.
-    std::string appDirectory;
-
-private:
     // Stands the game still for a modal dialog and resumes it afterwards.
     class Suspension {
     public:
@@ -140,8 +164,12 @@ private:
     // A row of random blocks, never full, column 0 first.
     std::array<std::int32_t, Board::kColumns> RandomRow();
     void SeedFromCalendar();
-    bool ChampionshipMode() const { return options.gameMode == WorldChampionship; }
 
+    Board board;
+    GameState state;
+    GameFlags flags;
+    KeyWatcher keys;
+    std::string appDirectory;
     Options& options;
     Random& random;
     GameHost host;

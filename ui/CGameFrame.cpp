@@ -141,7 +141,7 @@ bool CGameFrame::StartUpFiles() {
             return false;
         }
     }
-    game.appDirectory = appDirectory;
+    game.SetAppDirectory(appDirectory);
     switch (StartOptions(appDirectory, options)) {
     case OptionsStartup::Loaded:
     case OptionsStartup::CreatedDefaults:
@@ -219,7 +219,7 @@ void CGameFrame::ScheduleTick() {
     if (quitting) {
         return;
     }
-    const int wait = game.flags.gameInProgress != 0 ? kTickMs : IdleWait();
+    const int wait = game.Flags().gameInProgress != 0 ? kTickMs : IdleWait();
     if (!timer.isActive() || timer.interval() != wait) {
         timer.start(wait);
     }
@@ -243,7 +243,7 @@ void CGameFrame::showEvent(QShowEvent* event) {
     // The application may have become active before the window was there to
     // hear it (a start-up message box): only changes are reported later.
     const bool active = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    if (active != (game.flags.appActive != 0)) {
+    if (active != (game.Flags().appActive != 0)) {
         SetAppActive(active);
     }
 }

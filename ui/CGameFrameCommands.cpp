@@ -74,16 +74,16 @@ bool CGameFrame::Enabled(Command command) const {
 }
 
 void CGameFrame::UpdateMenu() {
-    menu->Update(game.flags, options, windowSizeSetting,
+    menu->Update(game.Flags(), options, windowSizeSetting,
                  [this](Command command) { return Enabled(command); });
 }
 
 bool CGameFrame::GameInProgress() const {
-    return game.flags.gameInProgress != 0;
+    return game.Flags().gameInProgress != 0;
 }
 
 bool CGameFrame::SaveAllowed() const {
-    return game.flags.gameInProgress != 0 && options.gameMode != WorldChampionship;
+    return game.SaveAllowed();
 }
 
 // ---- Game ---------------------------------------------------------------
@@ -100,7 +100,7 @@ void CGameFrame::TogglePause() {
 
 void CGameFrame::OpenOptions() {
     game.RunSuspended([this] {
-        OptionsSheet sheet({options, game.flags.gameInProgress != 0, appDirectory, sounds}, this);
+        OptionsSheet sheet({options, game.Flags().gameInProgress != 0, appDirectory, sounds}, this);
         if (RunModal(sheet) == QDialog::Accepted) {
             ApplyOptions(sheet.Chosen());
         }
@@ -163,7 +163,7 @@ void CGameFrame::ApplyOptions(const Options& chosen) {
 // ---- Saved games ----------------------------------------------------------
 
 void CGameFrame::SaveGameAs() {
-    if (!game.flags.gameInProgress) {
+    if (!game.Flags().gameInProgress) {
         ShowInformation(this, QStringLiteral("Attention! You can save game only guring the game"));
         RedrawAll();
         return;
@@ -181,8 +181,8 @@ void CGameFrame::SaveGameAs() {
         if (path.isEmpty()) {
             return;
         }
-        const SavedGame saved{game.board,       game.state,       game.flags.gameInProgress,
-                              options.gameType, options.gameMode, options.bombsOn};
+        const SavedGame saved{game.CurrentBoard(), game.State(),     game.Flags().gameInProgress,
+                              options.gameType,    options.gameMode, options.bombsOn};
         if (!WriteSavedGame(path.toStdString(), saved, random, clock.CalendarSeconds())) {
             ShowWarning(this, QString::fromStdString(CannotSaveGameMessage(FullPath(path))));
         }
@@ -194,12 +194,12 @@ void CGameFrame::LoadGame() {
         const QString path = CurrentFileChooser().OpenFileName(
             this, SavedGameDialog(QStringLiteral("Load Brinox 2000 Game")));
         if (path.isEmpty() ||
-            (game.flags.gameInProgress &&
+            (game.Flags().gameInProgress &&
              !AskYesNo(this, QStringLiteral("Attention! Do you want to cancel current game?")))) {
             return;
         }
-        SavedGame loaded{game.board,       game.state,       game.flags.gameInProgress,
-                         options.gameType, options.gameMode, options.bombsOn};
+        SavedGame loaded{game.CurrentBoard(), game.State(),     game.Flags().gameInProgress,
+                         options.gameType,    options.gameMode, options.bombsOn};
         switch (ReadSavedGame(path.toStdString(), loaded)) {
         case SavedGameLoad::CannotOpen:
             ShowWarning(this, QStringLiteral("ERROR! It is impossible to open file \"%1\"")
@@ -216,19 +216,10 @@ void CGameFrame::LoadGame() {
 }
 
 void CGameFrame::TakeLoadedGame(const SavedGame& loaded) {
-    game.board = loaded.board;
-    game.state = loaded.state;
-    game.flags.gameInProgress = loaded.gameInProgress;
-    game.keys.ClearAll();
     options.gameType = loaded.gameType;
     options.gameMode = loaded.gameMode;
     options.bombsOn = loaded.bombsOn;
-    // Quinel has no championship table: the best score then stays as it was.
-    if (loaded.gameType == Quadel || loaded.gameMode != WorldChampionship) {
-        game.state.bestScore = BestScore(TableOf(loaded.gameType, loaded.gameMode));
-    }
-    game.state.bestScorePending = game.state.score <= game.state.bestScore ? 1 : 0;
-    random.Seed(static_cast<std::uint32_t>(clock.CalendarSeconds()));
+    game.Restore(loaded.board, loaded.state, loaded.gameInProgress);
     SaveOptionsFile();
 }
 

@@ -6,7 +6,6 @@
 #include "FrameView.h"
 #include "PointerAreas.h"
 
-#include "engine/GameSelectors.h"
 #include "engine/GameTypes.h"
 
 #include <optional>
@@ -62,7 +61,7 @@ void Flip(std::int32_t& setting) {
 } // namespace
 
 bool CGameFrame::ButtonEnabled(ToolButton button) const {
-    const bool inGame = game.flags.gameInProgress != 0;
+    const bool inGame = game.Flags().gameInProgress != 0;
     switch (button) {
     case ToolButton::StartStop:
     case ToolButton::Pause:
@@ -154,12 +153,12 @@ bool CGameFrame::ReleaseButton(ToolButton button) {
         Run(Command::Homepage);
         return true;
     case ToolButton::StartStop: {
-        const bool stopping = game.flags.gameInProgress != 0;
+        const bool stopping = game.Flags().gameInProgress != 0;
         Run(Command::StartStop);
         buttons[button] = 1;
         RedrawAll();
         // A game cancelled here ends the click.
-        return !(stopping && !game.flags.gameInProgress);
+        return !(stopping && !game.Flags().gameInProgress);
     }
     case ToolButton::NextBarToggle:
         Flip(options.showNextBar);
@@ -171,10 +170,10 @@ bool CGameFrame::ReleaseButton(ToolButton button) {
         Flip(options.showStatusBar);
         break;
     case ToolButton::GameType:
-        NextGameType(options, game.state.bombsBeforeChampionship);
+        game.SelectNextGameType();
         break;
     case ToolButton::GameMode:
-        NextGameMode(options, game.state.bombsBeforeChampionship);
+        game.SelectNextGameMode();
         break;
     case ToolButton::Bombs:
         Flip(options.bombsOn);

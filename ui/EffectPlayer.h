@@ -24,7 +24,7 @@ class EffectPlayer {
 public:
     using Sleep = std::function<void(std::int32_t milliseconds)>;
 
-    EffectPlayer(Game& game, const Options& options, Random& random, FramePainter& painter,
+    EffectPlayer(const Game& game, const Options& options, Random& random, FramePainter& painter,
                  FramePainter::Shown show, Sleep sleep);
 
     void FieldAnimation(QImage& frame, FieldAnimationKind kind);
@@ -34,7 +34,7 @@ public:
 private:
     void Pause(std::int32_t milliseconds);
 
-    Game& game;
+    const Game& game;
     const Options& options;
     Random& random;
     FramePainter& painter;

@@ -63,7 +63,7 @@ FramePainter::FramePainter(Game& game, const Options& options, const Layout& lay
       clockFace(clockFace) {}
 
 bool FramePainter::Playing() const {
-    return game.flags.Playing();
+    return game.Flags().Playing();
 }
 
 void FramePainter::ComposeAll(QImage& frame) {
@@ -75,7 +75,7 @@ void FramePainter::ComposeAll(QImage& frame) {
         DrawPicture(painter, layout.playingArea, Sized(Picture::Idle));
     }
     DrawBars(painter);
-    if (game.flags.gameInProgress) {
+    if (game.Flags().gameInProgress) {
         if (options.showNextBar) {
             DrawNextPiece(painter);
         }
@@ -140,7 +140,7 @@ void FramePainter::DrawStatusLine(QPainter& painter) {
 }
 
 void FramePainter::DrawNextPiece(QPainter& painter) {
-    const std::int32_t kind = game.state.nextKind;
+    const std::int32_t kind = game.State().nextKind;
     if (kind < 0 || kind > 15) {
         return;
     }
@@ -160,7 +160,7 @@ void FramePainter::DrawAllCounters(QPainter& painter, const Shown& shown) {
             shown(place.rect);
         }
     };
-    const GameState& s = game.state;
+    const GameState& s = game.State();
     DrawCounter(painter, layout.level, 3, s.level);
     show(layout.level);
     DrawCounter(painter, layout.score, 7, s.score);
@@ -238,7 +238,7 @@ void FramePainter::DrawToggles(QPainter& painter, const Shown& shown) {
 }
 
 void FramePainter::DrawToolButtons(QPainter& painter, const Shown& shown) {
-    const bool inGame = game.flags.gameInProgress != 0;
+    const bool inGame = game.Flags().gameInProgress != 0;
     auto draw = [&](ToolButton button, Picture picture) {
         DrawButton(painter, button, pictures.Get(picture), buttons[button], shown);
     };
@@ -246,7 +246,7 @@ void FramePainter::DrawToolButtons(QPainter& painter, const Shown& shown) {
     if (!inGame) {
         DrawButton(painter, ToolButton::Pause, pictures.Get(Picture::PauseDisabled), 0, shown);
     } else {
-        draw(ToolButton::Pause, game.flags.gameRunning ? Picture::PauseOff : Picture::PauseOn);
+        draw(ToolButton::Pause, game.Flags().gameRunning ? Picture::PauseOff : Picture::PauseOn);
     }
     draw(ToolButton::Options, Picture::OptionsButton);
     if (inGame && options.gameMode != WorldChampionship) {
@@ -262,7 +262,7 @@ void FramePainter::DrawToolButtons(QPainter& painter, const Shown& shown) {
 }
 
 void FramePainter::DrawSelectors(QPainter& painter, const Shown& shown) {
-    const bool inGame = game.flags.gameInProgress != 0;
+    const bool inGame = game.Flags().gameInProgress != 0;
     if (!inGame) {
         DrawButton(painter, ToolButton::GameType, pictures.Get(Picture::Types),
                    buttons[ToolButton::GameType], shown);
@@ -300,7 +300,7 @@ void FramePainter::DrawClock(QPainter& painter) {
 }
 
 void FramePainter::DrawFallingPieceCells(QPainter& painter) {
-    const GameState& s = game.state;
+    const GameState& s = game.State();
     const QImage& blocks = Sized(Picture::Blocks);
     for (std::int32_t i = 0; i < PieceShape::CellCount(s.currentKind); ++i) {
         CellOffset offset = PieceShape::Offset(s.currentKind, s.rotation, i);
@@ -316,7 +316,7 @@ void FramePainter::DrawBoard(QPainter& painter) {
     const QImage& blocks = Sized(Picture::Blocks);
     for (std::int32_t row = kFirstVisibleRow; row < Board::kRows; ++row) {
         for (std::int32_t column = 0; column < Board::kColumns; ++column) {
-            std::int32_t value = game.board.At(column, row);
+            std::int32_t value = game.CurrentBoard().At(column, row);
             if (value != Board::kEmpty) {
                 DrawCellImage(painter, blocks, value, column, row);
             }
@@ -381,7 +381,7 @@ void FramePainter::DrawIdleCell(QPainter& painter, std::int32_t column, std::int
 }
 
 void FramePainter::DrawBoardCell(QPainter& painter, std::int32_t column, std::int32_t row) {
-    std::int32_t value = game.board.At(column, row);
+    std::int32_t value = game.CurrentBoard().At(column, row);
     if (value == Board::kEmpty || value < 0 || value >= kKindCount) {
         RestoreCellBackground(painter, column, row);
     } else {
@@ -391,7 +391,7 @@ void FramePainter::DrawBoardCell(QPainter& painter, std::int32_t column, std::in
 
 void FramePainter::DrawFallingPiece(QImage& frame, const Shown& shown) {
     enum Mark : std::uint8_t { Unmarked, Old, New };
-    const GameState& s = game.state;
+    const GameState& s = game.State();
     const std::int32_t cells = PieceShape::CellCount(s.currentKind);
     std::array<Mark, Board::kCells> marks{};
     std::int32_t left = Board::kColumns, right = -1, top = Board::kRows, bottom = -1;
@@ -436,7 +436,7 @@ void FramePainter::DrawFallingPiece(QImage& frame, const Shown& shown) {
 }
 
 void FramePainter::DrawCounters(QImage& frame, const Shown& shown) {
-    if (!game.flags.gameInProgress) {
+    if (!game.Flags().gameInProgress) {
         return;
     }
     QPainter painter;

@@ -16,7 +16,7 @@ void StartQuietGame(TestGame& t) {
     t.fake.recordSounds = false;
     t.options.bombsOn = 0;
     t.Start();
-    t.game.board.Clear();
+    t.access.board.Clear();
 }
 
 // Gravity every few ticks; the piece is lifted back before it can land.
@@ -24,15 +24,15 @@ void TickWhileFalling(benchmark::State& state) {
     TestGame t;
     StartQuietGame(t);
     t.Place(6, 4, 3);
-    t.game.state.fallPeriodMs = 85;
+    t.access.state.fallPeriodMs = 85;
     for (auto _ : state) {
         t.clock.Advance(20);
         t.game.Tick();
-        if (t.game.state.row > 15) {
-            t.game.state.row = 3;
+        if (t.access.state.row > 15) {
+            t.access.state.row = 3;
         }
     }
-    benchmark::DoNotOptimize(t.game.state.row);
+    benchmark::DoNotOptimize(t.access.state.row);
 }
 BENCHMARK(TickWhileFalling);
 
@@ -41,17 +41,17 @@ void TickWhileFallingAndTurning(benchmark::State& state) {
     TestGame t;
     StartQuietGame(t);
     t.Place(0, 4, 3);
-    t.game.state.fallPeriodMs = 85;
+    t.access.state.fallPeriodMs = 85;
     t.options.sensRotate = 0;
     t.game.KeyDown(t.options.keyRotate);
     for (auto _ : state) {
         t.clock.Advance(20);
         t.game.Tick();
-        if (t.game.state.row > 15) {
-            t.game.state.row = 3;
+        if (t.access.state.row > 15) {
+            t.access.state.row = 3;
         }
     }
-    benchmark::DoNotOptimize(t.game.state.rotation);
+    benchmark::DoNotOptimize(t.access.state.rotation);
 }
 BENCHMARK(TickWhileFallingAndTurning);
 
@@ -65,10 +65,10 @@ void LandingThatClearsFourRows(benchmark::State& state) {
             t.FillRow(r, 0, 3);
         }
         t.Place(kI, 0, 18, 1);
-        t.game.state.linesLeft = 1'000'000;
-        t.game.LandPiece();
+        t.access.state.linesLeft = 1'000'000;
+        t.access.LandPiece();
     }
-    benchmark::DoNotOptimize(t.game.state.lines);
+    benchmark::DoNotOptimize(t.access.state.lines);
 }
 BENCHMARK(LandingThatClearsFourRows);
 

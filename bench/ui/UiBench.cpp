@@ -3,13 +3,14 @@
 // and the time from F3 to the options sheet shown and painted (goal: 150 ms).
 #include "FakeClock.h"
 #include "FakeHost.h"
+#include "GameTestAccess.h"
 #include "platform/ModalRunner.h"
 #include "ui/CGameFrame.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -61,7 +62,7 @@ BENCHMARK(RedrawAll)->Arg(0)->Arg(1)->ArgNames({"big"})->Unit(benchmark::kMicros
 
 void RedrawFallingPiece(benchmark::State& state) {
     BenchWindow window(1);
-    GameState& game = window.frame->Engine().state;
+    GameState& game = test::GameTestAccess(window.frame->Engine()).state;
     game.row = 8;
     std::int32_t step = 1;
     for (auto _ : state) {
@@ -81,7 +82,7 @@ BENCHMARK(RedrawFallingPiece)->Unit(benchmark::kMicrosecond);
 void RedrawCounters(benchmark::State& state) {
     BenchWindow window(1);
     for (auto _ : state) {
-        window.frame->Engine().state.score += 7;
+        test::GameTestAccess(window.frame->Engine()).state.score += 7;
         window.frame->RedrawCounters();
     }
 }

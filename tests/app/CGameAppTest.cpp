@@ -89,7 +89,7 @@ TEST_F(AppTest, KeyWatcherFeedsTheGameDuringTheRun) {
             QKeyEvent event(type, Qt::Key_Right, Qt::NoModifier, QString(), repeat);
             QApplication::sendEvent(&frame, &event);
         };
-        const KeyState& right = frame.Engine().keys[GameKey::Right];
+        const KeyState& right = frame.Engine().Keys()[GameKey::Right];
         send(QEvent::KeyPress, false);
         pressedAfterDown = right.pressed;
         send(QEvent::KeyRelease, true);

@@ -30,21 +30,21 @@ TEST(NewGameTest, ResetsEverythingFromTheOptions) {
     t.options.gameMode = Rising;
     t.options.bombsOn = 0;
     t.fake.bestScores[6] = 4321;
-    t.game.board.At(4, 4) = 3;
-    t.game.state.score = 99;
-    t.game.state.piecesLanded = 7;
-    t.game.state.minDropSeconds = 2;
-    t.game.keys[GameKey::Left].pressed = 1;
+    t.access.board.At(4, 4) = 3;
+    t.access.state.score = 99;
+    t.access.state.piecesLanded = 7;
+    t.access.state.minDropSeconds = 2;
+    t.access.keys[GameKey::Left].pressed = 1;
     t.fake.keepLog = true;
-    t.game.NewGame();
-    const GameState& s = t.game.state;
-    EXPECT_TRUE(t.game.board.IsEmpty(4, 4));
+    t.access.NewGame();
+    const GameState& s = t.access.state;
+    EXPECT_TRUE(t.access.board.IsEmpty(4, 4));
     // The start animation's time is not played: clockRefsValid 0.
     // clang-format off
     const std::vector<std::int32_t> got = {s.score, s.lines, s.piecesLanded, s.bombsUsed,
         s.minDropSeconds, s.maxDropSeconds, s.dropSecondsTotal, s.elapsedSeconds,
         s.bestScorePending, s.bombsBeforeChampionship, s.bestScore, s.clockRefsValid,
-        t.game.keys[GameKey::Left].pressed, t.game.flags.gameInProgress};
+        t.access.keys[GameKey::Left].pressed, t.access.flags.gameInProgress};
     // clang-format on
     EXPECT_EQ(got, (std::vector<std::int32_t>{0, 0, 0, 0, 1000, 0, 0, 0, 1, 0, 4321, 0, 0, 1}));
     EXPECT_EQ(t.game.CurrentTable(), 6); // Quinel's Rising table
@@ -61,10 +61,10 @@ TEST(NewGameTest, FirstPiecesAreDrawnFromTheGamesPieceSet) {
         std::vector<bool> seen(16, false);
         for (std::int32_t i = 0; i < 400; ++i) {
             t.clock.calendarSeconds = 5000 + i;
-            t.game.flags.gameInProgress = 0;
-            t.game.NewGame();
-            seen[t.game.state.currentKind] = true;
-            seen[t.game.state.nextKind] = true;
+            t.access.flags.gameInProgress = 0;
+            t.access.NewGame();
+            seen[t.access.state.currentKind] = true;
+            seen[t.access.state.nextKind] = true;
         }
         const auto count = std::count(seen.begin(), seen.end(), true);
         EXPECT_EQ(count, type == Quadel ? 7 : 16);
@@ -83,7 +83,7 @@ TEST(NewGameTest, StartHeightFillsTheBottomRowsEachWithAGap) {
         for (std::int32_t r = 0; r <= 20; ++r) {
             std::int32_t blocks = 0;
             for (std::int32_t c = 0; c < 10; ++c) {
-                blocks += !t.game.board.IsEmpty(c, r);
+                blocks += !t.access.board.IsEmpty(c, r);
             }
             // Never full; (1/3)^10 chance per row of being empty, fixed seed.
             EXPECT_TRUE(r < 21 - height ? blocks == 0 : blocks > 0 && blocks < 10) << r;
@@ -95,9 +95,9 @@ class EndGameTest : public ::testing::Test {
 protected:
     void SetUp() override {
         t.options.bombsOn = 1;
-        t.game.appDirectory = "/data/brinox/";
+        t.access.appDirectory = "/data/brinox/";
         t.Start();
-        t.game.board.Clear();
+        t.access.board.Clear();
         t.fake.keepLog = true;
     }
     TestGame t;
@@ -113,13 +113,13 @@ TEST_F(EndGameTest, StoppingAtOnceReportsEmptyStatisticsAndWinningShowsTheBoxFir
               (std::vector<std::int32_t>{1000, 0, 0, 0, 1, 1, 1}));
     EXPECT_EQ(r.endTime, "Friday, 4 December 2026 1:05:30");
     EXPECT_EQ(r.appDirectory, "/data/brinox/");
-    EXPECT_EQ(t.game.flags.gameInProgress + t.game.flags.gameRunning, 1); // not paused
+    EXPECT_EQ(t.access.flags.gameInProgress + t.access.flags.gameRunning, 1); // not paused
     EXPECT_EQ(Without(t.fake.log, "redraw"),
               (std::vector<std::string>{"question yes", Sound(SoundEvent::GameOver), "animation 3",
                                         "result"}));
     t.Start();
     t.fake.keepLog = true;
-    t.game.EndGameWon();
+    t.access.EndGameWon();
     EXPECT_EQ(
         Without(t.fake.log, "redraw"),
         (std::vector<std::string>{Sound(SoundEvent::YouWin), "animation 2", "winner", "result"}));
@@ -128,19 +128,19 @@ TEST_F(EndGameTest, StoppingAtOnceReportsEmptyStatisticsAndWinningShowsTheBoxFir
 TEST_F(EndGameTest, ResultRecordCarriesTheStatisticsAndTheGameIsOverWhenItIsShown) {
     t.options.gameType = Quinel;
     t.options.gameMode = Timer;
-    GameState& s = t.game.state;
+    GameState& s = t.access.state;
     std::tie(s.level, s.score, s.lines, s.elapsedSeconds, s.piecesLanded, s.bombsUsed) =
         std::tuple{7, 12345, 66, 321, 4, 2};
     std::tie(s.minDropSeconds, s.maxDropSeconds, s.dropSecondsTotal) = std::tuple{1, 9, 19};
     std::int32_t inProgress = -1; // the game is over before the best-scores dialog opens
     t.fake.onGameFinished = [&](const GameResult&) {
-        inProgress = t.game.flags.gameInProgress;
+        inProgress = t.access.flags.gameInProgress;
         t.game.KeyDown(t.options.keyLeft); // nested key messages stay idle
         t.game.Tick();
     };
-    t.game.EndGameLost();
+    t.access.EndGameLost();
     EXPECT_EQ(inProgress, 0);
-    EXPECT_EQ(t.game.keys[GameKey::Left].pressed, 0);
+    EXPECT_EQ(t.access.keys[GameKey::Left].pressed, 0);
     EXPECT_EQ(t.fake.log.back(), "redraw");
     ASSERT_EQ(t.fake.results.size(), 1u);
     const GameResult& r = t.fake.results[0];
@@ -156,61 +156,61 @@ TEST_F(EndGameTest, AnsweringNoWhilePausedKeepsThePause) {
     t.game.PauseCommand();
     t.fake.cancelAnswer = false;
     std::int32_t runningDuringQuestion = -1;
-    t.fake.onQuestion = [&] { runningDuringQuestion = t.game.flags.gameRunning; };
+    t.fake.onQuestion = [&] { runningDuringQuestion = t.access.flags.gameRunning; };
     t.game.StartStopCommand();
     EXPECT_EQ(runningDuringQuestion, 0);
-    EXPECT_EQ(t.game.flags.gameRunning, 0);
-    EXPECT_EQ(t.game.flags.gameInProgress, 1);
+    EXPECT_EQ(t.access.flags.gameRunning, 0);
+    EXPECT_EQ(t.access.flags.gameInProgress, 1);
     t.game.PauseCommand();
     t.Tick();
-    t.game.state.clockRefsValid = 1;
+    t.access.state.clockRefsValid = 1;
     t.game.StartStopCommand();
-    EXPECT_EQ(t.game.flags.gameRunning, 1);
-    EXPECT_EQ(t.game.state.clockRefsValid, 0); // the question's time is not played
+    EXPECT_EQ(t.access.flags.gameRunning, 1);
+    EXPECT_EQ(t.access.state.clockRefsValid, 0); // the question's time is not played
     EXPECT_TRUE(t.fake.results.empty());
 }
 
 TEST(CommandTest, PauseTogglesOnlyDuringAGameAndADialogSuspendsIt) {
     TestGame t;
     t.game.PauseCommand();
-    EXPECT_EQ(t.game.flags.gameRunning, 1);
+    EXPECT_EQ(t.access.flags.gameRunning, 1);
     EXPECT_EQ(t.fake.redrawAll, 0);
     t.Start();
     std::int32_t running = -1;
     const int answer = t.game.RunSuspended([&] {
-        running = t.game.flags.gameRunning + t.game.state.clockRefsValid;
+        running = t.access.flags.gameRunning + t.access.state.clockRefsValid;
         return 42;
     });
     EXPECT_EQ(answer, 42);
     EXPECT_EQ(running, 0);
-    EXPECT_EQ(t.game.flags.gameRunning, 1);
+    EXPECT_EQ(t.access.flags.gameRunning, 1);
     EXPECT_EQ(t.fake.redrawAll, 2);
-    t.game.state.clockRefsValid = 1;
+    t.access.state.clockRefsValid = 1;
     t.game.PauseCommand();
     EXPECT_EQ(t.fake.redrawAll, 3);
-    EXPECT_EQ(t.game.flags.gameRunning, 0);
-    EXPECT_EQ(t.game.state.clockRefsValid, 0);
+    EXPECT_EQ(t.access.flags.gameRunning, 0);
+    EXPECT_EQ(t.access.state.clockRefsValid, 0);
     t.game.RunSuspended([] {});
-    EXPECT_EQ(t.game.flags.gameRunning, 0); // the pause survives a dialog
+    EXPECT_EQ(t.access.flags.gameRunning, 0); // the pause survives a dialog
     t.game.PauseCommand();
-    EXPECT_EQ(t.game.flags.gameRunning, 1);
+    EXPECT_EQ(t.access.flags.gameRunning, 1);
 }
 
 TEST(BestScoreTest, SoundPlaysOnceWhenTheScoreFirstPassesTheBest) {
     TestGame t;
     t.fake.bestScores[0] = 1000;
     t.Start();
-    t.game.state.score = 1000;
+    t.access.state.score = 1000;
     t.game.CheckBestScore();
     EXPECT_EQ(t.fake.Played(SoundEvent::BestScoreReached), 0);
     EXPECT_EQ(t.game.ShownBestScore(), 1000);
-    t.game.state.score = 1001;
+    t.access.state.score = 1001;
     t.game.CheckBestScore();
     t.game.CheckBestScore();
     EXPECT_EQ(t.fake.Played(SoundEvent::BestScoreReached), 1);
     EXPECT_EQ(t.game.ShownBestScore(), 1001);
-    t.game.EndGameLost();
-    t.game.state.bestScorePending = 1;
+    t.access.EndGameLost();
+    t.access.state.bestScorePending = 1;
     t.game.CheckBestScore(); // no game: the final score is only shown
     EXPECT_EQ(t.fake.Played(SoundEvent::BestScoreReached), 1);
 }

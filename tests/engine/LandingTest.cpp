@@ -35,22 +35,22 @@ protected:
         t.options.bombsOn = 0;
         t.options.gameMode = mode;
         t.Start();
-        t.game.board.Clear();
+        t.access.board.Clear();
     }
     TestGame t;
 };
 
 TEST_F(LandingTest, BlockInTheSpawnZoneEndsTheGameEvenWhenItCompletesARow) {
     t.FillRow(3, 5);
-    t.game.board.At(6, 3) = Board::kEmpty;
+    t.access.board.At(6, 3) = Board::kEmpty;
     for (std::int32_t r = 4; r <= 20; ++r) {
         t.FillRow(r, 0);
     }
     t.Place(kO, 5, 2); // rows 2 and 3: completes row 3
-    EXPECT_FALSE(t.game.LandPiece());
-    EXPECT_EQ(t.game.flags.gameInProgress, 0);
-    EXPECT_EQ(t.game.state.lines, 0);
-    EXPECT_EQ(t.game.board.At(5, 2), kO); // stays visible
+    EXPECT_FALSE(t.access.LandPiece());
+    EXPECT_EQ(t.access.flags.gameInProgress, 0);
+    EXPECT_EQ(t.access.state.lines, 0);
+    EXPECT_EQ(t.access.board.At(5, 2), kO); // stays visible
     EXPECT_EQ(t.fake.results.size(), 1u);
 }
 
@@ -60,67 +60,67 @@ TEST_F(LandingTest, CollapseSkipsTheIncompleteRowBetweenTwoFullOnes) {
     t.FillRow(18);
     t.FillRow(17, 0, 4);
     t.FillRow(16, 1, 5);
-    t.game.board.At(2, 3) = 7;
+    t.access.board.At(2, 3) = 7;
     bool marked = false;
     t.fake.onRowRemoval = [&] {
-        marked = t.game.board.At(0, 20) == 50 && t.game.board.At(9, 18) == 50 &&
-                 t.game.board.At(0, 19) == 3;
+        marked = t.access.board.At(0, 20) == 50 && t.access.board.At(9, 18) == 50 &&
+                 t.access.board.At(0, 19) == 3;
     };
-    EXPECT_EQ(t.game.ClearFullRows(), 2);
+    EXPECT_EQ(t.access.ClearFullRows(), 2);
     EXPECT_TRUE(marked);
     EXPECT_EQ(t.fake.rowRemovals, 1);
     for (std::int32_t c = 0; c < 10; ++c) {
-        EXPECT_EQ(t.game.board.At(c, 20), c == 9 ? Board::kEmpty : 3);
-        EXPECT_EQ(t.game.board.At(c, 19), c == 0 ? Board::kEmpty : 4);
-        EXPECT_EQ(t.game.board.At(c, 18), c == 1 ? Board::kEmpty : 5);
-        EXPECT_EQ(t.game.board.At(c, 17), Board::kEmpty);
+        EXPECT_EQ(t.access.board.At(c, 20), c == 9 ? Board::kEmpty : 3);
+        EXPECT_EQ(t.access.board.At(c, 19), c == 0 ? Board::kEmpty : 4);
+        EXPECT_EQ(t.access.board.At(c, 18), c == 1 ? Board::kEmpty : 5);
+        EXPECT_EQ(t.access.board.At(c, 17), Board::kEmpty);
     }
-    EXPECT_EQ(t.game.board.At(2, 5), 7);
-    EXPECT_EQ(t.game.board.At(2, 3), Board::kEmpty);
-    EXPECT_EQ(t.game.state.lines, 2);
-    EXPECT_EQ(t.game.state.score, 500);
+    EXPECT_EQ(t.access.board.At(2, 5), 7);
+    EXPECT_EQ(t.access.board.At(2, 3), Board::kEmpty);
+    EXPECT_EQ(t.access.state.lines, 2);
+    EXPECT_EQ(t.access.state.score, 500);
 }
 
 TEST_F(LandingTest, ScoreAndRowsStopGrowingAtTheLimit) {
-    t.game.state.score = 1'999'999'999;
-    t.game.state.lines = 1'999'999'999;
+    t.access.state.score = 1'999'999'999;
+    t.access.state.lines = 1'999'999'999;
     PrepareClear(t, 4);
-    t.game.LandPiece();
-    EXPECT_EQ(t.game.state.score, 2'000'001'999);
-    EXPECT_EQ(t.game.state.lines, 2'000'000'003);
+    t.access.LandPiece();
+    EXPECT_EQ(t.access.state.score, 2'000'001'999);
+    EXPECT_EQ(t.access.state.lines, 2'000'000'003);
     PrepareClear(t, 1);
-    t.game.LandPiece();
-    EXPECT_EQ(t.game.state.score, 2'000'001'999);
-    EXPECT_EQ(t.game.state.lines, 2'000'000'003);
+    t.access.LandPiece();
+    EXPECT_EQ(t.access.state.score, 2'000'001'999);
+    EXPECT_EQ(t.access.state.lines, 2'000'000'003);
 
-    t.game.state.score = 2'000'000'000;
+    t.access.state.score = 2'000'000'000;
     t.Place(kO, 4, 1);
     t.Tap(t.options.keyDrop);
     t.Tap(t.options.keyDown);
-    EXPECT_EQ(t.game.state.score, 2'000'000'000);
+    EXPECT_EQ(t.access.state.score, 2'000'000'000);
 }
 
 TEST_F(LandingTest, LevelsEndOnTheirLastRowWithoutCarryingASurplusAndLevelTwentyWins) {
     const auto clear = [&](std::int32_t linesLeft, std::int32_t rows) {
-        t.game.state.linesLeft = linesLeft;
+        t.access.state.linesLeft = linesLeft;
         PrepareClear(t, rows);
-        return t.game.LandPiece();
+        return t.access.LandPiece();
     };
     clear(3, 4);
-    EXPECT_EQ(t.game.state.level, 2);
-    EXPECT_EQ(t.game.state.linesLeft, 12);
-    EXPECT_EQ(t.game.state.fallPeriodMs, 850);
-    EXPECT_EQ(t.game.state.clockRefsValid, 0); // the level animation's time is not played
+    EXPECT_EQ(t.access.state.level, 2);
+    EXPECT_EQ(t.access.state.linesLeft, 12);
+    EXPECT_EQ(t.access.state.fallPeriodMs, 850);
+    EXPECT_EQ(t.access.state.clockRefsValid, 0); // the level animation's time is not played
     EXPECT_EQ(t.fake.fieldAnimations.back(), FieldAnimationKind::LevelFinished);
     clear(5, 2);
-    EXPECT_EQ(t.game.state.linesLeft, 3);
+    EXPECT_EQ(t.access.state.linesLeft, 3);
     clear(3, 3);
-    EXPECT_EQ(t.game.state.level, 3);
+    EXPECT_EQ(t.access.state.level, 3);
     EXPECT_EQ(t.fake.Played(SoundEvent::LevelFinished), 2);
-    t.game.state.level = 20;
+    t.access.state.level = 20;
     EXPECT_FALSE(clear(1, 3));
-    EXPECT_EQ(t.game.state.linesLeft, 0); // never below zero, even on the last level
-    EXPECT_EQ(t.game.flags.gameInProgress, 0);
+    EXPECT_EQ(t.access.state.linesLeft, 0); // never below zero, even on the last level
+    EXPECT_EQ(t.access.flags.gameInProgress, 0);
     EXPECT_EQ(t.fake.winnerBoxes, 1);
     EXPECT_EQ(t.fake.Played(SoundEvent::LevelFinished), 2);
 }
@@ -128,16 +128,16 @@ TEST_F(LandingTest, LevelsEndOnTheirLastRowWithoutCarryingASurplusAndLevelTwenty
 TEST_F(LandingTest, DropTimesCountWholeSecondsFromAppearanceToLanding) {
     const std::int32_t times[] = {0, 5, 2};
     for (std::int32_t seconds : times) {
-        t.game.state.pieceStartSecond = t.game.state.elapsedSeconds;
-        t.game.state.elapsedSeconds += seconds;
+        t.access.state.pieceStartSecond = t.access.state.elapsedSeconds;
+        t.access.state.elapsedSeconds += seconds;
         t.Place(kO, 0, 19);
-        t.game.board.Clear();
-        ASSERT_TRUE(t.game.LandPiece());
+        t.access.board.Clear();
+        ASSERT_TRUE(t.access.LandPiece());
     }
-    EXPECT_EQ(t.game.state.minDropSeconds, 0);
-    EXPECT_EQ(t.game.state.maxDropSeconds, 5);
-    EXPECT_EQ(t.game.state.dropSecondsTotal, 7);
-    EXPECT_EQ(t.game.state.pieceStartSecond, t.game.state.elapsedSeconds);
+    EXPECT_EQ(t.access.state.minDropSeconds, 0);
+    EXPECT_EQ(t.access.state.maxDropSeconds, 5);
+    EXPECT_EQ(t.access.state.dropSecondsTotal, 7);
+    EXPECT_EQ(t.access.state.pieceStartSecond, t.access.state.elapsedSeconds);
 }
 
 TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCount) {
@@ -155,15 +155,15 @@ TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCo
             t.options.gameMode = mode;
             t.options.startLevel = level - 1;
             t.Start();
-            GameState& s = t.game.state;
+            GameState& s = t.access.state;
             s.linesLeft = 100; // no level change in the way
             s.timerSeconds = mode == Timer ? 3580 : s.timerSeconds;
             s.risingCounter = mode == Rising ? 3 : s.risingCounter;
             const std::int32_t next = s.nextKind;
-            t.game.board.Clear();
+            t.access.board.Clear();
             PrepareClear(t, c.rows);
             SCOPED_TRACE(std::to_string(c.rows) + " rows, mode " + std::to_string(mode));
-            ASSERT_TRUE(t.game.LandPiece());
+            ASSERT_TRUE(t.access.LandPiece());
             EXPECT_EQ(s.score, c.points);
             EXPECT_EQ(s.lines, c.rows);
             const std::int32_t bomb = mode == WorldChampionship ? -1 : c.bomb;
@@ -180,27 +180,27 @@ TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCo
 
 TEST_F(LandingTest, TimerBonusCapAlsoTrimsALevelUpSurplus) {
     Restart(Timer);
-    t.game.state.timerSeconds = 3610;
+    t.access.state.timerSeconds = 3610;
     t.Place(kO, 4, 19);
-    t.game.LandPiece(); // no row: no bonus, but the cap still applies
-    EXPECT_EQ(t.game.state.timerSeconds, 3599);
+    t.access.LandPiece(); // no row: no bonus, but the cap still applies
+    EXPECT_EQ(t.access.state.timerSeconds, 3599);
 }
 
 TEST_F(LandingTest, LockedPieceBecomesBlocksTheNextPieceAppearsAndTheRisingCounterPushesARow) {
     Restart(Rising);
-    t.game.state.risingCounter = 1;
-    const std::int32_t next = t.game.state.nextKind;
+    t.access.state.risingCounter = 1;
+    const std::int32_t next = t.access.state.nextKind;
     t.Place(kO, 4, 19);
-    ASSERT_TRUE(t.game.LandPiece());
-    EXPECT_EQ(t.game.state.risingCounter, 10);
+    ASSERT_TRUE(t.access.LandPiece());
+    EXPECT_EQ(t.access.state.risingCounter, 10);
     EXPECT_EQ(t.fake.Played(SoundEvent::RowAdded), 1);
     EXPECT_EQ(t.fake.Played(SoundEvent::BlockDrop), 1);
-    EXPECT_EQ(t.game.board.At(4, 18), kO); // pushed up by one row
-    EXPECT_EQ(t.game.board.At(5, 19), kO);
-    EXPECT_TRUE(t.game.board.IsEmpty(5, 17));
-    EXPECT_EQ(t.game.state.currentKind, next);
-    EXPECT_EQ(t.game.state.row, PieceShape::StartRow(next));
-    EXPECT_EQ(t.game.state.column, 5);
+    EXPECT_EQ(t.access.board.At(4, 18), kO); // pushed up by one row
+    EXPECT_EQ(t.access.board.At(5, 19), kO);
+    EXPECT_TRUE(t.access.board.IsEmpty(5, 17));
+    EXPECT_EQ(t.access.state.currentKind, next);
+    EXPECT_EQ(t.access.state.row, PieceShape::StartRow(next));
+    EXPECT_EQ(t.access.state.column, 5);
 }
 
 bool SameBlast(const BlastRect& a, const BlastRect& b) {
@@ -212,18 +212,18 @@ class BombTest : public ::testing::Test {
 protected:
     void SetUp() override {
         t.Start();
-        t.game.board.Clear();
-        t.game.state.fallPeriodMs = 1'000'000;
+        t.access.board.Clear();
+        t.access.state.fallPeriodMs = 1'000'000;
     }
     // Fills every cell from `fromRow` down to the floor of a column.
     void Stack(std::int32_t column, std::int32_t fromRow, std::int32_t kind = 2) {
         for (std::int32_t r = fromRow; r <= 20; ++r) {
-            t.game.board.At(column, r) = kind;
+            t.access.board.At(column, r) = kind;
         }
     }
     std::int32_t Blocks() const {
         std::int32_t n = 0;
-        for (std::int32_t cell : t.game.board.cells) {
+        for (std::int32_t cell : t.access.board.cells) {
             n += cell != Board::kEmpty;
         }
         return n;
@@ -243,8 +243,8 @@ TEST_F(BombTest, DroppedBombsBlastTheirRectangleCutAtWallsAndFloor) {
         for (std::int32_t col = 0; col < 10; ++col) {
             Stack(col, c.top);
         }
-        const std::int32_t next = t.game.state.nextKind;
-        const std::int32_t score = t.game.state.score;
+        const std::int32_t next = t.access.state.nextKind;
+        const std::int32_t score = t.access.state.score;
         t.Place(c.kind, c.column, 2);
         t.Tap(t.options.keyDrop);
         ASSERT_EQ(t.fake.explosions.size(), 1u) << c.kind;
@@ -253,16 +253,16 @@ TEST_F(BombTest, DroppedBombsBlastTheirRectangleCutAtWallsAndFloor) {
             for (std::int32_t r = c.top; r <= 20; ++r) {
                 const bool inside = col >= c.blast.firstColumn && col <= c.blast.lastColumn &&
                                     r >= c.blast.firstRow && r <= c.blast.lastRow;
-                EXPECT_EQ(t.game.board.IsEmpty(col, r), inside) << col << "," << r;
+                EXPECT_EQ(t.access.board.IsEmpty(col, r), inside) << col << "," << r;
             }
         }
         // The next-piece bar's piece falls now; bombs score and count nothing else.
-        EXPECT_EQ(t.game.state.currentKind, next);
-        EXPECT_EQ(t.game.state.score - score, 7 * (c.top - 3)); // the drop's rows only
-        EXPECT_EQ(t.game.state.piecesLanded, 0);
-        t.game.board.Clear();
+        EXPECT_EQ(t.access.state.currentKind, next);
+        EXPECT_EQ(t.access.state.score - score, 7 * (c.top - 3)); // the drop's rows only
+        EXPECT_EQ(t.access.state.piecesLanded, 0);
+        t.access.board.Clear();
     }
-    EXPECT_EQ(t.game.state.bombsUsed, 6);
+    EXPECT_EQ(t.access.state.bombsUsed, 6);
     EXPECT_EQ(t.fake.Played(SoundEvent::BombExplosion), 6);
     EXPECT_EQ(t.fake.Played(SoundEvent::BlockDrop), 0);
 }
@@ -278,30 +278,30 @@ TEST_F(BombTest, BombsAreLostAtTheFloorOfAnEmptyColumnAndAgainstASideWall) {
     t.Tap(t.options.keyLeft);
     EXPECT_TRUE(t.fake.explosions.empty());
     EXPECT_EQ(t.fake.Played(SoundEvent::BombDisappears), 3);
-    EXPECT_EQ(t.game.state.bombsUsed, 3);
-    EXPECT_EQ(t.game.flags.gameInProgress, 1);
+    EXPECT_EQ(t.access.state.bombsUsed, 3);
+    EXPECT_EQ(t.access.flags.gameInProgress, 1);
 }
 
 TEST_F(BombTest, PushesSoftDropsAndGravityBlowBombsWhereTheyHit) {
-    t.game.board.At(3, 10) = 5;
-    t.game.board.At(3, 9) = 5; // above the hit cell: stays, nothing falls
+    t.access.board.At(3, 10) = 5;
+    t.access.board.At(3, 9) = 5; // above the hit cell: stays, nothing falls
     t.Place(kSmallBomb, 4, 10);
     t.Tap(t.options.keyLeft);
     ASSERT_EQ(t.fake.explosions.size(), 1u);
     EXPECT_TRUE(SameBlast(t.fake.explosions[0], {3, 3, 10, 10}));
-    EXPECT_EQ(t.game.board.At(3, 9), 5);
-    t.game.board.At(6, 10) = 5;
+    EXPECT_EQ(t.access.board.At(3, 9), 5);
+    t.access.board.At(6, 10) = 5;
     t.Place(kSmallBomb, 5, 10);
     t.Tap(t.options.keyRight);
     Stack(5, 11);
     t.Place(kSmallBomb, 5, 10);
     t.Tap(t.options.keyDown);
     t.Place(kSmallBomb, 5, 11);
-    t.game.state.fallPeriodMs = 100;
-    t.game.state.lastFallTime = t.clock.ms;
+    t.access.state.fallPeriodMs = 100;
+    t.access.state.lastFallTime = t.clock.ms;
     t.Tick(120);
     EXPECT_EQ(Blocks(), 1 + 8); // (3,9) and rows 13..20 of column 5
-    EXPECT_EQ(t.game.state.bombsUsed, 4);
+    EXPECT_EQ(t.access.state.bombsUsed, 4);
 }
 
 } // namespace

@@ -42,7 +42,7 @@ TEST(LevelTableTest, NewGameAndLevelUpLoadTheLevelsValuesInEachMode) {
             t.options.bombsOn = mode == WorldChampionship ? 0 : 1;
             t.options.startLevel = level - 1;
             t.Start();
-            GameState& s = t.game.state;
+            GameState& s = t.access.state;
             const bool wc = mode == WorldChampionship;
             const auto check = [&](std::int32_t at, std::int32_t timer) {
                 const Level& l = kLevels[at - 1];
@@ -62,7 +62,7 @@ TEST(LevelTableTest, NewGameAndLevelUpLoadTheLevelsValuesInEachMode) {
                 s.timerSeconds = s.timerSeconds == -1 ? -1 : 500;
                 s.risingCounter = s.risingCounter == -1 ? -1 : 1;
             }
-            t.game.AdvanceLevel();
+            t.access.AdvanceLevel();
             const std::int32_t next = std::min(level + 1, 20);
             const std::int32_t upTimer = mode == Timer || (wc && next > 12) ? 515
                                          : wc && next == 12                 ? 120
@@ -81,7 +81,7 @@ protected:
     void SetUp() override {
         t.options.gameMode = Rising;
         t.Start();
-        t.game.board.Clear();
+        t.access.board.Clear();
     }
     TestGame t;
 };
@@ -90,14 +90,14 @@ TEST_F(RisingRowTest, RowsAreNeverFullAndAboutAThirdEmpty) {
     std::int32_t empty = 0;
     const std::int32_t rows = 600;
     for (std::int32_t i = 0; i < rows; ++i) {
-        t.game.board.Clear();
+        t.access.board.Clear();
         t.clock.calendarSeconds = 1'700'000'000 + i;
         t.options.gameType = i % 2 == 0 ? Quadel : Quinel;
-        t.game.AddRisingRow();
-        ASSERT_EQ(t.game.flags.gameInProgress, 1);
+        t.access.AddRisingRow();
+        ASSERT_EQ(t.access.flags.gameInProgress, 1);
         std::int32_t gaps = 0;
         for (std::int32_t c = 0; c < 10; ++c) {
-            const std::int32_t cell = t.game.board.At(c, 20);
+            const std::int32_t cell = t.access.board.At(c, 20);
             if (cell == Board::kEmpty) {
                 ++gaps;
             } else {
@@ -113,23 +113,23 @@ TEST_F(RisingRowTest, RowsAreNeverFullAndAboutAThirdEmpty) {
 }
 
 TEST_F(RisingRowTest, PushesTheBoardUpAndALandingThatEndsTheGameThatWayReportsIt) {
-    t.game.board.At(3, 20) = 4;
-    t.game.board.At(7, 4) = 2;
-    t.game.AddRisingRow();
-    EXPECT_EQ(t.game.board.At(3, 19), 4);
-    EXPECT_EQ(t.game.board.At(7, 3), 2);
-    EXPECT_EQ(t.game.flags.gameInProgress, 1);
+    t.access.board.At(3, 20) = 4;
+    t.access.board.At(7, 4) = 2;
+    t.access.AddRisingRow();
+    EXPECT_EQ(t.access.board.At(3, 19), 4);
+    EXPECT_EQ(t.access.board.At(7, 3), 2);
+    EXPECT_EQ(t.access.flags.gameInProgress, 1);
     EXPECT_EQ(t.fake.Played(SoundEvent::RowAdded), 1);
-    t.game.state.risingCounter = 1;
-    t.game.state.linesLeft = 1;
+    t.access.state.risingCounter = 1;
+    t.access.state.linesLeft = 1;
     t.Place(6, 4, 16);
     std::int32_t redrawsAtResult = -1;
     t.fake.onGameFinished = [&](const GameResult&) { redrawsAtResult = t.fake.redrawAll; };
-    EXPECT_FALSE(t.game.LandPiece()); // the block at row 3 reaches row 2
-    EXPECT_EQ(t.game.flags.gameInProgress, 0);
+    EXPECT_FALSE(t.access.LandPiece()); // the block at row 3 reaches row 2
+    EXPECT_EQ(t.access.flags.gameInProgress, 0);
     EXPECT_EQ(t.fake.Played(SoundEvent::GameOver), 1);
     EXPECT_EQ(t.fake.results.size(), 1u);
-    EXPECT_EQ(t.game.state.level, 1);
+    EXPECT_EQ(t.access.state.level, 1);
     // After the dialog: the end's own redraw, then the landing's closing one.
     EXPECT_EQ(t.fake.redrawAll - redrawsAtResult, 2);
 }

@@ -77,43 +77,43 @@ class MovementTest : public ::testing::Test {
 protected:
     void SetUp() override {
         t.Start();
-        t.game.board.Clear();
-        t.Place(6, 0, 10);                     // O square at the left wall
-        t.game.state.fallPeriodMs = 1'000'000; // no gravity in the way
+        t.access.board.Clear();
+        t.Place(6, 0, 10);                       // O square at the left wall
+        t.access.state.fallPeriodMs = 1'000'000; // no gravity in the way
     }
-    std::int32_t Column() const { return t.game.state.column; }
+    std::int32_t Column() const { return t.access.state.column; }
     TestGame t;
 };
 
 TEST_F(MovementTest, WallsFloorAndBlocksRefuseMovesAndRotationsWithoutSideEffects) {
     t.Place(1, 2, 10); // I lying flat: columns 0..3
-    EXPECT_FALSE(t.game.TryMove(-1, 0, 0));
-    ASSERT_TRUE(t.game.TryMove(+6, 0, 0));
-    EXPECT_FALSE(t.game.TryMove(+1, 0, 0));
-    ASSERT_TRUE(t.game.TryMove(0, +10, 0));
-    EXPECT_FALSE(t.game.TryMove(0, +1, 0));
-    t.Place(1, 0, 10, 1);                  // upright in column 0: flat needs column -2
-    EXPECT_FALSE(t.game.TryMove(0, 0, 2)); // no wall kick
-    t.Place(1, 5, 0, 0);                   // upright it would reach row -1
-    EXPECT_FALSE(t.game.TryMove(0, 0, 1));
-    t.game.board.At(4, 10) = 3;
+    EXPECT_FALSE(t.access.TryMove(-1, 0, 0));
+    ASSERT_TRUE(t.access.TryMove(+6, 0, 0));
+    EXPECT_FALSE(t.access.TryMove(+1, 0, 0));
+    ASSERT_TRUE(t.access.TryMove(0, +10, 0));
+    EXPECT_FALSE(t.access.TryMove(0, +1, 0));
+    t.Place(1, 0, 10, 1);                    // upright in column 0: flat needs column -2
+    EXPECT_FALSE(t.access.TryMove(0, 0, 2)); // no wall kick
+    t.Place(1, 5, 0, 0);                     // upright it would reach row -1
+    EXPECT_FALSE(t.access.TryMove(0, 0, 1));
+    t.access.board.At(4, 10) = 3;
     t.Place(6, 5, 9);
-    const GameState before = t.game.state;
+    const GameState before = t.access.state;
     const std::int32_t redraws = t.fake.redrawFallingPiece;
-    EXPECT_FALSE(t.game.TryMove(-1, 0, 0));
-    EXPECT_EQ(t.game.state, before);
+    EXPECT_FALSE(t.access.TryMove(-1, 0, 0));
+    EXPECT_EQ(t.access.state, before);
     EXPECT_EQ(t.fake.redrawFallingPiece, redraws);
-    ASSERT_TRUE(t.game.TryMove(1, 1, 2)); // a move remembers where the piece was drawn
-    EXPECT_EQ(t.game.state.drawnColumn, 5);
-    EXPECT_EQ(t.game.state.drawnRow, 9);
-    EXPECT_EQ(t.game.state.drawnRotation, 0);
-    EXPECT_EQ(t.game.state.rotation, 2);
+    ASSERT_TRUE(t.access.TryMove(1, 1, 2)); // a move remembers where the piece was drawn
+    EXPECT_EQ(t.access.state.drawnColumn, 5);
+    EXPECT_EQ(t.access.state.drawnRow, 9);
+    EXPECT_EQ(t.access.state.drawnRotation, 0);
+    EXPECT_EQ(t.access.state.rotation, 2);
     EXPECT_EQ(t.fake.redrawFallingPiece, redraws + 1);
-    t.game.board.Clear();
+    t.access.board.Clear();
     t.Place(2, 5, 10, 0); // the Rotate key turns through all four rotations
     for (std::int32_t expected : {1, 2, 3, 0}) {
         t.Tap(t.options.keyRotate);
-        EXPECT_EQ(t.game.state.rotation, expected);
+        EXPECT_EQ(t.access.state.rotation, expected);
     }
 }
 
@@ -125,15 +125,15 @@ TEST_F(MovementTest, EachKeyActsOnceThenRepeatsEveryTickAfterItsOwnDelay) {
     // has been held for its delay, and then every tick. The millisecond clock
     // wraps between the first Left action and its repeat.
     t.clock.Set(0xFFFFFFE0u);
-    t.game.state.lastFallTime = t.clock.ms;
+    t.access.state.lastFallTime = t.clock.ms;
     const auto actions = [&](std::int32_t code, std::int32_t ticks) {
         t.Place(2, 5, 10, 0);
         t.game.KeyDown(code);
         std::int32_t seen = 0;
         for (std::int32_t i = 0; i < ticks; ++i) {
-            const GameState b = t.game.state;
+            const GameState b = t.access.state;
             t.Tick();
-            seen += t.game.state.column != b.column || t.game.state.rotation != b.rotation;
+            seen += t.access.state.column != b.column || t.access.state.rotation != b.rotation;
         }
         t.game.KeyUp(code);
         return seen;
@@ -167,25 +167,25 @@ TEST_F(MovementTest, DropsScoreSevenPerRowAndAHeldDropLandsOnePiece) {
     t.Place(6, 4, 1);
     t.game.KeyDown(t.options.keyDrop);
     t.Run(500);
-    EXPECT_EQ(t.game.state.piecesLanded, 1);
-    EXPECT_EQ(t.game.state.score, 18 * 7); // pivot from row 1 to row 19
+    EXPECT_EQ(t.access.state.piecesLanded, 1);
+    EXPECT_EQ(t.access.state.score, 18 * 7); // pivot from row 1 to row 19
     t.game.KeyUp(t.options.keyDrop);
     t.Place(6, 7, 18);
     t.Tap(t.options.keyDown);
-    EXPECT_EQ(t.game.state.score, 19 * 7);
+    EXPECT_EQ(t.access.state.score, 19 * 7);
     t.Tap(t.options.keyDown); // refused at the floor: lands, no points
-    EXPECT_EQ(t.game.state.score, 19 * 7);
-    EXPECT_EQ(t.game.state.piecesLanded, 2);
+    EXPECT_EQ(t.access.state.score, 19 * 7);
+    EXPECT_EQ(t.access.state.piecesLanded, 2);
 }
 
 TEST_F(MovementTest, KeysAreClearedOutsidePlayAndSharedCodesPressBoth) {
     t.game.PauseCommand();
     t.game.KeyDown(t.options.keyRight);
-    EXPECT_EQ(t.game.keys[GameKey::Right].pressed, 0);
+    EXPECT_EQ(t.access.keys[GameKey::Right].pressed, 0);
     t.game.PauseCommand();
     t.game.KeyDown(t.options.keyRight);
     t.game.SetAppActive(false);
-    EXPECT_EQ(t.game.keys[GameKey::Right].pressed, 0);
+    EXPECT_EQ(t.access.keys[GameKey::Right].pressed, 0);
     t.Run(100);
     EXPECT_EQ(Column(), 0);
     t.game.SetAppActive(true);
@@ -193,37 +193,37 @@ TEST_F(MovementTest, KeysAreClearedOutsidePlayAndSharedCodesPressBoth) {
     t.game.KeyDown(t.options.keyRight);
     t.Tick();
     EXPECT_EQ(Column(), 1);
-    EXPECT_EQ(t.game.state.rotation, 1);
+    EXPECT_EQ(t.access.state.rotation, 1);
 }
 
 // A game with an O piece in the middle of an empty board.
 void StartCleared(TestGame& t, std::int32_t mode = Classic) {
     t.options.gameMode = mode;
     t.Start();
-    t.game.board.Clear();
+    t.access.board.Clear();
     t.Place(6, 4, 5);
-    t.game.state.lastFallTime = t.clock.ms;
+    t.access.state.lastFallTime = t.clock.ms;
 }
 
 TEST(GravityTest, FallsWhenMoreThanThePeriodPassedAcrossTheClockWrapAndMovesDoNotDisturbIt) {
     TestGame t;
     t.clock.Set(0xFFFFFC40u); // the millisecond clock wraps before the first step
     StartCleared(t);
-    ASSERT_EQ(t.game.state.fallPeriodMs, 1000);
+    ASSERT_EQ(t.access.state.fallPeriodMs, 1000);
     t.Tick(1000);
-    EXPECT_EQ(t.game.state.row, 5);
+    EXPECT_EQ(t.access.state.row, 5);
     t.Tick(20);
-    EXPECT_EQ(t.game.state.row, 6);
-    EXPECT_EQ(t.game.state.lastFallTime, t.clock.ms);
+    EXPECT_EQ(t.access.state.row, 6);
+    EXPECT_EQ(t.access.state.lastFallTime, t.clock.ms);
     t.Run(500);
     t.Tap(t.options.keyRight);
     t.Tap(t.options.keyDown); // a soft drop is not a gravity step
-    EXPECT_EQ(t.game.state.row, 7);
+    EXPECT_EQ(t.access.state.row, 7);
     t.Run(440); // 980 ms since the last step
-    EXPECT_EQ(t.game.state.row, 7);
+    EXPECT_EQ(t.access.state.row, 7);
     t.Tick(40);
-    EXPECT_EQ(t.game.state.row, 8);
-    EXPECT_EQ(t.game.state.lastStepTime, t.clock.ms);
+    EXPECT_EQ(t.access.state.row, 8);
+    EXPECT_EQ(t.access.state.lastStepTime, t.clock.ms);
 }
 
 TEST(GravityTest, NewPieceWaitsAFullPeriodAfterALandingAndPlayedTimeCounts) {
@@ -231,42 +231,42 @@ TEST(GravityTest, NewPieceWaitsAFullPeriodAfterALandingAndPlayedTimeCounts) {
     StartCleared(t);
     t.Place(6, 4, 19);
     t.Tick(1020); // lands: cannot go lower
-    EXPECT_EQ(t.game.state.piecesLanded, 1);
-    const std::int32_t startRow = t.game.state.row;
+    EXPECT_EQ(t.access.state.piecesLanded, 1);
+    const std::int32_t startRow = t.access.state.row;
     t.Run(1000);
-    EXPECT_EQ(t.game.state.row, startRow);
+    EXPECT_EQ(t.access.state.row, startRow);
     t.Tick(20);
-    EXPECT_EQ(t.game.state.row, startRow + 1);
-    EXPECT_EQ(t.game.state.elapsedSeconds, 1); // counted without a countdown
-    EXPECT_EQ(t.game.state.timerSeconds, -1);
+    EXPECT_EQ(t.access.state.row, startRow + 1);
+    EXPECT_EQ(t.access.state.elapsedSeconds, 1); // counted without a countdown
+    EXPECT_EQ(t.access.state.timerSeconds, -1);
 }
 
 class CountdownTest : public ::testing::Test {
 protected:
     void SetUp() override {
         StartCleared(t, Timer);
-        t.game.state.fallPeriodMs = 1'000'000'000;
+        t.access.state.fallPeriodMs = 1'000'000'000;
         t.Tick(); // the first tick restarts both one-second references
     }
     TestGame t;
 };
 
 TEST_F(CountdownTest, WarnsInTheLastTenSecondsAndEndsAfterTheStepFromZero) {
-    t.game.state.timerSeconds = 11;
+    t.access.state.timerSeconds = 11;
     t.Tick(1020);
     EXPECT_EQ(t.fake.Played(SoundEvent::Timer), 1); // 10 left
-    t.game.state.timerSeconds = 0;
+    t.access.state.timerSeconds = 0;
     t.Run(1000);
-    EXPECT_EQ(t.game.flags.gameInProgress, 1);
+    EXPECT_EQ(t.access.flags.gameInProgress, 1);
     t.Tick();
-    EXPECT_EQ(t.game.state.timerSeconds, 0);
-    EXPECT_EQ(t.game.flags.gameInProgress, 0);
+    EXPECT_EQ(t.access.state.timerSeconds, 0);
+    EXPECT_EQ(t.access.flags.gameInProgress, 0);
     EXPECT_EQ(t.fake.results.size(), 1u);
     EXPECT_EQ(t.fake.fieldAnimations.back(), FieldAnimationKind::Lost);
 }
 
 TEST_F(CountdownTest, CountsWholeSecondsButNotPausesInactivityOrDialogs) {
-    ASSERT_EQ(t.game.state.timerSeconds, 180);
+    ASSERT_EQ(t.access.state.timerSeconds, 180);
     t.Run(500);
     t.game.PauseCommand();
     t.Run(10'000);
@@ -279,15 +279,15 @@ TEST_F(CountdownTest, CountsWholeSecondsButNotPausesInactivityOrDialogs) {
     t.Tick();
     t.game.RunSuspended([&] { t.clock.Advance(60'000); });
     t.Tick();
-    EXPECT_EQ(t.game.state.timerSeconds, 180);
-    EXPECT_EQ(t.game.state.elapsedSeconds, 0);
+    EXPECT_EQ(t.access.state.timerSeconds, 180);
+    EXPECT_EQ(t.access.state.elapsedSeconds, 0);
     t.Run(1000);
-    EXPECT_EQ(t.game.state.timerSeconds, 180); // exactly one second is not "more than"
+    EXPECT_EQ(t.access.state.timerSeconds, 180); // exactly one second is not "more than"
     t.Tick();
-    EXPECT_EQ(t.game.state.timerSeconds, 179);
+    EXPECT_EQ(t.access.state.timerSeconds, 179);
     t.Tick(3500); // a long tick counts every whole second in it
-    EXPECT_EQ(t.game.state.timerSeconds, 176);
-    EXPECT_EQ(t.game.state.elapsedSeconds, 4);
+    EXPECT_EQ(t.access.state.timerSeconds, 176);
+    EXPECT_EQ(t.access.state.elapsedSeconds, 4);
     EXPECT_GT(t.fake.redrawCounters, 0);
 }
 

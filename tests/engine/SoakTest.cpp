@@ -37,12 +37,12 @@ public:
 
     void Play() {
         t.game.StartStopCommand();
-        while (t.game.flags.gameInProgress && !::testing::Test::HasFailure()) {
+        while (t.access.flags.gameInProgress && !::testing::Test::HasFailure()) {
             Step();
         }
         ASSERT_EQ(t.fake.results.size(), 1u);
-        EXPECT_EQ(t.fake.results[0].score, t.game.state.score);
-        EXPECT_EQ(t.fake.results[0].pieces, t.game.state.piecesLanded);
+        EXPECT_EQ(t.fake.results[0].score, t.access.state.score);
+        EXPECT_EQ(t.fake.results[0].pieces, t.access.state.piecesLanded);
     }
 
 private:
@@ -60,7 +60,7 @@ private:
         if (pick < 5) {
             t.game.KeyDown(codes[pick]);
         }
-        const GameState previous = t.game.state;
+        const GameState previous = t.access.state;
         t.Tick(20 + Pick(280));
         if (pick < 5 && Pick(3) != 0) {
             t.game.KeyUp(codes[pick]);
@@ -69,12 +69,12 @@ private:
     }
 
     void CheckInvariants(const GameState& previous) {
-        const GameState& s = t.game.state;
+        const GameState& s = t.access.state;
         const bool bombs = t.options.bombsOn && t.options.gameMode != WorldChampionship;
         for (std::int32_t i = 0; i < Board::kCells; ++i) { // column by column
-            const std::int32_t cell = t.game.board.cells[i];
+            const std::int32_t cell = t.access.board.cells[i];
             ASSERT_TRUE(cell == Board::kEmpty || (cell >= 0 && cell <= 15)) << cell;
-            ASSERT_TRUE(!t.game.flags.gameInProgress || i % Board::kRows >= Board::kSpawnRows ||
+            ASSERT_TRUE(!t.access.flags.gameInProgress || i % Board::kRows >= Board::kSpawnRows ||
                         cell == Board::kEmpty)
                 << "block in the spawn zone";
         }
@@ -82,13 +82,13 @@ private:
                     s.level >= previous.level && s.elapsedSeconds >= previous.elapsedSeconds);
         ASSERT_GE(static_cast<std::int64_t>(s.score), std::int64_t{200} * s.lines);
         ASSERT_TRUE(bombs || s.bombsUsed == 0);
-        if (!t.game.flags.gameInProgress) {
+        if (!t.access.flags.gameInProgress) {
             return;
         }
         for (std::int32_t i = 0; i < PieceShape::CellCount(s.currentKind); ++i) {
             const CellOffset o = PieceShape::Offset(s.currentKind, s.rotation, i);
             ASSERT_TRUE(Board::Inside(s.column + o.dx, s.row + o.dy) &&
-                        t.game.board.IsEmpty(s.column + o.dx, s.row + o.dy))
+                        t.access.board.IsEmpty(s.column + o.dx, s.row + o.dy))
                 << "the piece overlaps";
         }
         ASSERT_LE(s.currentKind, bombs ? 18 : 15);

@@ -8,12 +8,12 @@ GameHost MakeHost(FakeClock& clock, FakeHost& host) {
 
 TestGame::TestGame() : game(options, random, MakeHost(clock, fake)) {
     options.SetDefaultSoundFiles("/game/");
-    game.appDirectory = "/game/";
-    game.flags.appActive = 1;
+    game.SetAppDirectory("/game/");
+    access.flags.appActive = 1;
 }
 
 void TestGame::Start() {
-    game.NewGame();
+    access.NewGame();
     fake.ClearRecords();
 }
 
@@ -36,16 +36,16 @@ void TestGame::Tap(std::int32_t code) {
 
 void TestGame::FillRow(std::int32_t row, std::int32_t gapColumn, std::int32_t kind) {
     for (std::int32_t c = 0; c < Board::kColumns; ++c) {
-        game.board.At(c, row) = c == gapColumn ? Board::kEmpty : kind;
+        access.board.At(c, row) = c == gapColumn ? Board::kEmpty : kind;
     }
 }
 
 void TestGame::Place(std::int32_t kind, std::int32_t column, std::int32_t row,
                      std::int32_t rotation) {
-    game.state.currentKind = kind;
-    game.state.column = column;
-    game.state.row = row;
-    game.state.rotation = rotation;
+    access.state.currentKind = kind;
+    access.state.column = column;
+    access.state.row = row;
+    access.state.rotation = rotation;
 }
 
 } // namespace brinox::test

@@ -1,11 +1,12 @@
 // Everything a test needs to drive the engine: options, the random
 // generator, a fake clock and a fake host, already bundled into a Game that
-// is active and ready for a new game. Also usable by other areas' tests that
+// is active and ready for a new game, with its test access. Also usable by other areas' tests that
 // only need a GameHost (Host()).
 #pragma once
 
 #include "FakeClock.h"
 #include "FakeHost.h"
+#include "GameTestAccess.h"
 
 #include "engine/Game.h"
 
@@ -41,6 +42,8 @@ public:
     FakeClock clock;
     FakeHost fake;
     Game game;
+    // The game's data and rules, for setting up positions.
+    GameTestAccess access{game};
 };
 
 } // namespace brinox::test

@@ -141,7 +141,7 @@ TEST_F(ShellTest, AboutStopsTheClocksOfARunningGameAndKeepsAPausedOnePaused) {
 }
 
 // Lands a few pieces spread over the field, the way a player would drop them.
-void PlayAWhile(Game& game) {
+void PlayAWhile(GameTestAccess game) {
     for (int piece = 0; piece < 7 && game.flags.gameInProgress; ++piece) {
         game.TryMove(0, 0, piece % 4);
         const int shift = piece * 3 % 9 - 4;

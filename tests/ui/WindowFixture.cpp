@@ -112,7 +112,7 @@ void WindowFixture::SaveShot(QWidget& widget, const QString& name) {
 }
 
 std::vector<QPoint> WindowFixture::PieceCells() const {
-    const GameState& s = frame->Engine().state;
+    const GameState& s = frame->Engine().State();
     std::vector<QPoint> cells;
     for (std::int32_t i = 0; i < PieceShape::CellCount(s.currentKind); ++i) {
         CellOffset offset = PieceShape::Offset(s.currentKind, s.rotation, i);

@@ -8,6 +8,7 @@
 
 #include "FakeClock.h"
 #include "FakeHost.h"
+#include "GameTestAccess.h"
 #include "ScriptedModalRunner.h"
 #include "ScriptedPrompter.h"
 #include "ui/CGameFrame.h"
@@ -46,7 +47,7 @@ protected:
     void Key(QEvent::Type type, Qt::Key key, bool autoRepeat);
     void Click(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-    Game& game() { return frame->Engine(); }
+    GameTestAccess game() { return GameTestAccess(frame->Engine()); }
     const QImage& Frame() const { return frame->ComposedFrame(); }
     QRgb CellColour(std::int32_t column, std::int32_t row) const;
     // The playing area shows the idle picture.

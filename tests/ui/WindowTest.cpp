@@ -559,10 +559,8 @@ TEST_F(AnimationTest, LostGameCoversTheFieldThenUncoversTheIdlePicture) {
     frame->Settings().levelAnimationSpeed = 40;
     std::vector<QRgb> topRow;
     onSleep = [&] { topRow.push_back(CellColour(0, 3)); };
-    game().state.clockRefsValid = 1;
     frame->FieldAnimation(FieldAnimationKind::Lost);
     EXPECT_EQ(sleeps, std::vector<std::int32_t>(36, 40));
-    EXPECT_EQ(game().state.clockRefsValid, 0);
     // Covered in one block colour of the first seven while the cover lasts.
     bool oneOfTheFirstSeven = false;
     for (std::int32_t kind = 0; kind < 7; ++kind) {
