@@ -5,12 +5,12 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev
-  libcurl4-openssl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-wayland
+  libcurl4-openssl-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick weston
   python3-pyftpdlib
   desktop-file-utils appstream lintian dpkg-dev
 )

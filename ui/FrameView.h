@@ -2,7 +2,8 @@
 // window's off-screen frame, which always holds the last composed state, so a
 // paint request only copies pixels. On a high-density screen the frame is
 // enlarged by whole screen pixels without smoothing, so the pixel art stays
-// sharp. Nothing is shown before the window has composed its first frame.
+// sharp; between whole factors only the edges of the pixels are smoothed.
+// Nothing is shown before the window has composed its first frame.
 // The pointer is tracked over the whole area, buttons up or down, and handed
 // on in client coordinates together with the left button's presses and releases;
 // a right-button release is announced and then handled as usual.
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 class QImage;
+class QPainter;
 
 namespace brinox {
 
@@ -39,6 +41,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void DrawBetweenWholeFactors(QPainter& painter, const QRect& area, qreal ratio);
+
     const QImage& frame;
     bool showing = false;
     bool firstPainted = false;

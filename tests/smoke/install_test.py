@@ -52,6 +52,9 @@ def unpack_package(build, work):
         lintian(deb)
     else:
         print("lintian is not installed: the package is not judged")
+    # Qt opens its Wayland plugin by name: no library lookup finds its package.
+    if "qt6-wayland" not in run("dpkg-deb", "-f", deb, "Depends"):
+        raise Failure("the package does not depend on qt6-wayland")
     root = os.path.join(work, "root")
     run("dpkg-deb", "-x", deb, root)
     return os.path.join(root, "usr"), "games"
