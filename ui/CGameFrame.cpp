@@ -65,7 +65,8 @@ CGameFrame::CGameFrame(Services services)
       ownSounds(services.sounds != nullptr ? nullptr : std::make_unique<SoundOnDemand>()),
       sounds(services.sounds != nullptr ? *services.sounds : *ownSounds),
       sleep(services.sleep ? std::move(services.sleep) : SleepMs),
-      game(options, random, GameHost{clock, *this, sounds, *this, *this, *this}),
+      session(GameHost{clock, *this, sounds, *this, *this, *this}), options(session.Settings()),
+      random(session.RandomSource()), game(session.Engine()),
       layout(Layout::For(WindowSize::Normal)),
       painter(game, options, layout, pictures, buttons, clockFace),
       effects(

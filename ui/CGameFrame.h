@@ -1,6 +1,8 @@
-// The main window. It owns the game, the settings, the layout in force, the
-// pictures and the off-screen frame into which every picture is composed, and
-// it is the engine's host: display, animations, questions and results. A
+// The main window. It owns the game session (game, settings, command rules),
+// the layout in force, the pictures and the off-screen frame into which every
+// picture is composed; it shows the game, forwards the player's commands and
+// runs the dialogs, and it is the engine's host: display, animations,
+// questions and results. A
 // 20 ms timer drives the game. Start-up runs in a fixed order (settings,
 // files, pictures, timer) and the window is gone only after the run's time,
 // the options and the window size have been written once.
@@ -15,6 +17,7 @@
 #include "EffectPlayer.h"
 #include "FramePainter.h"
 #include "GameMenu.h"
+#include "GameSession.h"
 #include "Layout.h"
 #include "PictureSet.h"
 #include "TitleAnimation.h"
@@ -68,8 +71,8 @@ public:
     // Carries out a command of the menu, an accelerator or the tool bar when
     // Enabled allows it now; otherwise does nothing.
     void Run(Command command);
-    // Whether a command may be used now: one rule per command.
-    bool Enabled(Command command) const;
+    // Whether a command may be used now (the session's rule).
+    bool Enabled(Command command) const { return session.Enabled(command); }
     // Whether a tool-bar, toggle, selector or logo button reacts to the pointer now.
     bool ButtonEnabled(ToolButton button) const;
 
@@ -128,12 +131,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The commands, one function each (their rules and table are in CGameFrameCommands.cpp).
-    struct CommandRule {
-        void (CGameFrame::*run)();
-        bool (CGameFrame::*enabled)() const;
-    };
-    static const CommandRule& RuleOf(Command command);
+    // The commands, one function each (their table is in CGameFrameCommands.cpp;
+    // when each may be used is the session's rule).
+    using CommandFunction = void (CGameFrame::*)();
+    static CommandFunction FunctionOf(Command command);
 
     void StartStopGame();
     void TogglePause();
@@ -145,8 +146,6 @@ private:
     void UseAutomaticSize() { ApplyWindowSize(100); }
     void SaveGameAs();
     void LoadGame();
-    // Puts a loaded game in place of the current one and stores its options.
-    void TakeLoadedGame(const SavedGame& loaded);
     void ShowChampions2000();
     void ShowChampions2001();
     void ShowHelpIndex();
@@ -181,9 +180,7 @@ private:
     void FollowClock();
     std::int32_t IdleWait() const;
 
-    bool Always() const { return true; }
-    bool GameInProgress() const;
-    bool SaveAllowed() const;
+    bool GameInProgress() const { return game.Flags().gameInProgress != 0; }
     void UpdateMenu();
 
     bool StartUpFiles();
@@ -201,9 +198,11 @@ private:
     GameSounds& sounds;
     std::function<void(std::int32_t)> sleep;
 
-    Options options;
-    Random random;
-    Game game;
+    GameSession session;
+    // The session's settings, random generator and engine, which the window reads throughout.
+    Options& options;
+    Random& random;
+    Game& game;
 
     std::string appDirectory;
     std::uint32_t startMs = 0;

@@ -1,6 +1,8 @@
-// The commands of the main window and the one rule that says when each may
-// be used. The menu, the accelerators and the tool bar all come through Run.
+// The commands of the main window, one function each; when each may be used
+// is the session's rule. The menu, the accelerators and the tool bar all come
+// through Run.
 #include "CGameFrame.h"
+#include "EnumTable.h"
 
 #include "app/CAboutDlg.h"
 #include "app/CCathedralDlg.h"
@@ -38,52 +40,45 @@ std::string FullPath(const QString& path) {
 
 } // namespace
 
-const CGameFrame::CommandRule& CGameFrame::RuleOf(Command command) {
-    // In the order of Command.
-    static const std::array<CommandRule, kCommandCount> rules = {{
-        {&CGameFrame::StartStopGame, &CGameFrame::Always},
-        {&CGameFrame::TogglePause, &CGameFrame::GameInProgress},
-        {&CGameFrame::OpenOptions, &CGameFrame::Always},
-        {&CGameFrame::UseNormalSize, &CGameFrame::Always},
-        {&CGameFrame::UseBigSize, &CGameFrame::Always},
-        {&CGameFrame::UseAutomaticSize, &CGameFrame::Always},
-        {&CGameFrame::SaveGameAs, &CGameFrame::SaveAllowed},
-        {&CGameFrame::LoadGame, &CGameFrame::Always},
-        {&CGameFrame::ConfirmQuit, &CGameFrame::Always},
-        {&CGameFrame::ShowChampions2000, &CGameFrame::Always},
-        {&CGameFrame::ShowChampions2001, &CGameFrame::Always},
-        {&CGameFrame::ShowHelpIndex, &CGameFrame::Always},
-        {&CGameFrame::OpenHomepage, &CGameFrame::Always},
-        {&CGameFrame::ShowAboutCathedral, &CGameFrame::Always},
-        {&CGameFrame::ShowAbout, &CGameFrame::Always},
-        {&CGameFrame::ShowLocalBestScores, &CGameFrame::Always},
-        {&CGameFrame::ShowWorldTop10, &CGameFrame::Always},
-        {&CGameFrame::OpenChampionshipHomepage, &CGameFrame::Always},
+CGameFrame::CommandFunction CGameFrame::FunctionOf(Command command) {
+    struct Row {
+        Command command;
+        CommandFunction run;
+    };
+    using F = CGameFrame;
+    static constexpr std::array<Row, kCommandCount> kFunctions = {{
+        {Command::StartStop, &F::StartStopGame},
+        {Command::Pause, &F::TogglePause},
+        {Command::Options, &F::OpenOptions},
+        {Command::SizeNormal, &F::UseNormalSize},
+        {Command::SizeBig, &F::UseBigSize},
+        {Command::SizeAutomatic, &F::UseAutomaticSize},
+        {Command::Save, &F::SaveGameAs},
+        {Command::Load, &F::LoadGame},
+        {Command::Exit, &F::ConfirmQuit},
+        {Command::Champions2000, &F::ShowChampions2000},
+        {Command::Champions2001, &F::ShowChampions2001},
+        {Command::HelpIndex, &F::ShowHelpIndex},
+        {Command::Homepage, &F::OpenHomepage},
+        {Command::AboutCathedral, &F::ShowAboutCathedral},
+        {Command::About, &F::ShowAbout},
+        {Command::LocalBestScores, &F::ShowLocalBestScores},
+        {Command::WorldTop10, &F::ShowWorldTop10},
+        {Command::ChampionshipHomepage, &F::OpenChampionshipHomepage},
     }};
-    return rules[static_cast<std::size_t>(command)];
+    static_assert(RowsInEnumOrder(kFunctions, &Row::command));
+    return kFunctions[IndexOf(command)].run;
 }
 
 void CGameFrame::Run(Command command) {
     if (Enabled(command)) {
-        (this->*RuleOf(command).run)();
+        (this->*FunctionOf(command))();
     }
-}
-
-bool CGameFrame::Enabled(Command command) const {
-    return (this->*RuleOf(command).enabled)();
 }
 
 void CGameFrame::UpdateMenu() {
     menu->Update(game.Flags(), options, windowSizeSetting,
                  [this](Command command) { return Enabled(command); });
-}
-
-bool CGameFrame::GameInProgress() const {
-    return game.Flags().gameInProgress != 0;
-}
-
-bool CGameFrame::SaveAllowed() const {
-    return game.SaveAllowed();
 }
 
 // ---- Game ---------------------------------------------------------------
@@ -168,7 +163,7 @@ void CGameFrame::SaveGameAs() {
         RedrawAll();
         return;
     }
-    if (options.gameMode == WorldChampionship) {
+    if (!game.SaveAllowed()) {
         game.RunSuspended([this] {
             ShowInformation(this, QStringLiteral("Attention! You can not save game in the "
                                                  "Quadel: World Championship mode"));
@@ -181,9 +176,8 @@ void CGameFrame::SaveGameAs() {
         if (path.isEmpty()) {
             return;
         }
-        const SavedGame saved{game.CurrentBoard(), game.State(),     game.Flags().gameInProgress,
-                              options.gameType,    options.gameMode, options.bombsOn};
-        if (!WriteSavedGame(path.toStdString(), saved, random, clock.CalendarSeconds())) {
+        if (!WriteSavedGame(path.toStdString(), session.CurrentGame(), random,
+                            clock.CalendarSeconds())) {
             ShowWarning(this, QString::fromStdString(CannotSaveGameMessage(FullPath(path))));
         }
     });
@@ -198,8 +192,7 @@ void CGameFrame::LoadGame() {
              !AskYesNo(this, QStringLiteral("Attention! Do you want to cancel current game?")))) {
             return;
         }
-        SavedGame loaded{game.CurrentBoard(), game.State(),     game.Flags().gameInProgress,
-                         options.gameType,    options.gameMode, options.bombsOn};
+        SavedGame loaded = session.CurrentGame();
         switch (ReadSavedGame(path.toStdString(), loaded)) {
         case SavedGameLoad::CannotOpen:
             ShowWarning(this, QStringLiteral("ERROR! It is impossible to open file \"%1\"")
@@ -209,18 +202,11 @@ void CGameFrame::LoadGame() {
             ShowWarning(this, QString::fromUtf8(kSavedFileIncorrectMessage));
             return;
         case SavedGameLoad::Ok:
-            TakeLoadedGame(loaded);
+            session.TakeLoadedGame(loaded);
+            SaveOptionsFile();
             return;
         }
     });
-}
-
-void CGameFrame::TakeLoadedGame(const SavedGame& loaded) {
-    options.gameType = loaded.gameType;
-    options.gameMode = loaded.gameMode;
-    options.bombsOn = loaded.bombsOn;
-    game.Restore(loaded.board, loaded.state, loaded.gameInProgress);
-    SaveOptionsFile();
 }
 
 // ---- Best scores ----------------------------------------------------------

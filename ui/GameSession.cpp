@@ -1,0 +1,60 @@
+#include "GameSession.h"
+
+#include "EnumTable.h"
+
+#include "settings/SavedGame.h"
+
+#include <array>
+
+namespace brinox {
+
+namespace {
+
+struct CommandRule {
+    Command command;
+    bool (GameSession::*enabled)() const;
+};
+
+} // namespace
+
+GameSession::GameSession(GameHost host) : game(options, random, host) {}
+
+bool GameSession::Enabled(Command command) const {
+    using S = GameSession;
+    static constexpr std::array<CommandRule, kCommandCount> kRules = {{
+        {Command::StartStop, &S::Always},
+        {Command::Pause, &S::GameInProgress},
+        {Command::Options, &S::Always},
+        {Command::SizeNormal, &S::Always},
+        {Command::SizeBig, &S::Always},
+        {Command::SizeAutomatic, &S::Always},
+        {Command::Save, &S::SaveAllowed},
+        {Command::Load, &S::Always},
+        {Command::Exit, &S::Always},
+        {Command::Champions2000, &S::Always},
+        {Command::Champions2001, &S::Always},
+        {Command::HelpIndex, &S::Always},
+        {Command::Homepage, &S::Always},
+        {Command::AboutCathedral, &S::Always},
+        {Command::About, &S::Always},
+        {Command::LocalBestScores, &S::Always},
+        {Command::WorldTop10, &S::Always},
+        {Command::ChampionshipHomepage, &S::Always},
+    }};
+    static_assert(RowsInEnumOrder(kRules, &CommandRule::command));
+    return (this->*kRules[IndexOf(command)].enabled)();
+}
+
+SavedGame GameSession::CurrentGame() const {
+    return {game.CurrentBoard(), game.State(),     game.Flags().gameInProgress,
+            options.gameType,    options.gameMode, options.bombsOn};
+}
+
+void GameSession::TakeLoadedGame(const SavedGame& loaded) {
+    options.gameType = loaded.gameType;
+    options.gameMode = loaded.gameMode;
+    options.bombsOn = loaded.bombsOn;
+    game.Restore(loaded.board, loaded.state, loaded.gameInProgress);
+}
+
+} // namespace brinox

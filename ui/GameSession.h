@@ -1,0 +1,56 @@
+// The game behind the main window, without the window: the settings, the
+// random generator and the engine, the rule that says when each command may
+// be used, and the take-over of a loaded game. The window owns one, shows
+// what it holds and forwards the player's commands; everything here is plain
+// C++ and runs on the one user-interface thread.
+//
+// Invariants: the engine always plays with this session's options and random
+// generator; a command's rule is read at the moment it is asked, so the menu,
+// the accelerators and the tool bar always agree.
+#pragma once
+
+#include "Command.h"
+
+#include "engine/Game.h"
+#include "engine/GameHost.h"
+#include "engine/Options.h"
+#include "engine/Random.h"
+
+namespace brinox {
+
+struct SavedGame;
+
+class GameSession {
+public:
+    // The host is the engine's way out to the window, the clock and the sounds.
+    explicit GameSession(GameHost host);
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    Options& Settings() { return options; }
+    const Options& Settings() const { return options; }
+    Random& RandomSource() { return random; }
+    Game& Engine() { return game; }
+    const Game& Engine() const { return game; }
+
+    // Whether a command may be used now: one rule per command.
+    bool Enabled(Command command) const;
+
+    // The game in play as a saved-game record: what the save command writes,
+    // and what a load reads into (the fields a file does not hold stay).
+    SavedGame CurrentGame() const;
+    // Puts a loaded game in place of the current one, with its type, mode and bombs
+    // as the settings; the caller writes the options file.
+    void TakeLoadedGame(const SavedGame& loaded);
+
+private:
+    bool Always() const { return true; }
+    bool GameInProgress() const { return game.Flags().gameInProgress != 0; }
+    bool SaveAllowed() const { return game.SaveAllowed(); }
+
+    Options options;
+    Random random;
+    Game game;
+};
+
+} // namespace brinox
