@@ -87,12 +87,12 @@ Running time: seconds carry at 61 @@ scores/UsageRecords.cpp @@ if (total.second
 Running time: text padded @@ scores/UsageRecords.cpp @@ "%u:%u:%u" @@ "%u:%02u:%02u" @@ scores
 Transfer: first send date twice @@ scores/TransferFile.cpp @@ a.WriteString(f.sendDate2); @@ a.WriteString(f.sendDate); @@ scores
 Last send: e-mail and country swapped @@ scores/SenderDetails.cpp @@     archive.WriteString(details.email);\n    archive.WriteString(details.country); @@     archive.WriteString(details.country);\n    archive.WriteString(details.email); @@ scores
-Counter digits: leading zero shown @@ ui/SplitDigits.cpp @@ if (k > 0 && value < power) { @@ if (k > 1 && value < power) { @@ ui|assets|platform
-Normal board origin moved @@ ui/WindowGeometry.h @@ .boardOrigin = {141, -45}, @@ .boardOrigin = {141, -44}, @@ ui|assets|platform
-Title animation first phase longer @@ ui/TitleAnimation.cpp @@ if (f <= 10) { @@ if (f <= 11) { @@ ui|assets|platform
-Title animation steps early @@ ui/TitleAnimation.cpp @@ now - lastStep <= intervalMs @@ now - lastStep < intervalMs @@ ui|assets|platform
-Picture: last column outside @@ ui/DibImage.cpp @@ x >= width || y >= height @@ x >= width - 1 || y >= height @@ ui|assets|platform
-Removal mark not animated @@ ui/EffectPlayer.cpp @@ value >= Board::kRemovalMark && value < Board::kEmpty @@ value > Board::kRemovalMark && value < Board::kEmpty @@ ui|assets|platform
+Counter digits: leading zero shown @@ ui/SplitDigits.cpp @@ if (k > 0 && value < power) { @@ if (k > 1 && value < power) { @@ ui|tools|platform
+Normal board origin moved @@ ui/WindowGeometry.h @@ .boardOrigin = {141, -45}, @@ .boardOrigin = {141, -44}, @@ ui|tools|platform
+Title animation first phase longer @@ ui/TitleAnimation.cpp @@ if (f <= 10) { @@ if (f <= 11) { @@ ui|tools|platform
+Title animation steps early @@ ui/TitleAnimation.cpp @@ now - lastStep <= intervalMs @@ now - lastStep < intervalMs @@ ui|tools|platform
+Picture: last column outside @@ ui/DibImage.cpp @@ x >= width || y >= height @@ x >= width - 1 || y >= height @@ ui|tools|platform
+Removal mark not animated @@ ui/EffectPlayer.cpp @@ value >= Board::kRemovalMark && value < Board::kEmpty @@ value > Board::kRemovalMark && value < Board::kEmpty @@ ui|tools|platform
 Save allowed in championship @@ engine/Game.cpp @@ return flags.gameInProgress != 0 && !ChampionshipMode(); @@ return flags.gameInProgress != 0; @@ ui|app
 Loaded game: best score pending on a tie @@ engine/Game.cpp @@ state.score <= state.bestScore ? 1 : 0 @@ state.score < state.bestScore ? 1 : 0 @@ ui|app
 Big size for Normal setting @@ ui/WindowSize.cpp @@     case 0:\n        return WindowSize::Normal; @@     case 0:\n        return WindowSize::Big; @@ ui|app
@@ -148,20 +148,20 @@ Server: duplicate rule ignores the score @@ server/Top10Ranking.cpp @@ row.start
 Server: rows with used 2 ranked @@ server/Top10Ranking.cpp @@ if (row.used != 1 || @@ if (row.used == 0 || @@ server|scores
 Server: a negative level accepted @@ server/UploadFile.cpp @@ row.level < 0 || @@ row.level < -1 || @@ server|scores
 # --- window, help and picture tables
-Status lines: tool-bar and next-bar texts swapped @@ tools/HelpText.cpp @@ "Show or hide the tool bar.",\n        "Show or hide the next-piece bar.", @@ "Show or hide the next-piece bar.",\n        "Show or hide the tool bar.", @@ assets|ui
+Status lines: tool-bar and next-bar texts swapped @@ tools/HelpText.cpp @@ "Show or hide the tool bar.",\n        "Show or hide the next-piece bar.", @@ "Show or hide the next-piece bar.",\n        "Show or hide the tool bar.", @@ tools|ui
 Status line: the two bar toggles swapped @@ ui/PointerAreas.cpp @@ {ToolButton::NextBarToggle, 15, true},\n    {ToolButton::ToolBarToggle, 14, true}, @@ {ToolButton::NextBarToggle, 14, true},\n    {ToolButton::ToolBarToggle, 15, true}, @@ ui
 Status line: score and lines areas swapped @@ ui/PointerAreas.cpp @@ {layout.score.rect, 21},\n        {layout.lines.rect, 22}, @@ {layout.score.rect, 22},\n        {layout.lines.rect, 21}, @@ ui
 Menu: local best scores on F6 @@ ui/GameMenu.cpp @@ "&Local Best Scores...\tF4", "F4" @@ "&Local Best Scores...\tF4", "F6" @@ ui
 Menu: separator after Pause lost @@ ui/GameMenu.cpp @@ Command::Pause, true}, @@ Command::Pause}, @@ ui
 Tool bar: Scores button opens the Top 10 @@ ui/CGameFrameMouse.cpp @@ case ToolButton::LocalBestScores:\n        return Command::LocalBestScores; @@ case ToolButton::LocalBestScores:\n        return Command::WorldTop10; @@ ui
-Pictures: disabled pause file misspelt @@ ui/AssetFiles.h @@ "graph/bpausex.bmp" @@ "graph/bpausx.bmp" @@ assets|ui
-Pictures: disabled save button a pixel wide @@ ui/AssetFiles.h @@ "graph/bsavex.bmp", detail::ButtonImage(ToolButton::Save)}, @@ "graph/bsavex.bmp", {55, 19}}, @@ assets|ui
-Pictures: bar toggles loaded in swapped order @@ ui/AssetFiles.h @@ Picture::BarShown, Picture::BarHidden, Picture::Start, @@ Picture::BarHidden, Picture::BarShown, Picture::Start, @@ assets|ui
+Pictures: disabled pause file misspelt @@ ui/AssetFiles.h @@ "graph/bpausex.bmp" @@ "graph/bpausx.bmp" @@ tools|ui
+Pictures: disabled save button a pixel wide @@ ui/AssetFiles.h @@ "graph/bsavex.bmp", detail::ButtonImage(ToolButton::Save)}, @@ "graph/bsavex.bmp", {55, 19}}, @@ tools|ui
+Pictures: bar toggles loaded in swapped order @@ ui/AssetFiles.h @@ Picture::BarShown, Picture::BarHidden, Picture::Start, @@ Picture::BarHidden, Picture::BarShown, Picture::Start, @@ tools|ui
 Layout: Big Save button a pixel wide @@ ui/WindowGeometry.h @@ {17, 114, 54, 19} @@ {17, 114, 55, 19} @@ ui
 Layout: Normal client a row taller @@ ui/WindowGeometry.h @@ .client = {483, 404}, @@ .client = {483, 405}, @@ ui
 Layout: next piece of kind 6 moved @@ ui/WindowGeometry.h @@ 401, 411, 401, 401, 401, 401, 391, @@ 401, 411, 401, 401, 401, 401, 401, @@ ui
 Help: context help at topic 11 @@ ui/CGameFrameCommands.cpp @@ help.ShowTopic(10); @@ help.ShowTopic(11); @@ ui
-Help: index links the championship to topic 12 @@ tools/HelpText.cpp @@ - [[13|The World Championship]] @@ - [[12|The World Championship]] @@ assets|ui
+Help: index links the championship to topic 12 @@ tools/HelpText.cpp @@ - [[13|The World Championship]] @@ - [[12|The World Championship]] @@ tools|ui
 # --- install and package
 Package: nothing stripped @@ packaging/CMakeLists.txt @@ set(CPACK_STRIP_FILES ON) @@ set(CPACK_STRIP_FILES OFF) @@ smoke
 Package: the renamed program left unstripped @@ packaging/CMakeLists.txt @@ if(CMAKE_INSTALL_DO_STRIP) @@ if(FALSE) @@ smoke
