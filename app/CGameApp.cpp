@@ -1,5 +1,7 @@
 #include "CGameApp.h"
 
+#include "ShellDialogs.h"
+
 #include "ui/CGameFrame.h"
 
 #include <QByteArray>
@@ -77,6 +79,7 @@ CGameApp::~CGameApp() {
 int CGameApp::Run() {
     frame = std::make_unique<CGameFrame>();
     frame->SetChampionshipExchange(&championship);
+    frame->SetInformationDialogs(ShellDialogs());
     keyFilter.Watch(&frame->Engine(), frame.get());
     installEventFilter(&keyFilter);
     if (qEnvironmentVariableIntValue("BRINOX_REPORT_FIRST_FRAME") == 1) {

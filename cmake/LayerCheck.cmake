@@ -22,12 +22,7 @@ set(brinox_may_include_server engine settings scores server)
 
 # Known exceptions, "<file> -> <included file>". Each one is a debt with a
 # plan; remove its line with the include.
-set(brinox_layer_exceptions
-    # The window opens the information dialogs of app/ itself, until app/
-    # hands them over as commands.
-    "ui/CGameFrameCommands.cpp -> app/CAboutDlg.h"
-    "ui/CGameFrameCommands.cpp -> app/CCathedralDlg.h"
-    "ui/CGameFrameCommands.cpp -> app/CChampionsDlg.h")
+set(brinox_layer_exceptions)
 
 # Appends to `out` one line per include of `file` (relative to `root`, in
 # folder `dir`) that breaks the rule.
@@ -80,9 +75,7 @@ endif()
 
 # The same rule for the libraries (a target may link only the targets of its
 # own and lower folders), and the plain libraries link no Qt at all.
-set(brinox_link_exceptions
-    # With the include exception above: the window links the information dialogs.
-    "brinox_ui -> brinox_shell_dialogs")
+set(brinox_link_exceptions)
 set(brinox_plain_libraries brinox_engine brinox_settings brinox_scores brinox_ui_core
     brinox_rank_core)
 

@@ -18,6 +18,7 @@
 #include "FramePainter.h"
 #include "GameMenu.h"
 #include "GameSession.h"
+#include "InformationDialogs.h"
 #include "Layout.h"
 #include "PictureSet.h"
 #include "TitleAnimation.h"
@@ -90,6 +91,11 @@ public:
     void RedrawButtons();
     // What SEND and UPDATE of the best-scores dialog use; none: they do nothing.
     void SetChampionshipExchange(ChampionshipExchange* exchange) { championship = exchange; }
+    // The shell's information dialogs, which the application hands over; none: their commands
+    // do nothing.
+    void SetInformationDialogs(InformationDialogs dialogs) {
+        informationDialogs = std::move(dialogs);
+    }
 
     // GameDisplay
     void RedrawAll() override;
@@ -159,8 +165,8 @@ private:
     void ShowContextHelp();
     // The one help viewer of the window, made on first use, sized for the layout.
     HelpViewer& Help();
-    // Runs an information dialog with the game standing still.
-    void ShowInformationDialog(QDialog& dialog);
+    // Makes an information dialog and runs it with the game standing still.
+    void ShowInformationDialog(const InformationDialogs::Maker& make);
 
     // The finished game waiting for its best-scores dialog.
     void RankFinishedGame();
@@ -222,6 +228,7 @@ private:
     std::unique_ptr<GameMenu> menu;
     QTimer timer;
     ChampionshipExchange* championship = nullptr;
+    InformationDialogs informationDialogs;
     std::optional<GameResult> finishedGame;
 
     bool handPointer = false;

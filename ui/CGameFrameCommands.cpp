@@ -4,9 +4,6 @@
 #include "CGameFrame.h"
 #include "EnumTable.h"
 
-#include "app/CAboutDlg.h"
-#include "app/CCathedralDlg.h"
-#include "app/CChampionsDlg.h"
 #include "engine/FileNames.h"
 #include "engine/GameTypes.h"
 #include "platform/FileChooser.h"
@@ -287,28 +284,28 @@ void CGameFrame::OpenChampionshipHomepage() {
     OpenWebAddress(LoadWebLinks(appDirectory).championshipPage);
 }
 
-void CGameFrame::ShowInformationDialog(QDialog& dialog) {
-    game.RunSuspended([&dialog] { RunModal(dialog); });
+void CGameFrame::ShowInformationDialog(const InformationDialogs::Maker& make) {
+    if (!make) {
+        return;
+    }
+    const std::unique_ptr<QDialog> dialog = make(this, appDirectory);
+    game.RunSuspended([&dialog] { RunModal(*dialog); });
 }
 
 void CGameFrame::ShowAbout() {
-    CAboutDlg dialog(LoadWebLinks(appDirectory), appDirectory, this);
-    ShowInformationDialog(dialog);
+    ShowInformationDialog(informationDialogs.about);
 }
 
 void CGameFrame::ShowAboutCathedral() {
-    CCathedralDlg dialog(this);
-    ShowInformationDialog(dialog);
+    ShowInformationDialog(informationDialogs.aboutCathedral);
 }
 
 void CGameFrame::ShowChampions2000() {
-    CChampionsDlg dialog(2000, LoadWebLinks(appDirectory), appDirectory, this);
-    ShowInformationDialog(dialog);
+    ShowInformationDialog(informationDialogs.champions2000);
 }
 
 void CGameFrame::ShowChampions2001() {
-    CChampionsDlg dialog(2001, LoadWebLinks(appDirectory), appDirectory, this);
-    ShowInformationDialog(dialog);
+    ShowInformationDialog(informationDialogs.champions2001);
 }
 
 } // namespace brinox

@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "app/ShellDialogs.h"
 #include "engine/PieceShape.h"
 #include "ui/AssetFiles.h"
 #include "ui/DibImage.h"
@@ -40,6 +41,7 @@ void WindowFixture::Open() {
         }
     };
     frame = std::make_unique<CGameFrame>(std::move(services));
+    frame->SetInformationDialogs(ShellDialogs());
     keyFilter.Watch(&frame->Engine(), frame.get());
 }
 
