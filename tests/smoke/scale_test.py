@@ -4,7 +4,7 @@ under Xvfb): the client area is the Big layout times the scale, so nothing is
 cut off; at 200 % each pixel of the playing field is a 2 x 2 square of the
 100 % picture, at 150 % each is a 1 or 2 pixel wide band of its own colour
 with a blend of both neighbours between two pixels; the pointer lights the
-game-type button at its place in logical coordinates, and once it leaves, the
+Start button at its place in logical coordinates, and once it leaves, the
 partial repaints have put back exactly the pixels of the first full frame.
 Writes SCREENSHOT_DIR/scale-150.png and scale-200.png.
 
@@ -23,7 +23,7 @@ from xsession import Failure, Game, Screen, crop_difference, wait_until  # noqa:
 SKIPPED = 77
 CLIENT = (602, 590)  # Big: a 1920 x 1280 screen is large enough at every scale here
 FIELD = (151, 14, 300, 540)
-TYPE_BUTTON = (16, 236, 24, 23)
+BUTTON = (17, 54, 108, 19)  # Start: odd edges fall between screen pixels at 150 %
 
 
 def source_weights(device, scale):
@@ -53,7 +53,8 @@ def field_error(reference, ref_origin, scaled, origin, scale):
         for dx, cols in columns:
             got = pixel(scaled, origin[0] + dx, origin[1] + dy)
             for channel in range(3):
-                want = sum(wy * wx * pixel(reference, ref_origin[0] + sx, ref_origin[1] + sy)[channel]
+                want = sum(wy * wx * pixel(reference, ref_origin[0] + sx,
+                                           ref_origin[1] + sy)[channel]
                            for sy, wy in rows for sx, wx in cols)
                 worst = max(worst, abs(got[channel] - want))
     return worst
@@ -79,8 +80,8 @@ def show(screen, program, assets, scale):
 
 
 def hover_and_leave(screen, game, origin, scale, first):
-    """Lights the game-type button under the pointer and puts it out again."""
-    x, y, w, h = TYPE_BUTTON
+    """Lights the Start button under the pointer and puts it out again."""
+    x, y, w, h = BUTTON
     around = (origin[0] + int((x - 4) * scale), origin[1] + int((y - 4) * scale),
               int((w + 8) * scale), int((h + 8) * scale))
     screen.run("xdotool", "mousemove", str(origin[0] + int((x + w / 2) * scale)),

@@ -19,6 +19,7 @@ import time
 from types import SimpleNamespace
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from smoke_test import check  # noqa: E402
 from xsession import Failure, Game, parse_ppm, stop, wait_until  # noqa: E402
 
 SKIPPED = 77
@@ -28,11 +29,6 @@ PANEL = 32  # weston's panel across the top of the screen
 
 class Skip(Exception):
     pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
 
 
 class Weston:
@@ -55,7 +51,7 @@ class Weston:
         try:
             wait_until("weston's socket", self.ready, 15, 0.1)
             # The desktop shell paints its background after the socket appears.
-            wait_until("weston's desktop", lambda: self.steady_screenshot(), 15, 0.1)
+            wait_until("weston's desktop", self.steady_screenshot, 15, 0.1)
         except (Failure, subprocess.SubprocessError, OSError) as failure:
             self.close()
             raise Skip(f"weston cannot start here or take screenshots ({failure})")
@@ -95,22 +91,13 @@ def changed_box(before, after, top):
     below row `top`, or None."""
     width, rows = before[0], []
     for y in range(top, before[1]):
-        a, b = before[2][y * width * 3:(y + 1) * width * 3], after[2][y * width * 3:(y + 1) * width * 3]
+        a, b = (shot[2][y * width * 3:(y + 1) * width * 3] for shot in (before, after))
         if a != b:
-            left = next(x for x in range(width) if a[x * 3:x * 3 + 3] != b[x * 3:x * 3 + 3])
-            right = next(x for x in reversed(range(width)) if a[x * 3:x * 3 + 3] != b[x * 3:x * 3 + 3])
-            rows.append((y, left, right))
+            differ = [x for x in range(width) if a[x * 3:x * 3 + 3] != b[x * 3:x * 3 + 3]]
+            rows.append((y, differ[0], differ[-1]))
     if not rows:
         return None
     return (min(r[1] for r in rows), rows[0][0], max(r[2] for r in rows), rows[-1][0])
-
-
-def black_share(shot, box):
-    width, pixels, black = shot[0], shot[2], 0
-    for y in range(box[1], box[3] + 1):
-        row = pixels[(y * width + box[0]) * 3:(y * width + box[2] + 1) * 3]
-        black += sum(1 for x in range(0, len(row), 3) if not any(row[x:x + 3]))
-    return black / ((box[2] - box[0] + 1) * (box[3] - box[1] + 1))
 
 
 def first_frame(game):
@@ -143,9 +130,8 @@ def run(program, assets):
             print(f"  window {width} x {height} at {box[0]}, {box[1]}")
             check(width >= CLIENT[0] and height >= CLIENT[1] + 20,
                   f"the window ({width} x {height}) is smaller than its client {CLIENT}")
-            check(box[2] < mapped[0] - 1 and box[3] < mapped[1] - 1, "the window runs off the screen")
-            black = black_share(mapped, box)
-            check(black < 0.2, f"{black:.0%} of the window is black: the frame was not drawn")
+            check(box[2] < mapped[0] - 1 and box[3] < mapped[1] - 1,
+                  "the window runs off the screen")
 
             # The title bar, which Qt draws itself on Wayland, follows the animation.
             shots = [mapped]
