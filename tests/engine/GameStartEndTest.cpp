@@ -215,6 +215,28 @@ TEST(BestScoreTest, SoundPlaysOnceWhenTheScoreFirstPassesTheBest) {
     EXPECT_EQ(t.fake.Played(SoundEvent::BestScoreReached), 1);
 }
 
+// A loaded game re-reads the best score of its table (Quinel has no championship
+// table: the old one stays) and owes the best-score sound unless it is already past it.
+TEST(RestoreTest, BestScoreIsReadAgainAndItsSoundIsDueUpToATie) {
+    struct Row {
+        std::int32_t type, mode, score, best, pending;
+    };
+    for (const Row& row : {Row{Quadel, Timer, 500, 500, 1}, Row{Quadel, Timer, 501, 500, 0},
+                           Row{Quinel, WorldChampionship, 50, 42, 0}}) {
+        TestGame t;
+        t.fake.bestScores[TableOf(Quadel, Timer)] = 500;
+        t.access.state.bestScore = 42;
+        t.options.gameType = row.type;
+        t.options.gameMode = row.mode;
+        GameState loaded = t.game.State();
+        loaded.score = row.score;
+        t.game.Restore(t.game.CurrentBoard(), loaded, 1);
+        EXPECT_EQ(std::vector({t.game.State().bestScore, t.game.State().bestScorePending}),
+                  std::vector({row.best, row.pending}))
+            << row.score;
+    }
+}
+
 TEST(SoundTest, PlaysOnlyWithBothSwitchesOnAndPassesTheFile) {
     TestGame t;
     t.options.soundFile[static_cast<std::int32_t>(SoundEvent::Timer)] = "/x/tick.wav";
