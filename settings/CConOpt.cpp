@@ -48,14 +48,18 @@ QPushButton* ResetButton(QWidget* parent) {
 
 } // namespace
 
-CConOpt::CConOpt(const Options& options, QWidget* parent) : QWidget(parent) {
+CConOpt::CConOpt(const Options& options, const std::string& gamepadName, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(QStringLiteral("Control"));
     for (std::size_t k = 0; k < kKeys; ++k) {
         keys[k] = options.*kKeyRows[k].field;
     }
-    auto* row = new QHBoxLayout(this);
+    auto* page = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
     row->addWidget(KeysBox(), 1);
     row->addWidget(SensitivityBox(options), 1);
+    page->addLayout(row, 1);
+    page->addWidget(GamepadBox(gamepadName));
     ShowKeys();
 }
 
@@ -96,6 +100,27 @@ QGroupBox* CConOpt::SensitivityBox(const Options& options) {
     connect(reset, &QPushButton::clicked, this, &CConOpt::ResetSensitivities);
     grid->addWidget(reset, static_cast<int>(kSensitivities) + 1, 0, 1, 3, Qt::AlignRight);
     grid->setRowStretch(static_cast<int>(kSensitivities) + 2, 1);
+    return box;
+}
+
+// The controls press the keys above, so their sensitivities apply to both.
+QGroupBox* CConOpt::GamepadBox(const std::string& name) {
+    auto* box = new QGroupBox(QStringLiteral("Gamepad"), this);
+    auto* grid = new QGridLayout(box);
+    auto* field = new QLineEdit(
+        name.empty() ? QStringLiteral("No gamepad connected") : QString::fromStdString(name), box);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    field->setObjectName(QStringLiteral("gamepad"));
+    grid->addWidget(field, 0, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("D-pad or left stick: Move Left, Move Right, Move "
+                                              "Down\nA: Rotate\nB or right shoulder: Drop Bottom"),
+                               box),
+                    1, 0, Qt::AlignTop);
+    grid->addWidget(new QLabel(QStringLiteral("Start: Pause game, or start a game\nBack: stop "
+                                              "the game, as F2 does"),
+                               box),
+                    1, 1, Qt::AlignTop);
     return box;
 }
 

@@ -1,6 +1,8 @@
 // "Control", the third page of the options sheet: the six game keys, each
 // redefined by pressing it in a KeyCaptureDialog, and the auto-repeat delay
 // of the five movement keys. A key may serve two actions; nothing checks.
+// Below them, the game controller connected and what its controls do; the
+// caller names the controller, so the page needs no gamepad code of its own.
 #pragma once
 
 #include "engine/Options.h"
@@ -8,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
 
 class QGroupBox;
 class QLineEdit;
@@ -23,7 +26,9 @@ public:
     static constexpr std::size_t kKeys = 6;
     static constexpr std::size_t kSensitivities = 5;
 
-    CConOpt(const Options& options, QWidget* parent = nullptr);
+    // gamepadName: the connected controller, empty when there is none.
+    explicit CConOpt(const Options& options, const std::string& gamepadName = {},
+                     QWidget* parent = nullptr);
 
     // OK: writes the six keys and the five sensitivities into options.
     void Accept(Options& options) const;
@@ -31,6 +36,7 @@ public:
 private:
     QGroupBox* KeysBox();
     QGroupBox* SensitivityBox(const Options& options);
+    QGroupBox* GamepadBox(const std::string& name);
 
     // Opens the capture box for key k and takes the key pressed there.
     void RedefineKey(std::size_t k);

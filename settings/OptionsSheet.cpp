@@ -41,7 +41,7 @@ OptionsSheet::OptionsSheet(const OptionsSheetInput& input, QWidget* parent)
                                                  QString::fromLatin1(kSpinDownArrow)));
     gamePage = new CGameOpt(input.options, input.gameInProgress);
     interfacePage = new CIntOpt(input.options);
-    controlPage = new CConOpt(input.options);
+    controlPage = new CConOpt(input.options, input.gamepadName);
     soundPage = new CSndOpt(input.options, input.appDirectory, input.sounds);
     pages = new QTabWidget(this);
     pages->addTab(gamePage, QStringLiteral("Game"));

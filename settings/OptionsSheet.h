@@ -22,9 +22,10 @@ class GameSounds;
 
 struct OptionsSheetInput {
     const Options& options;
-    bool gameInProgress;      // greys out the settings of the next game
-    std::string appDirectory; // for the default sound files
-    GameSounds& sounds;       // what "Play" of the Sound page uses
+    bool gameInProgress;       // greys out the settings of the next game
+    std::string appDirectory;  // for the default sound files
+    GameSounds& sounds;        // what "Play" of the Sound page uses
+    std::string gamepadName{}; // the controller the Control page names; empty: none
 };
 
 class OptionsSheet : public QDialog {

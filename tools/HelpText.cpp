@@ -217,6 +217,8 @@ Redefine keys: press the button of a key (Move Left, Move Right, Move Down, Rota
 
 Redefine sensitivity of keys: for each movement key, the time in milliseconds a held key waits before it repeats, from 0 (fastest) to 1000 (slowest, no repeat at all). The arrows stay within 0 to 1000; a larger number can be typed in and never repeats either. The defaults are 50 for Move Left, Move Right and Move Down, 100 for Rotate and 1000 for Drop Bottom, so one press of Space drops exactly one piece. A lower number makes a held key sweep the piece across the field sooner.
 
+Gamepad: the page names the game controller that is connected, or says "No gamepad connected". A controller can be plugged in or out at any time. The D-pad or the left stick moves the piece left, right and down, A rotates it, B or the right shoulder button drops it to the bottom, Start pauses the game (or starts one when none is running) and Back asks to stop the game, as F2 does. Each control repeats like the key it stands for, with that key's sensitivity, and like the keys it does nothing while a dialog or another program is in front.
+
 See also [[3|Keys and mouse]]. Back to [[9|Options]].
 
 @topic 17 Options: Sound page

@@ -148,6 +148,11 @@ Server: duplicate rule ignores the score @@ server/Top10Ranking.cpp @@ row.start
 Server: rows with used 2 ranked @@ server/Top10Ranking.cpp @@ if (row.used != 1 || @@ if (row.used == 0 || @@ server|scores
 Server: a negative level accepted @@ server/UploadFile.cpp @@ row.level < 0 || @@ row.level < -1 || @@ server|scores
 # --- window, help and picture tables
+Gamepad: B rotates @@ platform/Gamepad.cpp @@ {SDL_CONTROLLER_BUTTON_B, Gamepad::Drop}, @@ {SDL_CONTROLLER_BUTTON_B, Gamepad::Rotate}, @@ ui
+Gamepad: down presses the drop key @@ platform/Gamepad.cpp @@ GameKey::Right, GameKey::SoftDrop, GameKey::Rotate @@ GameKey::Right, GameKey::Drop, GameKey::Rotate @@ ui
+Gamepad: no dead zone on the stick @@ platform/Gamepad.cpp @@ kStickDeadZone = 16384; @@ kStickDeadZone = 0; @@ ui
+Gamepad: commands while a menu or dialog is open @@ platform/Gamepad.cpp @@ if (!reachesGame || (control @@ if ((control @@ ui
+Gamepad: a released control keeps its key down @@ platform/Gamepad.cpp @@ links.key(heldCode[control], false); @@ (void)0; @@ ui
 Status lines: tool-bar and next-bar texts swapped @@ tools/HelpText.cpp @@ "Show or hide the tool bar.",\n        "Show or hide the next-piece bar.", @@ "Show or hide the next-piece bar.",\n        "Show or hide the tool bar.", @@ tools|ui
 Status line: the two bar toggles swapped @@ ui/PointerAreas.cpp @@ {ToolButton::NextBarToggle, 15, true},\n    {ToolButton::ToolBarToggle, 14, true}, @@ {ToolButton::NextBarToggle, 14, true},\n    {ToolButton::ToolBarToggle, 15, true}, @@ ui
 Status line: score and lines areas swapped @@ ui/PointerAreas.cpp @@ {layout.score.rect, 21},\n        {layout.lines.rect, 22}, @@ {layout.score.rect, 22},\n        {layout.lines.rect, 21}, @@ ui

@@ -2,6 +2,7 @@
 
 #include "AssetFiles.h"
 #include "FrameView.h"
+#include "GameKeyFilter.h"
 #include "PictureConversion.h"
 #include "WindowSize.h"
 
@@ -67,6 +68,11 @@ CGameFrame::CGameFrame(Services services)
       sleep(services.sleep ? std::move(services.sleep) : SleepMs),
       session(GameHost{clock, *this, sounds, *this, *this, *this}), options(session.Settings()),
       random(session.RandomSource()), game(session.Engine()),
+      gamepad(
+          {options, [this] { return GameKeyFilter::GameHasKeyboard(this); },
+           [this] { return GameInProgress(); },
+           [this](std::int32_t code, bool down) { down ? game.KeyDown(code) : game.KeyUp(code); },
+           [this] { Run(Command::Pause); }, [this] { Run(Command::StartStop); }}),
       layout(Layout::For(WindowSize::Normal)),
       painter(game, options, layout, pictures, buttons, clockFace),
       effects(
@@ -122,6 +128,7 @@ CGameFrame::CGameFrame(Services services)
 // What the first frame did not need waits until it is on the screen.
 void CGameFrame::FinishStartUp() {
     pictures.LoadRest();
+    gamepad.Open();
     if (ownSounds) {
         ownSounds->Preload(options);
     }
@@ -192,6 +199,7 @@ void CGameFrame::Tick() {
         RedrawAll();
     }
     FollowClock();
+    gamepad.Poll();
     game.Tick();
     if (auto text = title.Step(options.animateTitle != 0, clock.Milliseconds())) {
         setWindowTitle(QString::fromStdString(*text));
@@ -235,7 +243,9 @@ std::int32_t CGameFrame::IdleWait() const {
     // In the minute's last second the clock is looked at on every beat.
     const std::int64_t clockDue =
         std::max<std::int32_t>(kTickMs, static_cast<std::int32_t>(clockCheckMs - now));
-    const std::int64_t due = std::min(title.WaitForNextStep(now, kTickMs), clockDue);
+    // A pad is read on the tick too: Start must answer, a pad plugged in be seen.
+    const std::int64_t due =
+        std::min({title.WaitForNextStep(now, kTickMs), clockDue, std::int64_t{gamepad.PollWait()}});
     return static_cast<std::int32_t>(std::max<std::int64_t>(1, due));
 }
 

@@ -28,6 +28,7 @@
 #include "engine/GameHost.h"
 #include "engine/Options.h"
 #include "engine/Random.h"
+#include "platform/Gamepad.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -209,6 +210,7 @@ private:
     Options& options;
     Random& random;
     Game& game;
+    Gamepad gamepad;
 
     std::string appDirectory;
     std::uint32_t startMs = 0;

@@ -92,7 +92,9 @@ void CGameFrame::TogglePause() {
 
 void CGameFrame::OpenOptions() {
     game.RunSuspended([this] {
-        OptionsSheet sheet({options, game.Flags().gameInProgress != 0, appDirectory, sounds}, this);
+        OptionsSheet sheet(
+            {options, game.Flags().gameInProgress != 0, appDirectory, sounds, gamepad.Name()},
+            this);
         if (RunModal(sheet) == QDialog::Accepted) {
             ApplyOptions(sheet.Chosen());
         }

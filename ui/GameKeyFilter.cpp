@@ -15,6 +15,10 @@ void GameKeyFilter::Watch(Game* watchedGame, const QWidget* gameWindow) {
     window = gameWindow;
 }
 
+bool GameKeyFilter::GameHasKeyboard(const QWidget* window) {
+    return QApplication::activePopupWidget() == nullptr && QApplication::focusWidget() == window;
+}
+
 bool GameKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
@@ -33,8 +37,7 @@ bool GameKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     if (type == QEvent::KeyRelease) {
         game->KeyUp(code);
-    } else if (QApplication::activePopupWidget() == nullptr &&
-               QApplication::focusWidget() == window) {
+    } else if (GameHasKeyboard(window)) {
         game->KeyDown(code);
     }
     return false;

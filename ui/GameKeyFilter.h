@@ -25,6 +25,9 @@ public:
 
     // The game to inform and the window that must have the keyboard; nullptr stops watching.
     void Watch(Game* game, const QWidget* window);
+    // The key rule: a key-down is the game's only while its window itself has
+    // the keyboard. The gamepad's controls follow the same rule.
+    static bool GameHasKeyboard(const QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,91 @@
+// Game controllers through SDL2's game-controller API, read on the window's
+// own tick: no SDL window, no second event loop, no signal handlers of SDL's.
+// libSDL2 is opened on Open, after the first frame, because its sound and
+// display libraries would otherwise load before the window shows. Without the
+// library, without input devices or when SDL fails to start there is simply
+// no pad.
+//
+// The pad stands in for the keyboard. Its movement controls press and release
+// the game's own key codes, so the keys' auto-repeat and sensitivities apply
+// unchanged; Start and Back run the window's commands. A control reaches the
+// game only when a key would (the window's key rule); a release always does,
+// so nothing stays pressed. Unplugging a pad releases what it held.
+#pragma once
+
+#include <QObject>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+union SDL_Event;
+
+namespace brinox {
+
+struct Options;
+
+// What the pad drives; the window fills it in.
+struct GamepadLinks {
+    const Options& options; // the key codes the pad presses
+    // Whether a key-down would reach the game now (no dialog, menu or other program).
+    std::function<bool()> gameHasKeyboard;
+    std::function<bool()> gameInProgress;
+    std::function<void(std::int32_t code, bool down)> key;
+    // The window's Pause and Start/Stop commands, run after the poll, never inside it.
+    std::function<void()> pause;
+    std::function<void()> startStop;
+};
+
+class Gamepad {
+public:
+    explicit Gamepad(GamepadLinks links);
+    ~Gamepad();
+    Gamepad(const Gamepad&) = delete;
+    Gamepad& operator=(const Gamepad&) = delete;
+
+    // Starts SDL's game-controller subsystem; false when there is none to be had.
+    bool Open();
+    // Takes in what happened since the last poll: pads plugged in or out,
+    // buttons and the left stick.
+    void Poll();
+    // Milliseconds to the next poll wanted while no game runs: a tick with a
+    // pad (Start must answer), a second without one (to see one plugged in).
+    std::int32_t PollWait() const;
+    // The name of the connected pad; empty when there is none.
+    std::string Name() const;
+
+    // The controls, each a game key or a command.
+    enum Control : std::int32_t { Left, Right, Down, Rotate, Drop, Start, Back, kControls };
+
+private:
+    struct Pad {
+        void* controller;
+        std::int32_t id;
+        std::string name;
+        std::uint32_t sources; // one bit per button or stick direction held
+    };
+
+    void Handle(const SDL_Event& event);
+    void Plugged(std::int32_t deviceIndex);
+    void Unplugged(std::int32_t id);
+    Pad* Find(std::int32_t id);
+    void SetSource(std::int32_t id, std::int32_t source, bool down);
+    void Stick(std::int32_t id, std::int32_t axis, std::int32_t value);
+    // Presses and releases what changed since the last call.
+    void Follow();
+    void Press(Control control);
+    void Release(Control control);
+    void Close();
+
+    GamepadLinks links;
+    bool open = false;
+    std::vector<Pad> pads;
+    std::uint32_t held = 0; // bit per Control
+    std::array<std::int32_t, kControls> heldCode{};
+    // The commands wait here for the event loop; pending ones die with the pad.
+    QObject queue;
+};
+
+} // namespace brinox
