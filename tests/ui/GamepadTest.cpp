@@ -27,6 +27,8 @@ class GamepadTest : public WindowFixture {
 protected:
     static void SetUpTestSuite() {
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        // Only the test's own pad (vendor and product 0), whatever is plugged in.
+        SDL_SetHint(SDL_HINT_GAMECONTROLLER_IGNORE_DEVICES_EXCEPT, "0x0000/0x0000");
         ASSERT_EQ(SDL_Init(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
     }
     static void TearDownTestSuite() { SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER); }
