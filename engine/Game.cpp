@@ -182,7 +182,7 @@ void Game::CountPlayedTime() {
     }
     if (MoreThan(now, state.elapsedRefTime, 1000)) {
         const std::uint32_t passed = now - state.elapsedRefTime;
-        state.elapsedSeconds = AddClamped(state.elapsedSeconds, passed / 1000);
+        state.gameSeconds = AddClamped(state.gameSeconds, passed / 1000);
         state.elapsedRefTime = now;
     }
 }
@@ -247,7 +247,7 @@ bool Game::LandPiece() {
     // A kind outside 0..15 can only come from a damaged file; lock it as kind 0.
     const std::int32_t block =
         state.currentKind >= 0 && state.currentKind < kSmallBomb ? state.currentKind : 0;
-    state.piecesLanded = AddClamped(state.piecesLanded, 1);
+    state.pieces = AddClamped(state.pieces, 1);
     bool inSpawnZone = false;
     const std::int32_t cells = PieceShape::CellCount(state.currentKind);
     for (std::int32_t i = 0; i < cells; ++i) {
@@ -322,10 +322,10 @@ void Game::FinishLevel() {
 
 std::int32_t Game::ClearFullRows() {
     const std::int32_t dropSeconds =
-        AddClamped(state.elapsedSeconds, -static_cast<std::int64_t>(state.pieceStartSecond));
+        AddClamped(state.gameSeconds, -static_cast<std::int64_t>(state.pieceStartSecond));
     state.maxDropSeconds = std::max(state.maxDropSeconds, dropSeconds);
     state.minDropSeconds = std::min(state.minDropSeconds, dropSeconds);
-    state.dropSecondsTotal = AddClamped(state.dropSecondsTotal, dropSeconds);
+    state.avgDropSeconds = AddClamped(state.avgDropSeconds, dropSeconds); // a sum until the end
 
     std::array<bool, Board::kRows> full{};
     std::int32_t rows = 0;
@@ -376,7 +376,7 @@ void Game::SpawnNextPiece() {
         SeedFromCalendar();
         state.nextKind = DrawPieceKind();
     }
-    state.pieceStartSecond = state.elapsedSeconds;
+    state.pieceStartSecond = state.gameSeconds;
     const std::int32_t kind = state.nextKind;
     state.nextKind = DrawPieceKind();
     PlaceAtStart(kind);
@@ -496,7 +496,7 @@ void Game::AddRisingRow() {
 // ---------------------------------------------------------------- bombs
 
 bool Game::LandBomb() {
-    state.bombsUsed = AddClamped(state.bombsUsed, 1);
+    state.bombs = AddClamped(state.bombs, 1);
     if (state.row <= kBottomRow && state.column >= 0 && state.column <= kLastColumn) {
         host.display.RedrawAll();
         PlaySound(SoundEvent::BombExplosion);
@@ -536,10 +536,10 @@ void Game::NewGame() {
     state.lines = state.linesLeft = state.timerSeconds = state.risingCounter = 0;
     state.startTime = DateTimeText(host.clock.Now());
     state.elapsedRefTime = host.clock.Milliseconds();
-    state.elapsedSeconds = state.piecesLanded = state.bombsUsed = 0;
+    state.gameSeconds = state.pieces = state.bombs = 0;
     state.maxDropSeconds = 0;
     state.minDropSeconds = 1000;
-    state.dropSecondsTotal = 0;
+    state.avgDropSeconds = 0;
     keys.ClearAll();
     state.bestScore = host.results.BestScore(CurrentTable());
     ApplyModePresets();
@@ -607,8 +607,8 @@ void Game::EndGameWon() {
 void Game::EndGame(SoundEvent sound, FieldAnimationKind animation, bool won) {
     host.display.RedrawAll();
     state.endTime = DateTimeText(host.clock.Now());
-    if (state.piecesLanded > 0) {
-        state.dropSecondsTotal /= state.piecesLanded;
+    if (state.pieces > 0) {
+        state.avgDropSeconds /= state.pieces; // the sum of the drop times becomes their average
     }
     PlaySound(sound);
     PlayFieldAnimation(animation);
@@ -728,17 +728,7 @@ GameResult Game::Result() const {
     GameResult result;
     result.gameType = options.gameType;
     result.gameMode = options.gameMode;
-    result.level = state.level;
-    result.score = state.score;
-    result.lines = state.lines;
-    result.startTime = state.startTime;
-    result.endTime = state.endTime;
-    result.gameSeconds = state.elapsedSeconds;
-    result.pieces = state.piecesLanded;
-    result.bombs = state.bombsUsed;
-    result.minDropSeconds = state.minDropSeconds;
-    result.maxDropSeconds = state.maxDropSeconds;
-    result.avgDropSeconds = state.dropSecondsTotal;
+    static_cast<GameStatistics&>(result) = state;
     result.bombsOn = options.bombsOn;
     result.finishedGame = true;
     result.appDirectory = appDirectory;

@@ -1,14 +1,21 @@
 // The record of the game in progress and the process-wide flags that steer
 // the game loop. Read by the renderer, the saved-game files and the
 // best-scores hand-off; written only by the engine and the saved-game loader.
+// The level, score, lines and the statistics of the game live in the
+// GameStatistics base, shared with GameResult and the best-score rows.
 #pragma once
+
+#include "engine/GameStatistics.h"
 
 #include <cstdint>
 #include <string>
 
 namespace brinox {
 
-struct GameState {
+struct GameState : GameStatistics {
+    // A fresh state stands as before any game: no drop has been timed yet.
+    GameState() { minDropSeconds = 1000; }
+
     std::int32_t currentKind = 0; // 0..18
     std::int32_t rotation = 0;    // 0..3
     std::int32_t column = 0;
@@ -26,22 +33,11 @@ struct GameState {
     std::uint32_t timerRefTime = 0;
     std::int32_t clockRefsValid = 0;
     std::uint32_t elapsedRefTime = 0;
-    std::int32_t level = 0; // 1..20 during play
-    std::int32_t score = 0;
     std::int32_t bestScore = 0;
-    std::int32_t lines = 0;
     std::int32_t linesLeft = 0;
     std::int32_t timerSeconds = 0;  // -1: no countdown
     std::int32_t risingCounter = 0; // -1: no rising rows
     std::int32_t risingPeriod = 0;  // -1: no rising rows
-    std::string startTime;
-    std::string endTime;
-    std::int32_t elapsedSeconds = 0;
-    std::int32_t piecesLanded = 0;
-    std::int32_t bombsUsed = 0;
-    std::int32_t minDropSeconds = 1000;
-    std::int32_t maxDropSeconds = 0;
-    std::int32_t dropSecondsTotal = 0; // the average once the game has ended
     std::int32_t bestScorePending = 0;
     std::int32_t bombsBeforeChampionship = 0;
 
@@ -56,21 +52,11 @@ struct GameFlags {
     bool Playing() const { return appActive && gameInProgress && gameRunning; }
 };
 
-// What a finished game hands to the best-scores dialog.
-struct GameResult {
+// What a finished game hands to the best-scores dialog: its statistics, the
+// game type and mode, and the bombs option it was played with.
+struct GameResult : GameStatistics {
     std::int32_t gameType = 0;
     std::int32_t gameMode = 0;
-    std::int32_t level = 0;
-    std::int32_t score = 0;
-    std::int32_t lines = 0;
-    std::string startTime;
-    std::string endTime;
-    std::int32_t gameSeconds = 0;
-    std::int32_t pieces = 0;
-    std::int32_t bombs = 0;
-    std::int32_t minDropSeconds = 0;
-    std::int32_t maxDropSeconds = 0;
-    std::int32_t avgDropSeconds = 0;
     std::int32_t bombsOn = 0;
     bool finishedGame = true;
     std::string appDirectory;

@@ -107,17 +107,7 @@ BestScoresRequest RequestForResult(const GameResult& result) {
     request.insert = result.finishedGame;
     ScoreEntry& e = request.entry;
     e.name.clear();
-    e.level = result.level;
-    e.score = result.score;
-    e.lines = result.lines;
-    e.startTime = result.startTime;
-    e.endTime = result.endTime;
-    e.gameSeconds = result.gameSeconds;
-    e.pieces = result.pieces;
-    e.bombs = result.bombs;
-    e.minDropSeconds = result.minDropSeconds;
-    e.maxDropSeconds = result.maxDropSeconds;
-    e.avgDropSeconds = result.avgDropSeconds;
+    static_cast<GameStatistics&>(e) = result;
     e.bombsOn = result.bombsOn;
     return request;
 }

@@ -57,8 +57,8 @@ constexpr std::array<DisguisedField, 8> kCounterFields = {{
 
 // Fields 33 to 39.
 constexpr std::array<std::int32_t GameState::*, 5> kStatisticFields = {
-    &GameState::piecesLanded, &GameState::bombsUsed, &GameState::minDropSeconds,
-    &GameState::maxDropSeconds, &GameState::dropSecondsTotal};
+    &GameState::pieces, &GameState::bombs, &GameState::minDropSeconds, &GameState::maxDropSeconds,
+    &GameState::avgDropSeconds}; // the sum of the drop times while the game runs
 
 std::int32_t Offset(std::int32_t multiplier, std::int32_t key) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(multiplier) *
@@ -162,7 +162,7 @@ bool ReadBody(Archive& a, SavedGame& g, std::int32_t key) {
     if (!(a.ReadInt(s.pieceStartSecond) && a.ReadUInt(s.timerRefTime) &&
           a.ReadInt(s.clockRefsValid) && a.ReadInt(g.gameType) && a.ReadInt(g.gameMode) &&
           a.ReadInt(g.bombsOn) && a.ReadString(s.startTime) && a.ReadString(s.endTime) &&
-          a.ReadUInt(s.elapsedRefTime) && a.ReadInt(s.elapsedSeconds))) {
+          a.ReadUInt(s.elapsedRefTime) && a.ReadInt(s.gameSeconds))) {
         return false;
     }
     for (auto field : kStatisticFields) {
@@ -203,7 +203,7 @@ void WriteSavedGame(Archive& a, const SavedGame& g, std::int32_t key) {
     a.WriteString(s.startTime);
     a.WriteString(s.endTime);
     a.WriteUInt(s.elapsedRefTime);
-    a.WriteInt(s.elapsedSeconds);
+    a.WriteInt(s.gameSeconds);
     for (auto field : kStatisticFields) {
         a.WriteInt(s.*field);
     }

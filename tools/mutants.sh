@@ -54,7 +54,7 @@ Spawn zone one row short @@ engine/Game.cpp @@ inSpawnZone || r < Board::kSpawnR
 Level ends one row late @@ engine/Game.cpp @@ rows > 0 && state.linesLeft <= 0 @@ rows > 0 && state.linesLeft < 0 @@ engine
 Countdown beeps from 9 @@ engine/Game.cpp @@ state.timerSeconds <= 10) @@ state.timerSeconds < 10) @@ engine
 Best score reached on a tie @@ engine/Game.cpp @@ state.score > state.bestScore) { @@ state.score >= state.bestScore) { @@ engine
-Average drop not divided @@ engine/Game.cpp @@ state.dropSecondsTotal /= state.piecesLanded; @@ state.dropSecondsTotal /= 1; @@ engine
+Average drop not divided @@ engine/Game.cpp @@ state.avgDropSeconds /= state.pieces; @@ state.avgDropSeconds /= 1; @@ engine
 Growth limit passed @@ engine/Game.cpp @@ if (value < kGrowthLimit) { @@ if (value <= kGrowthLimit) { @@ engine
 Timer mode starts with 181 s @@ engine/LevelTable.h @@ kTimerStartSeconds = 180; @@ kTimerStartSeconds = 181; @@ engine
 Level 5 fall period changed @@ engine/LevelTable.cpp @@ { 400, 17,  9,  370, @@ { 410, 17,  9,  370, @@ engine

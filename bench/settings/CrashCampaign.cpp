@@ -89,19 +89,10 @@ std::vector<FileKind> Kinds(const std::string& dir) {
     for (std::int32_t t = 0; t < kTableCount; ++t) {
         for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
             ScoreEntry& e = tables[1].Table(t).rows[r];
-            e = {Long('n', 40),
-                 20 - r,
-                 90000 - r * 100,
-                 99 - r,
+            e = {{20 - r, 90000 - r * 100, 99 - r, "Friday, 4 December 2026 1:05:09",
+                  "Friday, 4 December 2026 2:05:09", 3600, 400, 9, 1, 30, 4},
+                 Long('n', 40),
                  1,
-                 "Friday, 4 December 2026 1:05:09",
-                 "Friday, 4 December 2026 2:05:09",
-                 3600,
-                 400,
-                 9,
-                 1,
-                 30,
-                 4,
                  1,
                  t == 7 ? "Iceland" : ""};
         }

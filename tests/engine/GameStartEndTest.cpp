@@ -32,7 +32,7 @@ TEST(NewGameTest, ResetsEverythingFromTheOptions) {
     t.fake.bestScores[6] = 4321;
     t.access.board.At(4, 4) = 3;
     t.access.state.score = 99;
-    t.access.state.piecesLanded = 7;
+    t.access.state.pieces = 7;
     t.access.state.minDropSeconds = 2;
     t.access.keys[GameKey::Left].pressed = 1;
     t.fake.keepLog = true;
@@ -41,8 +41,8 @@ TEST(NewGameTest, ResetsEverythingFromTheOptions) {
     EXPECT_TRUE(t.access.board.IsEmpty(4, 4));
     // The start animation's time is not played: clockRefsValid 0.
     // clang-format off
-    const std::vector<std::int32_t> got = {s.score, s.lines, s.piecesLanded, s.bombsUsed,
-        s.minDropSeconds, s.maxDropSeconds, s.dropSecondsTotal, s.elapsedSeconds,
+    const std::vector<std::int32_t> got = {s.score, s.lines, s.pieces, s.bombs,
+        s.minDropSeconds, s.maxDropSeconds, s.avgDropSeconds, s.gameSeconds,
         s.bestScorePending, s.bombsBeforeChampionship, s.bestScore, s.clockRefsValid,
         t.access.keys[GameKey::Left].pressed, t.access.flags.gameInProgress};
     // clang-format on
@@ -129,9 +129,9 @@ TEST_F(EndGameTest, ResultRecordCarriesTheStatisticsAndTheGameIsOverWhenItIsShow
     t.options.gameType = Quinel;
     t.options.gameMode = Timer;
     GameState& s = t.access.state;
-    std::tie(s.level, s.score, s.lines, s.elapsedSeconds, s.piecesLanded, s.bombsUsed) =
+    std::tie(s.level, s.score, s.lines, s.gameSeconds, s.pieces, s.bombs) =
         std::tuple{7, 12345, 66, 321, 4, 2};
-    std::tie(s.minDropSeconds, s.maxDropSeconds, s.dropSecondsTotal) = std::tuple{1, 9, 19};
+    std::tie(s.minDropSeconds, s.maxDropSeconds, s.avgDropSeconds) = std::tuple{1, 9, 19};
     std::int32_t inProgress = -1; // the game is over before the best-scores dialog opens
     t.fake.onGameFinished = [&](const GameResult&) {
         inProgress = t.access.flags.gameInProgress;

@@ -128,16 +128,16 @@ TEST_F(LandingTest, LevelsEndOnTheirLastRowWithoutCarryingASurplusAndLevelTwenty
 TEST_F(LandingTest, DropTimesCountWholeSecondsFromAppearanceToLanding) {
     const std::int32_t times[] = {0, 5, 2};
     for (std::int32_t seconds : times) {
-        t.access.state.pieceStartSecond = t.access.state.elapsedSeconds;
-        t.access.state.elapsedSeconds += seconds;
+        t.access.state.pieceStartSecond = t.access.state.gameSeconds;
+        t.access.state.gameSeconds += seconds;
         t.Place(kO, 0, 19);
         t.access.board.Clear();
         ASSERT_TRUE(t.access.LandPiece());
     }
     EXPECT_EQ(t.access.state.minDropSeconds, 0);
     EXPECT_EQ(t.access.state.maxDropSeconds, 5);
-    EXPECT_EQ(t.access.state.dropSecondsTotal, 7);
-    EXPECT_EQ(t.access.state.pieceStartSecond, t.access.state.elapsedSeconds);
+    EXPECT_EQ(t.access.state.avgDropSeconds, 7);
+    EXPECT_EQ(t.access.state.pieceStartSecond, t.access.state.gameSeconds);
 }
 
 TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCount) {
@@ -259,10 +259,10 @@ TEST_F(BombTest, DroppedBombsBlastTheirRectangleCutAtWallsAndFloor) {
         // The next-piece bar's piece falls now; bombs score and count nothing else.
         EXPECT_EQ(t.access.state.currentKind, next);
         EXPECT_EQ(t.access.state.score - score, 7 * (c.top - 3)); // the drop's rows only
-        EXPECT_EQ(t.access.state.piecesLanded, 0);
+        EXPECT_EQ(t.access.state.pieces, 0);
         t.access.board.Clear();
     }
-    EXPECT_EQ(t.access.state.bombsUsed, 6);
+    EXPECT_EQ(t.access.state.bombs, 6);
     EXPECT_EQ(t.fake.Played(SoundEvent::BombExplosion), 6);
     EXPECT_EQ(t.fake.Played(SoundEvent::BlockDrop), 0);
 }
@@ -278,7 +278,7 @@ TEST_F(BombTest, BombsAreLostAtTheFloorOfAnEmptyColumnAndAgainstASideWall) {
     t.Tap(t.options.keyLeft);
     EXPECT_TRUE(t.fake.explosions.empty());
     EXPECT_EQ(t.fake.Played(SoundEvent::BombDisappears), 3);
-    EXPECT_EQ(t.access.state.bombsUsed, 3);
+    EXPECT_EQ(t.access.state.bombs, 3);
     EXPECT_EQ(t.access.flags.gameInProgress, 1);
 }
 
@@ -301,7 +301,7 @@ TEST_F(BombTest, PushesSoftDropsAndGravityBlowBombsWhereTheyHit) {
     t.access.state.lastFallTime = t.clock.ms;
     t.Tick(120);
     EXPECT_EQ(Blocks(), 1 + 8); // (3,9) and rows 13..20 of column 5
-    EXPECT_EQ(t.access.state.bombsUsed, 4);
+    EXPECT_EQ(t.access.state.bombs, 4);
 }
 
 } // namespace

@@ -167,7 +167,7 @@ TEST_F(MovementTest, DropsScoreSevenPerRowAndAHeldDropLandsOnePiece) {
     t.Place(6, 4, 1);
     t.game.KeyDown(t.options.keyDrop);
     t.Run(500);
-    EXPECT_EQ(t.access.state.piecesLanded, 1);
+    EXPECT_EQ(t.access.state.pieces, 1);
     EXPECT_EQ(t.access.state.score, 18 * 7); // pivot from row 1 to row 19
     t.game.KeyUp(t.options.keyDrop);
     t.Place(6, 7, 18);
@@ -175,7 +175,7 @@ TEST_F(MovementTest, DropsScoreSevenPerRowAndAHeldDropLandsOnePiece) {
     EXPECT_EQ(t.access.state.score, 19 * 7);
     t.Tap(t.options.keyDown); // refused at the floor: lands, no points
     EXPECT_EQ(t.access.state.score, 19 * 7);
-    EXPECT_EQ(t.access.state.piecesLanded, 2);
+    EXPECT_EQ(t.access.state.pieces, 2);
 }
 
 TEST_F(MovementTest, KeysAreClearedOutsidePlayAndSharedCodesPressBoth) {
@@ -231,13 +231,13 @@ TEST(GravityTest, NewPieceWaitsAFullPeriodAfterALandingAndPlayedTimeCounts) {
     StartCleared(t);
     t.Place(6, 4, 19);
     t.Tick(1020); // lands: cannot go lower
-    EXPECT_EQ(t.access.state.piecesLanded, 1);
+    EXPECT_EQ(t.access.state.pieces, 1);
     const std::int32_t startRow = t.access.state.row;
     t.Run(1000);
     EXPECT_EQ(t.access.state.row, startRow);
     t.Tick(20);
     EXPECT_EQ(t.access.state.row, startRow + 1);
-    EXPECT_EQ(t.access.state.elapsedSeconds, 1); // counted without a countdown
+    EXPECT_EQ(t.access.state.gameSeconds, 1); // counted without a countdown
     EXPECT_EQ(t.access.state.timerSeconds, -1);
 }
 
@@ -280,14 +280,14 @@ TEST_F(CountdownTest, CountsWholeSecondsButNotPausesInactivityOrDialogs) {
     t.game.RunSuspended([&] { t.clock.Advance(60'000); });
     t.Tick();
     EXPECT_EQ(t.access.state.timerSeconds, 180);
-    EXPECT_EQ(t.access.state.elapsedSeconds, 0);
+    EXPECT_EQ(t.access.state.gameSeconds, 0);
     t.Run(1000);
     EXPECT_EQ(t.access.state.timerSeconds, 180); // exactly one second is not "more than"
     t.Tick();
     EXPECT_EQ(t.access.state.timerSeconds, 179);
     t.Tick(3500); // a long tick counts every whole second in it
     EXPECT_EQ(t.access.state.timerSeconds, 176);
-    EXPECT_EQ(t.access.state.elapsedSeconds, 4);
+    EXPECT_EQ(t.access.state.gameSeconds, 4);
     EXPECT_GT(t.fake.redrawCounters, 0);
 }
 

@@ -42,7 +42,7 @@ public:
         }
         ASSERT_EQ(t.fake.results.size(), 1u);
         EXPECT_EQ(t.fake.results[0].score, t.access.state.score);
-        EXPECT_EQ(t.fake.results[0].pieces, t.access.state.piecesLanded);
+        EXPECT_EQ(t.fake.results[0].pieces, t.access.state.pieces);
     }
 
 private:
@@ -79,9 +79,9 @@ private:
                 << "block in the spawn zone";
         }
         ASSERT_TRUE(s.score >= previous.score && s.lines >= previous.lines &&
-                    s.level >= previous.level && s.elapsedSeconds >= previous.elapsedSeconds);
+                    s.level >= previous.level && s.gameSeconds >= previous.gameSeconds);
         ASSERT_GE(static_cast<std::int64_t>(s.score), std::int64_t{200} * s.lines);
-        ASSERT_TRUE(bombs || s.bombsUsed == 0);
+        ASSERT_TRUE(bombs || s.bombs == 0);
         if (!t.access.flags.gameInProgress) {
             return;
         }
@@ -97,8 +97,8 @@ private:
         ASSERT_TRUE(s.timerSeconds >= -1 && s.timerSeconds <= 3599 + 15);
         ASSERT_TRUE(s.risingCounter == -1 ||
                     (s.risingCounter >= 1 && s.risingCounter <= s.risingPeriod));
-        ASSERT_TRUE(s.piecesLanded == 0 ||
-                    (s.minDropSeconds <= s.maxDropSeconds && s.maxDropSeconds <= s.elapsedSeconds));
+        ASSERT_TRUE(s.pieces == 0 ||
+                    (s.minDropSeconds <= s.maxDropSeconds && s.maxDropSeconds <= s.gameSeconds));
     }
 
     TestGame t;

@@ -87,7 +87,7 @@ protected:
     Random random;
     ScriptedPrompter prompter;
     ScriptedModalRunner runner;
-    ScoreEntry entry{"", 3, 0, 12, 1, "", "", 0, 0, 0, 0, 0, 0, 0, ""};
+    ScoreEntry entry{{3, 0, 12, "", "", 0, 0, 0, 0, 0, 0}, "", 1, 0, ""};
     std::vector<ScoreTable> sent;
     std::unique_ptr<CBestScoresDlg> dialog;
 };
@@ -254,8 +254,8 @@ TEST_F(BestScoresDlgTest, InfoShowsTheWholeRecord) {
 TEST_F(BestScoresDlgTest, TopTenShowsCountriesAndInfoOnlyWhereUsedIsOne) {
     ScoreTableSet set;
     auto& rows = set.tables[WorldTop10Table].rows;
-    rows[0] = {"Ann", 5, 900, 40, 1, "", "", 0, 0, 0, 0, 0, 0, 2, "Peru"};
-    rows[1] = {"Bob", 5, 800, 40, 2, "", "", 0, 0, 0, 0, 0, 0, 1, "Chile"};
+    rows[0] = {{5, 900, 40, "", "", 0, 0, 0, 0, 0, 0}, "Ann", 1, 2, "Peru"};
+    rows[1] = {{5, 800, 40, "", "", 0, 0, 0, 0, 0, 0}, "Bob", 2, 1, "Chile"};
     ASSERT_TRUE(set.Save(dir.path, random, 1));
     Open(kTop10Mode);
     EXPECT_EQ(Text("name0") + Text("name1") + Text("name2"), "Ann (Peru)BobEmpty");
@@ -320,7 +320,7 @@ protected:
     }
     static ScoreTable Table(const std::string& name, std::int32_t score) {
         ScoreTable table;
-        table.rows[0] = {name, 5, score, 0, 1, name, "", 0, 0, 0, 0, 0, 0, 0, ""};
+        table.rows[0] = {{5, score, 0, name, "", 0, 0, 0, 0, 0, 0}, name, 1, 0, ""};
         return table;
     }
 

@@ -24,7 +24,8 @@ using testing::PutFile;
 using testing::ScratchDirectory;
 
 // Every field a value of its own, so that no two can trade places unseen.
-const ScoreEntry kAnn{"Ann", 7, 195, 30, 1, "s", "e", 3725, 80, 2, 4, 9, -1, 0, "Iceland"};
+// The statistics come first in the record: the row's name and `used` follow them.
+const ScoreEntry kAnn{{7, 195, 30, "s", "e", 3725, 80, 2, 4, 9, -1}, "Ann", 1, 0, "Iceland"};
 
 // The bytes of kAnn and nine empty rows, each with a country when asked.
 Bytes& AnnAndNineEmptyRows(Bytes& b, bool withCountry) {
@@ -151,7 +152,7 @@ const LocalTime kNow{2026, 12, 4, 5, 1, 5, 9};
 
 ScoreEntry Result(std::int32_t score, std::int32_t level, std::int32_t lines,
                   std::string name = "P") {
-    return {std::move(name), level, score, lines, 0, "", "", 0, 0, 0, 0, 0, 0, 0, ""};
+    return {{level, score, lines, "", "", 0, 0, 0, 0, 0, 0}, std::move(name), 0, 0, ""};
 }
 
 // Every table filled with distinct values, including negative counters and

@@ -96,9 +96,12 @@ TEST(RankingTest, EachFieldOfTheOrderAndOfTheDuplicateRule) {
              {std::tuple{&c.first, "z", now}, {&c.second, "a", now + std::chrono::seconds(1)}}) {
             TransferFile file;
             file.sender = {"x", sent->email, std::string(name) + "land", ""};
-            file.rows[0] = {name,        sent->level, sent->score, sent->lines, sent->used,
-                            sent->start, sent->end,   0,           0,           0,
-                            0,           0,           0,           0,           ""};
+            file.rows[0] = {
+                {sent->level, sent->score, sent->lines, sent->start, sent->end, 0, 0, 0, 0, 0, 0},
+                name,
+                sent->used,
+                0,
+                ""};
             ASSERT_TRUE(WriteTransferFile(dir.File(std::string(name) + ".ttb"), file));
             fs::last_write_time(dir.File(std::string(name) + ".ttb"), c.sameSecond ? now : at);
         }

@@ -157,8 +157,8 @@ TEST(SavedGameGolden, PlainFieldsAndTheSignOfEachMultiplierGroup) {
              &s.drawnKind, &s.drawnRotation, &s.drawnColumn, &s.drawnRow, &s.nextKind,
              &s.fallPeriodMs, &s.level, &s.score, &s.lines, &s.linesLeft, &s.timerSeconds,
              &s.risingCounter, &s.risingPeriod, &s.pieceStartSecond, &s.clockRefsValid,
-             &g.gameType, &g.gameMode, &g.bombsOn, &s.elapsedSeconds, &s.piecesLanded,
-             &s.bombsUsed, &s.minDropSeconds, &s.maxDropSeconds, &s.dropSecondsTotal}) {
+             &g.gameType, &g.gameMode, &g.bombsOn, &s.gameSeconds, &s.pieces,
+             &s.bombs, &s.minDropSeconds, &s.maxDropSeconds, &s.avgDropSeconds}) {
         // clang-format on
         *f = 100 + next++;
     }

@@ -30,8 +30,8 @@ SavedGame SampleGame() {
     s.score = 1'999'999'999; s.lines = 310; s.linesLeft = -2; s.timerSeconds = -1;
     s.risingCounter = 4; s.risingPeriod = 9; s.clockRefsValid = 1; s.pieceStartSecond = 42;
     s.timerRefTime = 99; s.startTime = "Friday, 4 December 2026 1:05:09"; s.elapsedRefTime = 1234;
-    s.elapsedSeconds = 3725; s.piecesLanded = 400; s.bombsUsed = 3; s.minDropSeconds = 1;
-    s.maxDropSeconds = 30; s.dropSecondsTotal = 900;
+    s.gameSeconds = 3725; s.pieces = 400; s.bombs = 3; s.minDropSeconds = 1;
+    s.maxDropSeconds = 30; s.avgDropSeconds = 900;
     // clang-format on
     return g;
 }

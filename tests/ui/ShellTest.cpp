@@ -132,9 +132,9 @@ TEST_F(ShellTest, AboutStopsTheClocksOfARunningGameAndKeepsAPausedOnePaused) {
     };
     frame->Run(Command::About);
     Tick();
-    EXPECT_EQ(std::make_tuple(std::int32_t{game().flags.gameRunning}, game().state.elapsedSeconds,
+    EXPECT_EQ(std::make_tuple(std::int32_t{game().flags.gameRunning}, game().state.gameSeconds,
                               game().state.timerSeconds),
-              std::make_tuple(std::int32_t{1}, before.elapsedSeconds, before.timerSeconds));
+              std::make_tuple(std::int32_t{1}, before.gameSeconds, before.timerSeconds));
     Click(Qt::Key_Pause);
     frame->Run(Command::About);
     EXPECT_EQ(game().flags.gameRunning, 0);
