@@ -13,22 +13,48 @@
 
 namespace brinox {
 
-enum FieldBackground : std::int32_t { GreyField = 0, UserColor = 1, ColorField = 2, Field3D = 3, FantasyField = 4 };
+enum FieldBackground : std::int32_t {
+    GreyField = 0,
+    UserColor = 1,
+    ColorField = 2,
+    Field3D = 3,
+    FantasyField = 4
+};
 
-struct Options {
+// The record is made of the groups the four option pages own, so that
+// applying the sheet compares and copies a page's group as a whole and a new
+// field cannot be missed there. Every field belongs to exactly one group.
+
+// Game page: the settings of the next game and the two animation pauses.
+struct GameOptions {
     std::int32_t gameType = 0;
     std::int32_t gameMode = 0;
     std::int32_t bombsOn = 1;
-    std::int32_t startLevel = 0;  // 0..19, the game starts at startLevel + 1
-    std::int32_t startHeight = 0; // 0..13 pre-filled rows
+    std::int32_t startLevel = 0;           // 0..19, the game starts at startLevel + 1
+    std::int32_t startHeight = 0;          // 0..13 pre-filled rows
     std::int32_t demolitionSpeed = 50;     // ms between row-removal and explosion frames
     std::int32_t levelAnimationSpeed = 50; // ms between field-animation rows
+
+    bool operator==(const GameOptions&) const = default;
+};
+
+// Interface page: what the window shows and how.
+struct InterfaceOptions {
     std::int32_t showNextBar = 1;
     std::int32_t showToolBar = 1;
     std::int32_t showStatusBar = 1;
     std::int32_t userColor = 0; // 0x00BBGGRR
     std::int32_t fieldBackground = GreyField;
-    std::int32_t reservedFlag = 1;
+    std::int32_t reservedFlag = 1; // stored and read back, used nowhere else
+    std::int32_t blockSet = 6;
+    std::int32_t digitSet = 0;
+    std::int32_t animateTitle = 1;
+
+    bool operator==(const InterfaceOptions&) const = default;
+};
+
+// Control page: the six keys and the auto-repeat delays of five of them.
+struct ControlOptions {
     std::int32_t keyLeft = 37;
     std::int32_t keyRight = 39;
     std::int32_t keyDown = 40;
@@ -40,13 +66,23 @@ struct Options {
     std::int32_t sensDown = 50;
     std::int32_t sensDrop = 1000;
     std::int32_t sensRotate = 100;
-    std::int32_t blockSet = 6;
-    std::int32_t digitSet = 0;
-    std::int32_t animateTitle = 1;
+
+    bool operator==(const ControlOptions&) const = default;
+};
+
+// Sound page: the master switch, one switch and one file per event.
+struct SoundOptions {
     std::int32_t soundOn = 1;
     std::array<std::int32_t, kSoundEventCount> soundEnabled{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
     std::array<std::string, kSoundEventCount> soundFile{};
 
+    bool operator==(const SoundOptions&) const = default;
+};
+
+// The fields are read flat (options.keyLeft); a group is reached by
+// conversion (const ControlOptions& keys = options). Fields are added to a
+// group, never here: the check after the record fails the build otherwise.
+struct Options : GameOptions, InterfaceOptions, ControlOptions, SoundOptions {
     // Every field but the sound files back to its default.
     void SetDefaults();
     // The twelve sound files to appDirectory + their default names.
@@ -56,6 +92,19 @@ struct Options {
 
     bool operator==(const Options&) const = default;
 };
+
+namespace detail {
+// Converts to anything: an aggregate takes five of them only if it has a fifth
+// base or member besides the four groups.
+struct AnyField {
+    template <class T> operator T() const;
+};
+template <class Record>
+concept HasFieldOutsideGroups = requires {
+    Record{AnyField{}, AnyField{}, AnyField{}, AnyField{}, AnyField{}};
+};
+} // namespace detail
+static_assert(!detail::HasFieldOutsideGroups<Options>, "every option belongs to a page's group");
 
 // Ranges of the fields the options pages can produce.
 inline constexpr std::int32_t kMaxStartLevel = 19;

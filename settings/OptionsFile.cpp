@@ -7,14 +7,18 @@
 #include "engine/GameTypes.h"
 
 #include <array>
+#include <initializer_list>
 #include <limits>
 
 namespace brinox {
 
 namespace {
 
+using Field = std::int32_t Options::*;
+using Fields = std::initializer_list<Field>;
+
 // The integer fields between the format number and the sound switches, in file order.
-std::array<std::int32_t Options::*, 23> HeadFields() {
+std::array<Field, 23> HeadFields() {
     return {&Options::gameType,
             &Options::gameMode,
             &Options::bombsOn,
@@ -40,7 +44,7 @@ std::array<std::int32_t Options::*, 23> HeadFields() {
             &Options::animateTitle};
 }
 
-std::array<std::int32_t Options::*, 4> TailFields() {
+std::array<Field, 4> TailFields() {
     return {&Options::startLevel, &Options::startHeight, &Options::digitSet, &Options::keyPause};
 }
 
@@ -92,15 +96,15 @@ void SanitizeOptions(Options& o) {
     if (o.gameType == Quinel && o.gameMode == WorldChampionship) {
         o.gameMode = Classic; // no such game: Quinel has no championship table
     }
-    for (auto flag : {&Options::bombsOn, &Options::showNextBar, &Options::showToolBar,
-                      &Options::showStatusBar, &Options::animateTitle, &Options::soundOn}) {
+    for (Field flag : Fields{&Options::bombsOn, &Options::showNextBar, &Options::showToolBar,
+                             &Options::showStatusBar, &Options::animateTitle, &Options::soundOn}) {
         KeepWithin(o.*flag, 0, 1, d.*flag);
     }
     // A typed speed has no upper limit (only the spin buttons keep to 0..1000), so any
     // non-negative number is the player's own; only a negative one is foreign.
-    for (auto speed :
-         {&Options::demolitionSpeed, &Options::levelAnimationSpeed, &Options::sensLeft,
-          &Options::sensRight, &Options::sensDown, &Options::sensDrop, &Options::sensRotate}) {
+    for (Field speed : Fields{&Options::demolitionSpeed, &Options::levelAnimationSpeed,
+                              &Options::sensLeft, &Options::sensRight, &Options::sensDown,
+                              &Options::sensDrop, &Options::sensRotate}) {
         KeepWithin(o.*speed, 0, std::numeric_limits<std::int32_t>::max(), d.*speed);
     }
     // Key codes index 256-entry key tables.

@@ -35,6 +35,17 @@ std::string FullPath(const QString& path) {
     return QFileInfo(path).absoluteFilePath().toStdString();
 }
 
+// Copies one page's group of the chosen options; true when it differed.
+template <class Group> bool TakeGroup(Options& options, const Options& chosen) {
+    Group& group = options;
+    const Group& wanted = chosen;
+    if (group == wanted) {
+        return false;
+    }
+    group = wanted;
+    return true;
+}
+
 } // namespace
 
 CGameFrame::CommandFunction CGameFrame::FunctionOf(Command command) {
@@ -104,51 +115,26 @@ void CGameFrame::OpenOptions() {
 }
 
 void CGameFrame::ApplyOptions(const Options& chosen) {
-    options.gameType = chosen.gameType;
-    options.gameMode = chosen.gameMode;
-    options.bombsOn = chosen.bombsOn;
-    options.startLevel = chosen.startLevel;
-    options.startHeight = chosen.startHeight;
-    options.demolitionSpeed = chosen.demolitionSpeed;
-    options.levelAnimationSpeed = chosen.levelAnimationSpeed;
+    TakeGroup<GameOptions>(options, chosen);
 
-    options.userColor = chosen.userColor;
-    options.fieldBackground = chosen.fieldBackground;
-    options.showNextBar = chosen.showNextBar;
-    options.showToolBar = chosen.showToolBar;
-    options.showStatusBar = chosen.showStatusBar;
-
-    if (auto text = title.OptionChanged(options.animateTitle != 0, chosen.animateTitle != 0,
-                                        clock.Milliseconds())) {
-        setWindowTitle(QString::fromStdString(*text));
-    }
-    options.animateTitle = chosen.animateTitle;
-
-    if (chosen.blockSet != options.blockSet) {
-        options.blockSet = chosen.blockSet;
-        pictures.LoadBlockSet(appDirectory, options.blockSet);
-    }
-    if (chosen.digitSet != options.digitSet) {
-        options.digitSet = chosen.digitSet;
-        pictures.LoadDigitSet(appDirectory, options.digitSet);
+    const InterfaceOptions before = options;
+    if (TakeGroup<InterfaceOptions>(options, chosen)) {
+        if (auto text = title.OptionChanged(before.animateTitle != 0, options.animateTitle != 0,
+                                            clock.Milliseconds())) {
+            setWindowTitle(QString::fromStdString(*text));
+        }
+        // Only a set that changed is read again.
+        if (options.blockSet != before.blockSet) {
+            pictures.LoadBlockSet(appDirectory, options.blockSet);
+        }
+        if (options.digitSet != before.digitSet) {
+            pictures.LoadDigitSet(appDirectory, options.digitSet);
+        }
     }
 
-    options.keyLeft = chosen.keyLeft;
-    options.keyRight = chosen.keyRight;
-    options.keyDown = chosen.keyDown;
-    options.keyRotate = chosen.keyRotate;
-    options.keyDrop = chosen.keyDrop;
-    options.keyPause = chosen.keyPause;
-    options.sensLeft = chosen.sensLeft;
-    options.sensRight = chosen.sensRight;
-    options.sensDown = chosen.sensDown;
-    options.sensDrop = chosen.sensDrop;
-    options.sensRotate = chosen.sensRotate;
+    TakeGroup<ControlOptions>(options, chosen);
 
-    options.soundOn = chosen.soundOn;
-    options.soundEnabled = chosen.soundEnabled;
-    options.soundFile = chosen.soundFile;
-    if (ownSounds) {
+    if (TakeGroup<SoundOptions>(options, chosen) && ownSounds) {
         // A new file is loaded now, so its event sounds at once when it comes.
         ownSounds->Preload(options);
     }
