@@ -120,6 +120,9 @@ Options file: Drop and Rotate keys swapped @@ settings/OptionsFile.cpp @@ &Optio
 Options file: digit set and Pause key swapped @@ settings/OptionsFile.cpp @@ &Options::digitSet, &Options::keyPause} @@ &Options::keyPause, &Options::digitSet} @@ settings
 Saved game: mode and bombs swapped @@ settings/SavedGame.cpp @@ a.WriteInt(g.gameMode);\n    a.WriteInt(g.bombsOn); @@ a.WriteInt(g.bombsOn);\n    a.WriteInt(g.gameMode); @@ settings @@ a.ReadInt(g.gameMode) &&\n          a.ReadInt(g.bombsOn) @@ a.ReadInt(g.bombsOn) &&\n          a.ReadInt(g.gameMode)
 Saved game: start and end times swapped @@ settings/SavedGame.cpp @@ a.WriteString(s.startTime);\n    a.WriteString(s.endTime); @@ a.WriteString(s.endTime);\n    a.WriteString(s.startTime); @@ settings @@ a.ReadString(s.startTime) && a.ReadString(s.endTime) @@ a.ReadString(s.endTime) && a.ReadString(s.startTime)
+Applying options: the Sound page's group dropped @@ ui/CGameFrameCommands.cpp @@ if (TakeGroup<SoundOptions>(options, chosen) && ownSounds) { @@ if (false && ownSounds) { @@ ui
+Applying options: an unchanged digit set read again @@ ui/CGameFrameCommands.cpp @@ if (options.digitSet != before.digitSet) { @@ if (true) { @@ ui
+Applying options: the title switch sees no change @@ ui/CGameFrameCommands.cpp @@ title.OptionChanged(before.animateTitle != 0, @@ title.OptionChanged(options.animateTitle != 0, @@ ui
 Window size: Big written as Normal @@ settings/WindowSizeFile.cpp @@ archive.WriteInt(setting); @@ archive.WriteInt(setting == kWindowSizeBig ? kWindowSizeNormal : setting); @@ settings
 Level table: championship rising period of level 17 @@ engine/LevelTable.cpp @@ { 110, 20,  6,  145,    50,  6}, @@ { 110, 20,  6,  145,    50,  7}, @@ engine
 Level table: rows to clear of level 14 @@ engine/LevelTable.cpp @@ { 150, 27,  7,  155,    47, -1}, @@ { 150, 28,  7,  155,    47, -1}, @@ engine
