@@ -156,6 +156,12 @@ Gamepad: down presses the drop key @@ platform/Gamepad.cpp @@ GameKey::Right, Ga
 Gamepad: no dead zone on the stick @@ platform/Gamepad.cpp @@ kStickDeadZone = 16384; @@ kStickDeadZone = 0; @@ ui
 Gamepad: commands while a menu or dialog is open @@ platform/Gamepad.cpp @@ if (!reachesGame || (control @@ if ((control @@ ui
 Gamepad: a released control keeps its key down @@ platform/Gamepad.cpp @@ links.key(heldCode[control], false); @@ (void)0; @@ ui
+Scaling: 150 % pixels enlarged with smoothing @@ ui/FrameView.cpp @@ Qt::FastTransformation @@ Qt::SmoothTransformation @@ smoke
+Scaling: 150 % partial repaints without a margin @@ ui/FrameView.cpp @@ area.adjusted(-1, -1, 1, 1) @@ area.adjusted(0, 0, 0, 0) @@ smoke
+Scaling: 150 % client area left between screen pixels @@ ui/FrameView.cpp @@ - at) / ratio); @@ - at) * 0.0); @@ smoke
+Scaling: 200 % copied with smoothing @@ ui/FrameView.cpp @@ painter.setRenderHint(QPainter::SmoothPixmapTransform, false); @@ painter.setRenderHint(QPainter::SmoothPixmapTransform, true); @@ smoke
+Wayland: title changes wait for the next frame @@ ui/FrameView.cpp @@ connect(parent, &QWidget::windowTitleChanged @@ connect(this, &QWidget::windowTitleChanged @@ smoke
+Package: Qt's Wayland plugin not a dependency @@ packaging/CMakeLists.txt @@ libcurl4, qt6-wayland" @@ libcurl4" @@ smoke
 Status lines: tool-bar and next-bar texts swapped @@ tools/HelpText.cpp @@ "Show or hide the tool bar.",\n        "Show or hide the next-piece bar.", @@ "Show or hide the next-piece bar.",\n        "Show or hide the tool bar.", @@ tools|ui
 Status line: the two bar toggles swapped @@ ui/PointerAreas.cpp @@ {ToolButton::NextBarToggle, 15, true},\n    {ToolButton::ToolBarToggle, 14, true}, @@ {ToolButton::NextBarToggle, 14, true},\n    {ToolButton::ToolBarToggle, 15, true}, @@ ui
 Status line: score and lines areas swapped @@ ui/PointerAreas.cpp @@ {layout.score.rect, 21},\n        {layout.lines.rect, 22}, @@ {layout.score.rect, 22},\n        {layout.lines.rect, 21}, @@ ui
