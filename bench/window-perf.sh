@@ -25,8 +25,8 @@
 #    same tick and key repeat;
 #  - first frame and peak memory: not above the game before a change, given
 #    as --vs (ratios game / other at most 1.00).
-# With --vs OTHER_BUILD_DIR the game of that build (its app/brinox2000, and
-# the sound module beside it) is measured beside this one in every figure,
+# With --vs OTHER_BUILD_DIR the game of that build (its app/brinox2000, with
+# what lies beside it) is measured beside this one in every figure,
 # interleaved, and the ratios this / other are printed. Against a build
 # without one speed trick, the ratio is what the trick alone buys: a trick
 # stays only while it buys at least 10 % of a figure above (ratio <= 0.90).

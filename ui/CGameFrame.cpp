@@ -9,7 +9,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/MessageBox.h"
 #include "platform/QtClock.h"
-#include "platform/SoundOnDemand.h"
+#include "platform/SoundPlayer.h"
 #include "scores/ScoreTableSet.h"
 #include "scores/UsageRecords.h"
 #include "settings/AppDirectory.h"
@@ -63,7 +63,7 @@ CGameFrame::CGameFrame() : CGameFrame(Services{}) {}
 CGameFrame::CGameFrame(Services services)
     : ownClock(services.clock != nullptr ? nullptr : std::make_unique<QtClock>()),
       clock(services.clock != nullptr ? *services.clock : *ownClock),
-      ownSounds(services.sounds != nullptr ? nullptr : std::make_unique<SoundOnDemand>()),
+      ownSounds(services.sounds != nullptr ? nullptr : std::make_unique<SoundPlayer>()),
       sounds(services.sounds != nullptr ? *services.sounds : *ownSounds),
       sleep(services.sleep ? std::move(services.sleep) : SleepMs),
       session(GameHost{clock, *this, sounds, *this, *this, *this}), options(session.Settings()),

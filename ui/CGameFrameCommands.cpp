@@ -10,7 +10,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalRunner.h"
-#include "platform/SoundOnDemand.h"
+#include "platform/SoundPlayer.h"
 #include "platform/WebLinks.h"
 #include "scores/CBestScoresDlg.h"
 #include "scores/ScoreTableSet.h"
