@@ -179,7 +179,6 @@ Help: index links the championship to topic 12 @@ tools/HelpText.cpp @@ - [[13|T
 # --- install and package
 Package: nothing stripped @@ packaging/CMakeLists.txt @@ set(CPACK_STRIP_FILES ON) @@ set(CPACK_STRIP_FILES OFF) @@ smoke
 Package: the renamed program left unstripped @@ packaging/CMakeLists.txt @@ if(CMAKE_INSTALL_DO_STRIP) @@ if(FALSE) @@ smoke
-Package: CPack's own dependency step with its ldconfig calls @@ packaging/CMakeLists.txt @@ set(CPACK_STRIP_FILES ON) @@ set(CPACK_STRIP_FILES ON)\nset(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON) @@ smoke
 Package: programs left in usr/bin @@ packaging/DebianLayout.cmake @@ file(RENAME "${root}/${CPACK_BRINOX_BINDIR}" "${root}/games") @@ # programs not moved @@ smoke
 Package: manual page left out @@ packaging/CMakeLists.txt @@ install(FILES ${man_page}.gz ${CMAKE_CURRENT_BINARY_DIR} @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR} @@ smoke
 Package: copyright file left out @@ packaging/CMakeLists.txt @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${changelog}.gz @@ install(FILES ${changelog}.gz @@ smoke
