@@ -28,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <thread>
 
 namespace brinox::test {
@@ -291,10 +292,11 @@ protected:
         if (landed) {
             // Cancel once the file is through but before the window's thread
             // has heard the outcome: it holds still from the first status on.
-            bool finished = false;
-            QObject::connect(&dialog, &QDialog::finished, [&] { finished = true; });
+            // Shared with the connection, which outlives this block when the dialog runs on.
+            const auto finished = std::make_shared<bool>(false);
+            QObject::connect(&dialog, &QDialog::finished, [finished] { *finished = true; });
             const auto& transfer = static_cast<const CTransferDlg&>(dialog);
-            while (transfer.Status().isEmpty() && !finished) {
+            while (transfer.Status().isEmpty() && !*finished) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
                 QCoreApplication::processEvents();
             }
@@ -302,7 +304,7 @@ protected:
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(500));
-            if (finished) {
+            if (*finished) {
                 return dialog.result();
             }
             dialog.reject();

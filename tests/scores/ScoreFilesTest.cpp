@@ -214,7 +214,9 @@ protected:
                 const auto counters = [&](std::initializer_list<std::int32_t> values) {
                     for (const std::int32_t value : values) {
                         EXPECT_TRUE(in.ReadInt(number));
-                        offsets[field++].insert(static_cast<std::uint32_t>(number - value));
+                        // Unsigned, as the disguise wraps.
+                        offsets[field++].insert(static_cast<std::uint32_t>(number) -
+                                                static_cast<std::uint32_t>(value));
                     }
                 };
                 str(e.name);
