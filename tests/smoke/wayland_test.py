@@ -114,7 +114,8 @@ def first_frame(game):
 def run(program, assets):
     weston = Weston()
     try:
-        desktop = weston.steady_screenshot()
+        # Two shots may differ when the panel clock turns between them: ask again.
+        desktop = wait_until("a steady desktop", weston.steady_screenshot, 15, 0.1)
         env = dict(weston.env, QT_QPA_PLATFORM="wayland", BRINOX_REPORT_FIRST_FRAME="1")
         game = Game(SimpleNamespace(env=env), program, assets)
         try:
