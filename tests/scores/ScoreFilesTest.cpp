@@ -14,14 +14,8 @@
 #include <cstring>
 #include <set>
 
-namespace brinox {
+namespace brinox::test {
 namespace {
-
-using testing::Bytes;
-using testing::ByteVector;
-using testing::FileBytes;
-using testing::PutFile;
-using testing::ScratchDirectory;
 
 // Every field a value of its own, so that no two can trade places unseen.
 // The statistics come first in the record: the row's name and `used` follow them.
@@ -46,12 +40,12 @@ Bytes& AnnAndNineEmptyRows(Bytes& b, bool withCountry) {
 
 TEST(TransferFileTest, IsWrittenByteExactlyWithTenRowsWithoutCountries) {
     ScratchDirectory dir;
-    TransferFile f{{"Ann", "ann@example.org", "Finland", ""},
-                   "Send date",
-                   "1:0:5",
-                   "UNKNOWN",
-                   {kAnn},
-                   "later"};
+    const TransferFile f{{"Ann", "ann@example.org", "Finland", ""},
+                         "Send date",
+                         "1:0:5",
+                         "UNKNOWN",
+                         {kAnn},
+                         "later"};
     ASSERT_TRUE(WriteTransferFile(TransferFilePath(dir.path, "wcresult"), f));
     Bytes b;
     b.Str("BRINOX2000_TABLEWC_FILE").Int(12).Str("Ann").Str("ann@example.org").Str("Finland");
@@ -84,21 +78,20 @@ TEST(Top10FileTest, RowsWithCountriesAreReadFromTheirBytesAndAWrongNumberIsRefus
     EXPECT_EQ(ReadTop10File(path, rows), Top10Load::Incorrect);
 }
 
-TEST(LastNameFileTest, NameAndSendParticularsInTheirOrderAndEveryFailureGivesAnEmptyName) {
+TEST(LastNameFileTest, SendParticularsAreStoredInTheirOrder) {
     ScratchDirectory dir;
     const SenderDetails sender{"Ann", "ann@example.org", "Finland", "Hi"};
     ASSERT_TRUE(WriteLastSend(dir.path, sender));
-    EXPECT_EQ(FileBytes(dir.File("lastsend.dat")), Bytes()
-                                                       .Str("BRINOX2000_LASTSEND_FILE")
-                                                       .Str("Ann")
-                                                       .Str("ann@example.org")
-                                                       .Str("Finland")
-                                                       .Str("Hi")
-                                                       .Get());
+    Bytes b;
+    b.Str("BRINOX2000_LASTSEND_FILE").Str("Ann").Str("ann@example.org").Str("Finland").Str("Hi");
+    EXPECT_EQ(FileBytes(dir.File("lastsend.dat")), b.Get());
     SenderDetails read;
     EXPECT_TRUE(ReadLastSend(dir.path, read));
     EXPECT_EQ(read, sender);
+}
 
+TEST(LastNameFileTest, TheNameIsStoredAndEveryFailureGivesAnEmptyOne) {
+    ScratchDirectory dir;
     EXPECT_EQ(ReadLastName(dir.path), "");
     ASSERT_TRUE(WriteLastName(dir.path, "Zoë O'Neil"));
     EXPECT_EQ(FileBytes(dir.File("lastname.dat")),
@@ -126,7 +119,7 @@ TEST(ResultServerTest, TheFileOverridesTheDefaultsAndAnyDamageMeansDefaults) {
     }
 }
 
-TEST(UsageRecordsTest, RunningTimeCarriesAcrossTheClockWrapAndTheFirstStartIsWrittenOnce) {
+TEST(UsageRecordsTest, RunningTimeCarriesAcrossTheClockWrap) {
     ScratchDirectory dir;
     EXPECT_EQ(TotalTimeText(dir.path), "0:0:0");
     ASSERT_TRUE(WriteRunningTime(dir.path, {0, 59, 50}));
@@ -137,7 +130,10 @@ TEST(UsageRecordsTest, RunningTimeCarriesAcrossTheClockWrapAndTheFirstStartIsWri
     EXPECT_EQ(ReadRunningTime(dir.path), (RunningTime{2, 3, 0}));
     PutFile(dir.File("tdata.dat"), Bytes().Int(7).Int(3).Get());
     EXPECT_EQ(ReadRunningTime(dir.path), (RunningTime{7, 3, 0}));
+}
 
+TEST(UsageRecordsTest, TheFirstStartIsWrittenOnce) {
+    ScratchDirectory dir;
     EXPECT_EQ(FirstStartText(dir.path), "UNKNOWN");
     RecordFirstStart(dir.path, LocalTime{2026, 12, 4, 5, 1, 5, 9});
     EXPECT_EQ(FileBytes(dir.File("sdata.dat")),
@@ -162,19 +158,14 @@ ScoreTableSet FullSet() {
     for (std::int32_t t = 0; t < kTableCount; ++t) {
         for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
             const std::int32_t n = t * 100 + r;
-            ScoreEntry& e = set.tables[t].rows[r];
-            e = Result(100000 - n * 7, 20 - r, 300 - r * 3, "Player " + std::to_string(n));
-            e.used = r % 3;
-            e.startTime = "Start " + std::to_string(r);
-            e.endTime = "End " + std::to_string(n);
-            e.gameSeconds = n * 11;
-            e.pieces = n * 13 + 1;
-            e.minDropSeconds = n * 17 + 2;
-            e.bombs = -n;
-            e.maxDropSeconds = 2'147'483'647 - n;
-            e.avgDropSeconds = -2'147'483'647 + n;
-            e.bombsOn = r * 2 % 3;
-            e.country = t == WorldTop10Table ? "Land " + std::to_string(r) : "";
+            const std::string row = std::to_string(r), number = std::to_string(n);
+            // clang-format off
+            const GameStatistics stats{20 - r, 100000 - n * 7, 300 - r * 3, "Start " + row,
+                "End " + number, n * 11, n * 13 + 1, -n, n * 17 + 2, 2'147'483'647 - n,
+                -2'147'483'647 + n};
+            // clang-format on
+            const std::string country = t == WorldTop10Table ? "Land " + row : "";
+            set.tables[t].rows[r] = {stats, "Player " + number, r % 3, r * 2 % 3, country};
         }
         set.tables[t].lastUpdate = "Update " + std::to_string(t);
     }
@@ -194,12 +185,10 @@ protected:
         std::string text;
         std::int32_t number = 0;
         const auto str = [&](const std::string& expected) {
-            EXPECT_TRUE(in.ReadString(text));
-            EXPECT_EQ(text, expected);
+            EXPECT_TRUE(in.ReadString(text) && text == expected) << expected;
         };
         const auto plain = [&](std::int32_t expected) {
-            EXPECT_TRUE(in.ReadInt(number));
-            EXPECT_EQ(number, expected);
+            EXPECT_TRUE(in.ReadInt(number) && number == expected) << expected;
         };
         std::vector<std::set<std::uint32_t>> offsets(9);
         str("BRINOX2000_TABLES_FILE");
@@ -261,13 +250,23 @@ TEST_F(ScoreTableSetTest, AllEightTablesRoundTripInTheDocumentedLayout) {
     ScoreTableSet loaded;
     ASSERT_TRUE(loaded.Load(dir.path));
     EXPECT_EQ(loaded, saved) << "flags other than 0 and 1 stand";
-    for (std::int32_t t = 0; t <= kLocalTableCount; ++t) {
-        EXPECT_EQ(BestScore(dir.path, t), t < kLocalTableCount ? saved.tables[t].rows[0].score : 0);
+}
+
+TEST_F(ScoreTableSetTest, BestScoreIsReadFromAWholeHeaderOfALocalTableOnly) {
+    const ScoreTableSet saved = FullSet();
+    ASSERT_TRUE(saved.Save(dir.path, random, 5));
+    for (std::int32_t t = -1; t <= kLocalTableCount; ++t) {
+        EXPECT_EQ(BestScore(dir.path, t),
+                  t >= 0 && t < kLocalTableCount ? saved.tables[t].rows[0].score : 0);
+    }
+    for (std::int32_t number : {16, 15}) { // wrong number; header cut short
+        PutFile(TablesPath(),
+                Bytes().Str("BRINOX2000_TABLES_FILE").Int(number).Int(1).Int(500).Get());
+        EXPECT_EQ(BestScore(dir.path, 0), 0);
     }
 }
 
-TEST_F(ScoreTableSetTest,
-       OpeningReplacesAForeignFileKeepsWhatADamagedOneHeldAndBestScoreNeedsAWholeHeader) {
+TEST_F(ScoreTableSetTest, OpeningReplacesAForeignFileWithEmptyTables) {
     for (const ByteVector& foreign : {Bytes().Str("BRINOX2000_TABLES_FILF").Int(15).Get(),
                                       Bytes().Str("BRINOX2000_TABLES_FILE").Int(14).Get()}) {
         PutFile(TablesPath(), foreign);
@@ -278,23 +277,18 @@ TEST_F(ScoreTableSetTest,
         EXPECT_GT(FileBytes(TablesPath()).size(), foreign.size());
     }
     EXPECT_EQ(ScoreTableSet{}.Open(dir.File("absent/"), random, 3), TablesOpenResult::CreateFailed);
+}
 
+TEST_F(ScoreTableSetTest, OpeningADamagedFileKeepsWhatItHeld) {
     const ScoreTableSet saved = FullSet();
     ASSERT_TRUE(saved.Save(dir.path, random, 5));
     const ByteVector whole = FileBytes(TablesPath());
-    PutFile(TablesPath(), testing::Prefix(whole, whole.size() / 2));
+    PutFile(TablesPath(), Prefix(whole, whole.size() / 2));
     ScoreTableSet set;
     ASSERT_EQ(set.Open(dir.path, random, 6), TablesOpenResult::Ok);
     EXPECT_EQ(set.tables[0].rows, saved.tables[0].rows);
     EXPECT_EQ(set.tables[0].lastUpdate, "Never"); // the dates come last in the file
     EXPECT_EQ(set.tables[7], ScoreTable{});
-    EXPECT_EQ(BestScore(dir.path, 0), saved.tables[0].rows[0].score);
-    EXPECT_EQ(BestScore(dir.path, -1), 0);
-    for (std::int32_t number : {16, 15}) { // wrong number; header cut short
-        PutFile(TablesPath(),
-                Bytes().Str("BRINOX2000_TABLES_FILE").Int(number).Int(1).Int(500).Get());
-        EXPECT_EQ(BestScore(dir.path, 0), 0);
-    }
 }
 
 TEST(PlaceTest, RanksByScoreThenLevelThenLinesAndEqualsGoBelow) {
@@ -337,4 +331,4 @@ TEST(ScoreTableEditTest, InsertShiftsRowsDropsTheLastAndStampsTheDate) {
 }
 
 } // namespace
-} // namespace brinox
+} // namespace brinox::test

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-namespace brinox {
+namespace brinox::test {
 namespace {
 
 TEST(AppDirectoryTest, IsTheCurrentDirectoryWithASlashOrNothingWhereNoFileCanBeMade) {
     const std::filesystem::path previous = std::filesystem::current_path();
-    testing::ScratchDirectory dir;
+    ScratchDirectory dir;
     std::filesystem::current_path(dir.path);
     const auto found = DetermineAppDirectory();
     EXPECT_EQ(found.value_or(""), std::filesystem::current_path().string() + "/");
@@ -20,4 +20,4 @@ TEST(AppDirectoryTest, IsTheCurrentDirectoryWithASlashOrNothingWhereNoFileCanBeM
 }
 
 } // namespace
-} // namespace brinox
+} // namespace brinox::test

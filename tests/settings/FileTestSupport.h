@@ -1,6 +1,5 @@
-// Shared helpers of the data-file tests: a scratch directory removed at the
-// end of each test, an independent little-endian byte builder for golden
-// files, and whole-file reads and writes.
+// Helpers of the data-file tests: a scratch directory removed at the end of
+// each test, an independent little-endian byte builder, whole-file access.
 #pragma once
 
 #include <algorithm>
@@ -17,7 +16,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace brinox::testing {
+namespace brinox::test {
 
 using ByteVector = std::vector<std::uint8_t>;
 
@@ -52,10 +51,6 @@ public:
     // Short strings only: one length byte, then the text.
     Bytes& Str(std::string_view value) {
         text.append(1, static_cast<char>(value.size())).append(value);
-        return *this;
-    }
-    Bytes& Raw(std::initializer_list<std::uint8_t> bytes) {
-        text.append(bytes.begin(), bytes.end());
         return *this;
     }
     ByteVector Get() const { return ByteVector(text.begin(), text.end()); }
@@ -104,4 +99,4 @@ inline std::vector<std::string> DirectoryNames(const std::string& path) {
     return names;
 }
 
-} // namespace brinox::testing
+} // namespace brinox::test

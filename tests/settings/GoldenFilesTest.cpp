@@ -12,12 +12,8 @@
 
 #include <set>
 
-namespace brinox {
+namespace brinox::test {
 namespace {
-
-using testing::Bytes;
-using testing::FileBytes;
-using testing::ScratchDirectory;
 
 // The options file's integer fields 3..52 in file order (the eleven sound
 // files come between soundEnabled[10] and startLevel).
@@ -29,13 +25,10 @@ std::vector<std::int32_t*> IntegerFields(Options& o) {
         &o.keyRotate, &o.sensLeft, &o.sensRight, &o.sensDown, &o.sensDrop, &o.sensRotate,
         &o.blockSet, &o.animateTitle, &o.soundOn};
     // clang-format on
-    for (std::int32_t& enabled : o.soundEnabled) {
-        head.push_back(&enabled);
+    for (int e = 0; e < 11; ++e) { // the twelfth switch is not stored
+        head.push_back(&o.soundEnabled[e]);
     }
-    head.resize(24 + 11); // the twelfth switch is not stored
-    for (std::int32_t* tail : {&o.startLevel, &o.startHeight, &o.digitSet, &o.keyPause}) {
-        head.push_back(tail);
-    }
+    head.insert(head.end(), {&o.startLevel, &o.startHeight, &o.digitSet, &o.keyPause});
     return head;
 }
 
@@ -80,7 +73,7 @@ TEST(OptionsGolden, AFileOfInRangeValuesLoadsEachIntoItsField) {
     const std::vector<std::int32_t> values = {
         1,  2, 0, 3, 4, 0, 1, 0, 0x123456, 4, 7, 65, 66, 67, 68, 69, 10, 11, 12, 13,
         14, 9, 0, 1, 0, 1, 0, 1, 0,        1, 0, 1,  0,  1,  0,  19, 13, 2,  80};
-    testing::PutFile(dir.File("brinox.dat"), OptionsBytes(values, "/snd/s").Get());
+    PutFile(dir.File("brinox.dat"), OptionsBytes(values, "/snd/s").Get());
     Options loaded;
     ASSERT_TRUE(LoadOptions(dir.path, loaded));
     const std::vector<std::int32_t*> fields = IntegerFields(loaded);
@@ -122,11 +115,9 @@ std::vector<std::int32_t> StoredIntegers(const SavedGame& game, std::int32_t key
     }
     Archive in;
     EXPECT_TRUE(in.OpenForLoad(dir.File("g.tsv")));
-    std::string text;
     std::int32_t value = 0;
-    EXPECT_TRUE(in.ReadString(text) && text == "BRINOX2000_SAVE_FILE");
-    EXPECT_TRUE(in.ReadInt(value) && value == 11);
-    EXPECT_TRUE(in.ReadInt(value) && value == key);
+    EXPECT_TRUE(CheckSignature(in, "BRINOX2000_SAVE_FILE", 11) && in.ReadInt(value) &&
+                value == key);
     std::vector<std::int32_t> stored;
     for (int i = 0; i < 236; ++i) { // 210 cells and 26 numbers before the two strings
         EXPECT_TRUE(in.ReadInt(value));
@@ -168,43 +159,29 @@ TEST(SavedGameGolden, PlainFieldsAndTheSignOfEachMultiplierGroup) {
     }
     s.startTime = "start";
     s.endTime = "end";
-    for (std::int64_t v :
-         {101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 130, 131, 111, 112, 113, 114, 115,
-          116, 117, 118, 119, 132, 120, 121, 122, 123, 133, 124, 125, 126, 127, 128, 129}) {
-        values.push_back(static_cast<std::int32_t>(v));
-    }
+    values.insert(values.end(), {101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 130,
+                                 131, 111, 112, 113, 114, 115, 116, 117, 118, 119, 132,
+                                 120, 121, 122, 123, 133, 124, 125, 126, 127, 128, 129});
     const std::vector<std::int32_t> key1 = StoredIntegers(g, 1);
     const std::vector<std::int32_t> key3 = StoredIntegers(g, 3);
     ASSERT_EQ(key1.size(), values.size());
-    std::vector<std::int32_t> m(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        m[i] = key1[i] - values[i];
-        EXPECT_EQ(key3[i] - values[i], 3 * m[i]) << "offset m * k at " << i;
-    }
-    const std::int32_t piece = m[0];
+    // Each number's multiplier: P the piece's, D its negative, O a counter's own, 0 none. After
+    // the cells: in progress, piece (4), drawn piece (4), next, two clocks, seven counters with
+    // multipliers of their own, rising period, then plain.
+    const std::string kinds = std::string(210, 'P') + "0PPPPDDDDP00OOOOOOOP0000000000000";
+    const std::int32_t piece = key1[0] - values[0];
     EXPECT_NE(piece, 0);
-    for (std::size_t i = 0; i < 210; ++i) {
-        EXPECT_EQ(m[i], piece) << "cell " << i;
-    }
-    // After the cells: in progress, piece (4), drawn piece (4), next, two clocks,
-    // seven counters with multipliers of their own, rising period, then plain.
-    const std::size_t at = 210;
-    EXPECT_EQ(m[at], 0);
-    for (std::size_t i : {1, 2, 3, 4, 9, 19}) {
-        EXPECT_EQ(m[at + i], piece) << i;
-    }
-    for (std::size_t i : {5, 6, 7, 8}) {
-        EXPECT_EQ(m[at + i], -piece) << "drawn " << i;
-    }
     std::set<std::int32_t> own = {piece};
-    for (std::size_t i = 12; i <= 18; ++i) {
-        EXPECT_GT(m[at + i], 0) << i;
-        EXPECT_TRUE(own.insert(m[at + i]).second) << "multiplier shared at " << i;
-    }
-    for (std::size_t i : {10, 11, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32}) {
-        EXPECT_EQ(m[at + i], 0) << "plain " << i;
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        const std::int32_t m = key1[i] - values[i];
+        EXPECT_EQ(key3[i] - values[i], 3 * m) << "offset m * k at " << i;
+        if (kinds[i] == 'O') {
+            EXPECT_TRUE(m > 0 && own.insert(m).second) << "a multiplier of its own at " << i;
+        } else {
+            EXPECT_EQ(m, kinds[i] == 'P' ? piece : kinds[i] == 'D' ? -piece : 0) << i;
+        }
     }
 }
 
 } // namespace
-} // namespace brinox
+} // namespace brinox::test

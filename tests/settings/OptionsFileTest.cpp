@@ -5,14 +5,8 @@
 
 #include <gtest/gtest.h>
 
-namespace brinox {
+namespace brinox::test {
 namespace {
-
-using testing::Bytes;
-using testing::ByteVector;
-using testing::FileBytes;
-using testing::PutFile;
-using testing::ScratchDirectory;
 
 Options Defaults(const std::string& appDirectory) {
     Options o;
@@ -36,7 +30,7 @@ TEST_F(OptionsFileTest, DamagedFilesAreRepairedAtStartKeepingWhatTheyHeld) {
     const std::pair<ByteVector, std::int32_t> files[] = {
         {Bytes().Str("BRINOX2000_OPTIONS_FILE").Int(194).Int(1).Get(), 37},
         {Bytes().Str("brinox2000_options_file").Int(195).Int(1).Get(), 37},
-        {testing::Prefix(whole, whole.size() - 4), 65}};
+        {Prefix(whole, whole.size() - 4), 65}};
     for (const auto& [bytes, keyLeft] : files) {
         PutFile(OptionsPath(), bytes);
         Options options = custom;
@@ -86,4 +80,4 @@ TEST(OptionsCombinationTest, QuinelChampionshipFallsBackToClassic) {
 }
 
 } // namespace
-} // namespace brinox
+} // namespace brinox::test

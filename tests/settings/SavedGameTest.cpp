@@ -8,10 +8,8 @@
 #include <functional>
 #include <set>
 
-namespace brinox {
+namespace brinox::test {
 namespace {
-
-using testing::ScratchDirectory;
 
 // A game in progress with every field away from its default and near its limits.
 SavedGame SampleGame() {
@@ -99,11 +97,11 @@ TEST_F(SavedGameTest, ForeignFilesAndValuesTheGameWouldIndexByAreRefusedUntouche
     SavedGame live = SampleGame();
     EXPECT_EQ(ReadSavedGame(dir.File("none.tsv"), live), SavedGameLoad::CannotOpen);
     for (const char* signature : {"BRINOX2000_SAVE_FILE", "BRINOX2000_save_FILE"}) {
-        testing::PutFile(path, testing::Bytes().Str(signature).Int(10).Int(1).Get());
+        PutFile(path, Bytes().Str(signature).Int(10).Int(1).Get());
         EXPECT_EQ(ReadSavedGame(path, live), SavedGameLoad::Incorrect);
     }
     EXPECT_EQ(live, SampleGame());
 }
 
 } // namespace
-} // namespace brinox
+} // namespace brinox::test
