@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
-namespace brinox {
+namespace brinox::test {
 namespace {
 
 QKeyEvent Key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, quint32 keysym = 0) {
@@ -35,4 +35,4 @@ TEST(KeyCodes, QtKeysGiveTheCodesStoredInOptionFilesOnPressAndRelease) {
 }
 
 } // namespace
-} // namespace brinox
+} // namespace brinox::test

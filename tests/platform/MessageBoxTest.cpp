@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace brinox {
+namespace brinox::test {
 namespace {
 
 // Opens one real box through the default prompter, answers it with a key and
@@ -45,4 +45,4 @@ TEST(DefaultPrompter, BoxesCarryCaptionIconAndButtons) {
 }
 
 } // namespace
-} // namespace brinox
+} // namespace brinox::test

@@ -5,7 +5,7 @@
 
 #include <ctime>
 
-namespace brinox {
+namespace brinox::test {
 namespace {
 
 TEST(QtClock, ReadingsAgreeWithTheSystemClock) {
@@ -23,4 +23,4 @@ TEST(QtClock, ReadingsAgreeWithTheSystemClock) {
 }
 
 } // namespace
-} // namespace brinox
+} // namespace brinox::test

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace brinox {
+namespace brinox::test {
 namespace {
 
 constexpr std::uint32_t kTick = 20;
@@ -18,6 +18,7 @@ struct Shown {
     std::int32_t frame;
     std::uint32_t at; // ms since start
     std::string text; // the title on screen from then on
+    bool operator==(const Shown&) const = default;
 };
 
 // With `sleeping` the ticks come only when the title says its next step is
@@ -77,26 +78,33 @@ TEST(TitleAnimationCycle, FramesShowTheirTextForTheirTimeAndTheCycleTakes38920Ms
     // a step is due, the cycle looks the same.
     for (const auto& other :
          {Walk(0xFFFFFFFFu - 5000, kCycleMs + kTick), Walk(1000, kCycleMs + kTick, true, true)}) {
-        ASSERT_EQ(other.size(), cycle.size());
-        for (std::size_t i = 0; i < cycle.size(); ++i) {
-            EXPECT_EQ(other[i].at, cycle[i].at) << i;
-            EXPECT_EQ(other[i].text, cycle[i].text) << i;
-        }
+        EXPECT_EQ(other, cycle);
     }
 }
 
-TEST(TitleAnimationOption, LateTicksSkipNoFrameOffShowsThePlainTitleAndChangesTakeEffectAtOnce) {
+TEST(TitleAnimationOption, OffShowsOnlyThePlainTitle) {
     for (const Shown& s : Walk(7, 60000, false)) {
         EXPECT_EQ(s.text, kPlain);
         EXPECT_TRUE(s.frame == 0 || s.frame == 1);
     }
+}
+
+// A stalled loop (a modal animation) must not skip frames: one step, one frame.
+TEST(TitleAnimationStep, ALateTickStepsOneFrameAndTheIntervalCountsFromIt) {
     TitleAnimation title;
     title.Start(true, 0);
-    // A stalled loop (a modal animation) must not skip frames: one step, one frame.
     EXPECT_EQ(TrimRight(title.Step(true, 5000).value_or("")), "    B    r    i    n    o    x");
     EXPECT_EQ(title.Frame(), 1);
-    EXPECT_FALSE(title.Step(true, 5000 + 200)) << "the interval counts from the late step";
-    EXPECT_FALSE(title.OptionChanged(true, true, 5300)) << "unchanged option: nothing";
+    EXPECT_FALSE(title.Step(true, 5000 + 200));
+}
+
+// Switching the animation shows the new title at once and restarts the step
+// clock; an unchanged switch does nothing.
+TEST(TitleAnimationOption, AChangeTakesEffectAtOnce) {
+    TitleAnimation title;
+    title.Start(true, 0);
+    title.Step(true, 220);
+    EXPECT_FALSE(title.OptionChanged(true, true, 300));
     EXPECT_EQ(title.Frame(), 1);
     EXPECT_EQ(title.OptionChanged(true, false, 5300), kPlain);
     EXPECT_EQ(title.Frame(), 0);
@@ -109,4 +117,4 @@ TEST(TitleAnimationOption, LateTicksSkipNoFrameOffShowsThePlainTitleAndChangesTa
 }
 
 } // namespace
-} // namespace brinox
+} // namespace brinox::test

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-namespace brinox {
+namespace brinox::test {
 namespace {
 
 const std::string kGame = BRINOX_GAME_DIR;
@@ -82,7 +82,6 @@ TEST(GameDirectory, EveryCheckedPictureLoadsWithItsDrawingGeometryAndNothingIsMi
         }
     }
     EXPECT_EQ(described, checked);
-    EXPECT_EQ(described.size(), 103u);
     EXPECT_TRUE(assets::MissingAssetFiles(kGame).empty());
 }
 
@@ -181,4 +180,4 @@ TEST(StatusLines, EachLineSpeaksOfItsArea) {
 }
 
 } // namespace
-} // namespace brinox
+} // namespace brinox::test

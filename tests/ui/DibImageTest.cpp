@@ -8,11 +8,8 @@
 #include <string>
 #include <unistd.h>
 
-namespace brinox {
+namespace brinox::test {
 namespace {
-
-using test::BmpSpec;
-using test::MakeBmp;
 
 BmpSpec Spec(std::uint16_t bits, std::int32_t width, std::vector<std::uint32_t> palette,
              std::vector<std::uint32_t> pixels) {
@@ -109,4 +106,4 @@ TEST(LoadPicture, ReadsUnderTheAppDirectoryAndToleratesBadFiles) {
 }
 
 } // namespace
-} // namespace brinox
+} // namespace brinox::test

@@ -3,7 +3,6 @@
 // and out during a game, and the key rule that keeps it out of dialogs.
 #include "WindowFixture.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -86,14 +85,17 @@ protected:
         }
         QCoreApplication::processEvents();
     }
+    // Holds a control for some ticks, then lets it go for one.
+    void Hold(int control, int ticks, int axis = -1, Sint16 value = 0) {
+        Set(control, true, axis, value);
+        Ticks(ticks);
+        Set(control, false, axis);
+        Ticks(1);
+    }
     Snapshot Now() {
         const GameState& s = game().State();
-        return {s.column,
-                s.row,
-                s.rotation,
-                s.score,
-                game().Flags().gameRunning,
-                prompter.boxes.size()};
+        const std::int32_t running = game().Flags().gameRunning;
+        return {s.column, s.row, s.rotation, s.score, running, prompter.boxes.size()};
     }
     QString Page() {
         QString shown;
@@ -175,10 +177,7 @@ TEST_P(GamepadControls, EachActsAsItsKeyOrCommand) {
     BringPieceIntoView();
     Plug();
     const Snapshot before = Now();
-    Set(c.control, true, c.axis, c.value);
-    Ticks(1);
-    Set(c.control, false, c.axis);
-    Ticks(1);
+    Hold(c.control, 1, c.axis, c.value);
     EXPECT_EQ(Seen(before, Now()), c.effect);
 }
 
@@ -203,10 +202,7 @@ TEST_F(GamepadTest, ControlsPressTheControlPageKeysWithTheirSensitivities) {
     };
     for (auto [source, axis, value, moved] : held) {
         const std::int32_t column = game().State().column;
-        Set(source, true, axis, static_cast<Sint16>(value));
-        Ticks(4);
-        Set(source, false, axis);
-        Ticks(1);
+        Hold(source, 4, axis, static_cast<Sint16>(value));
         EXPECT_EQ(game().State().column - column, moved) << source << ' ' << axis;
     }
 }
@@ -217,10 +213,7 @@ TEST_F(GamepadTest, PluggedInDuringPlayItStartsAndMovesUnpluggedItLetsGo) {
     EXPECT_EQ(Page(), "Test Pad");
     // Back stops a game but never starts one; Start does.
     for (int button : {SDL_CONTROLLER_BUTTON_BACK, SDL_CONTROLLER_BUTTON_START}) {
-        Set(button, true);
-        Ticks(1);
-        Set(button, false);
-        Ticks(1);
+        Hold(button, 1);
         ASSERT_EQ(game().Flags().gameInProgress, button == SDL_CONTROLLER_BUTTON_START);
     }
     BringPieceIntoView();
