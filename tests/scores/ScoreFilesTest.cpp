@@ -7,7 +7,7 @@
 #include "scores/UsageRecords.h"
 
 #include "settings/Archive.h"
-#include "settings/FileTestSupport.h"
+#include "support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -40,12 +40,8 @@ Bytes& AnnAndNineEmptyRows(Bytes& b, bool withCountry) {
 
 TEST(TransferFileTest, IsWrittenByteExactlyWithTenRowsWithoutCountries) {
     ScratchDirectory dir;
-    const TransferFile f{{"Ann", "ann@example.org", "Finland", ""},
-                         "Send date",
-                         "1:0:5",
-                         "UNKNOWN",
-                         {kAnn},
-                         "later"};
+    const SenderDetails sender{"Ann", "ann@example.org", "Finland", ""};
+    const TransferFile f{sender, "Send date", "1:0:5", "UNKNOWN", {kAnn}, "later"};
     ASSERT_TRUE(WriteTransferFile(TransferFilePath(dir.path, "wcresult"), f));
     Bytes b;
     b.Str("BRINOX2000_TABLEWC_FILE").Int(12).Str("Ann").Str("ann@example.org").Str("Finland");

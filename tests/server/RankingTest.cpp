@@ -2,7 +2,7 @@
 #include "server/Top10Ranking.h"
 
 #include "settings/Archive.h"
-#include "settings/FileTestSupport.h"
+#include "support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 

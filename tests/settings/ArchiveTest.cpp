@@ -1,6 +1,6 @@
 #include "settings/Archive.h"
 
-#include "FileTestSupport.h"
+#include "support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "settings/OptionsFile.h"
 #include "settings/SavedGame.h"
 
-#include "FileTestSupport.h"
 #include "engine/FileNames.h"
 #include "settings/Archive.h"
+#include "support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -39,13 +39,10 @@ std::string SoundName(const std::string& stem, int event) {
 Bytes OptionsBytes(const std::vector<std::int32_t>& values, const std::string& fileStem) {
     Bytes b;
     b.Str("BRINOX2000_OPTIONS_FILE").Int(195);
-    for (std::size_t i = 0; i < 35; ++i) {
-        b.Int(values[i]);
-    }
-    for (int e = 0; e < 11; ++e) {
-        b.Str(SoundName(fileStem, e));
-    }
-    for (std::size_t i = 35; i < 39; ++i) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        for (int e = 0; i == 35 && e < 11; ++e) {
+            b.Str(SoundName(fileStem, e));
+        }
         b.Int(values[i]);
     }
     return b;

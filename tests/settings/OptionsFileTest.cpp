@@ -1,7 +1,7 @@
 #include "settings/OptionsFile.h"
 
-#include "FileTestSupport.h"
 #include "settings/Archive.h"
+#include "support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "settings/SavedGame.h"
 
-#include "FileTestSupport.h"
 #include "settings/Archive.h"
+#include "support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 

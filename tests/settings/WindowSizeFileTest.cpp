@@ -1,6 +1,6 @@
 #include "settings/WindowSizeFile.h"
 
-#include "FileTestSupport.h"
+#include "support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
