@@ -99,9 +99,8 @@ TEST_F(ShellTest, HelpOpensAtItsTopicsFollowsLinksAndWalksBackAndForward) {
         SaveShot(*viewer, QStringLiteral("help"));
         return int(QDialog::Accepted);
     };
-    Activate();
-    Click(Qt::Key_F1);
-    ASSERT_NE(viewer, nullptr) << "F1 opens the help index";
+    frame->Run(Command::HelpIndex);
+    ASSERT_NE(viewer, nullptr);
 
     StartGame();
     frame->ApplyWindowSize(1);
@@ -116,28 +115,6 @@ TEST_F(ShellTest, HelpOpensAtItsTopicsFollowsLinksAndWalksBackAndForward) {
     EXPECT_EQ(game().flags.appActive, 0) << "no game keys while help is read";
     QApplication::setActiveWindow(frame.get());
     EXPECT_EQ(game().flags.appActive, 1);
-}
-
-// The time an information box is open counts for no clock of the game, and a
-// game paused before it stays paused after it.
-TEST_F(ShellTest, AboutStopsTheClocksOfARunningGameAndKeepsAPausedOnePaused) {
-    frame->Settings().gameMode = Timer;
-    StartGame();
-    Tick(1000);
-    const GameState before = game().state;
-    modals.onDialog = [this](QDialog&) {
-        EXPECT_EQ(game().flags.gameRunning, 0);
-        Tick(50'000); // ticks keep arriving while the box is open
-        return int(QDialog::Accepted);
-    };
-    frame->Run(Command::About);
-    Tick();
-    EXPECT_EQ(std::make_tuple(std::int32_t{game().flags.gameRunning}, game().state.gameSeconds,
-                              game().state.timerSeconds),
-              std::make_tuple(std::int32_t{1}, before.gameSeconds, before.timerSeconds));
-    Click(Qt::Key_Pause);
-    frame->Run(Command::About);
-    EXPECT_EQ(game().flags.gameRunning, 0);
 }
 
 // Lands a few pieces spread over the field, the way a player would drop them.

@@ -9,7 +9,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
-#include <QTest>
+
+#include <algorithm>
 
 namespace brinox::test {
 
@@ -36,9 +37,7 @@ void WindowFixture::Open() {
     services.sounds = &sounds;
     services.sleep = [this](std::int32_t ms) {
         sleeps.push_back(ms);
-        if (onSleep) {
-            onSleep();
-        }
+        onSleep();
     };
     frame = std::make_unique<CGameFrame>(std::move(services));
     frame->SetInformationDialogs(ShellDialogs());
@@ -71,14 +70,8 @@ void WindowFixture::StartGame() {
 }
 
 void WindowFixture::BringPieceIntoView() {
-    for (int step = 0; step < 4; ++step) {
-        bool hidden = false;
-        for (QPoint cell : PieceCells()) {
-            hidden = hidden || cell.y() < Board::kSpawnRows;
-        }
-        if (!hidden) {
-            return;
-        }
+    const auto hidden = [](QPoint cell) { return cell.y() < Board::kSpawnRows; };
+    for (int step = 0; step < 4 && std::ranges::any_of(PieceCells(), hidden); ++step) {
         Tick(static_cast<std::uint32_t>(game().state.fallPeriodMs) + 20);
     }
 }
@@ -91,14 +84,6 @@ void WindowFixture::Key(QEvent::Type type, Qt::Key key, bool autoRepeat) {
     // A held key as X11 repeats it; QTest cannot mark its events as repeats.
     QKeyEvent event(type, key, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(frame.get(), &event);
-}
-
-void WindowFixture::Click(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    QTest::keyClick(frame.get(), key, modifiers);
-}
-
-QRgb WindowFixture::CellColour(std::int32_t column, std::int32_t row) const {
-    return Frame().pixel(frame->CurrentLayout().CellRect(column, row).center());
 }
 
 bool WindowFixture::IdleShown() const {
@@ -130,11 +115,6 @@ QImage WindowFixture::LoadedPicture(std::string_view name) const {
 QImage WindowFixture::BlockPicture(WindowSize size) const {
     return LoadedPicture(
         assets::BlockPicture(frame->Settings().blockSet, static_cast<std::int32_t>(size)));
-}
-
-QRgb WindowFixture::StripCentre(const QImage& strip, std::int32_t index, std::int32_t cell) {
-    // The same centre as QRect::center() of a cell in the frame.
-    return strip.pixel(QRect(index * cell, 0, cell, cell).center());
 }
 
 } // namespace brinox::test

@@ -15,6 +15,7 @@
 #include "ui/GameKeyFilter.h"
 
 #include <QImage>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -45,11 +46,15 @@ protected:
     void Press(Qt::Key key, bool autoRepeat = false) { Key(QEvent::KeyPress, key, autoRepeat); }
     void Release(Qt::Key key, bool autoRepeat = false) { Key(QEvent::KeyRelease, key, autoRepeat); }
     void Key(QEvent::Type type, Qt::Key key, bool autoRepeat);
-    void Click(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void Click(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(frame.get(), key, modifiers);
+    }
 
     GameTestAccess game() { return GameTestAccess(frame->Engine()); }
     const QImage& Frame() const { return frame->ComposedFrame(); }
-    QRgb CellColour(std::int32_t column, std::int32_t row) const;
+    QRgb CellColour(std::int32_t column, std::int32_t row) const {
+        return Frame().pixel(frame->CurrentLayout().CellRect(column, row).center());
+    }
     // The playing area shows the idle picture.
     bool IdleShown() const;
     // Writes widget's picture as screenshots/name.png.
@@ -60,8 +65,11 @@ protected:
     // A picture of the game directory, loaded independently of the window.
     QImage LoadedPicture(std::string_view name) const;
     QImage BlockPicture(WindowSize size) const;
-    // Centre colour of image `index` of a strip with square images of `cell` pixels.
-    static QRgb StripCentre(const QImage& strip, std::int32_t index, std::int32_t cell);
+    // Centre colour of image `index` of a strip with square images of `cell`
+    // pixels: the same centre as QRect::center() of a cell in the frame.
+    static QRgb StripCentre(const QImage& strip, std::int32_t index, std::int32_t cell) {
+        return strip.pixel(QRect(index * cell, 0, cell, cell).center());
+    }
 
     std::unique_ptr<GameDirectory> directory;
     ScriptedPrompter prompter;
@@ -70,7 +78,7 @@ protected:
     FakeHost sounds;
     GameKeyFilter keyFilter;
     std::vector<std::int32_t> sleeps;
-    std::function<void()> onSleep;
+    std::function<void()> onSleep = [] {}; // called at every sleep
     std::unique_ptr<CGameFrame> frame;
 };
 
