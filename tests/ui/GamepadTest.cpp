@@ -144,10 +144,6 @@ struct ControlCase {
     Effect effect;
 };
 
-void PrintTo(const ControlCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 const ControlCase kControls[] = {
     {"DpadLeft", SDL_CONTROLLER_BUTTON_DPAD_LEFT, -1, 0, MoveLeft},
     {"StickLeft", 0, SDL_CONTROLLER_AXIS_LEFTX, -32768, MoveLeft},

@@ -305,7 +305,7 @@ TEST(KeyCaptureTest, EachKeyClosesTheBoxOrKeepsItOpen) {
     }
 }
 
-TEST_F(OptionsSheetTest, ApplyingReloadsAChangedSetAndRestartsTheTitle) {
+TEST_F(OptionsSheetTest, ApplyingRedoesOnlyWhatChanged) {
     const auto keyOf = [this](Picture p) { return frame->Pictures().Get(p).cacheKey(); };
     const qint64 blocks = keyOf(Picture::BlocksBig), digits = keyOf(Picture::Digits);
     const qint64 icon = frame->windowIcon().cacheKey();
@@ -322,7 +322,7 @@ TEST_F(OptionsSheetTest, ApplyingReloadsAChangedSetAndRestartsTheTitle) {
 }
 
 // Also leaves a picture of each page in screenshots/options-<page>.png.
-TEST_F(OptionsSheetTest, PagesInTheirOrderAndTheDigitSetsLeftToRight) {
+TEST_F(OptionsSheetTest, PagesAndDigitSetsAreLaidOutInOrder) {
     QStringList titles;
     std::vector<QPoint> digitSets;
     RunSheet(
