@@ -87,6 +87,7 @@ TEST_F(WindowTest, PauseShowsTheIdlePictureAndKeepsTheNextPieceAndCounters) {
 TEST_F(WindowTest, LostActivationReleasesTheKeysAndShowsTheIdlePicture) {
     StartGame();
     Press(Qt::Key_Left);
+    ASSERT_EQ(game().keys[GameKey::Left].pressed, 1);
     frame->SetAppActive(false);
     EXPECT_EQ(game().keys[GameKey::Left].pressed, 0);
     EXPECT_TRUE(IdleShown());
