@@ -194,37 +194,36 @@ protected:
     QImage digits;
 };
 
+// Score, level, lines and the countdown (minutes, seconds) as shown, side by side.
 TEST_F(CounterTest, ValuesAreRightAlignedAndNarrowCountersShowTheirLowPlaces) {
     const Layout& layout = frame->CurrentLayout();
-    // Score, level and lines as shown, side by side.
-    for (auto [score, level, lines, shown] : {std::tuple{5, 7, 1204, "      5|  7| 1204"},
-                                              {12'345'678, 20, 123456, "9999999| 20|23456"}}) {
+    const QPoint timer = layout.timer.rightDigit;
+    const QImage colon = digits.copy(QRect(176, 0, 7, 21));
+    for (auto [score, level, lines, seconds, shown] :
+         {std::tuple{5, 7, 1204, 65, "      5|  7| 1204|0105"},
+          {12'345'678, 20, 123456, 3599, "9999999| 20|23456|5959"},
+          {5, 7, 1204, 600, "      5|  7| 1204|1000"},
+          {5, 7, 1204, 0, "      5|  7| 1204|0000"}}) {
         game().state.score = score;
         game().state.level = level;
         game().state.lines = lines;
+        game().state.timerSeconds = seconds;
         frame->RedrawCounters();
         EXPECT_EQ(Shown(layout.score.rightDigit, 7) + "|" + Shown(layout.level.rightDigit, 3) +
-                      "|" + Shown(layout.lines.rightDigit, 5),
+                      "|" + Shown(layout.lines.rightDigit, 5) + "|" +
+                      Shown(timer - QPoint(39, 0), 2) + Shown(timer, 2),
                   shown);
+        EXPECT_EQ(Frame().copy(QRect(timer - QPoint(23, 0), QSize(7, 21))), colon);
     }
 }
 
-TEST_F(CounterTest, TimerShowsMinutesColonSecondsOnlyWhileCountingDown) {
-    const QPoint right = frame->CurrentLayout().timer.rightDigit;
-    const QImage colon = digits.copy(QRect(176, 0, 7, 21));
-    for (auto [seconds, mmss] :
-         {std::pair{65, "0105"}, {600, "1000"}, {0, "0000"}, {3599, "5959"}}) {
-        game().state.timerSeconds = seconds;
-        frame->RedrawCounters();
-        EXPECT_EQ(Shown(right - QPoint(39, 0), 2) + Shown(right, 2), mmss);
-        EXPECT_EQ(Frame().copy(QRect(right - QPoint(23, 0), QSize(7, 21))), colon);
-    }
+TEST_F(CounterTest, TimerAreaIsLeftAloneWithoutACountdown) {
     const QRect area = frame->CurrentLayout().timer.rect;
     frame->RedrawAll();
     const QImage before = Frame().copy(area);
     game().state.timerSeconds = -1;
     frame->RedrawCounters();
-    EXPECT_EQ(Frame().copy(area), before) << "no countdown leaves the timer area alone";
+    EXPECT_EQ(Frame().copy(area), before);
 }
 
 TEST_F(CounterTest, BestScoreShowsTheLargerFigureAndSoundsOnceWhenPassed) {
