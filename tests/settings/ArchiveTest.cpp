@@ -72,6 +72,13 @@ TEST_F(ArchiveTest, SignatureMustMatchExactlyWithItsFormatNumber) {
     }
 }
 
+TEST_F(ArchiveTest, NeitherAMissingFileNorADirectoryOpens) {
+    Archive in;
+    EXPECT_FALSE(in.OpenForLoad(dir.File("absent")));
+    EXPECT_EQ(in.LastError(), Archive::Error::CannotOpen);
+    EXPECT_FALSE(in.OpenForLoad(dir.path));
+}
+
 class AtomicStoreTest : public ArchiveTest {
 protected:
     void SetUp() override {
