@@ -1,8 +1,6 @@
-// The tool bar's game-type and game-mode selectors, click by click. Quadel
-// goes Classic, Timer, Rising, World Championship and back to Classic;
-// Quinel skips World Championship. World Championship runs without bombs and
-// gives the bombs choice made before it back when it is left, by mode or by
-// switching to Quinel.
+// The tool bar's game-type and game-mode selectors, click by click: Quinel
+// skips World Championship, which runs without bombs and gives the bombs
+// choice made before it back when it is left, by mode or by type.
 #include "engine/GameSelectors.h"
 #include "engine/GameTypes.h"
 

@@ -1,8 +1,5 @@
-// Locking pieces, the spawn-zone loss, removing and collapsing full rows,
-// scoring with its caps, the drop-time statistics and what a clear does to
-// the next piece, the countdown and the rising counter; and the three bombs
-// steered into walls, the floor and blocks: where they blow, what they clear
-// and that they are lost outside the field.
+// Locking pieces, the spawn-zone loss, clearing rows and what a clear scores
+// and feeds, the drop-time statistics, and where the three bombs blow.
 #include "TestGame.h"
 
 #include "engine/PieceShape.h"
@@ -48,8 +45,7 @@ TEST_F(LandingTest, BlockInTheSpawnZoneEndsTheGameEvenWhenItCompletesARow) {
     }
     t.Place(kO, 5, 2); // rows 2 and 3: completes row 3
     EXPECT_FALSE(t.access.LandPiece());
-    EXPECT_EQ(t.access.flags.gameInProgress, 0);
-    EXPECT_EQ(t.access.state.lines, 0);
+    EXPECT_EQ(std::tuple(t.access.flags.gameInProgress, t.access.state.lines), std::tuple(0, 0));
     EXPECT_EQ(t.access.board.At(5, 2), kO); // stays visible
     EXPECT_EQ(t.fake.results.size(), 1u);
 }
@@ -75,24 +71,20 @@ TEST_F(LandingTest, CollapseSkipsTheIncompleteRowBetweenTwoFullOnes) {
         EXPECT_EQ(t.access.board.At(c, 18), c == 1 ? Board::kEmpty : 5);
         EXPECT_EQ(t.access.board.At(c, 17), Board::kEmpty);
     }
-    EXPECT_EQ(t.access.board.At(2, 5), 7);
-    EXPECT_EQ(t.access.board.At(2, 3), Board::kEmpty);
-    EXPECT_EQ(t.access.state.lines, 2);
-    EXPECT_EQ(t.access.state.score, 500);
+    EXPECT_EQ(std::tuple(t.access.board.At(2, 5), t.access.board.At(2, 3)),
+              std::tuple(7, Board::kEmpty));
+    EXPECT_EQ(std::tuple(t.access.state.lines, t.access.state.score), std::tuple(2, 500));
 }
 
 TEST_F(LandingTest, ScoreAndRowsStopGrowingAtTheLimit) {
     t.access.state.score = 1'999'999'999;
     t.access.state.lines = 1'999'999'999;
-    PrepareClear(t, 4);
-    t.access.LandPiece();
-    EXPECT_EQ(t.access.state.score, 2'000'001'999);
-    EXPECT_EQ(t.access.state.lines, 2'000'000'003);
-    PrepareClear(t, 1);
-    t.access.LandPiece();
-    EXPECT_EQ(t.access.state.score, 2'000'001'999);
-    EXPECT_EQ(t.access.state.lines, 2'000'000'003);
-
+    for (std::int32_t rows : {4, 1}) { // the first passes the limit, the second is refused
+        PrepareClear(t, rows);
+        t.access.LandPiece();
+        EXPECT_EQ(std::tuple(t.access.state.score, t.access.state.lines),
+                  std::tuple(2'000'001'999, 2'000'000'003));
+    }
     t.access.state.score = 2'000'000'000;
     t.Place(kO, 4, 1);
     t.Tap(t.options.keyDrop);
@@ -106,21 +98,20 @@ TEST_F(LandingTest, LevelsEndOnTheirLastRowWithoutCarryingASurplusAndLevelTwenty
         PrepareClear(t, rows);
         return t.access.LandPiece();
     };
+    const GameState& s = t.access.state;
     clear(3, 4);
-    EXPECT_EQ(t.access.state.level, 2);
-    EXPECT_EQ(t.access.state.linesLeft, 12);
-    EXPECT_EQ(t.access.state.fallPeriodMs, 850);
-    EXPECT_EQ(t.access.state.clockRefsValid, 0); // the level animation's time is not played
+    // The level animation's time is not played: clockRefsValid 0.
+    EXPECT_EQ(std::tie(s.level, s.linesLeft, s.fallPeriodMs, s.clockRefsValid),
+              std::tuple(2, 12, 850, 0));
     EXPECT_EQ(t.fake.fieldAnimations.back(), FieldAnimationKind::LevelFinished);
     clear(5, 2);
-    EXPECT_EQ(t.access.state.linesLeft, 3);
+    EXPECT_EQ(std::tie(s.level, s.linesLeft), std::tuple(2, 3));
     clear(3, 3);
-    EXPECT_EQ(t.access.state.level, 3);
-    EXPECT_EQ(t.fake.Played(SoundEvent::LevelFinished), 2);
+    EXPECT_EQ(std::tie(s.level, s.linesLeft), std::tuple(3, 15));
     t.access.state.level = 20;
     EXPECT_FALSE(clear(1, 3));
-    EXPECT_EQ(t.access.state.linesLeft, 0); // never below zero, even on the last level
-    EXPECT_EQ(t.access.flags.gameInProgress, 0);
+    // Never below zero, even on the last level, which is won without its sound.
+    EXPECT_EQ(std::tie(s.linesLeft, t.access.flags.gameInProgress), std::tuple(0, 0));
     EXPECT_EQ(t.fake.winnerBoxes, 1);
     EXPECT_EQ(t.fake.Played(SoundEvent::LevelFinished), 2);
 }
@@ -134,10 +125,9 @@ TEST_F(LandingTest, DropTimesCountWholeSecondsFromAppearanceToLanding) {
         t.access.board.Clear();
         ASSERT_TRUE(t.access.LandPiece());
     }
-    EXPECT_EQ(t.access.state.minDropSeconds, 0);
-    EXPECT_EQ(t.access.state.maxDropSeconds, 5);
-    EXPECT_EQ(t.access.state.avgDropSeconds, 7);
-    EXPECT_EQ(t.access.state.pieceStartSecond, t.access.state.gameSeconds);
+    const GameState& s = t.access.state;
+    EXPECT_EQ(std::tie(s.minDropSeconds, s.maxDropSeconds, s.avgDropSeconds, s.pieceStartSecond),
+              std::tuple(0, 5, 7, s.gameSeconds));
 }
 
 TEST(RowCountTest, ClearsScoreGiveBombsAndFeedTheTimerAndRisingCounterByTheRowCount) {
@@ -186,21 +176,26 @@ TEST_F(LandingTest, TimerBonusCapAlsoTrimsALevelUpSurplus) {
     EXPECT_EQ(t.access.state.timerSeconds, 3599);
 }
 
-TEST_F(LandingTest, LockedPieceBecomesBlocksTheNextPieceAppearsAndTheRisingCounterPushesARow) {
+TEST_F(LandingTest, LockedPieceBecomesBlocksAndTheNextPieceAppearsAtItsStart) {
+    const std::int32_t next = t.access.state.nextKind;
+    t.Place(kO, 4, 19);
+    ASSERT_TRUE(t.access.LandPiece());
+    EXPECT_EQ(t.fake.Played(SoundEvent::BlockDrop), 1);
+    EXPECT_EQ(std::tuple(t.access.board.At(4, 19), t.access.board.At(5, 20)), std::tuple(kO, kO));
+    EXPECT_TRUE(t.access.board.IsEmpty(5, 18));
+    const GameState& s = t.access.state;
+    EXPECT_EQ(std::tie(s.currentKind, s.row, s.column),
+              std::tuple(next, PieceShape::StartRow(next), 5));
+}
+
+TEST_F(LandingTest, TheRisingCounterPushesARowWhenItRunsOutAndStartsAgain) {
     Restart(Rising);
     t.access.state.risingCounter = 1;
-    const std::int32_t next = t.access.state.nextKind;
     t.Place(kO, 4, 19);
     ASSERT_TRUE(t.access.LandPiece());
     EXPECT_EQ(t.access.state.risingCounter, 10);
     EXPECT_EQ(t.fake.Played(SoundEvent::RowAdded), 1);
-    EXPECT_EQ(t.fake.Played(SoundEvent::BlockDrop), 1);
     EXPECT_EQ(t.access.board.At(4, 18), kO); // pushed up by one row
-    EXPECT_EQ(t.access.board.At(5, 19), kO);
-    EXPECT_TRUE(t.access.board.IsEmpty(5, 17));
-    EXPECT_EQ(t.access.state.currentKind, next);
-    EXPECT_EQ(t.access.state.row, PieceShape::StartRow(next));
-    EXPECT_EQ(t.access.state.column, 5);
 }
 
 bool SameBlast(const BlastRect& a, const BlastRect& b) {
@@ -267,41 +262,41 @@ TEST_F(BombTest, DroppedBombsBlastTheirRectangleCutAtWallsAndFloor) {
     EXPECT_EQ(t.fake.Played(SoundEvent::BlockDrop), 0);
 }
 
-TEST_F(BombTest, BombsAreLostAtTheFloorOfAnEmptyColumnAndAgainstASideWall) {
-    t.FillRow(20, 5, 1);
-    t.Place(kLargeBomb, 5, 2);
-    t.Tap(t.options.keyDrop);
-    EXPECT_EQ(Blocks(), 9);
-    t.Place(kSmallBomb, 9, 10);
-    t.Tap(t.options.keyRight);
-    t.Place(kMediumBomb, 0, 10);
-    t.Tap(t.options.keyLeft);
-    EXPECT_TRUE(t.fake.explosions.empty());
+TEST_F(BombTest, ABombMovedIntoABlockBlowsItAloneAndOneMovedOutOfTheFieldIsLost) {
+    const struct {
+        std::int32_t kind, column, row;
+        std::int32_t Options::*key; // nullptr: a gravity step
+        std::int32_t stack;         // a column filled from row 9 down; -1: none, the bomb is lost
+    } cases[] = {{kSmallBomb, 4, 10, &Options::keyLeft, 3},
+                 {kSmallBomb, 5, 10, &Options::keyRight, 6},
+                 {kSmallBomb, 5, 8, &Options::keyDown, 5},
+                 {kLargeBomb, 5, 2, &Options::keyDrop, -1},
+                 {kSmallBomb, 9, 10, &Options::keyRight, -1},
+                 {kMediumBomb, 0, 10, &Options::keyLeft, -1},
+                 {kSmallBomb, 5, 8, nullptr, 5}};
+    for (const auto& c : cases) {
+        t.access.board.Clear();
+        t.fake.explosions.clear();
+        if (c.stack >= 0) {
+            Stack(c.stack, 9);
+        }
+        t.Place(c.kind, c.column, c.row);
+        if (c.key != nullptr) {
+            t.Tap(t.options.*c.key);
+        } else {
+            t.access.state.fallPeriodMs = 100;
+            t.Tick(120);
+        }
+        const std::int32_t hitRow = c.row == 10 ? 10 : 9; // the block above a side hit stays
+        EXPECT_EQ(t.fake.explosions.size(), c.stack < 0 ? 0u : 1u) << c.column;
+        if (c.stack >= 0 && t.fake.explosions.size() == 1) {
+            EXPECT_TRUE(SameBlast(t.fake.explosions[0], {c.stack, c.stack, hitRow, hitRow}));
+            EXPECT_EQ(Blocks(), 11) << c.column; // nothing falls into the hole
+        }
+    }
     EXPECT_EQ(t.fake.Played(SoundEvent::BombDisappears), 3);
-    EXPECT_EQ(t.access.state.bombs, 3);
+    EXPECT_EQ(t.access.state.bombs, 7);
     EXPECT_EQ(t.access.flags.gameInProgress, 1);
-}
-
-TEST_F(BombTest, PushesSoftDropsAndGravityBlowBombsWhereTheyHit) {
-    t.access.board.At(3, 10) = 5;
-    t.access.board.At(3, 9) = 5; // above the hit cell: stays, nothing falls
-    t.Place(kSmallBomb, 4, 10);
-    t.Tap(t.options.keyLeft);
-    ASSERT_EQ(t.fake.explosions.size(), 1u);
-    EXPECT_TRUE(SameBlast(t.fake.explosions[0], {3, 3, 10, 10}));
-    EXPECT_EQ(t.access.board.At(3, 9), 5);
-    t.access.board.At(6, 10) = 5;
-    t.Place(kSmallBomb, 5, 10);
-    t.Tap(t.options.keyRight);
-    Stack(5, 11);
-    t.Place(kSmallBomb, 5, 10);
-    t.Tap(t.options.keyDown);
-    t.Place(kSmallBomb, 5, 11);
-    t.access.state.fallPeriodMs = 100;
-    t.access.state.lastFallTime = t.clock.ms;
-    t.Tick(120);
-    EXPECT_EQ(Blocks(), 1 + 8); // (3,9) and rows 13..20 of column 5
-    EXPECT_EQ(t.access.state.bombs, 4);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
-// The piece shapes, moves and rotations against walls, floor and blocks, the
-// auto-repeat of the five game keys, driven tick by tick, and the rhythm of
-// the tick: gravity, the countdown and the played seconds, and how pauses,
-// inactivity and dialogs keep time from being counted; the random sequence.
+// Piece shapes, moves against walls, floor and blocks, the keys' auto-repeat
+// tick by tick, gravity, the countdown and the random sequence.
 #include "TestGame.h"
 
 #include "engine/PieceShape.h"
@@ -9,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace brinox {
@@ -85,67 +84,70 @@ protected:
     TestGame t;
 };
 
-TEST_F(MovementTest, WallsFloorAndBlocksRefuseMovesAndRotationsWithoutSideEffects) {
-    t.Place(1, 2, 10); // I lying flat: columns 0..3
-    EXPECT_FALSE(t.access.TryMove(-1, 0, 0));
-    ASSERT_TRUE(t.access.TryMove(+6, 0, 0));
-    EXPECT_FALSE(t.access.TryMove(+1, 0, 0));
-    ASSERT_TRUE(t.access.TryMove(0, +10, 0));
-    EXPECT_FALSE(t.access.TryMove(0, +1, 0));
-    t.Place(1, 0, 10, 1);                    // upright in column 0: flat needs column -2
-    EXPECT_FALSE(t.access.TryMove(0, 0, 2)); // no wall kick
-    t.Place(1, 5, 0, 0);                     // upright it would reach row -1
-    EXPECT_FALSE(t.access.TryMove(0, 0, 1));
+TEST_F(MovementTest, WallsFloorAndBlocksRefuseAMoveOrTurnAndNothingChanges) {
+    const struct {
+        std::int32_t kind, column, row, rotation, dx, dy, newRotation;
+    } cases[] = {
+        {1, 2, 10, 0, -1, 0, 0}, {1, 8, 10, 0, 1, 0, 0}, {1, 8, 20, 0, 0, 1, 0}, // flat I
+        {1, 0, 10, 1, 0, 0, 2}, // upright at the wall: flat needs column -2, no wall kick
+        {1, 5, 0, 0, 0, 0, 1},  // upright it would reach row -1
+        {6, 5, 9, 0, -1, 0, 0}, // O against the block at (4, 10)
+    };
     t.access.board.At(4, 10) = 3;
+    for (const auto& c : cases) {
+        t.Place(c.kind, c.column, c.row, c.rotation);
+        const GameState before = t.access.state;
+        EXPECT_FALSE(t.access.TryMove(c.dx, c.dy, c.newRotation)) << c.kind << " at " << c.column;
+        EXPECT_EQ(t.access.state, before);
+    }
+    EXPECT_EQ(t.fake.redrawFallingPiece, 0);
+}
+
+TEST_F(MovementTest, AMoveRedrawsThePieceAndRemembersWhereItWasDrawn) {
     t.Place(6, 5, 9);
-    const GameState before = t.access.state;
-    const std::int32_t redraws = t.fake.redrawFallingPiece;
-    EXPECT_FALSE(t.access.TryMove(-1, 0, 0));
-    EXPECT_EQ(t.access.state, before);
-    EXPECT_EQ(t.fake.redrawFallingPiece, redraws);
-    ASSERT_TRUE(t.access.TryMove(1, 1, 2)); // a move remembers where the piece was drawn
-    EXPECT_EQ(t.access.state.drawnColumn, 5);
-    EXPECT_EQ(t.access.state.drawnRow, 9);
-    EXPECT_EQ(t.access.state.drawnRotation, 0);
-    EXPECT_EQ(t.access.state.rotation, 2);
-    EXPECT_EQ(t.fake.redrawFallingPiece, redraws + 1);
-    t.access.board.Clear();
-    t.Place(2, 5, 10, 0); // the Rotate key turns through all four rotations
+    ASSERT_TRUE(t.access.TryMove(1, 1, 2));
+    const GameState& s = t.access.state;
+    EXPECT_EQ(std::tie(s.drawnColumn, s.drawnRow, s.drawnRotation, s.rotation),
+              std::tuple(5, 9, 0, 2));
+    EXPECT_EQ(t.fake.redrawFallingPiece, 1);
+}
+
+TEST_F(MovementTest, RotateKeyTurnsThroughAllFourRotations) {
+    t.Place(2, 5, 10, 0);
     for (std::int32_t expected : {1, 2, 3, 0}) {
         t.Tap(t.options.keyRotate);
         EXPECT_EQ(t.access.state.rotation, expected);
     }
 }
 
+// Ticks of 20 ms: a held key acts at once, repeats once it has been held for
+// its own delay, then every tick. The millisecond clock wraps on the way.
 TEST_F(MovementTest, EachKeyActsOnceThenRepeatsEveryTickAfterItsOwnDelay) {
     t.options.sensLeft = 40;
-    t.options.sensRight = 60;
     t.options.sensRotate = 100;
-    // Ticks of 20 ms; the first action comes at once, the repeat once the key
-    // has been held for its delay, and then every tick. The millisecond clock
-    // wraps between the first Left action and its repeat.
     t.clock.Set(0xFFFFFFE0u);
     t.access.state.lastFallTime = t.clock.ms;
-    const auto actions = [&](std::int32_t code, std::int32_t ticks) {
+    const struct {
+        std::int32_t Options::*key;
+        std::int32_t sensRight, ticks, actions;
+    } cases[] = {{&Options::keyLeft, 60, 6, 1 + 3},   // 40 ms: repeating from tick 3
+                 {&Options::keyRight, 60, 6, 1 + 2},  // from tick 4
+                 {&Options::keyRotate, 60, 8, 1 + 2}, // 100 ms: from tick 6
+                 {&Options::keyRight, 0, 3, 3},
+                 {&Options::keyRight, 1000, 100, 1}}; // never repeats
+    for (const auto& c : cases) {
+        t.options.sensRight = c.sensRight;
         t.Place(2, 5, 10, 0);
-        t.game.KeyDown(code);
+        t.game.KeyDown(t.options.*c.key);
         std::int32_t seen = 0;
-        for (std::int32_t i = 0; i < ticks; ++i) {
+        for (std::int32_t i = 0; i < c.ticks; ++i) {
             const GameState b = t.access.state;
             t.Tick();
             seen += t.access.state.column != b.column || t.access.state.rotation != b.rotation;
         }
-        t.game.KeyUp(code);
-        return seen;
-    };
-    // Held for 6 ticks: act at tick 1, repeat state after the delay, act each tick after.
-    EXPECT_EQ(actions(t.options.keyLeft, 6), 1 + 3);   // 40 ms: repeating from tick 3
-    EXPECT_EQ(actions(t.options.keyRight, 6), 1 + 2);  // 60 ms: from tick 4
-    EXPECT_EQ(actions(t.options.keyRotate, 8), 1 + 2); // 100 ms: from tick 6
-    t.options.sensRight = 0;
-    EXPECT_EQ(actions(t.options.keyRight, 3), 3);
-    t.options.sensRight = 1000; // never repeats
-    EXPECT_EQ(actions(t.options.keyRight, 100), 1);
+        t.game.KeyUp(t.options.*c.key);
+        EXPECT_EQ(seen, c.actions) << c.ticks << " ticks, right delay " << c.sensRight;
+    }
 }
 
 TEST_F(MovementTest, ATapMovesOneColumnEvenBetweenTwoTicksOrBeforeItsDelay) {
@@ -178,7 +180,7 @@ TEST_F(MovementTest, DropsScoreSevenPerRowAndAHeldDropLandsOnePiece) {
     EXPECT_EQ(t.access.state.pieces, 2);
 }
 
-TEST_F(MovementTest, KeysAreClearedOutsidePlayAndSharedCodesPressBoth) {
+TEST_F(MovementTest, KeysAreIgnoredWhilePausedAndReleasedWhenTheWindowIsLeft) {
     t.game.PauseCommand();
     t.game.KeyDown(t.options.keyRight);
     EXPECT_EQ(t.access.keys[GameKey::Right].pressed, 0);
@@ -188,12 +190,13 @@ TEST_F(MovementTest, KeysAreClearedOutsidePlayAndSharedCodesPressBoth) {
     EXPECT_EQ(t.access.keys[GameKey::Right].pressed, 0);
     t.Run(100);
     EXPECT_EQ(Column(), 0);
-    t.game.SetAppActive(true);
+}
+
+TEST_F(MovementTest, ACodeSharedByTwoKeysPressesBoth) {
     t.options.keyRotate = t.options.keyRight;
     t.game.KeyDown(t.options.keyRight);
     t.Tick();
-    EXPECT_EQ(Column(), 1);
-    EXPECT_EQ(t.access.state.rotation, 1);
+    EXPECT_EQ(std::tuple(Column(), t.access.state.rotation), std::tuple(1, 1));
 }
 
 // A game with an O piece in the middle of an empty board.
@@ -213,8 +216,7 @@ TEST(GravityTest, FallsWhenMoreThanThePeriodPassedAcrossTheClockWrapAndMovesDoNo
     t.Tick(1000);
     EXPECT_EQ(t.access.state.row, 5);
     t.Tick(20);
-    EXPECT_EQ(t.access.state.row, 6);
-    EXPECT_EQ(t.access.state.lastFallTime, t.clock.ms);
+    EXPECT_EQ(std::tie(t.access.state.row, t.access.state.lastFallTime), std::tuple(6, t.clock.ms));
     t.Run(500);
     t.Tap(t.options.keyRight);
     t.Tap(t.options.keyDown); // a soft drop is not a gravity step
@@ -222,11 +224,10 @@ TEST(GravityTest, FallsWhenMoreThanThePeriodPassedAcrossTheClockWrapAndMovesDoNo
     t.Run(440); // 980 ms since the last step
     EXPECT_EQ(t.access.state.row, 7);
     t.Tick(40);
-    EXPECT_EQ(t.access.state.row, 8);
-    EXPECT_EQ(t.access.state.lastStepTime, t.clock.ms);
+    EXPECT_EQ(std::tie(t.access.state.row, t.access.state.lastStepTime), std::tuple(8, t.clock.ms));
 }
 
-TEST(GravityTest, NewPieceWaitsAFullPeriodAfterALandingAndPlayedTimeCounts) {
+TEST(GravityTest, NewPieceWaitsAFullPeriodAfterALanding) {
     TestGame t;
     StartCleared(t);
     t.Place(6, 4, 19);
@@ -237,8 +238,6 @@ TEST(GravityTest, NewPieceWaitsAFullPeriodAfterALandingAndPlayedTimeCounts) {
     EXPECT_EQ(t.access.state.row, startRow);
     t.Tick(20);
     EXPECT_EQ(t.access.state.row, startRow + 1);
-    EXPECT_EQ(t.access.state.gameSeconds, 1); // counted without a countdown
-    EXPECT_EQ(t.access.state.timerSeconds, -1);
 }
 
 class CountdownTest : public ::testing::Test {
@@ -259,8 +258,8 @@ TEST_F(CountdownTest, WarnsInTheLastTenSecondsAndEndsAfterTheStepFromZero) {
     t.Run(1000);
     EXPECT_EQ(t.access.flags.gameInProgress, 1);
     t.Tick();
-    EXPECT_EQ(t.access.state.timerSeconds, 0);
-    EXPECT_EQ(t.access.flags.gameInProgress, 0);
+    EXPECT_EQ(std::tie(t.access.state.timerSeconds, t.access.flags.gameInProgress),
+              std::tuple(0, 0));
     EXPECT_EQ(t.fake.results.size(), 1u);
     EXPECT_EQ(t.fake.fieldAnimations.back(), FieldAnimationKind::Lost);
 }
@@ -279,15 +278,15 @@ TEST_F(CountdownTest, CountsWholeSecondsButNotPausesInactivityOrDialogs) {
     t.Tick();
     t.game.RunSuspended([&] { t.clock.Advance(60'000); });
     t.Tick();
-    EXPECT_EQ(t.access.state.timerSeconds, 180);
-    EXPECT_EQ(t.access.state.gameSeconds, 0);
+    EXPECT_EQ(std::tie(t.access.state.timerSeconds, t.access.state.gameSeconds),
+              std::tuple(180, 0));
     t.Run(1000);
     EXPECT_EQ(t.access.state.timerSeconds, 180); // exactly one second is not "more than"
     t.Tick();
     EXPECT_EQ(t.access.state.timerSeconds, 179);
     t.Tick(3500); // a long tick counts every whole second in it
-    EXPECT_EQ(t.access.state.timerSeconds, 176);
-    EXPECT_EQ(t.access.state.gameSeconds, 4);
+    EXPECT_EQ(std::tie(t.access.state.timerSeconds, t.access.state.gameSeconds),
+              std::tuple(176, 4));
     EXPECT_GT(t.fake.redrawCounters, 0);
 }
 
@@ -297,9 +296,10 @@ TEST(RandomTest, FifteenBitLinearCongruentialSequenceAndFileKeys) {
     for (std::int32_t value : {41, 18467, 6334, 26500, 19169}) {
         EXPECT_EQ(random.Next(), value);
     }
-    random.Seed(1); // 41 % 10 = 1; 18467 % 10 = 7
-    EXPECT_EQ(random.NextFileKey(), 1);
-    EXPECT_EQ(random.NextFileKey(), 7);
+    random.Seed(1); // file keys are the values modulo 10, with 10 for a multiple of 10
+    for (std::int32_t key : {1, 7, 4, 10}) {
+        EXPECT_EQ(random.NextFileKey(), key);
+    }
 }
 
 } // namespace

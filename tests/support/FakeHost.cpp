@@ -46,13 +46,9 @@ void FakeHost::RowRemoval() {
 void FakeHost::Explosion(const BlastRect& blast) {
     explosions.push_back(blast);
     Log("explosion");
-    if (onExplosion) {
-        onExplosion(blast);
-    }
 }
 
 bool FakeHost::ConfirmCancelGame() {
-    ++cancelQuestions;
     Log(cancelAnswer ? "question yes" : "question no");
     if (onQuestion) {
         onQuestion();
@@ -74,7 +70,6 @@ void FakeHost::GameFinished(const GameResult& result) {
 }
 
 std::int32_t FakeHost::BestScore(std::int32_t table) {
-    bestScoreQueries.push_back(table);
     return table >= 0 && table < static_cast<std::int32_t>(bestScores.size()) ? bestScores[table]
                                                                               : 0;
 }
@@ -86,12 +81,11 @@ std::int32_t FakeHost::Played(SoundEvent event) const {
 
 void FakeHost::ClearRecords() {
     redrawAll = redrawFallingPiece = redrawCounters = rowRemovals = 0;
-    cancelQuestions = winnerBoxes = 0;
+    winnerBoxes = 0;
     sounds.clear();
     fieldAnimations.clear();
     explosions.clear();
     results.clear();
-    bestScoreQueries.clear();
     log.clear();
 }
 

@@ -1,8 +1,7 @@
 // A recording stand-in for the window: counts redraws, records sounds,
-// animations, questions and results, answers questions from a script and
-// reports configurable best scores. Optional hooks let a test look at the
-// game at the moment the window is asked for something. With `keepLog` on it
-// also keeps the order of every request as short texts (see FakeHost.cpp).
+// animations and results, answers the cancel question from a script and
+// reports set best scores. Hooks let a test look at the game while the window
+// is asked for something; with `keepLog` on it keeps the order of requests.
 #pragma once
 
 #include "engine/GameHost.h"
@@ -43,14 +42,12 @@ public:
     std::int32_t redrawFallingPiece = 0;
     std::int32_t redrawCounters = 0;
     std::int32_t rowRemovals = 0;
-    std::int32_t cancelQuestions = 0;
     std::int32_t winnerBoxes = 0;
     bool recordSounds = true;
     std::vector<std::pair<SoundEvent, std::string>> sounds;
     std::vector<FieldAnimationKind> fieldAnimations;
     std::vector<BlastRect> explosions;
     std::vector<GameResult> results;
-    std::vector<std::int32_t> bestScoreQueries;
 
     bool keepLog = false;
     std::vector<std::string> log;
@@ -61,7 +58,6 @@ public:
 
     // Called inside the matching request, before it returns.
     std::function<void()> onRowRemoval;
-    std::function<void(const BlastRect&)> onExplosion;
     std::function<void()> onQuestion;
     std::function<void(const GameResult&)> onGameFinished;
 

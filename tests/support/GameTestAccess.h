@@ -23,7 +23,6 @@ public:
     std::string& appDirectory;
 
     // The game's own read accessors, so tests read the same way the program does.
-    const Board& CurrentBoard() const { return board; }
     const GameState& State() const { return state; }
     const GameFlags& Flags() const { return flags; }
     const KeyWatcher& Keys() const { return keys; }
@@ -33,12 +32,9 @@ public:
     }
     bool LandPiece() { return game.LandPiece(); }
     std::int32_t ClearFullRows() { return game.ClearFullRows(); }
-    void SpawnNextPiece() { game.SpawnNextPiece(); }
     void AdvanceLevel() { game.AdvanceLevel(); }
     void AddRisingRow() { game.AddRisingRow(); }
-    void DetonateBomb(std::int32_t kind) { game.DetonateBomb(kind); }
     void NewGame() { game.NewGame(); }
-    void FillStartRows() { game.FillStartRows(); }
     void EndGameLost() { game.EndGameLost(); }
     void EndGameWon() { game.EndGameWon(); }
 

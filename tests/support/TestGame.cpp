@@ -2,11 +2,7 @@
 
 namespace brinox::test {
 
-GameHost MakeHost(FakeClock& clock, FakeHost& host) {
-    return GameHost{clock, host, host, host, host, host};
-}
-
-TestGame::TestGame() : game(options, random, MakeHost(clock, fake)) {
+TestGame::TestGame() : game(options, random, GameHost{clock, fake, fake, fake, fake, fake}) {
     options.SetDefaultSoundFiles("/game/");
     game.SetAppDirectory("/game/");
     access.flags.appActive = 1;

@@ -1,7 +1,6 @@
 // Everything a test needs to drive the engine: options, the random
-// generator, a fake clock and a fake host, already bundled into a Game that
-// is active and ready for a new game, with its test access. Also usable by other areas' tests that
-// only need a GameHost (Host()).
+// generator, a fake clock and a fake host bundled into an active Game, with
+// its test access.
 #pragma once
 
 #include "FakeClock.h"
@@ -14,14 +13,9 @@
 
 namespace brinox::test {
 
-// Bundles a fake clock and host into the engine's host record.
-GameHost MakeHost(FakeClock& clock, FakeHost& host);
-
 class TestGame {
 public:
     TestGame();
-
-    GameHost Host() { return MakeHost(clock, fake); }
 
     // Starts a game with the current options and clears the records of the start.
     void Start();
