@@ -111,7 +111,7 @@ bool CurlFtpSession::Perform(const std::string& path) {
     return curl_easy_perform(Handle(curl)) == CURLE_OK;
 }
 
-bool CurlFtpSession::Connect(const FtpLogin& login) {
+FtpConnect CurlFtpSession::Connect(const FtpLogin& login) {
     const bool literalV6 = login.host.find(':') != std::string::npos;
     baseUrl = "ftp://" + (literalV6 ? "[" + login.host + "]" : login.host) + ":" +
               std::to_string(login.port) + "/";
@@ -119,11 +119,41 @@ bool CurlFtpSession::Connect(const FtpLogin& login) {
     CURL* h = Handle(curl);
     curl_easy_setopt(h, CURLOPT_USERNAME, login.user.c_str());
     curl_easy_setopt(h, CURLOPT_PASSWORD, login.password.c_str());
+    SetTls(login);
     // The login directory itself with no body: connect, log in, nothing more.
     curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
-    const bool ok = Perform("");
+    curl_easy_setopt(h, CURLOPT_URL, baseUrl.c_str());
+    const CURLcode result = curl_easy_perform(h);
     curl_easy_setopt(h, CURLOPT_NOBODY, 0L);
-    return ok;
+    switch (result) {
+    case CURLE_OK:
+        return FtpConnect::Connected;
+    case CURLE_USE_SSL_FAILED:
+        return FtpConnect::NoTls;
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+        return FtpConnect::Untrusted;
+    default:
+        return FtpConnect::Failed;
+    }
+}
+
+void CurlFtpSession::SetTls(const FtpLogin& login) {
+    CURL* h = Handle(curl);
+    const long use = login.tls == FtpTls::Required ? CURLUSESSL_ALL
+                     : login.tls == FtpTls::Try    ? CURLUSESSL_TRY
+                                                   : CURLUSESSL_NONE;
+    curl_easy_setopt(h, CURLOPT_USE_SSL, use);
+    // Explicit TLS (AUTH TLS on the usual port); data connections are
+    // protected too once the control connection is (PBSZ 0, PROT P).
+    curl_easy_setopt(h, CURLOPT_FTPSSLAUTH, static_cast<long>(CURLFTPAUTH_TLS));
+    // The certificate is always checked: a result must not go to whoever
+    // answers in the server's name.
+    curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!login.caFile.empty()) {
+        curl_easy_setopt(h, CURLOPT_CAINFO, login.caFile.c_str());
+    }
 }
 
 bool CurlFtpSession::Put(const std::string& localPath, const std::string& remoteName) {

@@ -105,7 +105,14 @@ TransferOutcome CTransferDlg::Run() {
         return TransferOutcome::NoSession;
     }
     SetStatus(QStringLiteral("Connect to the FTP Server..."));
-    if (!session->Connect({server.host, server.port, server.user, server.password})) {
+    switch (session->Connect(LoginFor(server, appDirectory))) {
+    case FtpConnect::Connected:
+        break;
+    case FtpConnect::NoTls:
+        return TransferOutcome::NoTls;
+    case FtpConnect::Untrusted:
+        return TransferOutcome::Untrusted;
+    case FtpConnect::Failed:
         return cancelled ? TransferOutcome::Cancelled : TransferOutcome::NoLogin;
     }
     if (cancelled) {
@@ -138,6 +145,10 @@ bool CTransferDlg::ReportConnectionFailure(TransferOutcome outcome) {
         ShowWarning(this, QStringLiteral("Connection Failed"));
     } else if (outcome == TransferOutcome::NoLogin) {
         ShowWarning(this, QStringLiteral("Connection to the FTP Server Failed"));
+    } else if (outcome == TransferOutcome::NoTls) {
+        ShowWarning(this, QString::fromUtf8(kNoTlsMessage));
+    } else if (outcome == TransferOutcome::Untrusted) {
+        ShowWarning(this, QString::fromUtf8(kUntrustedServerMessage));
     } else {
         return false;
     }

@@ -30,10 +30,20 @@ class QPushButton;
 
 namespace brinox {
 
+// What the player is told when the encryption resultserver.ini asks for
+// cannot be had: nothing was sent or received.
+inline constexpr const char* kNoTlsMessage =
+    "Connection to the FTP Server Failed\nThe server offers no encrypted connection, "
+    "which resultserver.ini requires (tls=required)";
+inline constexpr const char* kUntrustedServerMessage =
+    "Connection to the FTP Server Failed\nThe server's certificate could not be verified";
+
 enum class TransferOutcome {
     Done,      // transferred
     NoSession, // the session could not be opened
     NoLogin,   // no connection to the server, or the login was refused
+    NoTls,     // resultserver.ini requires TLS and the server does not offer it
+    Untrusted, // the server's certificate could not be verified
     Failed,    // the transfer itself failed
     Cancelled, // the player cancelled before the transfer was through
 };

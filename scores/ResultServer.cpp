@@ -7,6 +7,8 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <string_view>
+#include <utility>
 
 namespace brinox {
 
@@ -42,7 +44,22 @@ std::string Trim(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
+bool SetTls(ResultServer& server, const std::string& value) {
+    constexpr std::array<std::pair<std::string_view, FtpTls>, 3> kValues = {
+        {{"try", FtpTls::Try}, {"required", FtpTls::Required}, {"off", FtpTls::Off}}};
+    for (const auto& [name, tls] : kValues) {
+        if (value == name) {
+            server.tls = tls;
+            return true;
+        }
+    }
+    return false;
+}
+
 bool SetKey(ResultServer& server, const std::string& key, const std::string& value) {
+    if (key == "tls") {
+        return SetTls(server, value);
+    }
     if (key == "port") {
         std::int32_t port = 0;
         const auto end = value.data() + value.size();
@@ -53,6 +70,7 @@ bool SetKey(ResultServer& server, const std::string& key, const std::string& val
     std::string* field = key == "host"       ? &server.host
                          : key == "user"     ? &server.user
                          : key == "password" ? &server.password
+                         : key == "cafile"   ? &server.caFile
                                              : nullptr;
     if (field != nullptr) {
         *field = value;
@@ -87,7 +105,13 @@ std::optional<ResultServer> Parse(std::istream& in, ResultServer server) {
 } // namespace
 
 ResultServer DefaultResultServer() {
-    return {kDefaultHost, 21, Pick(kUserPicks, false), Pick(kPasswordPicks, true)};
+    return {kDefaultHost, 21, Pick(kUserPicks, false), Pick(kPasswordPicks, true), FtpTls::Try, ""};
+}
+
+FtpLogin LoginFor(const ResultServer& server, const std::string& appDirectory) {
+    const bool relative = !server.caFile.empty() && server.caFile.front() != '/';
+    return {server.host,     server.port, server.user,
+            server.password, server.tls,  relative ? appDirectory + server.caFile : server.caFile};
 }
 
 ResultServer ReadResultServer(const std::string& appDirectory) {

@@ -8,10 +8,14 @@
 //   port=21
 //   user=player
 //   password=secret
+//   tls=try            ; try (TLS when offered), required or off
+//   cafile=wc-ca.pem   ; certificates to trust, beside the game's files
 //
 // Keys left out keep their default; keys of other groups are ignored. A file
 // that is missing, unreadable or damaged in any line means the defaults.
 #pragma once
+
+#include "platform/FtpSession.h"
 
 #include <cstdint>
 #include <string>
@@ -23,6 +27,10 @@ struct ResultServer {
     std::int32_t port = 21;
     std::string user;
     std::string password;
+    FtpTls tls = FtpTls::Try;
+    // Empty: the system's certificates; otherwise a path, taken from the game
+    // directory when relative.
+    std::string caFile;
 
     bool operator==(const ResultServer&) const = default;
 };
@@ -31,5 +39,7 @@ struct ResultServer {
 ResultServer DefaultResultServer();
 // resultserver.ini of appDirectory over the defaults.
 ResultServer ReadResultServer(const std::string& appDirectory);
+// The session's login for the server; a relative caFile is taken from appDirectory.
+FtpLogin LoginFor(const ResultServer& server, const std::string& appDirectory);
 
 } // namespace brinox

@@ -102,8 +102,11 @@ TEST(ResultServerTest, TheFileOverridesTheDefaultsAndAnyDamageMeansDefaults) {
     const ResultServer defaults = DefaultResultServer();
     EXPECT_EQ(ReadResultServer(dir.path), defaults);
     const std::pair<const char*, ResultServer> cases[] = {
-        {"# mine\n[other]\nhost=x\n[server]\n host = h \r\nport=2121\n",
-         {"h", 2121, defaults.user, defaults.password}},
+        {"# mine\n[other]\nhost=x\n[server]\n host = h \r\nport=2121\ntls=required\ncafile=c\n",
+         {"h", 2121, defaults.user, defaults.password, FtpTls::Required, "c"}},
+        {"[server]\ntls=off\n",
+         {defaults.host, 21, defaults.user, defaults.password, FtpTls::Off, ""}},
+        {"[server]\ntls=yes\n", defaults},
         {"[server]\nport=65536\n", defaults},
         {"[server]\nport=21x\n", defaults},
         {"[server]\nhost=\n", defaults},
@@ -113,6 +116,14 @@ TEST(ResultServerTest, TheFileOverridesTheDefaultsAndAnyDamageMeansDefaults) {
         PutFile(dir.File("resultserver.ini"), ByteVector(text, text + std::strlen(text)));
         EXPECT_EQ(ReadResultServer(dir.path), expected) << text;
     }
+}
+
+TEST(ResultServerTest, ARelativeCertificateFileIsTakenFromTheGameDirectory) {
+    ResultServer server = DefaultResultServer();
+    server.caFile = "wc.pem";
+    EXPECT_EQ(LoginFor(server, "/games/").caFile, "/games/wc.pem");
+    server.caFile = "/etc/wc.pem";
+    EXPECT_EQ(LoginFor(server, "/games/").caFile, "/etc/wc.pem");
 }
 
 TEST(UsageRecordsTest, RunningTimeCarriesAcrossTheClockWrap) {
