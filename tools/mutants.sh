@@ -183,6 +183,13 @@ Package: programs left in usr/bin @@ packaging/DebianLayout.cmake @@ file(RENAME
 Package: manual page left out @@ packaging/CMakeLists.txt @@ install(FILES ${man_page}.gz ${CMAKE_CURRENT_BINARY_DIR} @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR} @@ smoke
 Package: copyright file left out @@ packaging/CMakeLists.txt @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${changelog}.gz @@ install(FILES ${changelog}.gz @@ smoke
 Package: a description line over 80 characters @@ packaging/CMakeLists.txt @@ faster and faster. Quadel @@ faster and faster and faster. Quadel @@ smoke
+# --- encrypted transfers
+FTP: tls=try never asks for TLS @@ platform/CurlFtpSession.cpp @@ ? CURLUSESSL_TRY @@ ? CURLUSESSL_NONE @@ platform
+FTP: tls=required settles for plain FTP @@ platform/CurlFtpSession.cpp @@ ? CURLUSESSL_ALL @@ ? CURLUSESSL_TRY @@ platform
+FTP: the certificate is not checked @@ platform/CurlFtpSession.cpp @@ CURLOPT_SSL_VERIFYPEER, 1L @@ CURLOPT_SSL_VERIFYPEER, 0L @@ platform
+FTP: a server without TLS reads as a failed login @@ platform/CurlFtpSession.cpp @@ return FtpConnect::NoTls; @@ return FtpConnect::Failed; @@ platform
+Result server: tls=off read as try @@ scores/ResultServer.cpp @@ {"off", FtpTls::Off} @@ {"off", FtpTls::Try} @@ scores
+Result server: a relative cafile not taken from the game directory @@ scores/ResultServer.cpp @@ relative ? appDirectory + server.caFile @@ relative ? server.caFile @@ scores
 EOF
 }
 
