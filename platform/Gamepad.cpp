@@ -4,55 +4,11 @@
 
 #include <SDL.h>
 
-#include <dlfcn.h>
-
 #include <climits>
-#include <optional>
-#include <type_traits>
 
 namespace brinox {
 
 namespace {
-
-// The SDL functions the pad uses, found in the library once it is opened.
-struct Sdl {
-    decltype(&SDL_SetHint) SetHint;
-    decltype(&SDL_Init) Init;
-    decltype(&SDL_QuitSubSystem) QuitSubSystem;
-    decltype(&SDL_PollEvent) PollEvent;
-    decltype(&SDL_GameControllerOpen) OpenController;
-    decltype(&SDL_GameControllerClose) CloseController;
-    decltype(&SDL_GameControllerName) ControllerName;
-    decltype(&SDL_GameControllerGetJoystick) JoystickOf;
-    decltype(&SDL_JoystickInstanceID) InstanceId;
-};
-
-const Sdl* LoadSdl() {
-    static const std::optional<Sdl> sdl = []() -> std::optional<Sdl> {
-        void* library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (library == nullptr) {
-            return std::nullopt;
-        }
-        bool found = true;
-        const auto get = [&](auto& function, const char* name) {
-            function =
-                reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(library, name));
-            found = found && function != nullptr;
-        };
-        Sdl s{};
-        get(s.SetHint, "SDL_SetHint");
-        get(s.Init, "SDL_Init");
-        get(s.QuitSubSystem, "SDL_QuitSubSystem");
-        get(s.PollEvent, "SDL_PollEvent");
-        get(s.OpenController, "SDL_GameControllerOpen");
-        get(s.CloseController, "SDL_GameControllerClose");
-        get(s.ControllerName, "SDL_GameControllerName");
-        get(s.JoystickOf, "SDL_GameControllerGetJoystick");
-        get(s.InstanceId, "SDL_JoystickInstanceID");
-        return found ? std::optional<Sdl>(s) : std::nullopt;
-    }();
-    return sdl ? &*sdl : nullptr;
-}
 
 auto* Controller(void* controller) {
     return static_cast<SDL_GameController*>(controller);
@@ -111,14 +67,13 @@ Gamepad::~Gamepad() {
 }
 
 bool Gamepad::Open() {
-    const Sdl* sdl = LoadSdl();
-    if (open || sdl == nullptr) {
+    if (open) {
         return open;
     }
     // SDL would otherwise take SIGINT and SIGTERM away from the program.
-    sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Pads already there come as plug-in events at the first poll.
-    open = sdl->Init(SDL_INIT_GAMECONTROLLER) == 0;
+    open = SDL_Init(SDL_INIT_GAMECONTROLLER) == 0;
     return open;
 }
 
@@ -126,12 +81,11 @@ void Gamepad::Close() {
     if (!open) {
         return;
     }
-    const Sdl* sdl = LoadSdl();
     for (const Pad& pad : pads) {
-        sdl->CloseController(Controller(pad.controller));
+        SDL_GameControllerClose(Controller(pad.controller));
     }
     pads.clear();
-    sdl->QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     open = false;
 }
 
@@ -139,11 +93,10 @@ void Gamepad::Poll() {
     if (!open) {
         return;
     }
-    const Sdl* sdl = LoadSdl();
     SDL_Event event;
     // Each event is followed at once, so a tap that went down and up since
     // the last poll still presses and releases its key.
-    while (sdl->PollEvent(&event) != 0) {
+    while (SDL_PollEvent(&event) != 0) {
         Handle(event);
         Follow();
     }
@@ -175,24 +128,23 @@ void Gamepad::Handle(const SDL_Event& event) {
 }
 
 void Gamepad::Plugged(std::int32_t deviceIndex) {
-    const Sdl* sdl = LoadSdl();
-    SDL_GameController* controller = sdl->OpenController(deviceIndex);
+    SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
     if (controller == nullptr) {
         return;
     }
-    const std::int32_t id = sdl->InstanceId(sdl->JoystickOf(controller));
+    const std::int32_t id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
     if (Find(id) != nullptr) {
-        sdl->CloseController(controller); // opened twice: once is enough
+        SDL_GameControllerClose(controller); // opened twice: once is enough
         return;
     }
-    const char* name = sdl->ControllerName(controller);
+    const char* name = SDL_GameControllerName(controller);
     pads.push_back({controller, id, name != nullptr ? name : "", 0});
 }
 
 void Gamepad::Unplugged(std::int32_t id) {
     for (auto pad = pads.begin(); pad != pads.end(); ++pad) {
         if (pad->id == id) {
-            LoadSdl()->CloseController(Controller(pad->controller));
+            SDL_GameControllerClose(Controller(pad->controller));
             pads.erase(pad);
             return;
         }

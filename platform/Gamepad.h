@@ -1,9 +1,7 @@
 // Game controllers through SDL2's game-controller API, read on the window's
 // own tick: no SDL window, no second event loop, no signal handlers of SDL's.
-// libSDL2 is opened on Open, after the first frame, because its sound and
-// display libraries would otherwise load before the window shows. Without the
-// library, without input devices or when SDL fails to start there is simply
-// no pad.
+// SDL's game-controller part starts on Open, after the first frame. Without
+// input devices or when SDL fails to start there is simply no pad.
 //
 // The pad stands in for the keyboard. Its movement controls press and release
 // the game's own key codes, so the keys' auto-repeat and sensitivities apply
