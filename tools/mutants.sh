@@ -11,6 +11,9 @@
 # BRINOX_MUTANT_ALL=1 runs the whole suite for every mutant instead of the
 # test labels listed with it; BRINOX_MUTANT_SET=old or new runs one list only;
 # BRINOX_MUTANT_DRY=1 only checks that every mutant still applies (no build).
+# BRINOX_MUTANT_MATRIX=FILE runs each mutant's tests to the end and appends
+# to FILE one line per caught mutant, "name<TAB>failed test; failed test...",
+# to tell which tests catch what (a test in no line catches none of them).
 #
 # Each mutant is one or more literal substitutions in one file (a field order
 # swapped in both the writer and the reader is one fault). Each original text
@@ -289,13 +292,22 @@ while IFS= read -r line; do
         selection=()
         targets=(all)
     fi
+    matrix=${BRINOX_MUTANT_MATRIX:-}
+    stop=(--stop-on-failure)
+    [ -n "$matrix" ] && stop=()
     if ! cmake --build "$build" -j "$jobs" --target "${targets[@]}" >/dev/null 2>&1; then
         verdict=CAUGHT # a fault the compiler refuses counts as caught
-    elif ctest --test-dir "$build" -j "$jobs" "${selection[@]}" --stop-on-failure \
-        --timeout 300 >/dev/null 2>&1; then
+        [ -n "$matrix" ] && printf '%s\t(build)\n' "$name" >>"$matrix"
+    elif ctest --test-dir "$build" -j "$jobs" "${selection[@]}" "${stop[@]}" \
+        --timeout 300 >"$build/mutant-ctest.log" 2>&1; then
         verdict=MISSED
     else
         verdict=CAUGHT
+        if [ -n "$matrix" ]; then
+            failed=$(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (.*)$/\1/p' "$build/mutant-ctest.log" |
+                sed 's/  *# GetParam.*//' | paste -sd';')
+            printf '%s\t%s\n' "$name" "$failed" >>"$matrix"
+        fi
     fi
     restore
     # The restored file is older than the mutant's objects: make it newer.
