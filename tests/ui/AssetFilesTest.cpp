@@ -44,7 +44,10 @@ TEST(AssetCheckList, HelpSoundsThenPicturesInTheOrderOfTheWarning) {
         Numbered("items", "b") + " modes nextbar toolbar types tdigits");
     expected.insert(expected.end(), pictures.begin(), pictures.end());
     EXPECT_EQ(assets::CheckList(), expected);
-    // Block set 5 and digit set 2 (digits3.bmp) at start-up.
+}
+
+// Block set 5 and digit set 2 (digits3.bmp) at start-up.
+TEST(AssetCheckList, StartupLoadsThePicturesOfTheChosenSets) {
     EXPECT_EQ(
         assets::StartupPictures(5, 2),
         Pictures("back backb items5 items5b toolbar nextbar ianim5 ianim5b digits3 expl explb "
