@@ -307,13 +307,14 @@ protected:
         }
         return dialog.exec();
     }
-    enum Login { Full, ReadOnly, WrongPassword };
+    enum Login { Full, ReadOnly, WrongPassword, TlsRequired };
     // A game directory that uses the server at port and sends as name.
     void Player(const ScratchDirectory& dir, int at, const std::string& name, Login login) {
         std::ofstream(dir.File("resultserver.ini"))
             << "; local championship\n[server]\nhost = 127.0.0.1\nport=" << at
             << "\nuser=" << (login == ReadOnly ? "reader" : "champion")
-            << "\npassword=" << (login == WrongPassword ? "wrong" : "wc-pass") << "\n";
+            << "\npassword=" << (login == WrongPassword ? "wrong" : "wc-pass") << "\n"
+            << (login == TlsRequired ? "tls=required\n" : "");
         ASSERT_TRUE(WriteLastSend(dir.path, {name, name + "@example.org", name + "land", ""}));
     }
     static ScoreTable Table(const std::string& name, std::int32_t score) {
@@ -362,6 +363,7 @@ TEST_F(ChampionshipExchangeTest, EveryFailureEndsWithItsMessageAndLeavesNothing)
         {"login refused", 0, WrongPassword, true, {}, -1, noLogin},
         {"login refused on update", 0, WrongPassword, false, {}, -1, noLogin},
         {"upload refused", 0, ReadOnly, true, {}, -1, "Uploading Failed"},
+        {"server without TLS", 0, TlsRequired, true, {}, -1, kNoTlsMessage},
         {"remote file missing", 0, ReadOnly, false, {}, -1, "Downloading Failed"},
         {"cut-short download", 0, ReadOnly, false, Prefix(good, good.size() - 3), -1,
          "ERROR! Downloaded file is incorrect"},
