@@ -89,10 +89,16 @@ void Gamepad::Close() {
     open = false;
 }
 
-void Gamepad::Poll() {
+void Gamepad::Poll(std::uint32_t now) {
     if (!open) {
         return;
     }
+    // Without a pad only a plug-in can happen, and SDL's event pump on every
+    // beat of the title would be most of what the idle window costs.
+    if (pads.empty() && lastPollMs && now - *lastPollMs < kPlugWatchMs) {
+        return;
+    }
+    lastPollMs = now;
     SDL_Event event;
     // Each event is followed at once, so a tap that went down and up since
     // the last poll still presses and releases its key.

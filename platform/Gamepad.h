@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,8 +47,9 @@ public:
     // Starts SDL's game-controller subsystem; false when there is none to be had.
     bool Open();
     // Takes in what happened since the last poll: pads plugged in or out,
-    // buttons and the left stick.
-    void Poll();
+    // buttons and the left stick. Without a pad it looks for one at most once
+    // a second of now (the window's millisecond clock).
+    void Poll(std::uint32_t now);
     // Milliseconds to the next poll wanted while no game runs: a tick with a
     // pad (Start must answer), a second without one (to see one plugged in).
     std::int32_t PollWait() const;
@@ -79,6 +81,7 @@ private:
 
     GamepadLinks links;
     bool open = false;
+    std::optional<std::uint32_t> lastPollMs;
     std::vector<Pad> pads;
     std::uint32_t held = 0; // bit per Control
     std::array<std::int32_t, kControls> heldCode{};

@@ -199,7 +199,7 @@ void CGameFrame::Tick() {
         RedrawAll();
     }
     FollowClock();
-    gamepad.Poll();
+    gamepad.Poll(clock.Milliseconds());
     game.Tick();
     if (auto text = title.Step(options.animateTitle != 0, clock.Milliseconds())) {
         setWindowTitle(QString::fromStdString(*text));
