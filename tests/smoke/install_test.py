@@ -15,9 +15,8 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Failure, Screen, stop, wait_until  # noqa: E402
+from xsession import SKIPPED, Failure, Screen, stop, wait_until  # noqa: E402
 
-SKIPPED = 77
 
 
 def run(*args):

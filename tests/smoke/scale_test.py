@@ -18,9 +18,9 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from smoke_test import check, steady  # noqa: E402
-from xsession import Failure, Game, Screen, crop_difference, wait_until  # noqa: E402
+from xsession import (  # noqa: E402
+    Failure, Game, Screen, crop_difference, run_test, test_arguments, wait_until)
 
-SKIPPED = 77
 CLIENT = (602, 590)  # Big: a 1920 x 1280 screen is large enough at every scale here
 FIELD = (151, 14, 300, 540)
 BUTTON = (17, 54, 108, 19)  # Start: odd edges fall between screen pixels at 150 %
@@ -96,13 +96,7 @@ def hover_and_leave(screen, game, origin, scale, first):
 
 
 def main():
-    if len(sys.argv) != 4:
-        print(__doc__, file=sys.stderr)
-        return 2
-    program, assets, shots = sys.argv[1:]
-    if not os.access(program, os.X_OK):
-        print(f"skipped: {program} has not been built")
-        return SKIPPED
+    program, assets, shots = test_arguments(__doc__, 3)
     os.makedirs(shots, exist_ok=True)
     screen = Screen(1920, 1280)
     try:
@@ -130,8 +124,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main())
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
+    run_test(main)

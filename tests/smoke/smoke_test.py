@@ -17,9 +17,9 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Failure, Game, Screen, crop_difference, wait_until  # noqa: E402
+from xsession import (  # noqa: E402
+    Failure, Game, Screen, crop_difference, run_test, test_arguments, wait_until)
 
-SKIPPED = 77
 
 # Screen size -> (client size, playing area x, y, width, height in the client).
 CASES = {
@@ -207,13 +207,7 @@ def painted(screen, left, top, area):
 
 
 def main():
-    if len(sys.argv) != 3:
-        print(__doc__, file=sys.stderr)
-        return 2
-    program, assets = sys.argv[1:]
-    if not os.access(program, os.X_OK):
-        print(f"skipped: {program} has not been built")
-        return SKIPPED
+    program, assets = test_arguments(__doc__, 2)
     for index, ((screen_width, screen_height), (client, area)) in enumerate(CASES.items()):
         print(f"screen {screen_width} x {screen_height}")
         screen = Screen(screen_width, screen_height)
@@ -227,8 +221,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main())
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
+    run_test(main)

@@ -20,9 +20,9 @@ from types import SimpleNamespace
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from smoke_test import check  # noqa: E402
-from xsession import Failure, Game, parse_ppm, stop, wait_until  # noqa: E402
+from xsession import (  # noqa: E402
+    Failure, Game, SKIPPED, parse_ppm, run_test, stop, test_arguments, wait_until)
 
-SKIPPED = 77
 CLIENT = (602, 590)  # the Big layout: a 1024 x 768 screen chooses it
 PANEL = 32  # weston's panel across the top of the screen
 
@@ -163,13 +163,7 @@ def run(program, assets):
 
 
 def main():
-    if len(sys.argv) != 3:
-        print(__doc__, file=sys.stderr)
-        return 2
-    program, assets = sys.argv[1:]
-    if not os.access(program, os.X_OK):
-        print(f"skipped: {program} has not been built")
-        return SKIPPED
+    program, assets = test_arguments(__doc__, 2)
     try:
         run(program, assets)
     except Skip as skip:
@@ -180,8 +174,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main())
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
+    run_test(main)

@@ -7,12 +7,38 @@ import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
+
+SKIPPED = 77  # ctest's status of a skipped test
 
 
 class Failure(Exception):
     pass
+
+
+def test_arguments(usage, count):
+    """The test's count arguments, the game program first. Exits with 2 and
+    the usage when they are not all there, and as skipped when the program
+    has not been built."""
+    if len(sys.argv) != count + 1:
+        print(usage, file=sys.stderr)
+        sys.exit(2)
+    if not os.access(sys.argv[1], os.X_OK):
+        print(f"skipped: {sys.argv[1]} has not been built")
+        sys.exit(SKIPPED)
+    return sys.argv[1:]
+
+
+def run_test(main):
+    """Exits with the status of the test's main; a Failure is told on
+    standard error and exits with 1."""
+    try:
+        sys.exit(main())
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        sys.exit(1)
 
 
 def wait_until(what, check, timeout, step=0.05):
