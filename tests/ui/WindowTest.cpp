@@ -157,18 +157,6 @@ TEST_F(WindowTest, MenusHoldTheirItemsKeysAndSeparatorsInOrder) {
               "World Championship &Homepage...");
 }
 
-// The icon is the desktop's, drawn by the asset tool beside the game directory.
-TEST_F(WindowTest, WindowShowsTheDesktopIcon) {
-    const auto format = QImage::Format_ARGB32_Premultiplied;
-    for (int size : {16, 32, 48}) {
-        const QImage desktop = QImage(QStringLiteral(BRINOX_GAME_DIR "/../icons/%1.png").arg(size))
-                                   .convertToFormat(format);
-        EXPECT_FALSE(desktop.isNull()) << size;
-        EXPECT_TRUE(frame->windowIcon().pixmap(size).toImage().convertToFormat(format) == desktop)
-            << size;
-    }
-}
-
 // Reads a counter back from the frame: each 16 x 21 cell from the right is
 // matched against the digit pictures, a blank cell reads as ' '.
 class CounterTest : public WindowFixture {
