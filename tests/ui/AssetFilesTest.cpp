@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <set>
 #include <sstream>
-#include <unistd.h>
+#include <string>
+#include <vector>
 
 namespace brinox::test {
 namespace {
@@ -55,33 +53,6 @@ TEST(AssetCheckList, StartupLoadsThePicturesOfTheChosenSets) {
                  "bsavex bload btable bwwwtbl bhelp bexit btypes btypesx bmodes bmodesx bbombs "
                  "bbombsx types modes bombs back1 back1b back2 back2b back3 back3b back4 "
                  "back4b blogo bmin bplus stat help tdigits"));
-}
-
-TEST(MissingAssetFiles, ReportsExactlyTheAbsentFilesInCheckOrder) {
-    const auto root =
-        std::filesystem::temp_directory_path() / ("brinox_missing_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(root / "graph");
-    std::filesystem::create_directories(root / "snd");
-    const std::string app = root.string() + "/";
-    EXPECT_EQ(assets::MissingAssetFiles(app), assets::CheckList());
-    const std::set<std::string> skipped = {"graph/stat.bmp", "snd/drop.wav", "graph/items9b.bmp"};
-    for (const std::string& name : assets::CheckList()) {
-        if (!skipped.count(name) && name != "brinox.hlp") {
-            std::ofstream(app + name) << "x";
-        }
-    }
-    std::filesystem::create_directory(root / "brinox.hlp"); // a directory is not the file
-    EXPECT_EQ(assets::MissingAssetFiles(app),
-              (std::vector<std::string>{"brinox.hlp", "snd/drop.wav", "graph/stat.bmp",
-                                        "graph/items9b.bmp"}));
-    std::filesystem::remove_all(root);
-}
-
-TEST(MissingAssetFiles, WarningListsTheFilesOrIsEmpty) {
-    EXPECT_EQ(assets::MissingFilesWarning({"snd/drop.wav", "graph/stat.bmp"}),
-              "Attention! This files were not found:\nsnd/drop.wav\ngraph/stat.bmp\n"
-              "\nProgram may work incorrectly");
-    EXPECT_EQ(assets::MissingFilesWarning({}), "");
 }
 
 } // namespace
