@@ -56,6 +56,7 @@ Game::Game(Options& options, Random& random, GameHost host)
 // ---------------------------------------------------------------- game loop
 
 void Game::Tick() {
+    const InputScope input(*this, GameInput::Tick);
     if (flags.Playing()) {
         PlayStep();
     }
@@ -190,14 +191,17 @@ void Game::CountPlayedTime() {
 // ---------------------------------------------------------------- input
 
 void Game::KeyDown(std::int32_t code) {
+    const InputScope input(*this, GameInput::KeyDown, code);
     keys.KeyDown(code, options, flags.Playing());
 }
 
 void Game::KeyUp(std::int32_t code) {
+    const InputScope input(*this, GameInput::KeyUp, code);
     keys.KeyUp(code, options, flags.Playing());
 }
 
 void Game::SetAppActive(bool active) {
+    const InputScope input(*this, GameInput::AppActive, active ? 1 : 0);
     flags.appActive = active ? 1 : 0;
     if (!active) {
         state.clockRefsValid = 0;
@@ -633,6 +637,7 @@ void Game::PlayFieldAnimation(FieldAnimationKind kind) {
 
 void Game::Restore(const Board& loadedBoard, const GameState& loadedState,
                    std::int32_t gameInProgress) {
+    const InputScope input(*this, GameInput::Restore);
     board = loadedBoard;
     state = loadedState;
     flags.gameInProgress = gameInProgress;
@@ -660,11 +665,15 @@ void Game::SelectNextGameMode() {
 
 void Game::StartStopCommand() {
     if (!flags.gameInProgress) {
+        const InputScope input(*this, GameInput::NewGame, flags.appActive);
         NewGame();
         host.display.RedrawAll();
         return;
     }
-    if (AskSuspended([this] { return host.prompts.ConfirmCancelGame(); })) {
+    const InputScope input(*this, GameInput::StartStop);
+    Suspension suspension(*this, false);
+    if (host.prompts.ConfirmCancelGame()) {
+        suspension.Keep();
         EndGameLost();
         flags.gameRunning = 1;
         host.display.RedrawAll();
@@ -672,6 +681,7 @@ void Game::StartStopCommand() {
 }
 
 void Game::PauseCommand() {
+    const InputScope input(*this, GameInput::Pause);
     if (!flags.gameInProgress) {
         return;
     }
@@ -684,13 +694,33 @@ void Game::PauseCommand() {
     host.display.RedrawAll();
 }
 
-Game::Suspension::Suspension(Game& game) : game(game), wasRunning(game.flags.gameRunning) {
+Game::InputScope::InputScope(const Game& game, GameInput input, std::int32_t value)
+    : journal(game.host.journal) {
+    if (journal != nullptr) {
+        journal->Enter(input, value);
+    }
+}
+
+Game::InputScope::~InputScope() {
+    if (journal != nullptr) {
+        journal->Leave();
+    }
+}
+
+Game::Suspension::Suspension(Game& game, bool fromOutside)
+    : game(game), wasRunning(game.flags.gameRunning), fromOutside(fromOutside) {
+    if (fromOutside) {
+        const InputScope input(game, GameInput::Suspend);
+    }
     game.flags.gameRunning = 0;
     game.state.clockRefsValid = 0;
     game.host.display.RedrawAll();
 }
 
 Game::Suspension::~Suspension() {
+    if (fromOutside) {
+        const InputScope input(game, kept ? GameInput::KeepStopped : GameInput::Resume);
+    }
     if (kept) {
         return;
     }

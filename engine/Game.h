@@ -10,6 +10,7 @@
 
 #include "Board.h"
 #include "GameHost.h"
+#include "GameJournal.h"
 #include "GameState.h"
 #include "GameTypes.h"
 #include "KeyWatcher.h"
@@ -49,14 +50,14 @@ public:
     // Runs a dialog or message box with the game standing still and its
     // clocks stopped, then puts the pause state back (the modal command pattern).
     template <typename F> decltype(auto) RunSuspended(F&& dialog) {
-        Suspension suspension(*this);
+        Suspension suspension(*this, true);
         return dialog();
     }
 
     // Asks a Yes/No question the same way. No resumes the game as it was;
     // Yes leaves it stopped for the caller, who acts on the answer.
     template <typename F> bool AskSuspended(F&& question) {
-        Suspension suspension(*this);
+        Suspension suspension(*this, true);
         const bool yes = question();
         if (yes) {
             suspension.Keep();
@@ -121,10 +122,24 @@ private:
     void EndGameLost();
     void EndGameWon();
 
+    // Tells the journal of an input from outside for as long as it is handled.
+    class InputScope {
+    public:
+        InputScope(const Game& game, GameInput input, std::int32_t value = 0);
+        ~InputScope();
+        InputScope(const InputScope&) = delete;
+        InputScope& operator=(const InputScope&) = delete;
+
+    private:
+        GameJournal* journal;
+    };
+
     // Stands the game still for a modal dialog and resumes it afterwards.
+    // `fromOutside`: the window's dialog, an input to journal; false for the
+    // engine's own question, which a replay asks again by itself.
     class Suspension {
     public:
-        explicit Suspension(Game& game);
+        Suspension(Game& game, bool fromOutside);
         ~Suspension();
         Suspension(const Suspension&) = delete;
         Suspension& operator=(const Suspension&) = delete;
@@ -134,6 +149,7 @@ private:
     private:
         Game& game;
         std::int32_t wasRunning;
+        bool fromOutside;
         bool kept = false;
     };
 

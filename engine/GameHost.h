@@ -12,6 +12,7 @@
 namespace brinox {
 
 class Clock;
+class GameJournal;
 
 class GameDisplay {
 public:
@@ -77,6 +78,8 @@ struct GameHost {
     GameAnimations& animations;
     GamePrompts& prompts;
     GameResults& results;
+    // Told every input from outside, for recording; none when nothing records.
+    GameJournal* journal = nullptr;
 };
 
 } // namespace brinox

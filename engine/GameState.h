@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace brinox {
 
@@ -60,6 +61,9 @@ struct GameResult : GameStatistics {
     std::int32_t bombsOn = 0;
     bool finishedGame = true;
     std::string appDirectory;
+    // The replay file of the game when it was recorded from its start; empty
+    // for a game continued from a saved game.
+    std::vector<std::uint8_t> replay;
 };
 
 } // namespace brinox

@@ -1,9 +1,13 @@
 // Complete games played by seeded bots that mash the five keys with random
-// timing, losing focus now and then, from random options, start levels and
-// start heights; the engine's invariants are checked after every tick.
+// timing, losing focus, pausing, opening dialogs and refusing to stop now and
+// then, from random options, start levels and start heights; the engine's
+// invariants are checked after every tick, and each game's replay must play
+// it again tick for tick.
 #include "TestGame.h"
 
 #include "engine/PieceShape.h"
+#include "engine/ReplayFile.h"
+#include "engine/ReplayPlayer.h"
 
 #include <gtest/gtest.h>
 
@@ -31,9 +35,20 @@ public:
             o.*sens = kDelays[Pick(5)];
         }
         t.fake.recordSounds = false;
+        t.fake.cancelAnswer = false;
+        // What the window does around the engine: its animations and boxes
+        // draw from the shared generator, and ticks go on under a box.
+        t.fake.onRowRemoval = [this] { t.random.Next(); };
+        t.fake.onQuestion = [this] {
+            t.random.Next();
+            t.Run(100);
+        };
         t.clock.ms = static_cast<std::uint32_t>(rng());
         t.clock.calendarSeconds = 1'000'000'000 + number * 37;
     }
+
+    // The board and state after each tick in which the game was played.
+    std::vector<std::pair<Board, GameState>> playedTicks;
 
     void Play() {
         t.game.StartStopCommand();
@@ -49,11 +64,7 @@ private:
     std::int32_t Pick(std::int32_t n) { return static_cast<std::int32_t>(rng() % n); }
 
     void Step() {
-        if (Pick(400) == 0) {
-            t.game.SetAppActive(false);
-            t.Run(3000);
-            t.game.SetAppActive(true);
-        }
+        Interrupt();
         const Options& o = t.options;
         const std::int32_t codes[] = {o.keyLeft, o.keyRight, o.keyDown, o.keyDrop, o.keyRotate};
         const std::int32_t pick = Pick(8);
@@ -61,11 +72,44 @@ private:
             t.game.KeyDown(codes[pick]);
         }
         const GameState previous = t.access.state;
+        const bool playing = t.game.Flags().Playing();
         t.Tick(20 + Pick(280));
+        if (playing) {
+            playedTicks.emplace_back(t.game.CurrentBoard(), t.game.State());
+        }
         if (pick < 5 && Pick(3) != 0) {
             t.game.KeyUp(codes[pick]);
         }
         CheckInvariants(previous);
+    }
+
+    // Now and then the player leaves, pauses, opens a dialog that changes a
+    // key's delay, or asks to stop and says no.
+    void Interrupt() {
+        switch (Pick(400)) {
+        case 0:
+            t.game.SetAppActive(false);
+            t.Run(3000);
+            t.game.SetAppActive(true);
+            break;
+        case 1:
+            t.game.PauseCommand();
+            t.Run(500);
+            t.game.PauseCommand();
+            break;
+        case 2:
+            t.game.RunSuspended([this] {
+                t.Run(200);
+                t.random.Next();
+                t.options.sensLeft = Pick(200);
+            });
+            break;
+        case 3:
+            t.game.StartStopCommand();
+            break;
+        default:
+            break;
+        }
     }
 
     void CheckInvariants(const GameState& previous) {
@@ -101,9 +145,40 @@ private:
                     (s.minDropSeconds <= s.maxDropSeconds && s.maxDropSeconds <= s.gameSeconds));
     }
 
-    TestGame t;
     std::mt19937 rng;
+
+public:
+    TestGame t;
 };
+
+// Plays the game's replay, from its file, and compares each played tick with the game.
+void ExpectReplayPlaysItAgain(const SoakGame& recorded) {
+    const GameResult& result = recorded.t.fake.results.at(0);
+    const auto replay = ReplayFile::Decode(result.replay);
+    ASSERT_TRUE(replay);
+    ReplayPlayer player(*replay, Options{});
+    std::size_t tick = 0;
+    for (; player.NextTick(); ++tick) {
+        ASSERT_LT(tick, recorded.playedTicks.size());
+        ASSERT_EQ(player.Engine().CurrentBoard().cells, recorded.playedTicks[tick].first.cells)
+            << "tick " << tick;
+        ASSERT_EQ(player.Engine().State(), recorded.playedTicks[tick].second) << "tick " << tick;
+    }
+    EXPECT_EQ(tick, recorded.playedTicks.size());
+    EXPECT_EQ(player.Problem(), "");
+    ASSERT_TRUE(player.Result());
+    EXPECT_EQ(static_cast<const GameStatistics&>(*player.Result()),
+              static_cast<const GameStatistics&>(result));
+}
+
+TEST(SoakTest, ReplaysOfBotGamesPlayThemAgainTickForTick) {
+    for (std::int32_t number = 0; number < kGames; number += 5) { // 20 of each type and mode
+        SoakGame game(number);
+        game.Play();
+        ExpectReplayPlaysItAgain(game);
+        ASSERT_FALSE(::testing::Test::HasFailure()) << "game " << number;
+    }
+}
 
 TEST(SoakTest, BotsPlayWholeGamesWithoutBreakingAnInvariant) {
     for (std::int32_t number = 0; number < kGames; ++number) {

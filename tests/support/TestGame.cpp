@@ -2,7 +2,7 @@
 
 namespace brinox::test {
 
-TestGame::TestGame() : game(options, random, GameHost{clock, fake, fake, fake, fake, fake}) {
+TestGame::TestGame() : game(options, random, recorder.Host()) {
     options.SetDefaultSoundFiles("/game/");
     game.SetAppDirectory("/game/");
     access.flags.appActive = 1;

@@ -1,6 +1,7 @@
 // Everything a test needs to drive the engine: options, the random
 // generator, a fake clock and a fake host bundled into an active Game, with
-// its test access.
+// its test access. The game is recorded as the window records it, so every
+// result a game started by its start command hands on carries its replay.
 #pragma once
 
 #include "FakeClock.h"
@@ -8,6 +9,7 @@
 #include "GameTestAccess.h"
 
 #include "engine/Game.h"
+#include "engine/GameRecorder.h"
 
 #include <cstdint>
 
@@ -35,6 +37,7 @@ public:
     Random random;
     FakeClock clock;
     FakeHost fake;
+    GameRecorder recorder{GameHost{clock, fake, fake, fake, fake, fake}, options, random};
     Game game;
     // The game's data and rules, for setting up positions.
     GameTestAccess access{game};

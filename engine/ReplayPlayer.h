@@ -1,0 +1,107 @@
+// Plays a Replay again with the engine: a Game of its own, with the recorded
+// settings, fed the recorded inputs in their order, its clock, prompts and
+// best scores answered from the record. Pictures, sounds and animations go to
+// the outputs given, or nowhere when only the outcome counts (verification).
+// Nothing of the player's options, tables or files changes.
+//
+// A damaged or forged replay plays a different game at worst: the player
+// stops at the first impossible entry, after at most kMaxTicks ticks, and at
+// a nesting deeper than any dialog can make, and says why in Problem().
+#pragma once
+
+#include "Clock.h"
+#include "Game.h"
+#include "GameHost.h"
+#include "GameStatistics.h"
+#include "Options.h"
+#include "Random.h"
+#include "Replay.h"
+#include "ReplayReader.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace brinox {
+
+// Where a replay shows; null members show nothing.
+struct ReplayOutput {
+    GameDisplay* display = nullptr;
+    GameSounds* sounds = nullptr;
+    GameAnimations* animations = nullptr;
+};
+
+class ReplayPlayer : public Clock,
+                     public GameDisplay,
+                     public GameSounds,
+                     public GameAnimations,
+                     public GamePrompts,
+                     public GameResults {
+public:
+    // About 30 hours of play.
+    static constexpr std::int64_t kMaxTicks = 5'400'000;
+
+    // `base` gives what the replay does not hold (the sound switches and files).
+    ReplayPlayer(Replay replay, const Options& base, ReplayOutput output = {});
+    ReplayPlayer(const ReplayPlayer&) = delete;
+    ReplayPlayer& operator=(const ReplayPlayer&) = delete;
+
+    // Plays on up to and including the next tick in which the game was
+    // played (ticks while it stood paused or inactive pass at once); false
+    // once the replay is over.
+    bool NextTick();
+    // Plays the rest at once.
+    void PlayToEnd();
+
+    const Game& Engine() const { return game; }
+    bool Over() const { return over; }
+    // The game's result once it has ended within the replay.
+    const std::optional<GameResult>& Result() const { return result; }
+    // Why the replay could not be played to its end; empty when it could.
+    const std::string& Problem() const { return problem; }
+
+    // Whether the replay plays exactly the game the claimed figures describe:
+    // empty when it does, otherwise the reason it does not.
+    static std::string Verify(const Replay& replay, const GameResult& claimed);
+
+    std::uint32_t Milliseconds() const override;
+    std::int64_t CalendarSeconds() const override;
+    LocalTime Now() const override;
+    void RedrawAll() override;
+    void RedrawFallingPiece() override;
+    void RedrawCounters() override;
+    void Play(SoundEvent event, const std::string& file) override;
+    void FieldAnimation(FieldAnimationKind kind) override;
+    void RowRemoval() override;
+    void Explosion(const BlastRect& blast) override;
+    bool ConfirmCancelGame() override;
+    void ShowWinner() override;
+    void GameFinished(const GameResult& finished) override;
+    std::int32_t BestScore(std::int32_t table) override;
+
+private:
+    // Plays entries until the one that closes the dialog or prompt now open.
+    std::optional<ReplayEntry> PlayNested();
+    void Dispatch(ReplayEntry kind, std::int64_t value);
+    bool RunTicks(std::int64_t count);
+    // The generator's state after code outside the engine ran, when it moved it.
+    void TakeRandomState();
+    void EndOfPrompt();
+    void Stop(const std::string& why);
+
+    Replay replay;
+    mutable ReplayReader reader{replay};
+    ReplayOutput output;
+    Options options;
+    Random random;
+    mutable std::int64_t lastCalendar = 0;
+    Game game;
+    std::int64_t ticksLeft = 0;
+    std::int64_t ticksPlayed = 0;
+    std::int32_t depth = 0;
+    bool over = false;
+    std::optional<GameResult> result;
+    std::string problem;
+};
+
+} // namespace brinox
