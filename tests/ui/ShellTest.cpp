@@ -1,6 +1,5 @@
-// The shell's commands in a real window: the help viewer, and the picture of
-// a game in progress that the metainfo publishes. Screenshots go to
-// screenshots/.
+// The help viewer in a real window, from the Help menu and as context help
+// over the window. Screenshots go to screenshots/.
 #include "WindowFixture.h"
 
 #include "platform/HelpViewer.h"
@@ -48,34 +47,6 @@ TEST_F(ShellTest, HelpOpensAtItsTopicsFollowsLinksAndWalksBackAndForward) {
     EXPECT_EQ(game().flags.appActive, 0) << "no game keys while help is read";
     QApplication::setActiveWindow(frame.get());
     EXPECT_EQ(game().flags.appActive, 1);
-}
-
-// Lands a few pieces spread over the field, the way a player would drop them.
-void PlayAWhile(GameTestAccess game) {
-    for (int piece = 0; piece < 7 && game.flags.gameInProgress; ++piece) {
-        game.TryMove(0, 0, piece % 4);
-        const int shift = piece * 3 % 9 - 4;
-        for (int step = 0; step != shift; step += shift > 0 ? 1 : -1) {
-            game.TryMove(shift > 0 ? 1 : -1, 0, game.state.rotation);
-        }
-        while (game.TryMove(0, 1, game.state.rotation)) {
-        }
-        game.LandPiece();
-    }
-}
-
-// Leaves screenshots/big-window.png, the picture the AppStream metainfo
-// publishes: a game in progress in the big window.
-TEST_F(ShellTest, ScreenshotOfAGameInProgressInTheBigWindow) {
-    frame->Settings().startHeight = 4;
-    frame->Settings().gameMode = Timer;
-    StartGame();
-    PlayAWhile(game());
-    ASSERT_TRUE(game().flags.gameInProgress);
-    BringPieceIntoView();
-    Tick();
-    frame->ApplyWindowSize(static_cast<std::int32_t>(WindowSize::Big));
-    SaveShot(*frame, QStringLiteral("big-window"));
 }
 
 } // namespace

@@ -30,7 +30,8 @@ class BoardTest : public WindowFixture, public ::testing::WithParamInterface<Win
 
 // After a size change and a move the frame holds the board and the falling
 // piece, old cells erased, exactly as a full redraw composes it; the next
-// piece keeps its 20-pixel blocks.
+// piece keeps its 20-pixel blocks. The big window's picture is left as
+// screenshots/big-window.png, the one the metainfo publishes.
 TEST_P(BoardTest, FrameShowsTheBoardAndTheMovedPieceAsAFullRedrawWould) {
     const bool big = GetParam() == WindowSize::Big;
     frame->Settings().startHeight = 6;
@@ -63,6 +64,9 @@ TEST_P(BoardTest, FrameShowsTheBoardAndTheMovedPieceAsAFullRedrawWould) {
     const QImage partial = Frame().copy();
     frame->RedrawAll();
     EXPECT_EQ(partial, Frame());
+    if (big) {
+        SaveShot(*frame, QStringLiteral("big-window"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, BoardTest, ::testing::Values(WindowSize::Normal, WindowSize::Big));
