@@ -20,6 +20,8 @@ inline constexpr std::string_view kWebLinks = "links.ini";
 inline constexpr std::string_view kHelp = "brinox.hlp";
 
 inline constexpr std::string_view kPictureDir = "graph/";
+// The replays of the rows of the local tables, one file a row.
+inline constexpr std::string_view kReplayDir = "replays/";
 inline constexpr std::string_view kSoundDir = "snd/";
 
 // Default sound file of each SoundEvent, in event order.

@@ -1,5 +1,6 @@
 #include "GameRecorder.h"
 
+#include "KeyWatcher.h"
 #include "Options.h"
 #include "Random.h"
 #include "ReplayFile.h"
@@ -41,6 +42,7 @@ void GameRecorder::Enter(GameInput input, std::int32_t value) {
         return;
     }
     ReplayWriter& writer = recording->writer;
+    writer.Segment();
     // Between inputs a dialog may have changed the settings and anything may
     // have drawn from the generator.
     if (const ReplaySettings now = ReplaySettings::Of(options); now != recording->settings) {
@@ -53,9 +55,24 @@ void GameRecorder::Enter(GameInput input, std::int32_t value) {
     }
     if (input == GameInput::Tick) {
         writer.Tick();
+    } else if (const std::int32_t key = GameKeyOf(input, value); key >= 0) {
+        writer.GameKey(key, input == GameInput::KeyUp);
     } else {
-        writer.Entry(static_cast<ReplayEntry>(input), value);
+        writer.Entry(static_cast<ReplayEntry>(input), static_cast<std::uint32_t>(value));
     }
+}
+
+// The game key a key input is for, or -1 (any other key, any other input).
+std::int32_t GameRecorder::GameKeyOf(GameInput input, std::int32_t code) const {
+    if (input != GameInput::KeyDown && input != GameInput::KeyUp) {
+        return -1;
+    }
+    for (std::int32_t key = 0; key < kGameKeyCount; ++key) {
+        if (KeyWatcher::CodeOf(static_cast<GameKey>(key), options) == code) {
+            return key;
+        }
+    }
+    return -1;
 }
 
 void GameRecorder::Leave() {

@@ -64,6 +64,7 @@ private:
     // After code outside the engine ran: the generator's state, when that code moved it.
     void AnswerRandomState();
     void BeforeForeignCode();
+    std::int32_t GameKeyOf(GameInput input, std::int32_t code) const;
 
     GameHost outer;
     const Options& options;

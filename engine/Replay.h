@@ -58,8 +58,8 @@ struct ReplaySettings {
 // Kinds of the entries of the inputs stream; the game inputs keep the numbers
 // of GameInput.
 enum class ReplayEntry : std::int32_t {
-    Ticks = 0, // a run of ticks; value: how many
-    KeyDown = 1,
+    Ticks = 0,   // a run of ticks; value: how many
+    KeyDown = 1, // value: the key code
     KeyUp = 2,
     AppActive = 3,
     NewGame = 4,
@@ -68,10 +68,12 @@ enum class ReplayEntry : std::int32_t {
     Suspend = 7,
     Resume = 8,
     KeepStopped = 9,
+    GameKeyDown = 10, // value: the game key (GameKey) whose code the settings give
     PromptEnd = 11,   // the prompt the engine opened returns here
     RandomState = 12, // value: the generator's state
     Settings = 13,    // followed by the settings' fields
     GameOver = 14,    // the game handed its result on
+    GameKeyUp = 15,
 };
 
 struct Replay {
@@ -80,9 +82,14 @@ struct Replay {
     std::uint32_t randomState = 0;
     std::vector<std::uint8_t> inputs;
     std::vector<std::uint8_t> answers;
-    std::vector<std::uint8_t> clockSteps; // two steps a byte, low half first
+    // The clock: the first reading after each input is the last one plus a
+    // step, coded in two bits against the step before (four to a byte, low
+    // bits first; code 3: the difference is in `clockEscapes`); later
+    // readings repeat it except where `clockChanges` says otherwise.
+    std::vector<std::uint8_t> clockSteps;
     std::uint32_t clockStepCount = 0;
     std::vector<std::uint8_t> clockEscapes;
+    std::vector<std::uint8_t> clockChanges;
 
     bool operator==(const Replay&) const = default;
 };

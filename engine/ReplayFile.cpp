@@ -65,6 +65,7 @@ std::vector<std::uint8_t> ReplayFile::Encode(const Replay& replay) {
     ReplayWriter::PutNumber(bytes, replay.clockStepCount);
     bytes.insert(bytes.end(), replay.clockSteps.begin(), replay.clockSteps.end());
     PutBlock(bytes, replay.clockEscapes);
+    PutBlock(bytes, replay.clockChanges);
     return bytes;
 }
 
@@ -92,8 +93,8 @@ std::optional<Replay> ReplayFile::Decode(const std::vector<std::uint8_t>& bytes)
     std::uint64_t steps = 0;
     if (!in.Number(randomState) || randomState > UINT32_MAX || !in.Block(replay.inputs) ||
         !in.Block(replay.answers) || !in.Number(steps) || steps > UINT32_MAX ||
-        !in.Bytes((steps + 1) / 2, replay.clockSteps) || !in.Block(replay.clockEscapes) ||
-        !in.AtEnd()) {
+        !in.Bytes((steps + 3) / 4, replay.clockSteps) || !in.Block(replay.clockEscapes) ||
+        !in.Block(replay.clockChanges) || !in.AtEnd()) {
         return std::nullopt;
     }
     replay.randomState = static_cast<std::uint32_t>(randomState);

@@ -4,7 +4,8 @@
 //   "BXRP" signature, format number, engine version (length, bytes),
 //   the 15 settings fields (signed), the generator's state,
 //   inputs (length, bytes), answers (length, bytes),
-//   clock steps (count, then count/2 rounded up bytes), clock escapes (length, bytes).
+//   clock steps (count, then count/4 rounded up bytes), clock escapes and
+//   clock changes (length, bytes each).
 // Nothing may follow. Decoding checks every length against what is left, so
 // a damaged or hostile file is refused without reading past its end.
 #pragma once

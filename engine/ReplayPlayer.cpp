@@ -24,7 +24,7 @@ Options WithSettings(Options options, const ReplaySettings& settings) {
 
 ReplayPlayer::ReplayPlayer(Replay recorded, const Options& base, ReplayOutput output)
     : replay(std::move(recorded)), output(output), options(WithSettings(base, replay.settings)),
-      game(options, random, GameHost{*this, *this, *this, *this, *this, *this}) {
+      game(options, random, GameHost{*this, *this, *this, *this, *this, *this, this}) {
     random.Seed(replay.randomState);
     if (replay.engineVersion != EngineVersion()) {
         Stop("it was recorded by engine version " + replay.engineVersion + ", this is " +
@@ -51,7 +51,7 @@ bool ReplayPlayer::NextTick() {
             continue;
         }
         ReplayEntry kind{};
-        std::int64_t value = 0;
+        std::uint32_t value = 0;
         if (!reader.NextEntry(kind, value)) {
             Stop(reader.Damaged() ? "its inputs are damaged" : "it ends before the game");
         } else if (kind == ReplayEntry::Ticks) {
@@ -71,12 +71,12 @@ void ReplayPlayer::PlayToEnd() {
 }
 
 // Counts a run of ticks against the budget; the caller plays them.
-bool ReplayPlayer::RunTicks(std::int64_t count) {
+bool ReplayPlayer::RunTicks(std::uint32_t count) {
     if (result) {
         Stop("it goes on after the game");
         return false;
     }
-    if (count <= 0 || count > kMaxTicks - ticksPlayed) {
+    if (count == 0 || count > kMaxTicks - ticksPlayed) {
         Stop("it holds more ticks than any game");
         return false;
     }
@@ -85,17 +85,23 @@ bool ReplayPlayer::RunTicks(std::int64_t count) {
     return true;
 }
 
-void ReplayPlayer::Dispatch(ReplayEntry kind, std::int64_t value) {
+void ReplayPlayer::Dispatch(ReplayEntry kind, std::uint32_t value) {
     if (result) {
         Stop("it goes on after the game");
         return;
     }
     switch (kind) {
     case ReplayEntry::KeyDown:
-        game.KeyDown(ToInt32(value));
+        game.KeyDown(static_cast<std::int32_t>(value));
         break;
     case ReplayEntry::KeyUp:
-        game.KeyUp(ToInt32(value));
+        game.KeyUp(static_cast<std::int32_t>(value));
+        break;
+    case ReplayEntry::GameKeyDown:
+        game.KeyDown(KeyWatcher::CodeOf(static_cast<GameKey>(value), options));
+        break;
+    case ReplayEntry::GameKeyUp:
+        game.KeyUp(KeyWatcher::CodeOf(static_cast<GameKey>(value), options));
         break;
     case ReplayEntry::AppActive:
         game.SetAppActive(value != 0);
@@ -120,7 +126,7 @@ void ReplayPlayer::Dispatch(ReplayEntry kind, std::int64_t value) {
         game.AskSuspended([this] { return PlayNested() == ReplayEntry::KeepStopped; });
         break;
     case ReplayEntry::RandomState:
-        random.Seed(static_cast<std::uint32_t>(value));
+        random.Seed(value);
         break;
     case ReplayEntry::Settings:
         reader.Settings().ApplyTo(options);
@@ -139,7 +145,7 @@ std::optional<ReplayEntry> ReplayPlayer::PlayNested() {
     ++depth;
     std::optional<ReplayEntry> closing;
     ReplayEntry kind{};
-    std::int64_t value = 0;
+    std::uint32_t value = 0;
     while (!over && !closing && reader.NextEntry(kind, value)) {
         switch (kind) {
         case ReplayEntry::Resume:
@@ -183,6 +189,12 @@ void ReplayPlayer::EndOfPrompt() {
 }
 
 // ---------------------------------------------------------------- the host
+
+void ReplayPlayer::Enter(GameInput /*input*/, std::int32_t /*value*/) {
+    reader.Segment();
+}
+
+void ReplayPlayer::Leave() {}
 
 std::uint32_t ReplayPlayer::Milliseconds() const {
     return reader.ClockReading();

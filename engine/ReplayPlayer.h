@@ -12,6 +12,7 @@
 #include "Clock.h"
 #include "Game.h"
 #include "GameHost.h"
+#include "GameJournal.h"
 #include "GameStatistics.h"
 #include "Options.h"
 #include "Random.h"
@@ -31,7 +32,8 @@ struct ReplayOutput {
     GameAnimations* animations = nullptr;
 };
 
-class ReplayPlayer : public Clock,
+class ReplayPlayer : public GameJournal,
+                     public Clock,
                      public GameDisplay,
                      public GameSounds,
                      public GameAnimations,
@@ -64,6 +66,8 @@ public:
     // empty when it does, otherwise the reason it does not.
     static std::string Verify(const Replay& replay, const GameResult& claimed);
 
+    void Enter(GameInput input, std::int32_t value) override;
+    void Leave() override;
     std::uint32_t Milliseconds() const override;
     std::int64_t CalendarSeconds() const override;
     LocalTime Now() const override;
@@ -82,8 +86,8 @@ public:
 private:
     // Plays entries until the one that closes the dialog or prompt now open.
     std::optional<ReplayEntry> PlayNested();
-    void Dispatch(ReplayEntry kind, std::int64_t value);
-    bool RunTicks(std::int64_t count);
+    void Dispatch(ReplayEntry kind, std::uint32_t value);
+    bool RunTicks(std::uint32_t count);
     // The generator's state after code outside the engine ran, when it moved it.
     void TakeRandomState();
     void EndOfPrompt();

@@ -1,14 +1,15 @@
 #include "ReplayReader.h"
 
+#include "ReplayWriter.h"
+
 #include <cstdint>
 
 namespace brinox {
 
 namespace {
 
-constexpr std::uint8_t kEscape = 15;
-constexpr std::int64_t kStepReach = 7;
-constexpr std::uint64_t kLastEntryKind = static_cast<std::uint64_t>(ReplayEntry::GameOver);
+constexpr std::uint8_t kGenericEntry = 0x80;
+constexpr std::uint8_t kGameKeys = 5;
 
 // Sums of numbers a forged file may have made as large as it liked wrap round
 // instead of overflowing.
@@ -43,30 +44,6 @@ bool ReplayReader::GetSigned(const std::vector<std::uint8_t>& bytes, std::size_t
     return read;
 }
 
-std::int64_t ReplayReader::Signed(const std::vector<std::uint8_t>& bytes, std::size_t& at) {
-    std::int64_t value = 0;
-    if (!GetSigned(bytes, at, value)) {
-        damaged = true;
-        return 0;
-    }
-    return value;
-}
-
-bool ReplayReader::NextEntry(ReplayEntry& kind, std::int64_t& value) {
-    if (damaged || inputAt >= replay.inputs.size()) {
-        return false;
-    }
-    std::uint64_t raw = 0;
-    if (!GetNumber(replay.inputs, inputAt, raw) || (raw & 15) > kLastEntryKind ||
-        (raw & 15) == 10) {
-        damaged = true;
-        return false;
-    }
-    kind = static_cast<ReplayEntry>(raw & 15);
-    value = UnZigZag(raw >> 4);
-    return true;
-}
-
 bool ReplayReader::GetSettings(const std::vector<std::uint8_t>& bytes, std::size_t& at,
                                ReplaySettings& settings) {
     for (const ReplaySettings::Field field : ReplaySettings::kFields) {
@@ -76,6 +53,66 @@ bool ReplayReader::GetSettings(const std::vector<std::uint8_t>& bytes, std::size
         }
         settings.*field = static_cast<std::int32_t>(value);
     }
+    return true;
+}
+
+std::uint64_t ReplayReader::Number(const std::vector<std::uint8_t>& bytes, std::size_t& at) {
+    std::uint64_t value = 0;
+    if (!GetNumber(bytes, at, value)) {
+        damaged = true;
+        return 0;
+    }
+    return value;
+}
+
+std::int64_t ReplayReader::Signed(const std::vector<std::uint8_t>& bytes, std::size_t& at) {
+    return UnZigZag(Number(bytes, at));
+}
+
+bool ReplayReader::NextEntry(ReplayEntry& kind, std::uint32_t& value) {
+    if (!entryWaiting && !ReadEntry()) {
+        return false;
+    }
+    if (ticksBefore > 0) {
+        kind = ReplayEntry::Ticks;
+        value = ticksBefore;
+        ticksBefore = 0;
+        return true;
+    }
+    kind = waitingKind;
+    value = waitingValue;
+    entryWaiting = false;
+    return true;
+}
+
+// Reads one byte and what belongs to it.
+bool ReplayReader::ReadEntry() {
+    if (damaged || inputAt >= replay.inputs.size()) {
+        return false;
+    }
+    const std::uint8_t byte = replay.inputs[inputAt++];
+    const std::uint32_t ticks = (byte >> 4) & 7;
+    if ((byte & kGenericEntry) == 0) {
+        waitingKind = (byte & 8) != 0 ? ReplayEntry::GameKeyUp : ReplayEntry::GameKeyDown;
+        waitingValue = byte & 7;
+        damaged = waitingValue >= kGameKeys;
+    } else {
+        waitingKind = static_cast<ReplayEntry>(byte & 15);
+        waitingValue = 0;
+        damaged = waitingKind == ReplayEntry::GameKeyDown ||
+                  waitingKind == ReplayEntry::GameKeyUp ||
+                  (waitingKind == ReplayEntry::Ticks && ticks != 0);
+        if (!damaged && ReplayWriter::HasValue(waitingKind)) {
+            const std::uint64_t number = Number(replay.inputs, inputAt);
+            damaged = damaged || number > UINT32_MAX;
+            waitingValue = static_cast<std::uint32_t>(number);
+        }
+    }
+    if (damaged) {
+        return false;
+    }
+    entryWaiting = true;
+    ticksBefore = ticks;
     return true;
 }
 
@@ -96,35 +133,51 @@ std::int64_t ReplayReader::Answer() {
 }
 
 std::uint32_t ReplayReader::ClockReading() {
-    if (!stepLoaded && !NextClockStep()) {
-        return reading;
+    if (!segmentRead) {
+        segmentRead = true;
+        lastStep = WrappingSum(lastStep, NextStepChange());
+        reading += static_cast<std::uint32_t>(lastStep);
+    } else {
+        if (!changeLoaded) {
+            LoadChange();
+        }
+        if (changeLoaded && readings == nextChangeAt) {
+            reading += static_cast<std::uint32_t>(nextChange);
+            changeLoaded = false;
+        }
     }
-    if (equalBefore > 0) {
-        --equalBefore;
-        return reading;
-    }
-    reading += static_cast<std::uint32_t>(step);
-    stepLoaded = false;
+    ++readings;
     return reading;
 }
 
-bool ReplayReader::NextClockStep() {
-    if (stepAt >= replay.clockStepCount || stepAt / 2 >= replay.clockSteps.size()) {
-        return false;
+std::int64_t ReplayReader::NextStepChange() {
+    if (stepAt >= replay.clockStepCount || stepAt / 4 >= replay.clockSteps.size()) {
+        damaged = true;
+        return 0;
     }
-    const std::uint8_t byte = replay.clockSteps[stepAt / 2];
-    const std::uint8_t half = stepAt % 2 == 0 ? byte & 15 : byte >> 4;
+    const std::uint32_t code = (replay.clockSteps[stepAt / 4] >> ((stepAt % 4) * 2)) & 3;
     ++stepAt;
-    if (half != kEscape) {
-        step = WrappingSum(lastStep, half - kStepReach);
-    } else {
-        lastEqualReadings = WrappingSum(lastEqualReadings, Signed(replay.clockEscapes, escapeAt));
-        step = WrappingSum(lastStep, Signed(replay.clockEscapes, escapeAt));
+    switch (code) {
+    case 0:
+        return 0;
+    case 1:
+        return 1;
+    case 2:
+        return -1;
+    default:
+        return Signed(replay.clockEscapes, escapeAt);
     }
-    equalBefore = lastEqualReadings;
-    lastStep = step;
-    stepLoaded = true;
-    return true;
+}
+
+void ReplayReader::LoadChange() {
+    if (changeAt >= replay.clockChanges.size()) {
+        return;
+    }
+    const std::uint64_t gap = Number(replay.clockChanges, changeAt);
+    nextChange = Signed(replay.clockChanges, changeAt);
+    nextChangeAt = lastChangeAt + gap;
+    lastChangeAt = nextChangeAt;
+    changeLoaded = !damaged;
 }
 
 } // namespace brinox

@@ -15,14 +15,15 @@ class ReplayReader {
 public:
     explicit ReplayReader(const Replay& replay) : replay(replay) {}
 
-    // The next entry of the inputs stream; false at its end. A run of ticks
-    // comes back as one Ticks entry with its count.
-    bool NextEntry(ReplayEntry& kind, std::int64_t& value);
+    // The next entry of the inputs stream; false at its end. Ticks before an
+    // entry come back first, as a Ticks entry with their count.
+    bool NextEntry(ReplayEntry& kind, std::uint32_t& value);
     // The settings that follow a Settings entry.
     ReplaySettings Settings();
     // The next answer; 0 once the answers are used up.
     std::int64_t Answer();
-    // The next clock reading; the last one again once the readings are used up.
+    // An input begins: the next clock reading is its first.
+    void Segment() { segmentRead = false; }
     std::uint32_t ClockReading();
 
     bool Damaged() const { return damaged; }
@@ -37,22 +38,34 @@ public:
                             ReplaySettings& settings);
 
 private:
+    std::uint64_t Number(const std::vector<std::uint8_t>& bytes, std::size_t& at);
     std::int64_t Signed(const std::vector<std::uint8_t>& bytes, std::size_t& at);
-    bool NextClockStep();
+    bool ReadEntry();
+    std::int64_t NextStepChange();
+    void LoadChange();
 
     const Replay& replay;
     std::size_t inputAt = 0;
     std::size_t answerAt = 0;
     std::size_t escapeAt = 0;
+    std::size_t changeAt = 0;
     std::uint32_t stepAt = 0;
     bool damaged = false;
 
+    // An entry read with ticks before it waits here while the ticks go out.
+    bool entryWaiting = false;
+    std::uint32_t ticksBefore = 0;
+    ReplayEntry waitingKind = ReplayEntry::Ticks;
+    std::uint32_t waitingValue = 0;
+
+    bool segmentRead = false;
     std::uint32_t reading = 0;
-    bool stepLoaded = false;
-    std::int64_t equalBefore = 0;
-    std::int64_t step = 0;
-    std::int64_t lastEqualReadings = 0;
     std::int64_t lastStep = 0;
+    std::uint64_t readings = 0;
+    bool changeLoaded = false;
+    std::uint64_t lastChangeAt = 0;
+    std::uint64_t nextChangeAt = 0;
+    std::int64_t nextChange = 0;
 };
 
 } // namespace brinox

@@ -4,8 +4,12 @@ namespace brinox {
 
 namespace {
 
-constexpr std::uint8_t kEscape = 15;
-constexpr std::int64_t kStepReach = 7; // half-byte steps cover last step -7..+7
+constexpr std::uint8_t kGenericEntry = 0x80;
+constexpr std::int64_t kTicksInByte = 7;
+constexpr std::uint8_t kSameStep = 0;
+constexpr std::uint8_t kStepLonger = 1;
+constexpr std::uint8_t kStepShorter = 2;
+constexpr std::uint8_t kStepEscape = 3;
 
 std::uint64_t ZigZag(std::int64_t value) {
     return (static_cast<std::uint64_t>(value) << 1) ^ static_cast<std::uint64_t>(value >> 63);
@@ -25,15 +29,46 @@ void ReplayWriter::PutSigned(std::vector<std::uint8_t>& bytes, std::int64_t valu
     PutNumber(bytes, ZigZag(value));
 }
 
-void ReplayWriter::Entry(ReplayEntry kind, std::int64_t value) {
-    FlushTicks();
-    PutNumber(replay.inputs, (ZigZag(value) << 4) | static_cast<std::uint64_t>(kind));
-}
-
 void ReplayWriter::PutSettings(std::vector<std::uint8_t>& bytes, const ReplaySettings& settings) {
     for (const ReplaySettings::Field field : ReplaySettings::kFields) {
         PutSigned(bytes, settings.*field);
     }
+}
+
+bool ReplayWriter::HasValue(ReplayEntry kind) {
+    switch (kind) {
+    case ReplayEntry::Ticks:
+    case ReplayEntry::KeyDown:
+    case ReplayEntry::KeyUp:
+    case ReplayEntry::AppActive:
+    case ReplayEntry::NewGame:
+    case ReplayEntry::RandomState:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::uint8_t ReplayWriter::TakeTicks() {
+    if (pendingTicks > kTicksInByte) {
+        replay.inputs.push_back(kGenericEntry | static_cast<std::uint8_t>(ReplayEntry::Ticks));
+        PutNumber(replay.inputs, static_cast<std::uint64_t>(pendingTicks));
+        pendingTicks = 0;
+    }
+    const auto ticks = static_cast<std::uint8_t>(pendingTicks << 4);
+    pendingTicks = 0;
+    return ticks;
+}
+
+void ReplayWriter::Entry(ReplayEntry kind, std::uint32_t value) {
+    replay.inputs.push_back(kGenericEntry | TakeTicks() | static_cast<std::uint8_t>(kind));
+    if (HasValue(kind)) {
+        PutNumber(replay.inputs, value);
+    }
+}
+
+void ReplayWriter::GameKey(std::int32_t key, bool up) {
+    replay.inputs.push_back(TakeTicks() | (up ? 8 : 0) | static_cast<std::uint8_t>(key & 7));
 }
 
 void ReplayWriter::Settings(const ReplaySettings& settings) {
@@ -46,50 +81,46 @@ void ReplayWriter::Answer(std::int64_t value) {
 }
 
 void ReplayWriter::ClockReading(std::uint32_t milliseconds) {
-    if (milliseconds == lastReading) {
-        ++equalReadings;
-        return;
-    }
     // The wrapping counter's difference, taken as the shorter way round.
-    const auto step = static_cast<std::int32_t>(milliseconds - lastReading);
-    ClockStep(equalReadings, step);
+    const std::int64_t step = static_cast<std::int32_t>(milliseconds - lastReading);
+    if (!segmentRead) {
+        segmentRead = true;
+        const std::int64_t change = step - lastStep;
+        if (change == 0) {
+            PutStepCode(kSameStep);
+        } else if (change == 1) {
+            PutStepCode(kStepLonger);
+        } else if (change == -1) {
+            PutStepCode(kStepShorter);
+        } else {
+            PutStepCode(kStepEscape);
+            PutSigned(replay.clockEscapes, change);
+        }
+        lastStep = step;
+    } else if (step != 0) {
+        PutNumber(replay.clockChanges, readings - lastChangeAt);
+        PutSigned(replay.clockChanges, step);
+        lastChangeAt = readings;
+    }
     lastReading = milliseconds;
-    equalReadings = 0;
+    ++readings;
 }
 
-void ReplayWriter::ClockStep(std::int64_t equalBefore, std::int64_t step) {
-    const std::int64_t change = step - lastStep;
-    if (equalBefore == lastEqualReadings && change >= -kStepReach && change <= kStepReach) {
-        PutHalfByte(static_cast<std::uint8_t>(change + kStepReach));
-    } else {
-        PutHalfByte(kEscape);
-        PutSigned(replay.clockEscapes, equalBefore - lastEqualReadings);
-        PutSigned(replay.clockEscapes, change);
+void ReplayWriter::PutStepCode(std::uint8_t code) {
+    const std::uint32_t shift = (replay.clockStepCount % 4) * 2;
+    if (shift == 0) {
+        replay.clockSteps.push_back(0);
     }
-    lastEqualReadings = equalBefore;
-    lastStep = step;
-}
-
-void ReplayWriter::PutHalfByte(std::uint8_t value) {
-    if (replay.clockStepCount % 2 == 0) {
-        replay.clockSteps.push_back(value);
-    } else {
-        replay.clockSteps.back() |= static_cast<std::uint8_t>(value << 4);
-    }
+    replay.clockSteps.back() |= static_cast<std::uint8_t>(code << shift);
     ++replay.clockStepCount;
 }
 
-void ReplayWriter::FlushTicks() {
-    if (pendingTicks > 0) {
-        const std::int64_t ticks = pendingTicks;
-        pendingTicks = 0;
-        PutNumber(replay.inputs,
-                  (ZigZag(ticks) << 4) | static_cast<std::uint64_t>(ReplayEntry::Ticks));
-    }
-}
-
 void ReplayWriter::Flush() {
-    FlushTicks();
+    if (pendingTicks > 0) {
+        replay.inputs.push_back(kGenericEntry | static_cast<std::uint8_t>(ReplayEntry::Ticks));
+        PutNumber(replay.inputs, static_cast<std::uint64_t>(pendingTicks));
+        pendingTicks = 0;
+    }
 }
 
 } // namespace brinox
