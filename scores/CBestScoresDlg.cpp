@@ -109,13 +109,14 @@ BestScoresRequest RequestForResult(const GameResult& result) {
     e.name.clear();
     static_cast<GameStatistics&>(e) = result;
     e.bombsOn = result.bombsOn;
+    request.replay = result.replay;
     return request;
 }
 
 CBestScoresDlg::CBestScoresDlg(const BestScoresRequest& request, Services services, QWidget* parent)
     : QDialog(parent), appDirectory(request.appDirectory), services(services),
       gameType(request.gameType), gameMode(request.gameMode), entry(request.entry),
-      large(request.large) {
+      gameReplay(request.replay), replays(request.appDirectory), large(request.large) {
     const std::int32_t first = FirstTable(request.gameType, request.gameMode);
     // A game without a table (only a doctored saved game can give one) is not ranked.
     current = first >= 0 ? first : QuadelClassicTable;
@@ -190,9 +191,13 @@ QWidget* CBestScoresDlg::BuildGrid() {
     auto* grid = new QGridLayout(panel);
     grid->setHorizontalSpacing(0);
     grid->setVerticalSpacing(1);
-    const QStringList heads = {QStringLiteral("N"),      QStringLiteral("Name"),
-                               QStringLiteral("Scores"), QStringLiteral("Level"),
-                               QStringLiteral("Lines"),  QString()};
+    const QStringList heads = {QStringLiteral("N"),
+                               QStringLiteral("Name"),
+                               QStringLiteral("Scores"),
+                               QStringLiteral("Level"),
+                               QStringLiteral("Lines"),
+                               QString(),
+                               QString()};
     for (int c = 0; c < heads.size(); ++c) {
         auto* head =
             Cell(panel, QStringLiteral("head%1").arg(c), c == 1 ? Qt::AlignLeft : Qt::AlignHCenter);
@@ -216,6 +221,11 @@ QWidget* CBestScoresDlg::BuildGrid() {
         row.info->setFocusPolicy(Qt::NoFocus);
         row.info->setAutoDefault(false);
         connect(row.info, &QPushButton::clicked, this, [this, r] { ShowInfo(r); });
+        row.replay = new QPushButton(QStringLiteral("Replay"), panel);
+        row.replay->setObjectName(QStringLiteral("replay%1").arg(r));
+        row.replay->setFocusPolicy(Qt::NoFocus);
+        row.replay->setAutoDefault(false);
+        connect(row.replay, &QPushButton::clicked, this, [this, r] { Watch(r); });
         const int line = r + 1;
         grid->addWidget(row.rank, line, 0);
         grid->addWidget(row.name, line, 1);
@@ -223,14 +233,15 @@ QWidget* CBestScoresDlg::BuildGrid() {
         grid->addWidget(row.level, line, 3);
         grid->addWidget(row.lines, line, 4);
         grid->addWidget(row.info, line, 5);
+        grid->addWidget(row.replay, line, 6);
     }
     firstLine = new QLabel(panel);
     firstLine->setObjectName(QStringLiteral("firstLine"));
     secondLine = new QLabel(panel);
     secondLine->setObjectName(QStringLiteral("secondLine"));
     grid->setRowMinimumHeight(ScoreTable::kRows + 1, 6);
-    grid->addWidget(firstLine, ScoreTable::kRows + 2, 0, 1, 6);
-    grid->addWidget(secondLine, ScoreTable::kRows + 3, 0, 1, 6);
+    grid->addWidget(firstLine, ScoreTable::kRows + 2, 0, 1, 7);
+    grid->addWidget(secondLine, ScoreTable::kRows + 3, 0, 1, 7);
     return panel;
 }
 
@@ -279,6 +290,9 @@ void CBestScoresDlg::ShowTable(std::int32_t table) {
         row.level->setText(Number(e.level));
         row.lines->setText(Number(e.lines));
         row.info->setEnabled(e.used == 1);
+        // The world Top 10 has no replays: Get finds none outside the local tables.
+        shownReplays[static_cast<std::size_t>(r)] = replays.Get(table, e);
+        row.replay->setEnabled(shownReplays[static_cast<std::size_t>(r)].has_value());
         PaintRow(r, marked);
     }
     firstLine->setText(table == QuadelChampionshipTable ? kSendHint
@@ -361,6 +375,11 @@ void CBestScoresDlg::RunInsertion() {
     }
     entry.name = nameDialog.Name();
     tables.Insert(t, p, entry, services.clock.Now());
+    // Before the tables: a replay without its row is swept away later, never
+    // the other way round. Not kept (full disk, damage) only means no replay.
+    if (!gameReplay.empty()) {
+        replays.Put(t, tables.Table(t).rows[static_cast<std::size_t>(p)], gameReplay);
+    }
     highlightOn = true;
     highlightRow = p;
     highlightTable = t;
@@ -378,6 +397,8 @@ void CBestScoresDlg::RunInsertion() {
 
 bool CBestScoresDlg::SaveTables() {
     if (tables.Save(appDirectory, services.random, services.clock.CalendarSeconds())) {
+        // Rows dropped out or cleared take their replays with them.
+        replays.Sweep(tables);
         return true;
     }
     ShowTable(current);
@@ -428,6 +449,14 @@ QString CBestScoresDlg::InfoText(const ScoreEntry& e, bool withCountry) {
             Number(e.avgDropSeconds) + QLatin1Char('\n');
     text += QStringLiteral("Finished: ") + FromStoredText(e.endTime);
     return text;
+}
+
+void CBestScoresDlg::Watch(std::int32_t row) {
+    if (!ready || !shownReplays[static_cast<std::size_t>(row)]) {
+        return;
+    }
+    watch = shownReplays[static_cast<std::size_t>(row)];
+    accept();
 }
 
 void CBestScoresDlg::Send() {

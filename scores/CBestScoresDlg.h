@@ -3,7 +3,9 @@
 // Championship table) and UPDATE (the world Top 10). Opened at the end of a
 // game it also ranks that game: its first 50 ms tick places the result,
 // asks for the name, inserts and saves, marks the new row ">n<" and, for a
-// World Championship result, offers to send it.
+// World Championship result, offers to send it. Each row of a local table
+// whose replay is kept has a Replay button: it closes the dialog and leaves
+// the replay for the caller to show (nothing is changed by that).
 //
 // Invariants: the tables live only as long as the dialog and are written back
 // after every change; OK and Escape do nothing until the first tick has run,
@@ -12,6 +14,7 @@
 #pragma once
 
 #include "ChampionshipExchange.h"
+#include "ReplayStore.h"
 #include "ScoreEntry.h"
 #include "ScoreTableSet.h"
 
@@ -21,7 +24,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -42,8 +47,9 @@ struct BestScoresRequest {
     std::int32_t gameMode = 0; // 0..3, or kTop10Mode
     bool insert = false;       // a finished game to rank: entry
     ScoreEntry entry;
-    bool large = false; // the main window is in its Big size: larger type
-    QImage logo{};      // the window's logo strip; its first frame heads the dialog (null: none)
+    std::vector<std::uint8_t> replay{}; // of the finished game; empty: none
+    bool large = false;                 // the main window is in its Big size: larger type
+    QImage logo{}; // the window's logo strip; its first frame heads the dialog (null: none)
 };
 
 // The request of a finished game: its table and all its figures.
@@ -70,6 +76,9 @@ public:
     // Makes a table current and shows it (the selector does this too).
     void ShowTable(std::int32_t table);
     const ScoreTableSet& Tables() const { return tables; }
+    // The replay the player chose to watch, once the dialog has closed for
+    // it; null when it closed otherwise.
+    const std::vector<std::uint8_t>* ReplayToWatch() const { return watch ? &*watch : nullptr; }
 
     // The Info text of a row; the country line only for the world Top 10.
     static QString InfoText(const ScoreEntry& entry, bool withCountry);
@@ -85,6 +94,7 @@ private:
         QLabel* level;
         QLabel* lines;
         QPushButton* info;
+        QPushButton* replay;
     };
 
     void BuildLook(const QImage& logoStrip);
@@ -101,6 +111,7 @@ private:
     bool SaveTables();
     void ClearTable();
     void ShowInfo(std::int32_t row);
+    void Watch(std::int32_t row);
     void Send();
     void Update();
 
@@ -113,6 +124,11 @@ private:
     std::int32_t gameMode = 0;
     bool insertionPending = false;
     ScoreEntry entry;
+    std::vector<std::uint8_t> gameReplay;
+    ReplayStore replays;
+    // The replays of the rows shown, read with the table.
+    std::array<std::optional<std::vector<std::uint8_t>>, ScoreTable::kRows> shownReplays{};
+    std::optional<std::vector<std::uint8_t>> watch;
     bool highlightOn = false;
     std::int32_t highlightRow = 0;
     std::int32_t highlightTable = 0;

@@ -77,6 +77,8 @@ protected:
     bool ReportConnectionFailure(TransferOutcome outcome);
     // Thread-safe: the status line shows text from now on.
     void SetStatus(const QString& text);
+    // Thread-safe: whether the player has asked to stop.
+    bool Cancelled() const { return cancelled; }
 
     const std::string appDirectory;
 

@@ -6,10 +6,13 @@
 
 namespace brinox {
 
-CUploadDlg::CUploadDlg(const std::string& appDirectory, TransferFile file, std::string baseName,
-                       QWidget* parent)
+CUploadDlg::CUploadDlg(const std::string& appDirectory, TransferFile file, ReplayBundle replays,
+                       std::string baseName, QWidget* parent)
     : CTransferDlg(QStringLiteral("Uploading..."), appDirectory, parent), file(std::move(file)),
-      remoteName(baseName + ".ttb"), localPath(TransferFilePath(appDirectory, baseName)) {}
+      replays(std::move(replays)), remoteName(baseName + ".ttb"),
+      localPath(TransferFilePath(appDirectory, baseName)),
+      remoteBundleName(baseName + std::string(kReplayBundleSuffix)),
+      localBundlePath(ReplayBundlePath(appDirectory, baseName)) {}
 
 CUploadDlg::~CUploadDlg() {
     EndWorker();
@@ -17,6 +20,7 @@ CUploadDlg::~CUploadDlg() {
 
 bool CUploadDlg::Prepare() {
     if (WriteTransferFile(localPath, file)) {
+        bundleWritten = !replays.replays.empty() && WriteReplayBundle(localBundlePath, replays);
         return true;
     }
     ShowWarning(this, QString::fromUtf8(kCannotCreateTransferMessage));
@@ -25,6 +29,10 @@ bool CUploadDlg::Prepare() {
 }
 
 bool CUploadDlg::Transfer(FtpSession& session) {
+    // A refused bundle leaves the result unproven, not unsent.
+    if (bundleWritten && !session.Put(localBundlePath, remoteBundleName) && Cancelled()) {
+        return false;
+    }
     return session.Put(localPath, remoteName);
 }
 
@@ -38,6 +46,9 @@ QString CUploadDlg::DoneStatus() const {
 
 void CUploadDlg::Finish(TransferOutcome outcome) {
     std::remove(localPath.c_str());
+    if (bundleWritten) {
+        std::remove(localBundlePath.c_str());
+    }
     if (outcome == TransferOutcome::Done) {
         ShowInformation(
             this,

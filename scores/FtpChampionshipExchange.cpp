@@ -3,6 +3,8 @@
 #include "CDownloadDlg.h"
 #include "CSendResultDlg.h"
 #include "CUploadDlg.h"
+#include "ReplayStore.h"
+#include "TableId.h"
 #include "UsageRecords.h"
 #include "engine/DateTimeText.h"
 #include "platform/ModalRunner.h"
@@ -22,11 +24,20 @@ void FtpChampionshipExchange::Send(QWidget* parent, const std::string& appDirect
     file.totalTime = TotalTimeText(appDirectory);
     file.firstStart = FirstStartText(appDirectory);
     file.rows = table.rows;
-    for (ScoreEntry& row : file.rows) {
+    // The kept replays of the rows go beside the result; a row without one
+    // is simply not proven by the server.
+    const ReplayStore store(appDirectory);
+    ReplayBundle replays;
+    for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
+        ScoreEntry& row = file.rows[static_cast<std::size_t>(r)];
+        if (auto replay = store.Get(QuadelChampionshipTable, row)) {
+            replays.replays.push_back({r, std::move(*replay)});
+        }
         row.country.clear();
     }
     file.sendDate2 = DateTimeText(clock.Now());
-    CUploadDlg upload(appDirectory, std::move(file), NewUploadBaseName(now), parent);
+    CUploadDlg upload(appDirectory, std::move(file), std::move(replays), NewUploadBaseName(now),
+                      parent);
     RunModal(upload);
 }
 

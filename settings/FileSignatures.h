@@ -20,5 +20,10 @@ inline constexpr std::string_view kTop10 = "QUADUS2000_TABLETOP10_FILE";
 inline constexpr std::int32_t kTop10Format = 100;
 inline constexpr std::string_view kLastName = "BRINOX2000_LASTNAME_FILE";
 inline constexpr std::string_view kLastSend = "BRINOX2000_LASTSEND_FILE";
+// A kept replay of a table row, and the replays sent beside a result upload.
+inline constexpr std::string_view kRowReplay = "BRINOX2000_REPLAY_FILE";
+inline constexpr std::int32_t kRowReplayFormat = 1;
+inline constexpr std::string_view kReplayBundle = "BRINOX2000_REPLAYS_FILE";
+inline constexpr std::int32_t kReplayBundleFormat = 1;
 
 } // namespace brinox::signatures
