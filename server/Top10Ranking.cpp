@@ -24,11 +24,17 @@ bool Better(const ScoreEntry& a, const ScoreEntry& b) {
 
 } // namespace
 
+Top10Ranking::ResultKey Top10Ranking::Key(const TransferFile& upload, const ScoreEntry& row) {
+    return {Lowercase(upload.sender.email), row.startTime, row.endTime, row.score};
+}
+
+bool Top10Ranking::Counted(const TransferFile& upload, const ScoreEntry& row) const {
+    return seen.contains(Key(upload, row));
+}
+
 void Top10Ranking::Add(const TransferFile& upload) {
     for (const ScoreEntry& row : upload.rows) {
-        if (row.used != 1 ||
-            !seen.insert({Lowercase(upload.sender.email), row.startTime, row.endTime, row.score})
-                 .second) {
+        if (row.used != 1 || !seen.insert(Key(upload, row)).second) {
             continue;
         }
         leaders.push_back(row);

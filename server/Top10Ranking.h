@@ -21,11 +21,14 @@ namespace brinox::server {
 class Top10Ranking {
 public:
     void Add(const TransferFile& upload);
+    // Whether a row of an upload is a result already counted.
+    bool Counted(const TransferFile& upload, const ScoreEntry& row) const;
     Top10Rows Result() const;
 
 private:
     using ResultKey = std::tuple<std::string, std::string, std::string, std::int32_t>;
 
+    static ResultKey Key(const TransferFile& upload, const ScoreEntry& row);
     void CutBack();
     // The best ten of rows, best first.
     static std::vector<ScoreEntry> Ranked(std::vector<ScoreEntry> rows);

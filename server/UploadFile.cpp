@@ -60,7 +60,8 @@ UploadCheck WhyRefused(std::span<const std::uint8_t> bytes) {
 
 } // namespace
 
-std::optional<std::vector<std::uint8_t>> ReadUploadBytes(const std::string& path, bool& tooLarge) {
+std::optional<std::vector<std::uint8_t>> ReadUploadBytes(const std::string& path, bool& tooLarge,
+                                                         std::size_t limit) {
     tooLarge = false;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
@@ -69,10 +70,9 @@ std::optional<std::vector<std::uint8_t>> ReadUploadBytes(const std::string& path
     struct stat info {};
     std::optional<std::vector<std::uint8_t>> bytes;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        tooLarge = static_cast<std::uint64_t>(info.st_size) > kMaxUploadBytes;
+        tooLarge = static_cast<std::uint64_t>(info.st_size) > limit;
         // One byte more than its size shows a file still being written.
-        const auto size =
-            std::min<std::uint64_t>(static_cast<std::uint64_t>(info.st_size), kMaxUploadBytes);
+        const auto size = std::min<std::uint64_t>(static_cast<std::uint64_t>(info.st_size), limit);
         std::vector<std::uint8_t> data(static_cast<std::size_t>(size) + 1);
         std::size_t filled = 0;
         ssize_t got = 0;

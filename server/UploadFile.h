@@ -27,8 +27,9 @@ enum class UploadCheck {
 inline constexpr std::size_t kMaxUploadBytes = 64 * 1024;
 
 // The bytes of a regular file (never a link, device or pipe) of at most
-// kMaxUploadBytes; nullopt otherwise, without ever blocking.
-std::optional<std::vector<std::uint8_t>> ReadUploadBytes(const std::string& path, bool& tooLarge);
+// limit bytes; nullopt otherwise, without ever blocking.
+std::optional<std::vector<std::uint8_t>> ReadUploadBytes(const std::string& path, bool& tooLarge,
+                                                         std::size_t limit = kMaxUploadBytes);
 // Parses and checks one upload; upload is set only when Ok.
 UploadCheck ReadUpload(std::span<const std::uint8_t> bytes, TransferFile& upload);
 const char* Describe(UploadCheck check);
