@@ -144,9 +144,9 @@ int RankDirectory(const std::string& uploadDir, const std::string& top10Path, st
                   errors);
         ranking.Add(upload);
     }
-    errors << "brinox-rank: " << tally.verified << " results verified, " << tally.unverified
-           << " unverified" << (options.verifiedOnly ? " (left out)" : "") << ", " << tally.rejected
-           << " rejected\n";
+    errors << "brinox-rank: results verified " << tally.verified << ", unverified "
+           << tally.unverified << (options.verifiedOnly ? " (left out)" : "") << ", rejected "
+           << tally.rejected << '\n';
     if (!WriteTop10File(top10Path, ranking.Result())) {
         errors << "brinox-rank: cannot write " << top10Path << '\n';
         return 1;

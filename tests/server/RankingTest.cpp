@@ -1,11 +1,15 @@
 #include "server/Ranking.h"
 #include "server/Top10Ranking.h"
 
+#include "TestGame.h"
+#include "engine/ReplayFile.h"
+#include "scores/ReplayBundle.h"
 #include "settings/Archive.h"
 #include "support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 namespace brinox::server {
@@ -100,6 +104,111 @@ TEST(RankingTest, EachFieldOfTheOrderAndOfTheDuplicateRule) {
             }
         }
         EXPECT_EQ(ranked, c.ranked) << c.rule;
+    }
+}
+
+// A Quadel World Championship game a bot played to its end by mashing the
+// keys, as the engine recorded it.
+const GameResult& RecordedGame() {
+    static const GameResult result = [] {
+        test::TestGame t;
+        t.options.gameMode = WorldChampionship;
+        t.fake.recordSounds = false;
+        const Options& o = t.options;
+        const std::int32_t codes[] = {o.keyLeft, o.keyRight, o.keyDown, o.keyDrop, o.keyRotate};
+        std::mt19937 rng(2026);
+        t.game.StartStopCommand();
+        for (int step = 0; step < 100'000 && t.access.flags.gameInProgress; ++step) {
+            const std::int32_t code = codes[rng() % 5];
+            t.game.KeyDown(code);
+            t.Tick(20 + rng() % 200);
+            t.game.KeyUp(code);
+        }
+        return t.fake.results.at(0);
+    }();
+    return result;
+}
+
+// The recorded game's replay with one rotation turned into a drop: its key
+// entry is one byte, the key in the low three bits (0x80: another entry, 8: released).
+std::vector<std::uint8_t> EditedReplay() {
+    Replay replay = *ReplayFile::Decode(RecordedGame().replay);
+    for (std::size_t at = replay.inputs.size() / 2; at < replay.inputs.size(); ++at) {
+        std::uint8_t& entry = replay.inputs[at];
+        if ((entry & 0x8F) == static_cast<std::uint8_t>(GameKey::Rotate)) {
+            entry = static_cast<std::uint8_t>((entry & 0xF0) | static_cast<int>(GameKey::Drop));
+            return ReplayFile::Encode(replay);
+        }
+    }
+    ADD_FAILURE() << "no rotation in the second half";
+    return {};
+}
+
+// Uploads the recorded game as the first row of name.ttb, its score raised by
+// raise, with replay (when given) beside it.
+void SendGame(const ScratchDirectory& dir, const std::string& name, std::int32_t raise,
+              const std::vector<std::uint8_t>* replay) {
+    TransferFile file = Upload(name + "@x", 0, "s");
+    static_cast<GameStatistics&>(file.rows[0]) = RecordedGame();
+    file.rows[0].bombsOn = RecordedGame().bombsOn;
+    file.rows[0].score += raise;
+    ASSERT_TRUE(WriteTransferFile(dir.File(name + ".ttb"), file));
+    if (replay != nullptr) {
+        ASSERT_TRUE(WriteReplayBundle(dir.File(name + ".replays"), {{{0, *replay}}}));
+    }
+}
+
+// The names of the ranked rows, and what the tool said.
+std::pair<std::string, std::string> Rank(const ScratchDirectory& dir, RankOptions options = {}) {
+    std::ostringstream errors;
+    EXPECT_EQ(RankDirectory(dir.path, dir.File("wctop10.ttb"), errors, options), 0);
+    Top10Rows rows{};
+    EXPECT_EQ(ReadTop10File(dir.File("wctop10.ttb"), rows), Top10Load::Ok);
+    std::string ranked;
+    for (const ScoreEntry& row : rows) {
+        ranked += row.used == 1 ? row.name + " " : "";
+    }
+    return {ranked, errors.str()};
+}
+
+TEST(RankingTest, ForgedResultsAreRejectedWhileTheUntouchedOneIsVerified) {
+    const std::vector<std::uint8_t> edited = EditedReplay();
+    const struct {
+        const char* forgery;
+        std::int32_t raise;
+        const std::vector<std::uint8_t>* replay;
+        const char* ranked;
+        std::string said;
+    } cases[] = {
+        {"none", 0, &RecordedGame().replay, "ann ", "results verified 1, unverified 0, rejected 0"},
+        {"raised score", 5000, &RecordedGame().replay, "",
+         "ann.ttb row 1 (score " + std::to_string(RecordedGame().score + 5000) +
+             "): the replay plays score"},
+        {"edited input", 0, &edited, "", "results verified 0, unverified 0, rejected 1"},
+    };
+    ASSERT_GT(RecordedGame().score, 0);
+    for (const auto& c : cases) {
+        ScratchDirectory dir;
+        SendGame(dir, "ann", c.raise, c.replay);
+        const auto [ranked, said] = Rank(dir);
+        EXPECT_EQ(ranked, c.ranked) << c.forgery;
+        EXPECT_NE(said.find(c.said), std::string::npos) << c.forgery << ": " << said;
+    }
+}
+
+TEST(RankingTest, RowsWithoutAReadableReplayAreUnverifiedAndVerifiedOnlyLeavesThemOut) {
+    ScratchDirectory dir;
+    SendGame(dir, "ann", 0, &RecordedGame().replay);
+    SendGame(dir, "bob", 1, nullptr);
+    SendGame(dir, "cid", 2, nullptr);
+    test::PutFile(dir.File("cid.replays"), {'x'});
+    for (const auto& [verifiedOnly, ranked, unverified] :
+         {std::tuple{false, "cid bob ann ", "unverified 2,"},
+          {true, "ann ", "unverified 2 (left out)"}}) {
+        const auto [rankedNow, said] = Rank(dir, {verifiedOnly});
+        EXPECT_EQ(rankedNow, ranked);
+        EXPECT_NE(said.find(unverified), std::string::npos) << said;
+        EXPECT_NE(said.find("unreadable replays " + dir.File("cid.replays")), std::string::npos);
     }
 }
 
