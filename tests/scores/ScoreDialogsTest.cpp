@@ -9,9 +9,12 @@
 #include "ScriptedModalRunner.h"
 #include "ScriptedPrompter.h"
 #include "engine/GameTypes.h"
+#include "engine/ReplayFile.h"
 #include "scores/CSendResultDlg.h"
 #include "scores/CTransferDlg.h"
 #include "scores/LastNameFile.h"
+#include "scores/ReplayBundle.h"
+#include "scores/TableId.h"
 #include "scores/Top10File.h"
 #include "support/FileTestSupport.h"
 
@@ -33,6 +36,13 @@
 
 namespace brinox::test {
 namespace {
+
+// A replay file, told apart by its generator's state.
+std::vector<std::uint8_t> SomeReplay(std::uint32_t randomState) {
+    Replay made;
+    made.randomState = randomState;
+    return ReplayFile::Encode(made);
+}
 
 class BestScoresDlgTest : public ::testing::Test, public ChampionshipExchange {
 protected:
@@ -64,6 +74,7 @@ protected:
     void Open(std::int32_t mode, std::int32_t score = 0, bool tick = true) {
         BestScoresRequest request{dir.path, Quadel, mode, score > 0, entry};
         request.entry.score = score;
+        request.replay = replay;
         dialog = std::make_unique<CBestScoresDlg>(request,
                                                   CBestScoresDlg::Services{clock, random, this});
         dialog->show();
@@ -73,6 +84,14 @@ protected:
     }
     QString Text(const QString& label) { return dialog->findChild<QLabel*>(label)->text(); }
     QPushButton* Button(const QString& name) { return dialog->findChild<QPushButton*>(name); }
+    // The rows whose Replay button is enabled.
+    std::string RowsWithReplays() {
+        std::string rows;
+        for (int r = 0; r < ScoreTable::kRows; ++r) {
+            rows += Button(QStringLiteral("replay%1").arg(r))->isEnabled() ? std::to_string(r) : "";
+        }
+        return rows;
+    }
     QString LastBox() const { return prompter.boxes.empty() ? "" : prompter.boxes.back().text; }
     ScoreTable Stored(std::int32_t table) {
         ScoreTableSet set;
@@ -87,6 +106,7 @@ protected:
     ScriptedModalRunner runner;
     ScoreEntry entry{{3, 0, 12, "", "", 0, 0, 0, 0, 0, 0}, "", 1, 0, ""};
     std::vector<ScoreTable> sent;
+    std::vector<std::uint8_t> replay; // of the game Open ranks
     std::unique_ptr<CBestScoresDlg> dialog;
 };
 
@@ -119,6 +139,65 @@ TEST_F(BestScoresDlgTest, InsertionMarksTheNewRowAndSavesIt) {
     ASSERT_EQ(prompter.boxes.size() + sent.size(), 2u);
     EXPECT_EQ(LastBox(), "Do you want to send your results to the World Championship?");
     EXPECT_EQ(sent[0].rows[0].score, 70);
+}
+
+// Table 0 holds 1000 down to 100: 150 enters last and drops out under 950.
+TEST_F(BestScoresDlgTest, TheReplaysFolderFollowsTheRowsAndDamageOnlyMeansNoReplay) {
+    FillClassicTable();
+    const std::string folder = dir.File("replays");
+    const auto damage = [&] {
+        for (const auto& name : DirectoryNames(folder)) {
+            PutFile(folder + "/" + name, {'x'});
+        }
+    };
+    const auto block = [&] {
+        std::filesystem::remove_all(folder);
+        PutFile(folder, {});
+    };
+    const auto clear = [&] {
+        prompter.answers = {true};
+        Button(QStringLiteral("clearButton"))->click();
+    };
+    const struct {
+        const char* step;
+        std::int32_t score;         // a result to rank, with a replay
+        std::function<void()> then; // before the result is ranked
+        const char* rows;           // with a Replay button enabled
+        std::size_t files;
+    } steps[] = {
+        {"inserted", 150, nullptr, "9", 1},    {"moved and dropped", 950, nullptr, "1", 1},
+        {"damaged", 0, damage, "", 1},         {"cleared", 0, clear, "", 0},
+        {"folder blocked", 960, block, "", 0},
+    };
+    for (const auto& s : steps) {
+        replay = SomeReplay(static_cast<std::uint32_t>(s.score));
+        runner.names = {QStringLiteral("Ann")};
+        Open(Classic, s.score, false);
+        if (s.then) {
+            s.then();
+        }
+        dialog->Tick(); // ranks the result
+        dialog->ShowTable(Classic);
+        EXPECT_EQ(RowsWithReplays(), s.rows) << s.step;
+        if (std::filesystem::is_directory(folder)) {
+            EXPECT_EQ(DirectoryNames(folder).size(), s.files) << s.step;
+        }
+    }
+    EXPECT_EQ(Stored(Classic).rows[0].score, 960) << "ranked without its replay";
+}
+
+TEST_F(BestScoresDlgTest, ReplayClosesTheDialogAndHandsTheRowsReplayOverChangingNothing) {
+    replay = SomeReplay(7);
+    runner.names = {QStringLiteral("Ann")};
+    Open(Classic, 500);
+    const auto before = FileBytes(dir.File("data.ttb"));
+    EXPECT_EQ(dialog->ReplayToWatch(), nullptr);
+    Button(QStringLiteral("replay0"))->click();
+    EXPECT_FALSE(dialog->isVisible());
+    ASSERT_NE(dialog->ReplayToWatch(), nullptr);
+    EXPECT_EQ(*dialog->ReplayToWatch(), replay);
+    EXPECT_EQ(FileBytes(dir.File("data.ttb")), before);
+    EXPECT_EQ(DirectoryNames(dir.File("replays")).size(), 1u);
 }
 
 TEST_F(BestScoresDlgTest, UnrankedOrUnnamedResultsLeaveTheFile) {
@@ -407,13 +486,27 @@ TEST_F(ChampionshipExchangeTest, TwoSendersRankedIntoTheThirdPlayersTop10) {
     for (auto [dir, name] : {std::pair{&ann, "Ann"}, {&bob, "Bob"}, {&carl, "Carl"}}) {
         Player(*dir, port, name, Full);
     }
+    // Ann's row has its replay kept: it goes beside each of her uploads.
+    const auto replay = SomeReplay(3);
+    ASSERT_TRUE(
+        ReplayStore(ann.path).Put(QuadelChampionshipTable, Table("Ann", 300).rows[0], replay));
     exchange.Send(nullptr, ann.path, Table("Ann", 300));
     // Bob cancels once his file is on the server: it still counts as sent.
-    landed = [this] { return DirectoryNames(home.path).size() == 2; };
+    landed = [this] { return DirectoryNames(home.path).size() == 3; };
     exchange.Send(nullptr, bob.path, Table("Bob", 500));
     landed = nullptr;
     exchange.Send(nullptr, ann.path, Table("Ann", 300)); // the same result again
-    ASSERT_EQ(DirectoryNames(home.path).size(), 3u);     // three names of their own
+    const auto names = DirectoryNames(home.path);
+    ASSERT_EQ(names.size(), 5u); // three names of their own, two of them with replays
+    for (const std::string& name : names) {
+        if (name.ends_with(".replays")) {
+            EXPECT_TRUE(
+                std::filesystem::exists(home.File(name.substr(0, name.size() - 8) + ".ttb")));
+            const auto bundle = ReadReplayBundle(FileBytes(home.File(name)));
+            ASSERT_TRUE(bundle);
+            EXPECT_EQ(*bundle, (ReplayBundle{{{0, replay}}}));
+        }
+    }
 
     const std::string rank = BRINOX_RANK " " + home.path + " " + home.File("wctop10.ttb");
     ASSERT_EQ(std::system(rank.c_str()), 0);
@@ -430,8 +523,8 @@ TEST_F(ChampionshipExchangeTest, TwoSendersRankedIntoTheThirdPlayersTop10) {
                   "Your results was uploaded successfully\nThank you and Good Luck!");
     }
     EXPECT_EQ(prompter.boxes.back().text, "Data Transfer completed successfully");
-    EXPECT_EQ(DirectoryNames(ann.path).size() + DirectoryNames(carl.path).size(), 4u)
-        << "only lastsend.dat and resultserver.ini";
+    EXPECT_EQ(DirectoryNames(ann.path).size() + DirectoryNames(carl.path).size(), 5u)
+        << "only lastsend.dat, resultserver.ini and Ann's replays";
 }
 
 } // namespace
