@@ -70,13 +70,13 @@ CGameFrame::CGameFrame(Services services)
       random(session.RandomSource()), game(session.Engine()),
       gamepad(
           {options, [this] { return GameKeyFilter::GameHasKeyboard(this); },
-           [this] { return GameInProgress(); },
+           [this] { return GameInProgress() || session.Watching(); },
            [this](std::int32_t code, bool down) { down ? game.KeyDown(code) : game.KeyUp(code); },
            [this] { Run(Command::Pause); }, [this] { Run(Command::StartStop); }}),
       layout(Layout::For(WindowSize::Normal)),
-      painter(game, options, layout, pictures, buttons, clockFace),
+      painter(session, layout, pictures, buttons, clockFace),
       effects(
-          game, options, random, painter, [this](const QRect& rect) { view->repaint(rect); },
+          session, options, random, painter, [this](const QRect& rect) { view->repaint(rect); },
           sleep) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -200,9 +200,13 @@ void CGameFrame::Tick() {
     }
     FollowClock();
     gamepad.Poll(clock.Milliseconds());
-    game.Tick();
-    if (auto text = title.Step(options.animateTitle != 0, clock.Milliseconds())) {
-        setWindowTitle(QString::fromStdString(*text));
+    if (session.Watching()) {
+        WatchingBeat();
+    } else {
+        game.Tick();
+        if (auto text = title.Step(options.animateTitle != 0, clock.Milliseconds())) {
+            setWindowTitle(QString::fromStdString(*text));
+        }
     }
     ScheduleTick();
 }
@@ -228,7 +232,7 @@ void CGameFrame::ScheduleTick() {
     if (quitting) {
         return;
     }
-    const int wait = game.Flags().gameInProgress != 0 ? kTickMs : IdleWait();
+    const int wait = GameInProgress() || session.Watching() ? kTickMs : IdleWait();
     if (!timer.isActive() || timer.interval() != wait) {
         timer.start(wait);
     }
@@ -387,6 +391,9 @@ std::int32_t CGameFrame::BestScore(std::int32_t table) {
 void CGameFrame::keyPressEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat() && VirtualKeyCode(*event) == options.keyPause) {
         Run(Command::Pause);
+        return;
+    }
+    if (session.Watching() && WatchingKey(*event)) {
         return;
     }
     QMainWindow::keyPressEvent(event);

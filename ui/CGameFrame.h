@@ -39,8 +39,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QDialog;
+class QKeyEvent;
 
 namespace brinox {
 
@@ -92,6 +94,10 @@ public:
     void RedrawButtons();
     // What SEND and UPDATE of the best-scores dialog use; none: they do nothing.
     void SetChampionshipExchange(ChampionshipExchange* exchange) { championship = exchange; }
+    // Shows the replay file `bytes` in the window until it ends or is left; a
+    // replay that cannot be played is reported and nothing else happens.
+    void WatchReplay(const std::vector<std::uint8_t>& bytes);
+    const ReplayViewer& Viewer() const { return session.Viewer(); }
     // The shell's information dialogs, which the application hands over; none: their commands
     // do nothing.
     void SetInformationDialogs(InformationDialogs dialogs) {
@@ -168,6 +174,13 @@ private:
     HelpViewer& Help();
     // Makes an information dialog and runs it with the game standing still.
     void ShowInformationDialog(const InformationDialogs::Maker& make);
+
+    // Watching a replay (CGameFrameReplay.cpp): the beat, the keys that steer
+    // it (true when the key was one of them), the state in the title, the end.
+    void WatchingBeat();
+    bool WatchingKey(const QKeyEvent& event);
+    void ShowWatchingState();
+    void StopWatching();
 
     // The finished game waiting for its best-scores dialog.
     void RankFinishedGame();

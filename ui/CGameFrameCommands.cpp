@@ -21,6 +21,8 @@
 #include <QGuiApplication>
 
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace brinox {
 
@@ -85,17 +87,26 @@ void CGameFrame::Run(Command command) {
 }
 
 void CGameFrame::UpdateMenu() {
-    menu->Update(game.Flags(), options, windowSizeSetting,
+    menu->Update(session.ShownFlags(), options, windowSizeSetting,
                  [this](Command command) { return Enabled(command); });
 }
 
 // ---- Game ---------------------------------------------------------------
 
 void CGameFrame::StartStopGame() {
+    if (session.Watching()) {
+        StopWatching();
+        return;
+    }
     game.StartStopCommand();
 }
 
 void CGameFrame::TogglePause() {
+    if (session.Watching()) {
+        session.Viewer().TogglePause();
+        ShowWatchingState();
+        return;
+    }
     game.PauseCommand();
     // A menu item flips its own check mark; the game decides what it shows.
     UpdateMenu();
@@ -223,10 +234,18 @@ void CGameFrame::ShowBestScores(BestScoresRequest request) {
     request.appDirectory = appDirectory;
     request.large = layout.size == WindowSize::Big;
     request.logo = pictures.Get(Picture::Logo);
+    std::optional<std::vector<std::uint8_t>> chosen;
     game.RunSuspended([&] {
         CBestScoresDlg dialog(request, {clock, random, championship}, this);
         RunModal(dialog);
+        if (const std::vector<std::uint8_t>* replay = dialog.ReplayToWatch()) {
+            chosen = *replay;
+        }
     });
+    // Watched once the dialog is gone and the game has its pause state back.
+    if (chosen) {
+        WatchReplay(*chosen);
+    }
 }
 
 // ---- Help, links and information --------------------------------------------

@@ -75,12 +75,13 @@ bool CGameFrame::ButtonEnabled(ToolButton button) const {
         return options.showToolBar != 0 && Enabled(*CommandOf(button));
     case ToolButton::GameType:
     case ToolButton::GameMode:
-        return !inGame;
+        return !inGame && session.SettingsEditable();
     case ToolButton::Bombs:
-        return !inGame && options.gameMode != WorldChampionship;
+        return !inGame && session.SettingsEditable() && options.gameMode != WorldChampionship;
     case ToolButton::NextBarToggle:
     case ToolButton::ToolBarToggle:
     case ToolButton::StatusBarToggle:
+        return session.SettingsEditable();
     case ToolButton::Logo:
         return true;
     }

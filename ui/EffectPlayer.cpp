@@ -19,9 +19,9 @@ bool MarkedForRemoval(std::int32_t value) {
 
 } // namespace
 
-EffectPlayer::EffectPlayer(const Game& game, const Options& options, Random& random,
+EffectPlayer::EffectPlayer(const GameSession& session, const Options& options, Random& random,
                            FramePainter& painter, FramePainter::Shown show, Sleep sleep)
-    : game(game), options(options), random(random), painter(painter), show(std::move(show)),
+    : session(session), options(options), random(random), painter(painter), show(std::move(show)),
       sleep(std::move(sleep)) {}
 
 // A typed speed has no upper limit and is slept as typed; a negative one (a
@@ -54,11 +54,10 @@ void EffectPlayer::FieldAnimation(QImage& frame, FieldAnimationKind kind) {
             for (std::int32_t column = Board::kColumns - 1; column >= 0; --column) {
                 if (!revealBoard) {
                     painter.DrawIdleCell(p, column, row);
-                } else if (game.CurrentBoard().At(column, row) == Board::kEmpty) {
+                } else if (ShownBoard().At(column, row) == Board::kEmpty) {
                     painter.RestoreCellBackground(p, column, row);
                 } else {
-                    painter.DrawCellImage(p, blocks, game.CurrentBoard().At(column, row), column,
-                                          row);
+                    painter.DrawCellImage(p, blocks, ShownBoard().At(column, row), column, row);
                 }
             }
         }
@@ -72,14 +71,14 @@ void EffectPlayer::RowRemoval(QImage& frame) {
     const Layout& layout = painter.CurrentLayout();
     for (std::int32_t f = 0; f < kFrames; ++f) {
         for (std::int32_t row = kFirstVisibleRow; row <= kLastRow; ++row) {
-            if (!MarkedForRemoval(game.CurrentBoard().At(0, row))) {
+            if (!MarkedForRemoval(ShownBoard().At(0, row))) {
                 continue;
             }
             {
                 QPainter p(&frame);
                 p.setCompositionMode(QPainter::CompositionMode_Source);
                 for (std::int32_t column = 0; column < Board::kColumns; ++column) {
-                    std::int32_t value = game.CurrentBoard().At(column, row);
+                    std::int32_t value = ShownBoard().At(column, row);
                     if (MarkedForRemoval(value)) {
                         painter.DrawCellImage(
                             p, removal, (value - Board::kRemovalMark) * kFrames + f, column, row);

@@ -4,10 +4,12 @@
 // once so the player sees the progress, then sleeps; no event is processed
 // meanwhile, so no tick runs during them. Row removal and the field animation
 // leave their last frame in the off-screen picture; the explosion leaves it
-// as it found it.
+// as it found it. They show the session's shown game, a watched replay's
+// while there is one.
 #pragma once
 
 #include "FramePainter.h"
+#include "GameSession.h"
 
 #include "engine/Game.h"
 #include "engine/GameHost.h"
@@ -24,8 +26,8 @@ class EffectPlayer {
 public:
     using Sleep = std::function<void(std::int32_t milliseconds)>;
 
-    EffectPlayer(const Game& game, const Options& options, Random& random, FramePainter& painter,
-                 FramePainter::Shown show, Sleep sleep);
+    EffectPlayer(const GameSession& session, const Options& options, Random& random,
+                 FramePainter& painter, FramePainter::Shown show, Sleep sleep);
 
     void FieldAnimation(QImage& frame, FieldAnimationKind kind);
     void RowRemoval(QImage& frame);
@@ -33,8 +35,9 @@ public:
 
 private:
     void Pause(std::int32_t milliseconds);
+    const Board& ShownBoard() const { return session.ShownGame().CurrentBoard(); }
 
-    const Game& game;
+    const GameSession& session;
     const Options& options;
     Random& random;
     FramePainter& painter;

@@ -56,14 +56,13 @@ void BeginDrawing(QPainter& painter, QImage& frame) {
 
 } // namespace
 
-FramePainter::FramePainter(Game& game, const Options& options, const Layout& layout,
-                           const PictureSet& pictures, const ButtonStates& buttons,
-                           const ClockFace& clockFace)
-    : game(game), options(options), layout(layout), pictures(pictures), buttons(buttons),
-      clockFace(clockFace) {}
+FramePainter::FramePainter(GameSession& session, const Layout& layout, const PictureSet& pictures,
+                           const ButtonStates& buttons, const ClockFace& clockFace)
+    : session(session), layout(layout), pictures(pictures), buttons(buttons), clockFace(clockFace) {
+}
 
 bool FramePainter::Playing() const {
-    return game.Flags().Playing();
+    return ShownGame().Flags().Playing();
 }
 
 void FramePainter::ComposeAll(QImage& frame) {
@@ -75,18 +74,18 @@ void FramePainter::ComposeAll(QImage& frame) {
         DrawPicture(painter, layout.playingArea, Sized(Picture::Idle));
     }
     DrawBars(painter);
-    if (game.Flags().gameInProgress) {
-        if (options.showNextBar) {
+    if (ShownGame().Flags().gameInProgress) {
+        if (ShownOptions().showNextBar) {
             DrawNextPiece(painter);
         }
         DrawAllCounters(painter, {});
     }
     DrawToggles(painter, {});
-    if (options.showToolBar) {
+    if (ShownOptions().showToolBar) {
         DrawToolButtons(painter, {});
     }
     DrawSelectors(painter, {});
-    if (options.showStatusBar) {
+    if (ShownOptions().showStatusBar) {
         DrawClock(painter);
     }
     if (Playing()) {
@@ -97,9 +96,9 @@ void FramePainter::ComposeAll(QImage& frame) {
 }
 
 void FramePainter::DrawFieldBackground(QPainter& painter) {
-    switch (options.fieldBackground) {
+    switch (ShownOptions().fieldBackground) {
     case UserColor:
-        painter.fillRect(layout.playingArea, ColorOfRef(options.userColor));
+        painter.fillRect(layout.playingArea, ColorOfRef(ShownOptions().userColor));
         break;
     case ColorField:
         DrawPicture(painter, layout.playingArea, Sized(Picture::ColorField));
@@ -117,17 +116,17 @@ void FramePainter::DrawFieldBackground(QPainter& painter) {
 }
 
 void FramePainter::DrawBars(QPainter& painter) {
-    if (options.showNextBar) {
+    if (ShownOptions().showNextBar) {
         DrawPicture(painter, layout.nextBar, pictures.Get(Picture::NextBar));
     }
-    if (options.showToolBar) {
+    if (ShownOptions().showToolBar) {
         DrawPicture(painter, layout.toolBar, pictures.Get(Picture::ToolBar));
     }
     DrawStatusLine(painter);
 }
 
 void FramePainter::DrawStatusLine(QPainter& painter) {
-    if (!options.showStatusBar) {
+    if (!ShownOptions().showStatusBar) {
         DrawPicture(painter, layout.statusCover, pictures.Get(Picture::StatusCover));
         return;
     }
@@ -140,7 +139,7 @@ void FramePainter::DrawStatusLine(QPainter& painter) {
 }
 
 void FramePainter::DrawNextPiece(QPainter& painter) {
-    const std::int32_t kind = game.State().nextKind;
+    const std::int32_t kind = ShownGame().State().nextKind;
     if (kind < 0 || kind > 15) {
         return;
     }
@@ -160,13 +159,13 @@ void FramePainter::DrawAllCounters(QPainter& painter, const Shown& shown) {
             shown(place.rect);
         }
     };
-    const GameState& s = game.State();
+    const GameState& s = ShownGame().State();
     DrawCounter(painter, layout.level, 3, s.level);
     show(layout.level);
     DrawCounter(painter, layout.score, 7, s.score);
     show(layout.score);
-    game.CheckBestScore();
-    DrawCounter(painter, layout.best, 7, game.ShownBestScore());
+    ShownGame().CheckBestScore();
+    DrawCounter(painter, layout.best, 7, ShownGame().ShownBestScore());
     show(layout.best);
     DrawCounter(painter, layout.lines, 5, s.lines);
     show(layout.lines);
@@ -228,28 +227,30 @@ void FramePainter::DrawToggles(QPainter& painter, const Shown& shown) {
     auto barPicture = [this](std::int32_t shownFlag) -> const QImage& {
         return pictures.Get(shownFlag ? Picture::BarShown : Picture::BarHidden);
     };
-    DrawButton(painter, ToolButton::NextBarToggle, barPicture(options.showNextBar),
+    DrawButton(painter, ToolButton::NextBarToggle, barPicture(ShownOptions().showNextBar),
                buttons[ToolButton::NextBarToggle], shown);
-    DrawButton(painter, ToolButton::ToolBarToggle, barPicture(options.showToolBar),
+    DrawButton(painter, ToolButton::ToolBarToggle, barPicture(ShownOptions().showToolBar),
                buttons[ToolButton::ToolBarToggle], shown);
-    DrawButton(painter, ToolButton::StatusBarToggle,
-               pictures.Get(options.showStatusBar ? Picture::StatusShown : Picture::StatusHidden),
-               buttons[ToolButton::StatusBarToggle], shown);
+    DrawButton(
+        painter, ToolButton::StatusBarToggle,
+        pictures.Get(ShownOptions().showStatusBar ? Picture::StatusShown : Picture::StatusHidden),
+        buttons[ToolButton::StatusBarToggle], shown);
 }
 
 void FramePainter::DrawToolButtons(QPainter& painter, const Shown& shown) {
-    const bool inGame = game.Flags().gameInProgress != 0;
+    const bool inGame = ShownGame().Flags().gameInProgress != 0;
     auto draw = [&](ToolButton button, Picture picture) {
         DrawButton(painter, button, pictures.Get(picture), buttons[button], shown);
     };
     draw(ToolButton::StartStop, inGame ? Picture::Stop : Picture::Start);
-    if (!inGame) {
+    if (!session.Enabled(Command::Pause)) {
         DrawButton(painter, ToolButton::Pause, pictures.Get(Picture::PauseDisabled), 0, shown);
     } else {
-        draw(ToolButton::Pause, game.Flags().gameRunning ? Picture::PauseOff : Picture::PauseOn);
+        draw(ToolButton::Pause,
+             session.ShownFlags().gameRunning ? Picture::PauseOff : Picture::PauseOn);
     }
     draw(ToolButton::Options, Picture::OptionsButton);
-    if (inGame && options.gameMode != WorldChampionship) {
+    if (session.Enabled(Command::Save)) {
         draw(ToolButton::Save, Picture::Save);
     } else {
         DrawButton(painter, ToolButton::Save, pictures.Get(Picture::SaveDisabled), 0, shown);
@@ -262,7 +263,7 @@ void FramePainter::DrawToolButtons(QPainter& painter, const Shown& shown) {
 }
 
 void FramePainter::DrawSelectors(QPainter& painter, const Shown& shown) {
-    const bool inGame = game.Flags().gameInProgress != 0;
+    const bool inGame = ShownGame().Flags().gameInProgress != 0;
     if (!inGame) {
         DrawButton(painter, ToolButton::GameType, pictures.Get(Picture::Types),
                    buttons[ToolButton::GameType], shown);
@@ -273,7 +274,7 @@ void FramePainter::DrawSelectors(QPainter& painter, const Shown& shown) {
         DrawButton(painter, ToolButton::GameMode, pictures.Get(Picture::ModesDisabled),
                    buttons[ToolButton::GameMode], shown);
     }
-    if (!inGame && options.gameMode != WorldChampionship) {
+    if (!inGame && ShownOptions().gameMode != WorldChampionship) {
         DrawButton(painter, ToolButton::Bombs, pictures.Get(Picture::BombsButton),
                    buttons[ToolButton::Bombs], shown);
     } else {
@@ -300,7 +301,7 @@ void FramePainter::DrawClock(QPainter& painter) {
 }
 
 void FramePainter::DrawFallingPieceCells(QPainter& painter) {
-    const GameState& s = game.State();
+    const GameState& s = ShownGame().State();
     const QImage& blocks = Sized(Picture::Blocks);
     for (std::int32_t i = 0; i < PieceShape::CellCount(s.currentKind); ++i) {
         CellOffset offset = PieceShape::Offset(s.currentKind, s.rotation, i);
@@ -316,7 +317,7 @@ void FramePainter::DrawBoard(QPainter& painter) {
     const QImage& blocks = Sized(Picture::Blocks);
     for (std::int32_t row = kFirstVisibleRow; row < Board::kRows; ++row) {
         for (std::int32_t column = 0; column < Board::kColumns; ++column) {
-            std::int32_t value = game.CurrentBoard().At(column, row);
+            std::int32_t value = ShownGame().CurrentBoard().At(column, row);
             if (value != Board::kEmpty) {
                 DrawCellImage(painter, blocks, value, column, row);
             }
@@ -326,11 +327,11 @@ void FramePainter::DrawBoard(QPainter& painter) {
 
 void FramePainter::DrawLabels(QPainter& painter) {
     DrawStripImage(painter, layout.gameTypeLabel.topLeft(), pictures.Get(Picture::TypeLabels),
-                   options.gameType, layout.gameTypeLabel.size());
+                   ShownOptions().gameType, layout.gameTypeLabel.size());
     DrawStripImage(painter, layout.gameModeLabel.topLeft(), pictures.Get(Picture::ModeLabels),
-                   options.gameMode, layout.gameModeLabel.size());
+                   ShownOptions().gameMode, layout.gameModeLabel.size());
     DrawStripImage(painter, layout.bombsLabel.topLeft(), pictures.Get(Picture::BombLabels),
-                   options.bombsOn ? 0 : 1, layout.bombsLabel.size());
+                   ShownOptions().bombsOn ? 0 : 1, layout.bombsLabel.size());
 }
 
 void FramePainter::DrawCellImage(QPainter& painter, const QImage& strip, std::int32_t image,
@@ -344,9 +345,9 @@ void FramePainter::RestoreCellBackground(QPainter& painter, std::int32_t column,
         QPoint(column * layout.cell.width(), (row - kFirstVisibleRow) * layout.cell.height()),
         layout.cell);
     const QImage* field = nullptr;
-    switch (options.fieldBackground) {
+    switch (ShownOptions().fieldBackground) {
     case UserColor:
-        painter.fillRect(cell, ColorOfRef(options.userColor));
+        painter.fillRect(cell, ColorOfRef(ShownOptions().userColor));
         return;
     case ColorField:
         field = &Sized(Picture::ColorField);
@@ -381,7 +382,7 @@ void FramePainter::DrawIdleCell(QPainter& painter, std::int32_t column, std::int
 }
 
 void FramePainter::DrawBoardCell(QPainter& painter, std::int32_t column, std::int32_t row) {
-    std::int32_t value = game.CurrentBoard().At(column, row);
+    std::int32_t value = ShownGame().CurrentBoard().At(column, row);
     if (value == Board::kEmpty || value < 0 || value >= kKindCount) {
         RestoreCellBackground(painter, column, row);
     } else {
@@ -391,7 +392,7 @@ void FramePainter::DrawBoardCell(QPainter& painter, std::int32_t column, std::in
 
 void FramePainter::DrawFallingPiece(QImage& frame, const Shown& shown) {
     enum Mark : std::uint8_t { Unmarked, Old, New };
-    const GameState& s = game.State();
+    const GameState& s = ShownGame().State();
     const std::int32_t cells = PieceShape::CellCount(s.currentKind);
     std::array<Mark, Board::kCells> marks{};
     std::int32_t left = Board::kColumns, right = -1, top = Board::kRows, bottom = -1;
@@ -436,7 +437,7 @@ void FramePainter::DrawFallingPiece(QImage& frame, const Shown& shown) {
 }
 
 void FramePainter::DrawCounters(QImage& frame, const Shown& shown) {
-    if (!game.Flags().gameInProgress) {
+    if (!ShownGame().Flags().gameInProgress) {
         return;
     }
     QPainter painter;
@@ -448,11 +449,11 @@ void FramePainter::DrawButtons(QImage& frame, const Shown& shown) {
     QPainter painter;
     BeginDrawing(painter, frame);
     DrawToggles(painter, shown);
-    if (options.showToolBar) {
+    if (ShownOptions().showToolBar) {
         DrawToolButtons(painter, shown);
     }
     DrawSelectors(painter, shown);
-    if (options.showStatusBar) {
+    if (ShownOptions().showStatusBar) {
         DrawStatusLine(painter);
         shown(layout.messageStrip);
     }

@@ -2,11 +2,13 @@
 // the fixed back-to-front order, and the partial updates after a move, a
 // counter change or a button change. Every picture is copied pixel for pixel
 // at its natural size; a null picture draws nothing. The painter holds no
-// state of its own: it reads the game, the options, the layout in force, the
-// pictures and the button states each time it draws.
+// state of its own: it reads the session's shown game and settings (a watched
+// replay's while there is one), the layout in force, the pictures and the
+// button states each time it draws.
 #pragma once
 
 #include "ButtonStates.h"
+#include "GameSession.h"
 #include "Layout.h"
 #include "PictureSet.h"
 
@@ -33,9 +35,8 @@ public:
     // Called with each rectangle as soon as it is finished in the frame.
     using Shown = std::function<void(const QRect&)>;
 
-    FramePainter(Game& game, const Options& options, const Layout& layout,
-                 const PictureSet& pictures, const ButtonStates& buttons,
-                 const ClockFace& clockFace);
+    FramePainter(GameSession& session, const Layout& layout, const PictureSet& pictures,
+                 const ButtonStates& buttons, const ClockFace& clockFace);
 
     // The whole client area.
     void ComposeAll(QImage& frame);
@@ -77,9 +78,10 @@ private:
     void DrawStatusLine(QPainter& painter);
     void DrawBoardCell(QPainter& painter, std::int32_t column, std::int32_t row);
     bool Playing() const;
+    Game& ShownGame() const { return session.ShownGame(); }
+    const Options& ShownOptions() const { return session.ShownOptions(); }
 
-    Game& game;
-    const Options& options;
+    GameSession& session;
     const Layout& layout;
     const PictureSet& pictures;
     const ButtonStates& buttons;

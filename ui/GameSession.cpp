@@ -17,19 +17,20 @@ struct CommandRule {
 
 } // namespace
 
-GameSession::GameSession(GameHost host) : game(options, random, host) {}
+GameSession::GameSession(GameHost host)
+    : recorder(host, options, random), game(options, random, recorder.Host()) {}
 
 bool GameSession::Enabled(Command command) const {
     using S = GameSession;
     static constexpr std::array<CommandRule, kCommandCount> kRules = {{
         {Command::StartStop, &S::Always},
-        {Command::Pause, &S::GameInProgress},
-        {Command::Options, &S::Always},
-        {Command::SizeNormal, &S::Always},
-        {Command::SizeBig, &S::Always},
-        {Command::SizeAutomatic, &S::Always},
+        {Command::Pause, &S::PauseAllowed},
+        {Command::Options, &S::NotWatching},
+        {Command::SizeNormal, &S::NotWatching},
+        {Command::SizeBig, &S::NotWatching},
+        {Command::SizeAutomatic, &S::NotWatching},
         {Command::Save, &S::SaveAllowed},
-        {Command::Load, &S::Always},
+        {Command::Load, &S::NotWatching},
         {Command::Exit, &S::Always},
         {Command::Champions2000, &S::Always},
         {Command::Champions2001, &S::Always},
@@ -37,12 +38,20 @@ bool GameSession::Enabled(Command command) const {
         {Command::Homepage, &S::Always},
         {Command::AboutCathedral, &S::Always},
         {Command::About, &S::Always},
-        {Command::LocalBestScores, &S::Always},
-        {Command::WorldTop10, &S::Always},
+        {Command::LocalBestScores, &S::NotWatching},
+        {Command::WorldTop10, &S::NotWatching},
         {Command::ChampionshipHomepage, &S::Always},
     }};
     static_assert(RowsInEnumOrder(kRules, &CommandRule::command));
     return (this->*kRules[IndexOf(command)].enabled)();
+}
+
+GameFlags GameSession::ShownFlags() const {
+    GameFlags flags = ShownGame().Flags();
+    if (Watching() && viewer.Paused()) {
+        flags.gameRunning = 0;
+    }
+    return flags;
 }
 
 SavedGame GameSession::CurrentGame() const {

@@ -1,0 +1,73 @@
+#include "ReplayViewer.h"
+
+#include "engine/ReplayFile.h"
+
+#include <algorithm>
+
+namespace brinox {
+
+std::string ReplayViewer::Watch(const std::vector<std::uint8_t>& bytes, const Options& base,
+                                ReplayOutput output) {
+    Leave();
+    std::optional<Replay> replay = ReplayFile::Decode(bytes);
+    if (!replay) {
+        return "The replay is damaged and cannot be watched.";
+    }
+    shownOptions = base;
+    replay->settings.ApplyTo(shownOptions);
+    auto made = std::make_unique<ReplayPlayer>(std::move(*replay), base, output);
+    if (made->Over()) {
+        return "The replay cannot be watched: " + made->Problem() + ".";
+    }
+    player = std::move(made);
+    speed = 1;
+    paused = false;
+    problem.clear();
+    return {};
+}
+
+void ReplayViewer::Leave() {
+    player.reset();
+}
+
+bool ReplayViewer::Beat() {
+    if (!player) {
+        return false;
+    }
+    for (std::int32_t tick = 0; tick < (paused ? 0 : speed); ++tick) {
+        if (!player->NextTick()) {
+            problem = player->Problem();
+            Leave();
+            return false;
+        }
+    }
+    return true;
+}
+
+void ReplayViewer::SetSpeed(std::int32_t ticksPerBeat) {
+    if (std::ranges::find(kSpeeds, ticksPerBeat) != std::end(kSpeeds)) {
+        speed = ticksPerBeat;
+    }
+}
+
+std::string ReplayViewer::StateText() const {
+    std::string text = "Replay";
+    if (speed != 1) {
+        text += ' ';
+        text += std::to_string(speed);
+        text += 'x';
+    }
+    if (paused) {
+        text += " (paused)";
+    }
+    return text;
+}
+
+// The player hands its game out read-only, but the window's counter drawing
+// checks the best score on the shown game, which plays the best-score sound
+// as it did in the recorded game. The game is the player's own, not const.
+Game& ReplayViewer::ShownGame() {
+    return const_cast<Game&>(player->Engine());
+}
+
+} // namespace brinox
