@@ -91,6 +91,12 @@ Commands:
 - Alt+0, Alt+1: champions of the 2000 and 2001 championships
 - F1: this help; Ctrl+X: quit
 
+While you watch a replay (see [[11|Best scores]]):
+
+- Pause: pause the replay, and press again to carry on
+- 1, 2, 4: normal, double or quadruple speed
+- Escape or F2: stop watching
+
 With the mouse you can use every button of the tool bar and the three selectors for game type, mode and bombs; the status bar at the bottom explains whatever the pointer is over.
 
 @topic 4 Game types: Quadel and Quinel
@@ -154,7 +160,7 @@ Close the options with OK to use your changes, or with Cancel to forget them. Op
 @topic 10 The main window
 The playing field is in the middle. Around it:
 
-- Tool bar (top left): Start/Stop, Pause (Resume while paused), Options, Save, Load, local best scores (Scores), World Championship Top 10 (Top 10), Help and Exit. Pause works only during a game, Save only during a game outside World Championship mode. The small button above it hides or shows the tool bar.
+- Tool bar (top left): Start/Stop, Pause (Resume while paused), Options, Save, Load, local best scores (Scores), World Championship Top 10 (Top 10), Help and Exit. Pause works only during a game or a replay, Save only during a game outside World Championship mode. The small button above it hides or shows the tool bar.
 - Selectors (left): game type (Quadel or Quinel), game mode and bombs for the next game. Click a selector button to step through the choices; they rest while a game is in progress, and the bombs selector rests in World Championship mode, which has no bombs.
 - Logo (bottom left): opens the Brinox 2000 home page.
 - Next-piece bar (top right): the piece that comes next. The small button above it hides or shows the bar.
@@ -173,6 +179,8 @@ Each combination of game type and mode has its own table of the ten best results
 Results are ranked by score, then by level, then by rows cleared. When a game ends with a result good enough for its table, you are asked for your name and the result is entered. Each row's Info button shows the details of that game: start and end time, time played, pieces, bombs and drop times.
 
 Open the tables with F4 or the Scores button, and pick a table under TABLES. The CLEAR button empties the table shown (you are asked first). F5 or the Top 10 button opens the World Championship Top 10, see [[13|The World Championship]].
+
+Watching a game again: every game you play from its start is recorded, and a row of a local table whose recording is kept has a Replay button. It closes the tables and plays that game in the main window from its start to its end, at the speed it was played and with its sounds. Pause pauses and carries on, 1, 2 and 4 choose normal, double and quadruple speed, and Escape or F2 stops watching; the window's title says which: Replay, Replay 2x, Replay (paused) and so on. Your game keys play no part in a replay. Watching changes nothing: no table, option or file, and the commands that would (options, saving and loading, the tables, the window size) wait until the replay is over or left. A game continued from a saved game has no replay.
 
 @topic 12 Saving and loading games
 Press Ctrl+S or the Save button during a game to save it to a file (extension .tsv) wherever you like. Press Ctrl+L or the Load button to load it again later: the loaded game replaces any game in progress (you are asked first) and goes on from the position it was saved in, with its score, level, counters and the time played so far.
@@ -217,7 +225,7 @@ Redefine keys: press the button of a key (Move Left, Move Right, Move Down, Rota
 
 Redefine sensitivity of keys: for each movement key, the time in milliseconds a held key waits before it repeats, from 0 (fastest) to 1000 (slowest, no repeat at all). The arrows stay within 0 to 1000; a larger number can be typed in and never repeats either. The defaults are 50 for Move Left, Move Right and Move Down, 100 for Rotate and 1000 for Drop Bottom, so one press of Space drops exactly one piece. A lower number makes a held key sweep the piece across the field sooner.
 
-Gamepad: the page names the game controller that is connected, or says "No gamepad connected". A controller can be plugged in or out at any time. The D-pad or the left stick moves the piece left, right and down, A rotates it, B or the right shoulder button drops it to the bottom, Start pauses the game (or starts one when none is running) and Back asks to stop the game, as F2 does. Each control repeats like the key it stands for, with that key's sensitivity, and like the keys it does nothing while a dialog or another program is in front.
+Gamepad: the page names the game controller that is connected, or says "No gamepad connected". A controller can be plugged in or out at any time. The D-pad or the left stick moves the piece left, right and down, A rotates it, B or the right shoulder button drops it to the bottom, Start pauses the game (or starts one when none is running) and Back asks to stop the game, as F2 does; during a replay Start pauses it and Back stops watching. Each control repeats like the key it stands for, with that key's sensitivity, and like the keys it does nothing while a dialog or another program is in front.
 
 See also [[3|Keys and mouse]]. Back to [[9|Options]].
 
