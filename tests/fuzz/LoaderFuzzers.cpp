@@ -5,7 +5,10 @@
 // refused file changed what the loader was given.
 #include "engine/GameTypes.h"
 #include "engine/PieceShape.h"
+#include "engine/ReplayFile.h"
+#include "engine/ReplayPlayer.h"
 #include "scores/LastNameFile.h"
+#include "scores/ReplayBundle.h"
 #include "scores/ScoreTableSet.h"
 #include "scores/SenderDetails.h"
 #include "scores/Top10File.h"
@@ -204,6 +207,31 @@ void FuzzUpload(const std::uint8_t* data, std::size_t size) {
     }
 }
 
+// A replay that decodes plays to its end or stops with a reason, never
+// without either: the server's verification reads the result of every
+// replay that played through.
+void FuzzReplay(const std::uint8_t* data, std::size_t size) {
+    const auto replay = ReplayFile::Decode(std::vector<std::uint8_t>(data, data + size));
+    if (!replay) {
+        return;
+    }
+    ReplayPlayer player(*replay, Options{});
+    player.PlayToEnd();
+    Require(!player.Problem().empty() || player.Result().has_value(), "replay without an end");
+}
+
+void FuzzReplayBundle(const std::uint8_t* data, std::size_t size) {
+    const auto bundle = ReadReplayBundle({data, size});
+    if (!bundle) {
+        return;
+    }
+    std::int32_t previous = -1;
+    for (const auto& [row, replay] : bundle->replays) {
+        Require(row > previous && row < 10 && replay.size() < size, "bundle row or replay");
+        previous = row;
+    }
+}
+
 using Harness = void (*)(const std::uint8_t* data, std::size_t size);
 
 struct Target {
@@ -219,7 +247,9 @@ constexpr Target kTargets[] = {{"options", FuzzOptions},
                                {"last_send", FuzzLastSend},
                                {"running_time", FuzzRunningTime},
                                {"top10", FuzzTop10},
-                               {"upload", FuzzUpload}};
+                               {"upload", FuzzUpload},
+                               {"replay", FuzzReplay},
+                               {"replay_bundle", FuzzReplayBundle}};
 
 constexpr const Target* kTarget =
     std::find_if(std::begin(kTargets), std::end(kTargets),
