@@ -56,6 +56,9 @@ public:
     void PlayToEnd();
 
     const Game& Engine() const { return game; }
+    // The game for its watcher, whose drawing of the score checks the best
+    // score as the window does in a game (the best-score sound).
+    Game& Engine() { return game; }
     bool Over() const { return over; }
     // The game's result once it has ended within the replay.
     const std::optional<GameResult>& Result() const { return result; }

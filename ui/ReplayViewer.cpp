@@ -63,11 +63,8 @@ std::string ReplayViewer::StateText() const {
     return text;
 }
 
-// The player hands its game out read-only, but the window's counter drawing
-// checks the best score on the shown game, which plays the best-score sound
-// as it did in the recorded game. The game is the player's own, not const.
 Game& ReplayViewer::ShownGame() {
-    return const_cast<Game&>(player->Engine());
+    return player->Engine();
 }
 
 } // namespace brinox
