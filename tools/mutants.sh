@@ -193,6 +193,22 @@ FTP: the certificate is not checked @@ platform/CurlFtpSession.cpp @@ CURLOPT_SS
 FTP: a server without TLS reads as a failed login @@ platform/CurlFtpSession.cpp @@ return FtpConnect::NoTls; @@ return FtpConnect::Failed; @@ platform
 Result server: tls=off read as try @@ scores/ResultServer.cpp @@ {"off", FtpTls::Off} @@ {"off", FtpTls::Try} @@ scores
 Result server: a relative cafile not taken from the game directory @@ scores/ResultServer.cpp @@ relative ? appDirectory + server.caFile @@ relative ? server.caFile @@ scores
+# --- replays
+Replay: a change of the settings outside the engine not written @@ engine/GameRecorder.cpp @@ writer.Settings(now); @@ (void)now; @@ engine
+Replay: the generator moved between inputs not written @@ engine/GameRecorder.cpp @@ writer.Entry(ReplayEntry::RandomState, random.State()); @@ (void)writer; @@ engine
+Replay: draws of an animation not answered @@ engine/GameRecorder.cpp @@ state == recording->expectedRandom ? 0 : std::int64_t{state} + 1 @@ 0 @@ engine
+Replay: the cancel question always answered yes @@ engine/GameRecorder.cpp @@ recording->writer.Answer(yes ? 1 : 0); @@ recording->writer.Answer(1); @@ engine
+Replay: a longer clock step written as a shorter one @@ engine/ReplayWriter.cpp @@ PutStepCode(kStepLonger); @@ PutStepCode(kStepShorter); @@ engine
+Replay: a clock change within an input not played @@ engine/ReplayReader.cpp @@ reading += static_cast<std::uint32_t>(nextChange); @@ ; @@ engine
+Replay: the active flag at the start not taken @@ engine/ReplayPlayer.cpp @@ game.SetAppActive(value != 0); // as the application @@ // as the application @@ engine
+Replay: ticks of a paused game shown one by one @@ engine/ReplayPlayer.cpp @@ if (playing) { @@ if (true) { @@ engine|ui
+Replay: the played time not verified @@ engine/ReplayPlayer.cpp @@ {"played time", &GameStatistics::gameSeconds} @@ {"played time", &GameStatistics::score} @@ engine|server
+Ranking: unverified rows kept with --verified-only @@ server/Ranking.cpp @@ row.used = options.verifiedOnly ? 0 : 1; @@ row.used = 1; @@ server
+Ranking: a rejected row still ranked @@ server/Ranking.cpp @@ row.used = 0; @@ row.used = 1; @@ server
+Replays folder: a dropped row's replay kept @@ scores/ReplayStore.cpp @@ fs::remove(it->path(), ignored); @@ (void)ignored; @@ scores
+Replays folder: an inserted row's replay not kept @@ scores/CBestScoresDlg.cpp @@ replays.Put(t, tables.Table(t).rows[static_cast<std::size_t>(p)], gameReplay); @@ (void)gameReplay; @@ scores
+SEND: the replays not sent beside the result @@ scores/FtpChampionshipExchange.cpp @@ replays.replays.push_back({r, std::move(*replay)}); @@ (void)replay; @@ scores
+Watching: double and quadruple speed play one tick a beat @@ ui/ReplayViewer.cpp @@ tick < (paused ? 0 : speed) @@ tick < (paused ? 0 : 1) @@ ui
 EOF
 }
 
