@@ -209,6 +209,7 @@ Replays folder: a dropped row's replay kept @@ scores/ReplayStore.cpp @@ fs::rem
 Replays folder: an inserted row's replay not kept @@ scores/CBestScoresDlg.cpp @@ replays.Put(t, tables.Table(t).rows[static_cast<std::size_t>(p)], gameReplay); @@ (void)gameReplay; @@ scores
 SEND: the replays not sent beside the result @@ scores/FtpChampionshipExchange.cpp @@ replays.replays.push_back({r, std::move(*replay)}); @@ (void)replay; @@ scores
 Watching: double and quadruple speed play one tick a beat @@ ui/ReplayViewer.cpp @@ tick < (paused ? 0 : speed) @@ tick < (paused ? 0 : 1) @@ ui
+Window: its games not recorded @@ ui/GameSession.cpp @@ game(options, random, recorder.Host()) @@ game(options, random, host) @@ ui
 EOF
 }
 

@@ -165,6 +165,8 @@ TEST_F(SavedGameWindowTest, AStoppedGameIsRankedAfterTheEventThatEndedIt) {
     EXPECT_TRUE(tables.empty()) << "not opened from inside the event that ended the game";
     QCoreApplication::processEvents();
     EXPECT_EQ(tables, std::vector<std::int32_t>{QuadelTimerTable});
+    EXPECT_EQ(QDir(directory->File(QStringLiteral("replays"))).entryList(QDir::Files).size(), 1)
+        << "the window records the games it starts, and the row keeps the replay";
     EXPECT_EQ(game().flags.gameRunning, 1);
     Click(Qt::Key_F2); // the next game knows the new best score
     EXPECT_EQ(game().state.bestScore, 4321);
