@@ -38,7 +38,10 @@ public:
         t.fake.cancelAnswer = false;
         // What the window does around the engine: its animations and boxes
         // draw from the shared generator, and ticks go on under a box.
-        t.fake.onRowRemoval = [this] { t.random.Next(); };
+        t.fake.onRowRemoval = [this] {
+            t.random.Next();
+            t.clock.Advance(250); // its frames take their time
+        };
         t.fake.onQuestion = [this] {
             t.random.Next();
             t.Run(100);

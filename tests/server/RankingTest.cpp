@@ -144,14 +144,15 @@ std::vector<std::uint8_t> EditedReplay() {
     return {};
 }
 
-// Uploads the recorded game as the first row of name.ttb, its score raised by
-// raise, with replay (when given) beside it.
+// Uploads the recorded game as the first row of name.ttb, one of its figures
+// (the score unless told) changed by raise, with replay (when given) beside it.
 void SendGame(const ScratchDirectory& dir, const std::string& name, std::int32_t raise,
-              const std::vector<std::uint8_t>* replay) {
+              const std::vector<std::uint8_t>* replay,
+              std::int32_t GameStatistics::*figure = &GameStatistics::score) {
     TransferFile file = Upload(name + "@x", 0, "s");
     static_cast<GameStatistics&>(file.rows[0]) = RecordedGame();
     file.rows[0].bombsOn = RecordedGame().bombsOn;
-    file.rows[0].score += raise;
+    file.rows[0].*figure += raise;
     ASSERT_TRUE(WriteTransferFile(dir.File(name + ".ttb"), file));
     if (replay != nullptr) {
         ASSERT_TRUE(WriteReplayBundle(dir.File(name + ".replays"), {{{0, *replay}}}));
@@ -176,20 +177,25 @@ TEST(RankingTest, ForgedResultsAreRejectedWhileTheUntouchedOneIsVerified) {
     const struct {
         const char* forgery;
         std::int32_t raise;
+        std::int32_t GameStatistics::*figure;
         const std::vector<std::uint8_t>* replay;
         const char* ranked;
         std::string said;
     } cases[] = {
-        {"none", 0, &RecordedGame().replay, "ann ", "results verified 1, unverified 0, rejected 0"},
-        {"raised score", 5000, &RecordedGame().replay, "",
+        {"none", 0, &GameStatistics::score, &RecordedGame().replay, "ann ",
+         "results verified 1, unverified 0, rejected 0"},
+        {"raised score", 5000, &GameStatistics::score, &RecordedGame().replay, "",
          "ann.ttb row 1 (score " + std::to_string(RecordedGame().score + 5000) +
              "): the replay plays score"},
-        {"edited input", 0, &edited, "", "results verified 0, unverified 0, rejected 1"},
+        {"shorter time", -10, &GameStatistics::gameSeconds, &RecordedGame().replay, "",
+         "the replay plays played time"},
+        {"edited input", 0, &GameStatistics::score, &edited, "",
+         "results verified 0, unverified 0, rejected 1"},
     };
     ASSERT_GT(RecordedGame().score, 0);
     for (const auto& c : cases) {
         ScratchDirectory dir;
-        SendGame(dir, "ann", c.raise, c.replay);
+        SendGame(dir, "ann", c.raise, c.replay, c.figure);
         const auto [ranked, said] = Rank(dir);
         EXPECT_EQ(ranked, c.ranked) << c.forgery;
         EXPECT_NE(said.find(c.said), std::string::npos) << c.forgery << ": " << said;
