@@ -9,9 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <regex>
 #include <set>
 #include <string>
@@ -85,6 +88,32 @@ TEST(GameDirectory, EveryCheckedPictureLoadsWithItsDrawingGeometryAndNothingIsMi
 std::vector<std::uint8_t> ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Topics are numbered once, the index and the window's context help find
+// theirs, and a link's words are found in the title of the topic it opens.
+TEST(HelpFile, TopicsAreUniqueAndEachLinkNamesItsTopic) {
+    const auto bytes = ReadAll(kGame + std::string(files::kHelp));
+    const std::string text(bytes.begin(), bytes.end());
+    ASSERT_EQ(text.rfind("BRINOX-HELP 1\n", 0), 0u) << "signature line";
+    std::map<int, std::string> topics; // lower-case titles
+    const std::regex topic(R"(\n@topic (\d+) (.+))"), link(R"(\[\[(\d+)\|([^\]]+)\]\])");
+    const auto lower = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        return s;
+    };
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), topic);
+         it != std::sregex_iterator(); ++it) {
+        EXPECT_TRUE(topics.emplace(std::stoi((*it)[1]), lower((*it)[2])).second) << (*it)[0];
+    }
+    EXPECT_TRUE(topics.count(1) && topics[10] == "the main window");
+    int links = 0;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), link);
+         it != std::sregex_iterator(); ++it, ++links) {
+        EXPECT_NE(topics[std::stoi((*it)[1])].find(lower((*it)[2])), std::string::npos) << (*it)[0];
+    }
+    EXPECT_GE(links, static_cast<int>(topics.size()) - 1) << "the index links every topic";
 }
 
 // F5 shows the Top 10 table; its UPDATE button is what downloads.
