@@ -4,6 +4,7 @@
 // fake clock.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace brinox {
@@ -17,6 +18,11 @@ struct LocalTime {
     std::int32_t minute = 0;
     std::int32_t second = 0;
 };
+
+// Every field, in the order a replay records them.
+inline constexpr std::array<std::int32_t LocalTime::*, 7> kLocalTimeFields{
+    &LocalTime::year, &LocalTime::month,  &LocalTime::day,   &LocalTime::weekday,
+    &LocalTime::hour, &LocalTime::minute, &LocalTime::second};
 
 class Clock {
 public:

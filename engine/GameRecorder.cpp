@@ -116,9 +116,8 @@ std::int64_t GameRecorder::CalendarSeconds() const {
 LocalTime GameRecorder::Now() const {
     const LocalTime now = outer.clock.Now();
     if (recording) {
-        for (const std::int32_t field :
-             {now.year, now.month, now.day, now.weekday, now.hour, now.minute, now.second}) {
-            recording->writer.Answer(field);
+        for (const auto field : kLocalTimeFields) {
+            recording->writer.Answer(now.*field);
         }
     }
     return now;

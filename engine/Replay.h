@@ -76,6 +76,20 @@ enum class ReplayEntry : std::int32_t {
     GameKeyUp = 15,
 };
 
+// The byte and bit codes the writer and the reader share.
+namespace replaycode {
+// An inputs byte with this bit is an entry of any kind (low four bits) that
+// may carry a number; without it, a game key (low three bits) pressed or,
+// with bit 3, released. Bits 4..6: the ticks before it.
+inline constexpr std::uint8_t kGenericEntry = 0x80;
+inline constexpr std::int64_t kTicksInByte = 7;
+// The two-bit clock step codes, against the step before.
+inline constexpr std::uint8_t kSameStep = 0;
+inline constexpr std::uint8_t kStepLonger = 1;  // by 1 ms
+inline constexpr std::uint8_t kStepShorter = 2; // by 1 ms
+inline constexpr std::uint8_t kStepEscape = 3;  // the change is in the escapes
+} // namespace replaycode
+
 struct Replay {
     std::string engineVersion;
     ReplaySettings settings;

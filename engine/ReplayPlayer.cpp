@@ -208,9 +208,8 @@ std::int64_t ReplayPlayer::CalendarSeconds() const {
 
 LocalTime ReplayPlayer::Now() const {
     LocalTime now;
-    for (std::int32_t* field :
-         {&now.year, &now.month, &now.day, &now.weekday, &now.hour, &now.minute, &now.second}) {
-        *field = ToInt32(reader.Answer());
+    for (const auto field : kLocalTimeFields) {
+        now.*field = ToInt32(reader.Answer());
     }
     return now;
 }

@@ -1,5 +1,6 @@
 #include "ReplayReader.h"
 
+#include "KeyWatcher.h"
 #include "ReplayWriter.h"
 
 #include <cstdint>
@@ -8,8 +9,7 @@ namespace brinox {
 
 namespace {
 
-constexpr std::uint8_t kGenericEntry = 0x80;
-constexpr std::uint8_t kGameKeys = 5;
+using namespace replaycode;
 
 // Sums of numbers a forged file may have made as large as it liked wrap round
 // instead of overflowing.
@@ -95,7 +95,7 @@ bool ReplayReader::ReadEntry() {
     if ((byte & kGenericEntry) == 0) {
         waitingKind = (byte & 8) != 0 ? ReplayEntry::GameKeyUp : ReplayEntry::GameKeyDown;
         waitingValue = byte & 7;
-        damaged = waitingValue >= kGameKeys;
+        damaged = waitingValue >= static_cast<std::uint32_t>(kGameKeyCount);
     } else {
         waitingKind = static_cast<ReplayEntry>(byte & 15);
         waitingValue = 0;
@@ -158,11 +158,11 @@ std::int64_t ReplayReader::NextStepChange() {
     const std::uint32_t code = (replay.clockSteps[stepAt / 4] >> ((stepAt % 4) * 2)) & 3;
     ++stepAt;
     switch (code) {
-    case 0:
+    case kSameStep:
         return 0;
-    case 1:
+    case kStepLonger:
         return 1;
-    case 2:
+    case kStepShorter:
         return -1;
     default:
         return Signed(replay.clockEscapes, escapeAt);

@@ -4,12 +4,7 @@ namespace brinox {
 
 namespace {
 
-constexpr std::uint8_t kGenericEntry = 0x80;
-constexpr std::int64_t kTicksInByte = 7;
-constexpr std::uint8_t kSameStep = 0;
-constexpr std::uint8_t kStepLonger = 1;
-constexpr std::uint8_t kStepShorter = 2;
-constexpr std::uint8_t kStepEscape = 3;
+using namespace replaycode;
 
 std::uint64_t ZigZag(std::int64_t value) {
     return (static_cast<std::uint64_t>(value) << 1) ^ static_cast<std::uint64_t>(value >> 63);
@@ -51,9 +46,7 @@ bool ReplayWriter::HasValue(ReplayEntry kind) {
 
 std::uint8_t ReplayWriter::TakeTicks() {
     if (pendingTicks > kTicksInByte) {
-        replay.inputs.push_back(kGenericEntry | static_cast<std::uint8_t>(ReplayEntry::Ticks));
-        PutNumber(replay.inputs, static_cast<std::uint64_t>(pendingTicks));
-        pendingTicks = 0;
+        Flush();
     }
     const auto ticks = static_cast<std::uint8_t>(pendingTicks << 4);
     pendingTicks = 0;
