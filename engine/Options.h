@@ -5,6 +5,7 @@
 // virtual-key codes), whatever the toolkit delivers.
 #pragma once
 
+#include "GameTypes.h"
 #include "SoundEvent.h"
 
 #include <array>
@@ -112,5 +113,47 @@ inline constexpr std::int32_t kMaxStartHeight = 13;
 inline constexpr std::int32_t kMaxSpeed = 1000;
 inline constexpr std::int32_t kBlockSets = 14;
 inline constexpr std::int32_t kDigitSets = 3;
+inline constexpr std::int32_t kMaxKeyCode = 255; // key codes index 256-entry key tables
+
+// The range of each number field the game reads. A value outside it never
+// comes from the game itself, only from a damaged or foreign file. A typed
+// speed has no upper limit (only the spin buttons keep to 0..kMaxSpeed).
+struct OptionLimit {
+    std::int32_t Options::*field;
+    std::int32_t low;
+    std::int32_t high;
+};
+inline constexpr std::int32_t kNoLimit = 2'147'483'647;
+inline constexpr OptionLimit kOptionLimits[] = {
+    {&Options::gameType, Quadel, Quinel},
+    {&Options::gameMode, Classic, WorldChampionship},
+    {&Options::bombsOn, 0, 1},
+    {&Options::startLevel, 0, kMaxStartLevel},
+    {&Options::startHeight, 0, kMaxStartHeight},
+    {&Options::demolitionSpeed, 0, kNoLimit},
+    {&Options::levelAnimationSpeed, 0, kNoLimit},
+    {&Options::showNextBar, 0, 1},
+    {&Options::showToolBar, 0, 1},
+    {&Options::showStatusBar, 0, 1},
+    {&Options::fieldBackground, GreyField, FantasyField},
+    {&Options::blockSet, 0, kBlockSets - 1},
+    {&Options::digitSet, 0, kDigitSets - 1},
+    {&Options::animateTitle, 0, 1},
+    {&Options::keyLeft, 1, kMaxKeyCode},
+    {&Options::keyRight, 1, kMaxKeyCode},
+    {&Options::keyDown, 1, kMaxKeyCode},
+    {&Options::keyDrop, 1, kMaxKeyCode},
+    {&Options::keyRotate, 1, kMaxKeyCode},
+    {&Options::keyPause, 1, kMaxKeyCode},
+    {&Options::sensLeft, 0, kNoLimit},
+    {&Options::sensRight, 0, kNoLimit},
+    {&Options::sensDown, 0, kNoLimit},
+    {&Options::sensDrop, 0, kNoLimit},
+    {&Options::sensRotate, 0, kNoLimit},
+    {&Options::soundOn, 0, 1},
+};
+
+// Whether every field of kOptionLimits lies within its range.
+bool WithinLimits(const Options& options);
 
 } // namespace brinox

@@ -26,6 +26,9 @@ ReplayPlayer::ReplayPlayer(Replay recorded, const Options& base, ReplayOutput ou
     : replay(std::move(recorded)), output(output), options(WithSettings(base, replay.settings)),
       game(options, random, GameHost{*this, *this, *this, *this, *this, *this, this}) {
     random.Seed(replay.randomState);
+    if (!WithinLimits(options)) {
+        Stop("its settings are not a game's");
+    }
     if (replay.engineVersion != EngineVersion()) {
         Stop("it was recorded by engine version " + replay.engineVersion + ", this is " +
              EngineVersion());
@@ -130,6 +133,9 @@ void ReplayPlayer::Dispatch(ReplayEntry kind, std::uint32_t value) {
         break;
     case ReplayEntry::Settings:
         reader.Settings().ApplyTo(options);
+        if (!WithinLimits(options)) {
+            Stop("its settings are not a game's");
+        }
         break;
     default: // an end of a dialog or prompt that is not open
         Stop("its dialogs do not fit the game");
@@ -177,7 +183,8 @@ std::optional<ReplayEntry> ReplayPlayer::PlayNested() {
 
 void ReplayPlayer::TakeRandomState() {
     if (const std::int64_t state = reader.Answer(); state != 0) {
-        random.Seed(static_cast<std::uint32_t>(state - 1));
+        // The writer stores the state plus one; a hostile file may hold any value.
+        random.Seed(static_cast<std::uint32_t>(static_cast<std::uint64_t>(state) - 1));
     }
 }
 

@@ -7,15 +7,12 @@
 #include "engine/GameTypes.h"
 
 #include <array>
-#include <initializer_list>
-#include <limits>
 
 namespace brinox {
 
 namespace {
 
 using Field = std::int32_t Options::*;
-using Fields = std::initializer_list<Field>;
 
 // The integer fields between the format number and the sound switches, in file order.
 std::array<Field, 23> HeadFields() {
@@ -91,33 +88,13 @@ std::string OptionsPath(const std::string& appDirectory) {
 
 void SanitizeOptions(Options& o) {
     const Options d;
-    KeepWithin(o.gameType, Quadel, Quinel, d.gameType);
-    KeepWithin(o.gameMode, Classic, WorldChampionship, d.gameMode);
+    for (const OptionLimit& limit : kOptionLimits) {
+        KeepWithin(o.*limit.field, limit.low, limit.high, d.*limit.field);
+    }
     if (o.gameType == Quinel && o.gameMode == WorldChampionship) {
         o.gameMode = Classic; // no such game: Quinel has no championship table
     }
-    for (Field flag : Fields{&Options::bombsOn, &Options::showNextBar, &Options::showToolBar,
-                             &Options::showStatusBar, &Options::animateTitle, &Options::soundOn}) {
-        KeepWithin(o.*flag, 0, 1, d.*flag);
-    }
-    // A typed speed has no upper limit (only the spin buttons keep to 0..1000), so any
-    // non-negative number is the player's own; only a negative one is foreign.
-    for (Field speed : Fields{&Options::demolitionSpeed, &Options::levelAnimationSpeed,
-                              &Options::sensLeft, &Options::sensRight, &Options::sensDown,
-                              &Options::sensDrop, &Options::sensRotate}) {
-        KeepWithin(o.*speed, 0, std::numeric_limits<std::int32_t>::max(), d.*speed);
-    }
-    // Key codes index 256-entry key tables.
-    for (auto key : {&Options::keyLeft, &Options::keyRight, &Options::keyDown, &Options::keyDrop,
-                     &Options::keyRotate, &Options::keyPause}) {
-        KeepWithin(o.*key, 1, 255, d.*key);
-    }
     o.userColor &= 0x00FFFFFF;
-    KeepWithin(o.fieldBackground, GreyField, FantasyField, d.fieldBackground);
-    KeepWithin(o.blockSet, 0, kBlockSets - 1, d.blockSet);
-    KeepWithin(o.digitSet, 0, kDigitSets - 1, d.digitSet);
-    KeepWithin(o.startLevel, 0, kMaxStartLevel, d.startLevel);
-    KeepWithin(o.startHeight, 0, kMaxStartHeight, d.startHeight);
     for (std::int32_t& enabled : o.soundEnabled) {
         KeepWithin(enabled, 0, 1, 1);
     }
