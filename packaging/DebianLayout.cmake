@@ -3,11 +3,12 @@
 # A package of section games keeps its programs in /usr/games; a plain install
 # keeps them in bin/, which is on the user's PATH. Both lie one level below the
 # prefix, so the paths the launcher and the program compute from their own
-# place (../share/brinox2000) hold in either.
+# place (../share/brinox2000, ../lib/brinox2000) hold in either.
 #
 # The package's library dependencies are read here with dpkg-shlibdeps rather
 # than by CPack's own step, which would also put ldconfig into the maintainer
-# scripts for any shared object the package holds.
+# scripts for any shared object under /usr/lib, although the device module there
+# is private to the game and never in the linker's path.
 if(NOT CPACK_GENERATOR STREQUAL "DEB")
     return()
 endif()
@@ -15,7 +16,7 @@ endif()
 set(root "${CPACK_TEMPORARY_INSTALL_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}")
 file(RENAME "${root}/${CPACK_BRINOX_BINDIR}" "${root}/games")
 
-file(GLOB_RECURSE elf_files LIST_DIRECTORIES false "${root}/games/*-bin")
+file(GLOB_RECURSE elf_files LIST_DIRECTORIES false "${root}/games/*-bin" "${root}/lib/*.so")
 # The compiler's version notes, which Debian's own stripping drops as well.
 foreach(file ${elf_files})
     execute_process(COMMAND objcopy --remove-section=.comment ${file} COMMAND_ERROR_IS_FATAL ANY)

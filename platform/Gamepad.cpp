@@ -1,7 +1,5 @@
 #include "Gamepad.h"
 
-#include "engine/KeyWatcher.h"
-
 #include <SDL.h>
 
 #include <climits>
@@ -202,7 +200,7 @@ void Gamepad::Follow() {
 void Gamepad::Press(Control control) {
     const bool reachesGame = links.gameHasKeyboard();
     if (control < Start) {
-        heldCode[control] = KeyWatcher::CodeOf(kKeyOf[control], links.options);
+        heldCode[control] = links.keyCode(kKeyOf[control]);
         if (reachesGame) {
             links.key(heldCode[control], true);
         }

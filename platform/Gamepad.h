@@ -10,6 +10,8 @@
 // so nothing stays pressed. Unplugging a pad releases what it held.
 #pragma once
 
+#include "Devices.h"
+
 #include <QObject>
 
 #include <array>
@@ -23,24 +25,10 @@ union SDL_Event;
 
 namespace brinox {
 
-struct Options;
-
-// What the pad drives; the window fills it in.
-struct GamepadLinks {
-    const Options& options; // the key codes the pad presses
-    // Whether a key-down would reach the game now (no dialog, menu or other program).
-    std::function<bool()> gameHasKeyboard;
-    std::function<bool()> gameInProgress;
-    std::function<void(std::int32_t code, bool down)> key;
-    // The window's Pause and Start/Stop commands, run after the poll, never inside it.
-    std::function<void()> pause;
-    std::function<void()> startStop;
-};
-
-class Gamepad {
+class Gamepad : public PadInput {
 public:
     explicit Gamepad(GamepadLinks links);
-    ~Gamepad();
+    ~Gamepad() override;
     Gamepad(const Gamepad&) = delete;
     Gamepad& operator=(const Gamepad&) = delete;
 
@@ -49,12 +37,12 @@ public:
     // Takes in what happened since the last poll: pads plugged in or out,
     // buttons and the left stick. Without a pad it looks for one at most once
     // a second of now (the window's millisecond clock).
-    void Poll(std::uint32_t now);
+    void Poll(std::uint32_t now) override;
     // Milliseconds to the next poll wanted while no game runs: a tick with a
     // pad (Start must answer), a second without one (to see one plugged in).
-    std::int32_t PollWait() const;
+    std::int32_t PollWait() const override;
     // The name of the connected pad; empty when there is none.
-    std::string Name() const;
+    std::string Name() const override;
 
     // The controls, each a game key or a command.
     enum Control : std::int32_t { Left, Right, Down, Rotate, Drop, Start, Back, kControls };

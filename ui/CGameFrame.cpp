@@ -9,7 +9,6 @@
 #include "platform/KeyCodes.h"
 #include "platform/MessageBox.h"
 #include "platform/QtClock.h"
-#include "platform/SoundPlayer.h"
 #include "scores/ScoreTableSet.h"
 #include "scores/UsageRecords.h"
 #include "settings/AppDirectory.h"
@@ -25,6 +24,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <climits>
 
 namespace brinox {
 
@@ -63,13 +63,15 @@ CGameFrame::CGameFrame() : CGameFrame(Services{}) {}
 CGameFrame::CGameFrame(Services services)
     : ownClock(services.clock != nullptr ? nullptr : std::make_unique<QtClock>()),
       clock(services.clock != nullptr ? *services.clock : *ownClock),
-      ownSounds(services.sounds != nullptr ? nullptr : std::make_unique<SoundPlayer>()),
+      ownSounds(services.sounds != nullptr ? nullptr : std::make_unique<LateSounds>()),
       sounds(services.sounds != nullptr ? *services.sounds : *ownSounds),
       sleep(services.sleep ? std::move(services.sleep) : SleepMs),
+      openDevices(services.openDevices ? std::move(services.openDevices) : OpenDeviceModule),
       session(GameHost{clock, *this, sounds, *this, *this, *this}), options(session.Settings()),
       random(session.RandomSource()), game(session.Engine()),
-      gamepad(
-          {options, [this] { return GameKeyFilter::GameHasKeyboard(this); },
+      padLinks(
+          {[this](GameKey key) { return KeyWatcher::CodeOf(key, options); },
+           [this] { return GameKeyFilter::GameHasKeyboard(this); },
            [this] { return GameInProgress() || session.Watching(); },
            [this](std::int32_t code, bool down) { down ? game.KeyDown(code) : game.KeyUp(code); },
            [this] { Run(Command::Pause); }, [this] { Run(Command::StartStop); }}),
@@ -128,8 +130,10 @@ CGameFrame::CGameFrame(Services services)
 // What the first frame did not need waits until it is on the screen.
 void CGameFrame::FinishStartUp() {
     pictures.LoadRest();
-    gamepad.Open();
+    Devices devices = openDevices(padLinks, ownSounds != nullptr);
+    pad = std::move(devices.pad);
     if (ownSounds) {
+        ownSounds->Open(std::move(devices.sounds));
         ownSounds->Preload(options);
     }
 }
@@ -199,7 +203,9 @@ void CGameFrame::Tick() {
         RedrawAll();
     }
     FollowClock();
-    gamepad.Poll(clock.Milliseconds());
+    if (pad) {
+        pad->Poll(clock.Milliseconds());
+    }
     if (session.Watching()) {
         WatchingBeat();
     } else {
@@ -248,8 +254,8 @@ std::int32_t CGameFrame::IdleWait() const {
     const std::int64_t clockDue =
         std::max<std::int32_t>(kTickMs, static_cast<std::int32_t>(clockCheckMs - now));
     // A pad is read on the tick too: Start must answer, a pad plugged in be seen.
-    const std::int64_t due =
-        std::min({title.WaitForNextStep(now, kTickMs), clockDue, std::int64_t{gamepad.PollWait()}});
+    const std::int64_t due = std::min({title.WaitForNextStep(now, kTickMs), clockDue,
+                                       std::int64_t{pad ? pad->PollWait() : INT_MAX}});
     return static_cast<std::int32_t>(std::max<std::int64_t>(1, due));
 }
 

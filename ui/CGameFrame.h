@@ -28,7 +28,8 @@
 #include "engine/GameHost.h"
 #include "engine/Options.h"
 #include "engine/Random.h"
-#include "platform/Gamepad.h"
+#include "platform/Devices.h"
+#include "platform/LateSounds.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -49,7 +50,6 @@ namespace brinox {
 class ChampionshipExchange;
 class FrameView;
 class HelpViewer;
-class SoundOutput;
 struct BestScoresRequest;
 struct SavedGame;
 
@@ -61,11 +61,13 @@ class CGameFrame : public QMainWindow,
     Q_OBJECT
 
 public:
-    // What a test may put in place of the real clock, sound and sleep.
+    // What a test may put in place of the real clock, sound, sleep and
+    // device module.
     struct Services {
         Clock* clock = nullptr;
         GameSounds* sounds = nullptr;
         std::function<void(std::int32_t)> sleep;
+        DeviceOpener openDevices;
     };
 
     CGameFrame();
@@ -214,16 +216,18 @@ private:
 
     std::unique_ptr<Clock> ownClock;
     Clock& clock;
-    std::unique_ptr<SoundOutput> ownSounds;
+    std::unique_ptr<LateSounds> ownSounds;
     GameSounds& sounds;
     std::function<void(std::int32_t)> sleep;
+    DeviceOpener openDevices;
 
     GameSession session;
     // The session's settings, random generator and engine, which the window reads throughout.
     Options& options;
     Random& random;
     Game& game;
-    Gamepad gamepad;
+    GamepadLinks padLinks;
+    std::unique_ptr<PadInput> pad; // once the devices are open
 
     std::string appDirectory;
     std::uint32_t startMs = 0;

@@ -10,7 +10,6 @@
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalRunner.h"
-#include "platform/SoundPlayer.h"
 #include "platform/WebLinks.h"
 #include "scores/CBestScoresDlg.h"
 #include "scores/ScoreTableSet.h"
@@ -114,9 +113,9 @@ void CGameFrame::TogglePause() {
 
 void CGameFrame::OpenOptions() {
     game.RunSuspended([this] {
-        OptionsSheet sheet(
-            {options, game.Flags().gameInProgress != 0, appDirectory, sounds, gamepad.Name()},
-            this);
+        OptionsSheet sheet({options, game.Flags().gameInProgress != 0, appDirectory, sounds,
+                            pad ? pad->Name() : std::string()},
+                           this);
         if (RunModal(sheet) == QDialog::Accepted) {
             ApplyOptions(sheet.Chosen());
         }

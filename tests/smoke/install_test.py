@@ -3,7 +3,8 @@
 "deb", builds the Debian package, has lintian judge it and unpacks it into a
 scratch root), validates the desktop entry and the AppStream metainfo there,
 then starts the installed launcher under Xvfb with a fresh HOME and waits for
-the game window, the prepared per-user game directory and the program it runs.
+the game window, the prepared per-user game directory, the program it runs and
+the device module that program opens.
 
 usage: install_test.py BUILD_DIR APP_ID [deb]
 Exits 77 (skipped) when the program or a validator is missing."""
@@ -107,7 +108,16 @@ def main():
         program = os.path.realpath(f"/proc/{launcher.pid}/exe")
         if not program.startswith(os.path.realpath(prefix) + "/"):
             raise Failure(f"the launcher started {program}")
-        print("installed launcher: window shown, game directory prepared, installed program running")
+        # Once its first frame is shown it opens its own device module.
+        def device_module():
+            with open(f"/proc/{launcher.pid}/maps") as maps:
+                return next((line.split()[-1] for line in maps
+                             if line.rstrip().endswith("/brinox2000-devices.so")), None)
+        module = wait_until("the device module to be opened", device_module, 10)
+        if not module.startswith(os.path.realpath(prefix) + "/"):
+            raise Failure(f"the device module was opened from {module}")
+        print("installed launcher: window shown, game directory prepared, installed program "
+              "running, its device module opened")
         return 0
     except Failure as failure:
         print(f"FAILED: {failure}")

@@ -2,6 +2,7 @@
 
 #include "app/ShellDialogs.h"
 #include "engine/PieceShape.h"
+#include "platform/LinkedDevices.h"
 #include "ui/AssetFiles.h"
 #include "ui/DibImage.h"
 #include "ui/PictureConversion.h"
@@ -35,6 +36,9 @@ void WindowFixture::Open() {
     CGameFrame::Services services;
     services.clock = &clock;
     services.sounds = &sounds;
+    // The window's devices linked in: the gamepad tests plug SDL's virtual
+    // joysticks into the same SDL the window polls.
+    services.openDevices = OpenLinkedDevices;
     services.sleep = [this](std::int32_t ms) {
         sleeps.push_back(ms);
         onSleep();
