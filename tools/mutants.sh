@@ -65,7 +65,7 @@ Date text hour padded @@ engine/DateTimeText.cpp @@ %d %d:%02d:%02d @@ %d %02d:%
 Options: two sensitivities swapped @@ settings/OptionsFile.cpp @@ &Options::sensDown,\n            &Options::sensDrop, @@ &Options::sensDrop,\n            &Options::sensDown, @@ settings
 Options: start level and height swapped @@ settings/OptionsFile.cpp @@ {&Options::startLevel, &Options::startHeight, @@ {&Options::startHeight, &Options::startLevel, @@ settings
 Options: sound switches after files @@ settings/OptionsFile.cpp @@ if (!archive.ReadInt(o.soundOn)) { @@ if (!archive.ReadInt(o.animateTitle)) { @@ settings
-Options: start height 13 refused @@ settings/OptionsFile.cpp @@ 0, kMaxStartHeight, d.startHeight @@ 0, kMaxStartHeight - 1, d.startHeight @@ settings
+Options: start height 13 refused @@ engine/Options.h @@ {&Options::startHeight, 0, kMaxStartHeight}, @@ {&Options::startHeight, 0, kMaxStartHeight - 1}, @@ settings
 Options: format number changed @@ settings/FileSignatures.h @@ kOptionsFormat = 195; @@ kOptionsFormat = 196; @@ settings
 Archive: 255-char string short prefix @@ settings/Archive.cpp @@ if (length < kWidePrefix) { @@ if (length <= kWidePrefix) { @@ settings
 Archive: 65534-char string medium prefix @@ settings/Archive.cpp @@ } else if (length < kWideMark) { @@ } else if (length <= kWideMark) { @@ settings
@@ -210,6 +210,11 @@ Replays folder: an inserted row's replay not kept @@ scores/CBestScoresDlg.cpp @
 SEND: the replays not sent beside the result @@ scores/FtpChampionshipExchange.cpp @@ replays.replays.push_back({r, std::move(*replay)}); @@ (void)replay; @@ scores
 Watching: double and quadruple speed play one tick a beat @@ ui/ReplayViewer.cpp @@ tick < (paused ? 0 : speed) @@ tick < (paused ? 0 : 1) @@ ui
 Window: its games not recorded @@ ui/GameSession.cpp @@ game(options, random, recorder.Host()) @@ game(options, random, host) @@ ui
+# --- device module and hostile replays
+Devices: never opened @@ ui/CGameFrame.cpp @@ Devices devices = openDevices(padLinks, ownSounds != nullptr); @@ Devices devices; @@ ui
+Devices: the sound player not handed to the window @@ ui/CGameFrame.cpp @@ ownSounds->Open(std::move(devices.sounds)); @@ ; @@ ui
+Devices: the window's sounds not passed on @@ platform/LateSounds.cpp @@ player->Play(event, file); @@ (void)file; @@ ui
+Replay: settings outside the options' ranges played @@ engine/ReplayPlayer.cpp @@ if (!WithinLimits(options)) {\n        Stop("its settings are not a game's");\n    }\n    if (replay @@ if (replay @@ engine|server
 EOF
 }
 

@@ -144,6 +144,14 @@ std::vector<std::uint8_t> EditedReplay() {
     return {};
 }
 
+// The recorded game's replay with a key code outside every key table: it
+// plays the same, but no game could have recorded it.
+std::vector<std::uint8_t> ForeignReplay() {
+    Replay replay = *ReplayFile::Decode(RecordedGame().replay);
+    replay.settings.keyLeft += 256;
+    return ReplayFile::Encode(replay);
+}
+
 // Uploads the recorded game as the first row of name.ttb, one of its figures
 // (the score unless told) changed by raise, with replay (when given) beside it.
 void SendGame(const ScratchDirectory& dir, const std::string& name, std::int32_t raise,
@@ -174,6 +182,7 @@ std::pair<std::string, std::string> Rank(const ScratchDirectory& dir, RankOption
 
 TEST(RankingTest, ForgedResultsAreRejectedWhileTheUntouchedOneIsVerified) {
     const std::vector<std::uint8_t> edited = EditedReplay();
+    const std::vector<std::uint8_t> foreign = ForeignReplay();
     const struct {
         const char* forgery;
         std::int32_t raise;
@@ -191,6 +200,8 @@ TEST(RankingTest, ForgedResultsAreRejectedWhileTheUntouchedOneIsVerified) {
          "the replay plays played time"},
         {"edited input", 0, &GameStatistics::score, &edited, "",
          "results verified 0, unverified 0, rejected 1"},
+        {"foreign key code", 0, &GameStatistics::score, &foreign, "",
+         "its settings are not a game's"},
     };
     ASSERT_GT(RecordedGame().score, 0);
     for (const auto& c : cases) {

@@ -60,6 +60,37 @@ TEST_F(LifecycleTest, FirstStartWritesItsRecordsAndYesToQuitEndsWithStatusZeroCo
     EXPECT_EQ(stored.blockSet, 4);
 }
 
+// The window's own sounds wait for the devices, which open once the first
+// frame is shown: preloaded then, and playing from then on.
+TEST_F(LifecycleTest, TheDevicesOpenAfterTheFirstFrameAndPlayTheWindowsSounds) {
+    struct Player : SoundOutput {
+        void Preload(const Options& /*options*/) override { ++preloads; }
+        void Play(SoundEvent event, const std::string& /*file*/) override {
+            played.push_back(event);
+        }
+        std::int32_t preloads = 0;
+        std::vector<SoundEvent> played;
+    };
+    Player* player = nullptr;
+    openDevices = [&player](const GamepadLinks& /*links*/, bool withSounds) {
+        EXPECT_TRUE(withSounds);
+        auto own = std::make_unique<Player>();
+        player = own.get();
+        return Devices{std::move(own), nullptr};
+    };
+    fakeSounds = false;
+    Open();
+    EXPECT_EQ(player, nullptr) << "opened before the first frame";
+    Activate();
+    Tick();
+    QCoreApplication::processEvents();
+    ASSERT_NE(player, nullptr);
+    EXPECT_EQ(player->preloads, 1);
+    QTest::mouseClick(&frame->View(), Qt::LeftButton, {},
+                      frame->CurrentLayout().Button(ToolButton::GameType).center());
+    EXPECT_EQ(player->played, std::vector<SoundEvent>{SoundEvent::ButtonPress});
+}
+
 // The offscreen screen is 800 x 600, too small for the Big window.
 TEST_F(LifecycleTest, WindowSizeFileChoosesTheStartSize) {
     for (const auto& [setting, client] :

@@ -2,7 +2,6 @@
 
 #include "app/ShellDialogs.h"
 #include "engine/PieceShape.h"
-#include "platform/LinkedDevices.h"
 #include "ui/AssetFiles.h"
 #include "ui/DibImage.h"
 #include "ui/PictureConversion.h"
@@ -35,10 +34,8 @@ void WindowFixture::Open() {
     Close();
     CGameFrame::Services services;
     services.clock = &clock;
-    services.sounds = &sounds;
-    // The window's devices linked in: the gamepad tests plug SDL's virtual
-    // joysticks into the same SDL the window polls.
-    services.openDevices = OpenLinkedDevices;
+    services.sounds = fakeSounds ? &sounds : nullptr;
+    services.openDevices = openDevices;
     services.sleep = [this](std::int32_t ms) {
         sleeps.push_back(ms);
         onSleep();

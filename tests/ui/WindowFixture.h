@@ -11,6 +11,7 @@
 #include "GameTestAccess.h"
 #include "ScriptedModalRunner.h"
 #include "ScriptedPrompter.h"
+#include "platform/LinkedDevices.h"
 #include "ui/CGameFrame.h"
 #include "ui/GameKeyFilter.h"
 
@@ -70,6 +71,13 @@ protected:
     static QRgb StripCentre(const QImage& strip, std::int32_t index, std::int32_t cell) {
         return strip.pixel(QRect(index * cell, 0, cell, cell).center());
     }
+
+    // What the next Open hands the window: its device module (linked in, so
+    // that the gamepad tests plug SDL's virtual joysticks into the SDL the
+    // window polls), and whether it plays through the recording host instead
+    // of the devices' sound player.
+    DeviceOpener openDevices = OpenLinkedDevices;
+    bool fakeSounds = true;
 
     std::unique_ptr<GameDirectory> directory;
     ScriptedPrompter prompter;
