@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace brinox {
@@ -123,7 +124,7 @@ struct OptionLimit {
     std::int32_t low;
     std::int32_t high;
 };
-inline constexpr std::int32_t kNoLimit = 2'147'483'647;
+inline constexpr std::int32_t kNoLimit = std::numeric_limits<std::int32_t>::max();
 inline constexpr OptionLimit kOptionLimits[] = {
     {&Options::gameType, Quadel, Quinel},
     {&Options::gameMode, Classic, WorldChampionship},

@@ -26,9 +26,7 @@ ReplayPlayer::ReplayPlayer(Replay recorded, const Options& base, ReplayOutput ou
     : replay(std::move(recorded)), output(output), options(WithSettings(base, replay.settings)),
       game(options, random, GameHost{*this, *this, *this, *this, *this, *this, this}) {
     random.Seed(replay.randomState);
-    if (!WithinLimits(options)) {
-        Stop("its settings are not a game's");
-    }
+    CheckSettings();
     if (replay.engineVersion != EngineVersion()) {
         Stop("it was recorded by engine version " + replay.engineVersion + ", this is " +
              EngineVersion());
@@ -40,6 +38,12 @@ void ReplayPlayer::Stop(const std::string& why) {
         problem = why;
     }
     over = true;
+}
+
+void ReplayPlayer::CheckSettings() {
+    if (!WithinLimits(options)) {
+        Stop("its settings are not a game's");
+    }
 }
 
 bool ReplayPlayer::NextTick() {
@@ -133,9 +137,7 @@ void ReplayPlayer::Dispatch(ReplayEntry kind, std::uint32_t value) {
         break;
     case ReplayEntry::Settings:
         reader.Settings().ApplyTo(options);
-        if (!WithinLimits(options)) {
-            Stop("its settings are not a game's");
-        }
+        CheckSettings();
         break;
     default: // an end of a dialog or prompt that is not open
         Stop("its dialogs do not fit the game");

@@ -95,6 +95,9 @@ private:
     void TakeRandomState();
     void EndOfPrompt();
     void Stop(const std::string& why);
+    // Stops when the settings are outside the options' ranges: no game has
+    // them, and the engine's tables must never see them.
+    void CheckSettings();
 
     Replay replay;
     mutable ReplayReader reader{replay};
