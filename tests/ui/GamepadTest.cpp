@@ -78,12 +78,14 @@ protected:
             SDL_JoystickSetVirtualAxis(joystick, axis, down ? value : 0);
         }
     }
-    // Ticks, then lets the commands the pad queued run.
+    // Ticks, then lets the commands the pad queued run. Only the posted
+    // events: the window's own timer must not tick in between, or a key held
+    // with no delay would repeat once more.
     void Ticks(int count) {
         for (int t = 0; t < count; ++t) {
             Tick();
         }
-        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
     }
     // Holds a control for some ticks, then lets it go for one.
     void Hold(int control, int ticks, int axis = -1, Sint16 value = 0) {
