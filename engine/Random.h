@@ -1,7 +1,8 @@
-// The one pseudo-random generator of the whole program: a 15-bit linear
-// congruential generator, seeded from the calendar time in seconds. The
-// engine, the field animation and the file writers all draw from the same
-// instance, owned by the main window.
+// The program's pseudo-random generator: a 15-bit linear congruential
+// generator, seeded from the calendar time in seconds. The engine draws from
+// an instance that nothing else touches, so that a replay's pieces and rows
+// follow from its seeds alone; the field animation and the file writers share
+// a second one of the window's.
 #pragma once
 
 #include <cstdint>

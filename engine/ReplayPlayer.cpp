@@ -22,11 +22,18 @@ Options WithSettings(Options options, const ReplaySettings& settings) {
 
 } // namespace
 
-ReplayPlayer::ReplayPlayer(Replay recorded, const Options& base, ReplayOutput output)
+ReplayPlayer::ReplayPlayer(Replay recorded, const Options& base, ReplayOutput output,
+                           ChampionshipAudit* audit)
     : replay(std::move(recorded)), output(output), options(WithSettings(base, replay.settings)),
-      game(options, random, GameHost{*this, *this, *this, *this, *this, *this, this}) {
-    random.Seed(replay.randomState);
+      game(options, random, GameHost{*this, *this, *this, *this, *this, *this, this}),
+      audit(audit) {
+    // Nothing draws before a game's first seed; a proof takes no state from the sender.
+    random.Seed(audit != nullptr ? 0 : replay.randomState);
     CheckSettings();
+    if (audit != nullptr) {
+        audit->Settings(replay.settings, true);
+        AuditFailed();
+    }
     if (replay.engineVersion != EngineVersion()) {
         Stop("it was recorded by engine version " + replay.engineVersion + ", this is " +
              EngineVersion());
@@ -46,12 +53,30 @@ void ReplayPlayer::CheckSettings() {
     }
 }
 
+bool ReplayPlayer::AuditFailed() {
+    if (audit == nullptr || audit->Problem().empty()) {
+        return false;
+    }
+    Stop(audit->Problem());
+    return true;
+}
+
+void ReplayPlayer::PlayRunTick() {
+    --ticksLeft;
+    ++ticksBegun;
+    const bool playing = game.Flags().Playing();
+    game.Tick();
+    if (!playing) {
+        ticksBegun += ticksLeft;
+        ticksLeft = 0;
+    }
+}
+
 bool ReplayPlayer::NextTick() {
-    while (!over) {
+    while (!over && !AuditFailed()) {
         if (ticksLeft > 0) {
-            --ticksLeft;
             const bool playing = game.Flags().Playing();
-            game.Tick();
+            PlayRunTick();
             if (playing) {
                 return true;
             }
@@ -64,6 +89,10 @@ bool ReplayPlayer::NextTick() {
         } else if (kind == ReplayEntry::Ticks) {
             RunTicks(value);
         } else if (kind == ReplayEntry::GameOver) {
+            if (result && audit != nullptr) {
+                audit->Finish(game);
+                AuditFailed();
+            }
             Stop(result ? "" : "it ends before the game");
         } else {
             Dispatch(kind, value);
@@ -96,6 +125,12 @@ void ReplayPlayer::Dispatch(ReplayEntry kind, std::uint32_t value) {
     if (result) {
         Stop("it goes on after the game");
         return;
+    }
+    if (audit != nullptr) {
+        audit->Entry(kind);
+        if (AuditFailed()) {
+            return;
+        }
     }
     switch (kind) {
     case ReplayEntry::KeyDown:
@@ -133,12 +168,20 @@ void ReplayPlayer::Dispatch(ReplayEntry kind, std::uint32_t value) {
         game.AskSuspended([this] { return PlayNested() == ReplayEntry::KeepStopped; });
         break;
     case ReplayEntry::RandomState:
+        if (audit != nullptr) {
+            audit->ForeignRandomState();
+        }
         random.Seed(value);
         break;
-    case ReplayEntry::Settings:
-        reader.Settings().ApplyTo(options);
+    case ReplayEntry::Settings: {
+        const ReplaySettings settings = reader.Settings();
+        settings.ApplyTo(options);
         CheckSettings();
+        if (audit != nullptr) {
+            audit->Settings(settings, false);
+        }
         break;
+    }
     default: // an end of a dialog or prompt that is not open
         Stop("its dialogs do not fit the game");
         break;
@@ -154,7 +197,7 @@ std::optional<ReplayEntry> ReplayPlayer::PlayNested() {
     std::optional<ReplayEntry> closing;
     ReplayEntry kind{};
     std::uint32_t value = 0;
-    while (!over && !closing && reader.NextEntry(kind, value)) {
+    while (!over && !closing && !AuditFailed() && reader.NextEntry(kind, value)) {
         switch (kind) {
         case ReplayEntry::Resume:
         case ReplayEntry::KeepStopped:
@@ -163,8 +206,8 @@ std::optional<ReplayEntry> ReplayPlayer::PlayNested() {
             break;
         case ReplayEntry::Ticks:
             if (RunTicks(value)) {
-                for (; ticksLeft > 0 && !over; --ticksLeft) {
-                    game.Tick();
+                while (ticksLeft > 0 && !over) {
+                    PlayRunTick();
                 }
             }
             break;
@@ -185,6 +228,9 @@ std::optional<ReplayEntry> ReplayPlayer::PlayNested() {
 
 void ReplayPlayer::TakeRandomState() {
     if (const std::int64_t state = reader.Answer(); state != 0) {
+        if (audit != nullptr) {
+            audit->ForeignRandomState();
+        }
         // The writer stores the state plus one; a hostile file may hold any value.
         random.Seed(static_cast<std::uint32_t>(static_cast<std::uint64_t>(state) - 1));
     }
@@ -206,12 +252,19 @@ void ReplayPlayer::Enter(GameInput /*input*/, std::int32_t /*value*/) {
 void ReplayPlayer::Leave() {}
 
 std::uint32_t ReplayPlayer::Milliseconds() const {
-    return reader.ClockReading();
+    const std::uint32_t reading = reader.ClockReading();
+    if (audit != nullptr) {
+        audit->ClockReading(reading, ticksBegun, game);
+    }
+    return reading;
 }
 
 std::int64_t ReplayPlayer::CalendarSeconds() const {
     lastCalendar = static_cast<std::int64_t>(static_cast<std::uint64_t>(lastCalendar) +
                                              static_cast<std::uint64_t>(reader.Answer()));
+    if (audit != nullptr) {
+        audit->CalendarReading(lastCalendar);
+    }
     return lastCalendar;
 }
 
@@ -219,6 +272,9 @@ LocalTime ReplayPlayer::Now() const {
     LocalTime now;
     for (const auto field : kLocalTimeFields) {
         now.*field = ToInt32(reader.Answer());
+    }
+    if (audit != nullptr) {
+        audit->LocalTimeReading(now);
     }
     return now;
 }
@@ -287,17 +343,17 @@ std::int32_t ReplayPlayer::BestScore(std::int32_t /*table*/) {
 
 // ---------------------------------------------------------------- verification
 
-std::string ReplayPlayer::Verify(const Replay& replay, const GameResult& claimed) {
-    ReplayPlayer player(replay, Options{});
+ReplayPlayer::Verdict ReplayPlayer::Verify(const Replay& replay, const GameResult& claimed) {
+    if (std::string why = ChampionshipAudit::Precheck(replay, claimed); !why.empty()) {
+        return {"the replay is not played: " + why, {}, ""};
+    }
+    ChampionshipAudit audit;
+    ReplayPlayer player(replay, Options{}, {}, &audit);
     player.PlayToEnd();
     if (!player.Problem().empty()) {
-        return "the replay cannot be played: " + player.Problem();
+        return {"the replay cannot be played: " + player.Problem(), audit.Rates(), ""};
     }
     const GameResult& played = *player.Result();
-    if (played.gameType != claimed.gameType || played.gameMode != claimed.gameMode ||
-        played.bombsOn != claimed.bombsOn) {
-        return "the replay was played with another game type, mode or bombs setting";
-    }
     const struct {
         const char* name;
         std::int32_t GameStatistics::*field;
@@ -307,12 +363,16 @@ std::string ReplayPlayer::Verify(const Replay& replay, const GameResult& claimed
         {"bombs", &GameStatistics::bombs}, {"played time", &GameStatistics::gameSeconds}};
     for (const auto& figure : figures) {
         if (played.*figure.field != claimed.*figure.field) {
-            return std::string("the replay plays ") + figure.name + " " +
-                   std::to_string(played.*figure.field) + ", the result claims " +
-                   std::to_string(claimed.*figure.field);
+            return {std::string("the replay plays ") + figure.name + " " +
+                        std::to_string(played.*figure.field) + ", the result claims " +
+                        std::to_string(claimed.*figure.field),
+                    audit.Rates(), ""};
         }
     }
-    return "";
+    if (played.startTime != claimed.startTime || played.endTime != claimed.endTime) {
+        return {"the replay's start or end is not the result's", audit.Rates(), ""};
+    }
+    return {"", audit.Rates(), audit.Fingerprint()};
 }
 
 } // namespace brinox

@@ -6,9 +6,14 @@
 //
 // A damaged or forged replay plays a different game at worst: the player
 // stops at the first impossible entry, after at most kMaxTicks ticks, and at
-// a nesting deeper than any dialog can make, and says why in Problem().
+// a nesting deeper than any dialog can make, and says why in Problem(). A
+// run of ticks while the game is not played (a pause of hours) costs one tick.
+//
+// Verify() plays a championship proof: a ChampionshipAudit watches every
+// reading and entry, and the player takes no random state from the replay.
 #pragma once
 
+#include "ChampionshipAudit.h"
 #include "Clock.h"
 #include "Game.h"
 #include "GameHost.h"
@@ -44,7 +49,9 @@ public:
     static constexpr std::int64_t kMaxTicks = 5'400'000;
 
     // `base` gives what the replay does not hold (the sound switches and files).
-    ReplayPlayer(Replay replay, const Options& base, ReplayOutput output = {});
+    // With an audit, the replay is played as a championship proof.
+    ReplayPlayer(Replay replay, const Options& base, ReplayOutput output = {},
+                 ChampionshipAudit* audit = nullptr);
     ReplayPlayer(const ReplayPlayer&) = delete;
     ReplayPlayer& operator=(const ReplayPlayer&) = delete;
 
@@ -65,9 +72,14 @@ public:
     // Why the replay could not be played to its end; empty when it could.
     const std::string& Problem() const { return problem; }
 
-    // Whether the replay plays exactly the game the claimed figures describe:
-    // empty when it does, otherwise the reason it does not.
-    static std::string Verify(const Replay& replay, const GameResult& claimed);
+    struct Verdict {
+        std::string problem; // empty when the replay proves the claim
+        PlayRates rates;
+        std::string fingerprint; // the game's, when it was played to its end
+    };
+    // Whether the replay is a World Championship game the program could have
+    // played, with exactly the claimed figures, start and end.
+    static Verdict Verify(const Replay& replay, const GameResult& claimed);
 
     void Enter(GameInput input, std::int32_t value) override;
     void Leave() override;
@@ -91,6 +103,11 @@ private:
     std::optional<ReplayEntry> PlayNested();
     void Dispatch(ReplayEntry kind, std::uint32_t value);
     bool RunTicks(std::uint32_t count);
+    // Plays one tick of the run counted; when the game is not played, the
+    // rest of the run too, at once (such ticks change nothing after the first).
+    void PlayRunTick();
+    // Stops when the audit found the replay not genuine; true then.
+    bool AuditFailed();
     // The generator's state after code outside the engine ran, when it moved it.
     void TakeRandomState();
     void EndOfPrompt();
@@ -107,7 +124,9 @@ private:
     mutable std::int64_t lastCalendar = 0;
     Game game;
     std::int64_t ticksLeft = 0;
-    std::int64_t ticksPlayed = 0;
+    std::int64_t ticksPlayed = 0; // counted in runs, against kMaxTicks
+    std::int64_t ticksBegun = 0;
+    ChampionshipAudit* audit;
     std::int32_t depth = 0;
     bool over = false;
     std::optional<GameResult> result;

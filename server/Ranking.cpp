@@ -1,12 +1,15 @@
 #include "Ranking.h"
 
 #include "ReplayProof.h"
+#include "ReviewList.h"
 #include "Top10Ranking.h"
 #include "UploadFile.h"
+#include "VerdictStore.h"
 
 #include "scores/ReplayBundle.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <ostream>
 #include <set>
@@ -37,21 +40,65 @@ struct Listing {
 
 struct Tally {
     std::int64_t verified = 0;
+    std::int64_t held = 0;
+    std::int64_t duplicates = 0;
     std::int64_t unverified = 0;
     std::int64_t rejected = 0;
+    std::int64_t played = 0;
 };
 
+// Everything a run works with besides the uploads.
+struct Run {
+    const RankOptions& options;
+    VerdictStore& store;
+    const ReviewList& reviewed;
+    std::ostream& errors;
+    Tally tally;
+};
+
+// A text from a file as the log may show it: printable ASCII, everything
+// else (control characters, line breaks, bytes of other code pages) as \xHH.
+std::string Shown(std::string_view text) {
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && c != '\\') {
+            shown += c;
+        } else {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            shown += escape;
+        }
+    }
+    return shown;
+}
+
+std::string ShownPath(const fs::path& path) {
+    return Shown(path.string());
+}
+
+std::string Figures(const PlayRates& rates) {
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "%.1f keys in a second at most, %.1f a second over a minute, %.2f pieces a "
+                  "second over a minute",
+                  rates.peakKeysPerSecond, rates.sustainedKeysPerSecond, rates.piecesPerSecond);
+    return text;
+}
+
 // Regular files of the directory: the uploads in arrival order and the
-// bundles apart; false when it cannot be read.
-bool ListUploads(const std::string& uploadDir, const std::string& top10Path, Listing& listing,
-                 std::ostream& errors) {
+// bundles apart, without the tool's own files; false when it cannot be read.
+bool ListUploads(const std::string& uploadDir, const std::vector<std::string>& own,
+                 Listing& listing, std::ostream& errors) {
     std::error_code error;
     fs::directory_iterator it(uploadDir, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         const fs::directory_entry& entry = *it;
         std::error_code ignored;
-        // The published Top 10 may share the directory with the uploads.
-        if (fs::equivalent(entry.path(), top10Path, ignored)) {
+        // The published Top 10 and the kept verdicts may share the directory with the uploads.
+        if (std::any_of(own.begin(), own.end(), [&](const std::string& path) {
+                return fs::equivalent(entry.path(), path, ignored);
+            })) {
             continue;
         }
         std::string name = entry.path().filename().string();
@@ -63,7 +110,8 @@ bool ListUploads(const std::string& uploadDir, const std::string& top10Path, Lis
         listing.uploads.push_back({time, std::move(name), entry.path()});
     }
     if (error) {
-        errors << "brinox-rank: cannot read " << uploadDir << ": " << error.message() << '\n';
+        errors << "brinox-rank: cannot read " << Shown(uploadDir) << ": " << error.message()
+               << '\n';
         return false;
     }
     std::sort(listing.uploads.begin(), listing.uploads.end());
@@ -71,7 +119,7 @@ bool ListUploads(const std::string& uploadDir, const std::string& top10Path, Lis
 }
 
 // The replays sent beside an upload; none when there are none, or when they
-// cannot be read (named: the rows stay unverified).
+// cannot be read or are larger than any real ones (named: the rows stay unverified).
 ReplayBundle BundleOf(const Arrival& upload, const Listing& listing, std::ostream& errors) {
     if (!upload.name.ends_with(kUploadSuffix)) {
         return {};
@@ -83,51 +131,104 @@ ReplayBundle BundleOf(const Arrival& upload, const Listing& listing, std::ostrea
     }
     const fs::path path = upload.path.parent_path() / name;
     bool tooLarge = false;
-    const auto bytes = ReadUploadBytes(path.string(), tooLarge, ReplayBundle::kMaxBytes);
+    const auto bytes = ReadUploadBytes(path.string(), tooLarge, kMaxBundleBytes);
     auto bundle = bytes ? ReadReplayBundle(*bytes) : std::nullopt;
     if (!bundle) {
-        errors << "brinox-rank: unreadable replays " << path.string()
-               << ": the rows of its upload are unverified\n";
+        errors << "brinox-rank: " << (tooLarge ? "skipped larger than any real " : "unreadable ")
+               << "replays " << ShownPath(path) << ": the rows of its upload are unverified\n";
         return {};
     }
     return std::move(*bundle);
 }
 
-// Plays the replay of each new row: a rejected row leaves the upload, and so
-// does an unverified one when only proven rows count.
-void ProveRows(TransferFile& upload, const Arrival& arrival, const ReplayBundle& bundle,
-               const Top10Ranking& ranking, RankOptions options, Tally& tally,
-               std::ostream& errors) {
-    for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
-        ScoreEntry& row = upload.rows[static_cast<std::size_t>(r)];
-        if (row.used != 1 || ranking.Counted(upload, row)) {
-            continue;
-        }
-        const RowProof proof = ProveRow(row, bundle.Find(r));
-        if (proof.proof == Proof::Verified) {
-            ++tally.verified;
-        } else if (proof.proof == Proof::Unverified) {
-            ++tally.unverified;
-            row.used = options.verifiedOnly ? 0 : 1;
-        } else {
-            ++tally.rejected;
-            row.used = 0;
-            errors << "brinox-rank: rejected " << arrival.path.string() << " row " << r + 1
-                   << " (score " << row.score << "): " << proof.reason << '\n';
-        }
+// The kept verdict of a row's replay, or a new one, played now.
+RowProof VerdictOf(const ScoreEntry& row, const std::vector<std::uint8_t>* replay, Run& run,
+                   bool& fresh) {
+    // Neither is kept: no replay costs nothing, and an oversized one is not even hashed.
+    fresh = replay != nullptr;
+    if (replay == nullptr || replay->size() > kMaxReplayBytes) {
+        return ProveRow(row, replay);
     }
+    const std::string key = VerdictKey(row, *replay);
+    if (const RowProof* kept = run.store.Find(key)) {
+        fresh = false;
+        return *kept;
+    }
+    ++run.tally.played;
+    RowProof proof = ProveRow(row, replay);
+    run.store.Put(key, proof);
+    return proof;
+}
+
+// Decides whether a row enters the ranking, says why not where the organiser must know.
+void JudgeRow(ScoreEntry& row, std::int32_t r, const Arrival& arrival, const ReplayBundle& bundle,
+              Run& run) {
+    const std::string where = ShownPath(arrival.path) + " row " + std::to_string(r + 1) + " (" +
+                              Shown(row.name) + ", score " + std::to_string(row.score) + ")";
+    bool fresh = false;
+    const RowProof proof = VerdictOf(row, bundle.Find(r), run, fresh);
+    row.used = 0;
+    switch (proof.proof) {
+    case Proof::Rejected:
+        ++run.tally.rejected;
+        if (fresh) { // a kept rejection was named in the run that made it
+            run.errors << "brinox-rank: rejected " << where << ": " << Shown(proof.reason) << '\n';
+        }
+        return;
+    case Proof::Unverified:
+        ++run.tally.unverified;
+        row.used = run.options.admitUnverified ? 1 : 0;
+        return;
+    case Proof::Verified:
+        break;
+    }
+    const std::string id = arrival.name + "#" + std::to_string(r + 1);
+    if (const std::string& owner = run.store.Owner(proof.fingerprint, id); owner != id) {
+        ++run.tally.duplicates;
+        run.errors << "brinox-rank: duplicate " << where << ": the same game as " << Shown(owner)
+                   << '\n';
+        return;
+    }
+    if (HumanLimits::Beyond(proof.rates) && !run.reviewed.Admits(proof.fingerprint)) {
+        ++run.tally.held;
+        run.errors << "brinox-rank: held for review " << where << ": " << Figures(proof.rates)
+                   << "; game " << proof.fingerprint << '\n';
+        return;
+    }
+    ++run.tally.verified;
+    row.used = 1;
+}
+
+void Summarize(const Run& run) {
+    const Tally& t = run.tally;
+    run.errors << "brinox-rank: results verified " << t.verified << ", held " << t.held
+               << ", duplicates " << t.duplicates << ", unverified " << t.unverified
+               << (run.options.admitUnverified ? " (ranked)" : " (left out)") << ", rejected "
+               << t.rejected << "; replays played " << t.played << '\n';
 }
 
 } // namespace
 
 int RankDirectory(const std::string& uploadDir, const std::string& top10Path, std::ostream& errors,
-                  RankOptions options) {
+                  const RankOptions& options) {
+    const fs::path stateDir = options.stateDir.empty()
+                                  ? fs::absolute(top10Path).parent_path()
+                                  : fs::path(options.stateDir);
+    const std::string statePath = (stateDir / kStateFileName).string();
+    const std::string reviewPath =
+        options.reviewFile.empty() ? (stateDir / kReviewFileName).string() : options.reviewFile;
     Listing listing;
-    if (!ListUploads(uploadDir, top10Path, listing, errors)) {
+    if (!ListUploads(uploadDir, {top10Path, statePath, reviewPath}, listing, errors)) {
         return 1;
     }
+    VerdictStore store;
+    if (store.Open(statePath) == VerdictStore::Load::Damaged) {
+        errors << "brinox-rank: damaged " << Shown(statePath)
+               << ": every replay is played again\n";
+    }
+    const ReviewList reviewed = ReviewList::Read(reviewPath);
+    Run run{options, store, reviewed, errors, {}};
     Top10Ranking ranking;
-    Tally tally;
     for (const Arrival& arrival : listing.uploads) {
         bool tooLarge = false;
         const auto bytes = ReadUploadBytes(arrival.path.string(), tooLarge);
@@ -136,19 +237,26 @@ int RankDirectory(const std::string& uploadDir, const std::string& top10Path, st
                                   : bytes  ? ReadUpload(*bytes, upload)
                                            : UploadCheck::Foreign;
         if (check != UploadCheck::Ok) {
-            errors << "brinox-rank: skipped " << arrival.path.string() << ": " << Describe(check)
+            errors << "brinox-rank: skipped " << ShownPath(arrival.path) << ": " << Describe(check)
                    << '\n';
             continue;
         }
-        ProveRows(upload, arrival, BundleOf(arrival, listing, errors), ranking, options, tally,
-                  errors);
+        const ReplayBundle bundle = BundleOf(arrival, listing, errors);
+        for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
+            ScoreEntry& row = upload.rows[static_cast<std::size_t>(r)];
+            if (row.used == 1 && !ranking.Counted(upload, row)) {
+                JudgeRow(row, r, arrival, bundle, run);
+            }
+        }
         ranking.Add(upload);
     }
-    errors << "brinox-rank: results verified " << tally.verified << ", unverified "
-           << tally.unverified << (options.verifiedOnly ? " (left out)" : "") << ", rejected "
-           << tally.rejected << '\n';
+    Summarize(run);
+    if (!store.Save(statePath)) {
+        errors << "brinox-rank: cannot write " << Shown(statePath)
+               << ": the next run plays this run's replays again\n";
+    }
     if (!WriteTop10File(top10Path, ranking.Result())) {
-        errors << "brinox-rank: cannot write " << top10Path << '\n';
+        errors << "brinox-rank: cannot write " << Shown(top10Path) << '\n';
         return 1;
     }
     return 0;

@@ -7,17 +7,27 @@
 namespace brinox::server {
 
 struct RankOptions {
-    // Only rows proven by their replays enter the Top 10.
-    bool verifiedOnly = false;
+    // Rows that no replay proves enter the Top 10 too, once their fields are
+    // plausible: for a championship that admits clients without replays.
+    bool admitUnverified = false;
+    // The folder of the kept verdicts (brinox-rank.state); empty: the Top 10 file's.
+    std::string stateDir;
+    // The organiser's list of reviewed games; empty: brinox-rank.review in the state's folder.
+    std::string reviewFile;
 };
 
+inline constexpr const char* kStateFileName = "brinox-rank.state";
+inline constexpr const char* kReviewFileName = "brinox-rank.review";
+
 // The whole tool: reads every file of uploadDir (arrival order: modification
-// time, then name), names each refused one on errors, plays the replays sent
-// beside each upload (NAME.ttb with NAME.replays) to prove its rows, names
-// each rejected row on errors and leaves it out, sums up how many results
-// were verified, unverified and rejected, and replaces top10Path
-// atomically. 0 when the Top 10 was written, 1 otherwise.
+// time, then name), names each refused one on errors, proves the rows of
+// each upload with the replays sent beside it (NAME.ttb with NAME.replays),
+// playing only the replays it has no kept verdict for, and replaces
+// top10Path atomically with the best verified rows: each game once, for the
+// upload that brought it first, and a game played faster than a human can
+// only once the review file admits it. Every text from a file that reaches
+// errors is escaped. 0 when the Top 10 was written, 1 otherwise.
 int RankDirectory(const std::string& uploadDir, const std::string& top10Path, std::ostream& errors,
-                  RankOptions options = {});
+                  const RankOptions& options = {});
 
 } // namespace brinox::server

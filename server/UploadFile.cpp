@@ -1,9 +1,13 @@
 #include "UploadFile.h"
 
+#include "engine/CivilTime.h"
+#include "engine/DateTimeText.h"
+#include "engine/GameTypes.h"
 #include "settings/Archive.h"
 #include "settings/FileSignatures.h"
 
 #include <algorithm>
+#include <limits>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,9 +17,16 @@ namespace brinox::server {
 
 namespace {
 
-// Longer than the game's own fields allow (30 and 40 characters).
-constexpr std::size_t kMaxNameBytes = 64;
-constexpr std::size_t kMaxEmailBytes = 254;
+// What the game's own dialogs let a player type.
+constexpr std::size_t kMaxNameBytes = 30;
+constexpr std::size_t kMaxEmailBytes = 80;
+constexpr std::size_t kMaxCountryBytes = 40;
+constexpr std::int32_t kLastLevel = 20;
+// Score and rows grow while below the limit; the last landing may pass it by
+// a row score and a drop of the whole field.
+constexpr std::int32_t kMaxFigure = kGrowthLimit + 2000 + 7 * 21;
+constexpr std::int64_t kSummerTime = 3600;
+constexpr std::int32_t kNoLimit = std::numeric_limits<std::int32_t>::max();
 
 bool PlainText(const std::string& text, std::size_t limit) {
     if (text.size() > limit) {
@@ -29,18 +40,35 @@ bool PlainText(const std::string& text, std::size_t limit) {
     return true;
 }
 
+bool Counter(std::int32_t value, std::int32_t most = kMaxFigure) {
+    return value >= 0 && value <= most;
+}
+
+// A start and end in the game's one text form, the end not before the start
+// (but for an hour given back at the end of summer time).
+bool Times(const ScoreEntry& row) {
+    const auto start = ParseDateTimeText(row.startTime);
+    const auto end = ParseDateTimeText(row.endTime);
+    return start && end && *SecondsOf(*end) - *SecondsOf(*start) >= -kSummerTime;
+}
+
+// A row that a championship game can have produced.
+bool PlausibleRow(const ScoreEntry& row) {
+    return PlainText(row.name, kMaxNameBytes) && row.level >= 1 && row.level <= kLastLevel &&
+           Counter(row.score) && Counter(row.lines) && Counter(row.gameSeconds, kNoLimit) &&
+           Counter(row.pieces, kNoLimit) && row.bombs == 0 && row.bombsOn == 0 &&
+           Counter(row.minDropSeconds, kNoLimit) && Counter(row.maxDropSeconds, kNoLimit) &&
+           Counter(row.avgDropSeconds, kNoLimit) && Times(row);
+}
+
 bool Plausible(const TransferFile& upload) {
-    if (!PlainText(upload.sender.email, kMaxEmailBytes) ||
-        !PlainText(upload.sender.country, kMaxNameBytes)) {
+    if (!PlainText(upload.sender.name, kMaxNameBytes) ||
+        !PlainText(upload.sender.email, kMaxEmailBytes) ||
+        !PlainText(upload.sender.country, kMaxCountryBytes)) {
         return false;
     }
-    for (const ScoreEntry& row : upload.rows) {
-        if (row.used == 1 && (!PlainText(row.name, kMaxNameBytes) || row.level < 0 ||
-                              row.score < 0 || row.lines < 0)) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(upload.rows.begin(), upload.rows.end(),
+                       [](const ScoreEntry& row) { return row.used != 1 || PlausibleRow(row); });
 }
 
 // Why a whole-file read failed: the header tells foreign from other-format from cut.

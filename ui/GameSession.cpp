@@ -2,6 +2,7 @@
 
 #include "EnumTable.h"
 
+#include "engine/Clock.h"
 #include "settings/SavedGame.h"
 
 #include <array>
@@ -18,7 +19,9 @@ struct CommandRule {
 } // namespace
 
 GameSession::GameSession(GameHost host)
-    : recorder(host, options, random), game(options, random, recorder.Host()) {}
+    : recorder(host, options, random), game(options, random, recorder.Host()) {
+    windowRandom.Seed(static_cast<std::uint32_t>(host.clock.CalendarSeconds()));
+}
 
 bool GameSession::Enabled(Command command) const {
     using S = GameSession;

@@ -5,8 +5,10 @@
 // it holds and forwards the player's commands; everything here is plain C++
 // and runs on the one user-interface thread.
 //
-// Invariants: the engine always plays with this session's options and random
-// generator, and every game it starts is recorded; a command's rule is read at
+// Invariants: the engine always plays with this session's options and its own
+// random generator, which nothing else draws from (so that a championship
+// replay is the engine's draws from its own seeds alone), and every game it
+// starts is recorded; a command's rule is read at
 // the moment it is asked, so the menu, the accelerators and the tool bar
 // always agree; while a replay is watched, the game and settings shown are the
 // replay's and no command that changes a game, a setting or a file is enabled.
@@ -35,7 +37,8 @@ public:
 
     Options& Settings() { return options; }
     const Options& Settings() const { return options; }
-    Random& RandomSource() { return random; }
+    // The window's generator: the field animation's colours and the data files' keys.
+    Random& RandomSource() { return windowRandom; }
     Game& Engine() { return game; }
     const Game& Engine() const { return game; }
     ReplayViewer& Viewer() { return viewer; }
@@ -69,7 +72,8 @@ private:
     bool NotWatching() const { return !Watching(); }
 
     Options options;
-    Random random;
+    Random random; // the engine's alone
+    Random windowRandom;
     GameRecorder recorder;
     Game game;
     ReplayViewer viewer;

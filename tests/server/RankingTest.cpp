@@ -2,6 +2,10 @@
 #include "server/Top10Ranking.h"
 
 #include "TestGame.h"
+#include "engine/CivilTime.h"
+#include "engine/DateTimeText.h"
+#include "engine/ReplayReader.h"
+#include "engine/ReplayWriter.h"
 #include "engine/ReplayFile.h"
 #include "scores/ReplayBundle.h"
 #include "settings/Archive.h"
@@ -9,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -17,154 +22,24 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ScratchDirectory;
+using test::TestGame;
 
-TransferFile Upload(const std::string& email, std::int32_t score, const std::string& start) {
+// A date text `seconds` after Friday, 4 December 2026 0:00:00.
+std::string At(std::int64_t seconds) {
+    return DateTimeText(LocalTimeAt(DaysFromCivil(2026, 12, 4) * 86'400 + seconds));
+}
+
+TransferFile Upload(const std::string& email, std::int32_t score, std::int64_t start) {
     TransferFile file;
     file.sender = {"x", email, email.substr(0, 3) + "land", ""};
-    file.rows[0].name = email.substr(0, 3);
-    file.rows[0].score = score;
-    file.rows[0].used = 1;
-    file.rows[0].startTime = start;
+    ScoreEntry& row = file.rows[0];
+    row.name = email.substr(0, 3);
+    row.score = score;
+    row.level = 1;
+    row.used = 1;
+    row.startTime = At(start);
+    row.endTime = At(start + 60);
     return file;
-}
-
-TEST(RankingTest, FilesThatAreNotPlausibleUploadsAreNamedAndSkipped) {
-    ScratchDirectory dir;
-    ASSERT_TRUE(WriteTransferFile(dir.File("bob.ttb"), Upload("bob@x", 300, "c")));
-    ASSERT_TRUE(WriteTransferFile(dir.File("hostile.ttb"), Upload("eve@x", -5, "d")));
-    test::PutFile(dir.File("cut.ttb"), test::Prefix(test::FileBytes(dir.File("bob.ttb")), 200));
-    test::PutFile(dir.File("foreign.txt"), {'h', 'i'});
-    std::ostringstream errors;
-    ASSERT_EQ(RankDirectory(dir.path, dir.File("wctop10.ttb"), errors), 0);
-    Top10Rows rows{};
-    ASSERT_EQ(ReadTop10File(dir.File("wctop10.ttb"), rows), Top10Load::Ok);
-    EXPECT_EQ(rows[0].name + rows[1].name, "bobEmpty");
-    for (const char* skipped : {"hostile.ttb: implausible", "cut.ttb: upload cut short",
-                                "foreign.txt: not a result upload"}) {
-        EXPECT_NE(errors.str().find(skipped), std::string::npos) << errors.str();
-    }
-    std::ostringstream again;
-    ASSERT_EQ(RankDirectory(dir.path, dir.File("wctop10.ttb"), again), 0);
-    EXPECT_EQ(again.str(), errors.str()); // its own output skipped silently
-}
-
-// Two uploads that differ in one field (two for level against lines): which
-// rows the Top 10 holds, best first. The order is score, level, lines, all
-// descending, then arrival (file time, then name); one sender's result is
-// counted once when e-mail (case aside), start, end and score agree.
-TEST(RankingTest, EachFieldOfTheOrderAndOfTheDuplicateRule) {
-    struct Sent {
-        std::string email;
-        std::int32_t score = 300, level = 5, lines = 20, used = 1;
-        std::string start = "s", end = "e";
-    };
-    const struct {
-        const char* rule;
-        Sent first, second; // uploaded as z.ttb, then as a.ttb
-        bool sameSecond;
-        const char* ranked; // the used rows by file
-    } cases[] = {
-        {"level before lines", {"z@x"}, {"a@x", 300, 6, 10}, false, "a z"},
-        {"more lines", {"z@x"}, {"a@x", 300, 5, 21}, false, "a z"},
-        {"full tie: earlier upload", {"z@x"}, {"a@x"}, false, "z a"},
-        {"full tie in one second: name", {"z@x"}, {"a@x"}, true, "a z"},
-        {"same sender, other end", {"z@x"}, {"z@x", 300, 5, 20, 1, "s", "f"}, false, "z a"},
-        {"same sender, other start", {"z@x"}, {"z@x", 300, 5, 20, 1, "t"}, false, "z a"},
-        {"same sender, other score", {"z@x"}, {"z@x", 299}, false, "z a"},
-        {"same sender, e-mail case", {"z@x"}, {"Z@X"}, false, "z"},
-        {"same sender, other level", {"z@x"}, {"z@x", 300, 6}, false, "z"},
-        {"used other than 1", {"z@x"}, {"a@x", 400, 5, 20, 2}, false, "z"},
-        {"negative level", {"z@x"}, {"a@x", 400, -1}, false, "z"},
-    };
-    for (const auto& c : cases) {
-        ScratchDirectory dir;
-        const auto now = fs::file_time_type::clock::now();
-        for (const auto& [sent, name, at] :
-             {std::tuple{&c.first, "z", now}, {&c.second, "a", now + std::chrono::seconds(1)}}) {
-            TransferFile file;
-            file.sender = {"x", sent->email, std::string(name) + "land", ""};
-            file.rows[0] = {
-                {sent->level, sent->score, sent->lines, sent->start, sent->end, 0, 0, 0, 0, 0, 0},
-                name,
-                sent->used,
-                0,
-                ""};
-            ASSERT_TRUE(WriteTransferFile(dir.File(std::string(name) + ".ttb"), file));
-            fs::last_write_time(dir.File(std::string(name) + ".ttb"), c.sameSecond ? now : at);
-        }
-        std::ostringstream errors;
-        ASSERT_EQ(RankDirectory(dir.path, dir.File("wctop10.ttb"), errors), 0);
-        Top10Rows rows{};
-        ASSERT_EQ(ReadTop10File(dir.File("wctop10.ttb"), rows), Top10Load::Ok);
-        std::string ranked;
-        for (const ScoreEntry& row : rows) {
-            if (row.used != 0) {
-                EXPECT_EQ(row.country, row.name + "land");
-                ranked += (ranked.empty() ? "" : " ") + row.name;
-            }
-        }
-        EXPECT_EQ(ranked, c.ranked) << c.rule;
-    }
-}
-
-// A Quadel World Championship game a bot played to its end by mashing the
-// keys, as the engine recorded it.
-const GameResult& RecordedGame() {
-    static const GameResult result = [] {
-        test::TestGame t;
-        t.options.gameMode = WorldChampionship;
-        t.fake.recordSounds = false;
-        const Options& o = t.options;
-        const std::int32_t codes[] = {o.keyLeft, o.keyRight, o.keyDown, o.keyDrop, o.keyRotate};
-        std::mt19937 rng(2026);
-        t.game.StartStopCommand();
-        for (int step = 0; step < 100'000 && t.access.flags.gameInProgress; ++step) {
-            const std::int32_t code = codes[rng() % 5];
-            t.game.KeyDown(code);
-            t.Tick(20 + rng() % 200);
-            t.game.KeyUp(code);
-        }
-        return t.fake.results.at(0);
-    }();
-    return result;
-}
-
-// The recorded game's replay with one rotation turned into a drop: its key
-// entry is one byte, the key in the low three bits (0x80: another entry, 8: released).
-std::vector<std::uint8_t> EditedReplay() {
-    Replay replay = *ReplayFile::Decode(RecordedGame().replay);
-    for (std::size_t at = replay.inputs.size() / 2; at < replay.inputs.size(); ++at) {
-        std::uint8_t& entry = replay.inputs[at];
-        if ((entry & 0x8F) == static_cast<std::uint8_t>(GameKey::Rotate)) {
-            entry = static_cast<std::uint8_t>((entry & 0xF0) | static_cast<int>(GameKey::Drop));
-            return ReplayFile::Encode(replay);
-        }
-    }
-    ADD_FAILURE() << "no rotation in the second half";
-    return {};
-}
-
-// The recorded game's replay with a key code outside every key table: it
-// plays the same, but no game could have recorded it.
-std::vector<std::uint8_t> ForeignReplay() {
-    Replay replay = *ReplayFile::Decode(RecordedGame().replay);
-    replay.settings.keyLeft += 256;
-    return ReplayFile::Encode(replay);
-}
-
-// Uploads the recorded game as the first row of name.ttb, one of its figures
-// (the score unless told) changed by raise, with replay (when given) beside it.
-void SendGame(const ScratchDirectory& dir, const std::string& name, std::int32_t raise,
-              const std::vector<std::uint8_t>* replay,
-              std::int32_t GameStatistics::*figure = &GameStatistics::score) {
-    TransferFile file = Upload(name + "@x", 0, "s");
-    static_cast<GameStatistics&>(file.rows[0]) = RecordedGame();
-    file.rows[0].bombsOn = RecordedGame().bombsOn;
-    file.rows[0].*figure += raise;
-    ASSERT_TRUE(WriteTransferFile(dir.File(name + ".ttb"), file));
-    if (replay != nullptr) {
-        ASSERT_TRUE(WriteReplayBundle(dir.File(name + ".replays"), {{{0, *replay}}}));
-    }
 }
 
 // The names of the ranked rows, and what the tool said.
@@ -180,49 +55,331 @@ std::pair<std::string, std::string> Rank(const ScratchDirectory& dir, RankOption
     return {ranked, errors.str()};
 }
 
-TEST(RankingTest, ForgedResultsAreRejectedWhileTheUntouchedOneIsVerified) {
-    const std::vector<std::uint8_t> edited = EditedReplay();
-    const std::vector<std::uint8_t> foreign = ForeignReplay();
+const RankOptions kAdmitUnverified{true, "", ""};
+
+TEST(RankingTest, FilesThatAreNotPlausibleUploadsAreNamedAndSkippedEvenWithUnverifiedRowsAdmitted) {
+    ScratchDirectory dir;
+    ASSERT_TRUE(WriteTransferFile(dir.File("bob.ttb"), Upload("bob@x", 300, 0)));
+    const struct {
+        const char* file;
+        std::function<void(ScoreEntry&)> pollute;
+    } polluted[] = {
+        {"score.ttb", [](ScoreEntry& r) { r.score = 2147483647; }},
+        {"level.ttb", [](ScoreEntry& r) { r.level = 99; }},
+        {"time.ttb", [](ScoreEntry& r) { r.gameSeconds = -5; }},
+        {"start.ttb", [](ScoreEntry& r) { r.startTime = std::string(30'000, '\x1b'); }},
+        {"name.ttb", [](ScoreEntry& r) { r.name = std::string(31, 'n'); }},
+        {"bombs.ttb", [](ScoreEntry& r) { r.bombsOn = 1; }},
+    };
+    for (const auto& p : polluted) {
+        TransferFile file = Upload("eve@x", 900, 0);
+        p.pollute(file.rows[0]);
+        ASSERT_TRUE(WriteTransferFile(dir.File(p.file), file));
+    }
+    test::PutFile(dir.File("cut.ttb"), test::Prefix(test::FileBytes(dir.File("bob.ttb")), 200));
+    // A name that would write a line of its own into the log.
+    test::PutFile(dir.File("x\nbrinox-rank: results verified 999.ttb"), {'h', 'i'});
+    test::PutFile(dir.File("foreign.txt"), {'h', 'i'});
+    const auto [ranked, said] = Rank(dir, kAdmitUnverified);
+    EXPECT_EQ(ranked, "bob ");
+    for (const auto& p : polluted) {
+        EXPECT_NE(said.find(std::string(p.file) + ": implausible"), std::string::npos) << said;
+    }
+    EXPECT_NE(said.find("cut.ttb: upload cut short"), std::string::npos);
+    EXPECT_NE(said.find("foreign.txt: not a result upload"), std::string::npos);
+    EXPECT_EQ(said.find("\nbrinox-rank: results verified 999"), std::string::npos) << said;
+    EXPECT_NE(said.find("x\\x0Abrinox-rank: results verified 999.ttb"), std::string::npos);
+    EXPECT_EQ(Rank(dir, kAdmitUnverified).second, said); // its own output skipped silently
+}
+
+// Two uploads that differ in one field (two for level against lines): which
+// rows the Top 10 holds, best first. The order is score, level, lines, all
+// descending, then arrival (file time, then name); one sender's result is
+// counted once when e-mail (case aside), start, end and score agree.
+TEST(RankingTest, EachFieldOfTheOrderAndOfTheDuplicateRule) {
+    struct Sent {
+        std::string email;
+        std::int32_t score = 300, level = 5, lines = 20, used = 1;
+        std::int64_t start = 0, end = 60;
+    };
+    const struct {
+        const char* rule;
+        Sent first, second; // uploaded as z.ttb, then as a.ttb
+        bool sameSecond;
+        const char* ranked; // the used rows by file
+    } cases[] = {
+        {"level before lines", {"z@x"}, {"a@x", 300, 6, 10}, false, "a z"},
+        {"more lines", {"z@x"}, {"a@x", 300, 5, 21}, false, "a z"},
+        {"full tie: earlier upload", {"z@x"}, {"a@x"}, false, "z a"},
+        {"full tie in one second: name", {"z@x"}, {"a@x"}, true, "a z"},
+        {"same sender, other end", {"z@x"}, {"z@x", 300, 5, 20, 1, 0, 61}, false, "z a"},
+        {"same sender, other start", {"z@x"}, {"z@x", 300, 5, 20, 1, 1}, false, "z a"},
+        {"same sender, other score", {"z@x"}, {"z@x", 299}, false, "z a"},
+        {"same sender, e-mail case", {"z@x"}, {"Z@X"}, false, "z"},
+        {"same sender, other level", {"z@x"}, {"z@x", 300, 6}, false, "z"},
+        {"used other than 1", {"z@x"}, {"a@x", 400, 5, 20, 2}, false, "z"},
+    };
+    for (const auto& c : cases) {
+        ScratchDirectory dir;
+        const auto now = fs::file_time_type::clock::now();
+        for (const auto& [sent, name, at] :
+             {std::tuple{&c.first, "z", now}, {&c.second, "a", now + std::chrono::seconds(1)}}) {
+            TransferFile file;
+            file.sender = {"x", sent->email, std::string(name) + "land", ""};
+            file.rows[0] = {{sent->level, sent->score, sent->lines, At(sent->start), At(sent->end),
+                             0, 0, 0, 0, 0, 0},
+                            name,
+                            sent->used,
+                            0,
+                            ""};
+            ASSERT_TRUE(WriteTransferFile(dir.File(std::string(name) + ".ttb"), file));
+            fs::last_write_time(dir.File(std::string(name) + ".ttb"), c.sameSecond ? now : at);
+        }
+        std::ostringstream errors;
+        ASSERT_EQ(RankDirectory(dir.path, dir.File("wctop10.ttb"), errors, kAdmitUnverified), 0);
+        Top10Rows rows{};
+        ASSERT_EQ(ReadTop10File(dir.File("wctop10.ttb"), rows), Top10Load::Ok);
+        std::string ranked;
+        for (const ScoreEntry& row : rows) {
+            if (row.used != 0) {
+                EXPECT_EQ(row.country, row.name + "land");
+                ranked += (ranked.empty() ? "" : " ") + row.name;
+            }
+        }
+        EXPECT_EQ(ranked, c.ranked) << c.rule;
+    }
+}
+
+// A championship game recorded as the window records it, with a clock whose
+// calendar and local time follow its milliseconds. The bot presses one of the
+// five keys for a step of 20 to 220 ms (a human pace) unless `fast`, when
+// it presses one but the drop every tick; `meddle` may change the game
+// between steps.
+GameResult BotGame(std::uint32_t seed, bool fast = false,
+                   const std::function<void(TestGame&, int)>& meddle = {},
+                   const std::function<void(TestGame&)>& setup = {}) {
+    TestGame t;
+    t.options.gameMode = WorldChampionship;
+    t.options.bombsOn = 0; // as choosing the championship sets it
+    t.fake.recordSounds = false;
+    t.clock.ms = seed * 7'777u;
+    t.clock.calendarSeconds = DaysFromCivil(2026, 12, 4) * 86'400 + seed * 1'000;
+    t.clock.Link();
+    if (setup) {
+        setup(t);
+    }
+    const Options& o = t.options;
+    const std::int32_t codes[] = {o.keyLeft, o.keyRight, o.keyDown, o.keyDrop, o.keyRotate};
+    std::mt19937 rng(seed);
+    t.game.StartStopCommand();
+    for (int step = 0; step < 100'000 && t.access.flags.gameInProgress; ++step) {
+        if (meddle) {
+            meddle(t, step);
+        }
+        const std::int32_t code = fast ? codes[(rng() % 4 + 4) % 5] : codes[rng() % 5];
+        t.game.KeyDown(code);
+        t.Tick(fast ? 20 : 20 + rng() % 200);
+        t.game.KeyUp(code);
+    }
+    return t.fake.results.at(0);
+}
+
+const GameResult& RecordedGame() {
+    static const GameResult result = BotGame(2026);
+    return result;
+}
+
+// Uploads a game as the first row of name.ttb, one of its figures (the score
+// unless told) changed by raise, with its replay beside it (or another).
+void SendGame(const ScratchDirectory& dir, const std::string& name, const GameResult& game,
+              const std::vector<std::uint8_t>* replay, std::int32_t raise = 0,
+              std::int32_t GameStatistics::*figure = &GameStatistics::score) {
+    TransferFile file = Upload(name + "@x", 0, 0);
+    static_cast<GameStatistics&>(file.rows[0]) = game;
+    file.rows[0].*figure += raise;
+    ASSERT_TRUE(WriteTransferFile(dir.File(name + ".ttb"), file));
+    if (replay != nullptr) {
+        ASSERT_TRUE(WriteReplayBundle(dir.File(name + ".replays"), {{{0, *replay}}}));
+    }
+}
+
+// The recorded game's replay, changed.
+std::vector<std::uint8_t> Edited(const std::function<void(Replay&)>& edit) {
+    Replay replay = *ReplayFile::Decode(RecordedGame().replay);
+    edit(replay);
+    return ReplayFile::Encode(replay);
+}
+
+// The replay with one of its answers (0: the first) replaced.
+std::vector<std::uint8_t> AnswerEdited(std::size_t index, std::int64_t change) {
+    return Edited([&](Replay& replay) {
+        std::vector<std::uint8_t> answers;
+        std::size_t at = 0;
+        for (std::int64_t value = 0; ReplayReader::GetSigned(replay.answers, at, value);) {
+            ReplayWriter::PutSigned(answers, value + (index-- == 0 ? change : 0));
+        }
+        replay.answers = answers;
+    });
+}
+
+TEST(RankingTest, EachForgeryIsRejectedWithItsReasonWhileTheUntouchedGameIsVerified) {
+    // One rotation turned into a drop: a key entry is one byte, the key in the
+    // low three bits (0x80: another entry, 8: released).
+    const auto editedInput = Edited([](Replay& replay) {
+        for (std::size_t at = replay.inputs.size() / 2; at < replay.inputs.size(); ++at) {
+            if ((replay.inputs[at] & 0x8F) == static_cast<std::uint8_t>(GameKey::Rotate)) {
+                replay.inputs[at] = static_cast<std::uint8_t>((replay.inputs[at] & 0xF0) |
+                                                              static_cast<int>(GameKey::Drop));
+                return;
+            }
+        }
+    });
+    const auto foreignKey = Edited([](Replay& r) { r.settings.keyLeft += 256; });
+    // A day of ticks after the start, in a game that took minutes: 0x80 | Ticks,
+    // then the count (after the start entry and its value).
+    const auto paused = Edited([](Replay& r) {
+        r.inputs.insert(r.inputs.begin() + 2, {0x80, 0x80, 0xC6, 0xA9, 0x02});
+    });
+    // The first piece's seed chosen: the answers begin with the local time's
+    // seven fields and the best score, then the calendar time.
+    const auto seedChosen = AnswerEdited(8, 5'000);
+    // Pieces chosen: the generator set before every piece.
+    const GameResult chosen = BotGame(7, false, [](TestGame& t, int) {
+        if (t.game.State().pieces % 2 == 0) {
+            t.random.Seed(12345);
+        }
+    });
+    // The window's animations drawing from the engine's generator.
+    const GameResult drawn = BotGame(8, false, {}, [](TestGame& t) {
+        t.fake.onFieldAnimation = [&t] { t.random.Next(); };
+    });
+    // The clock frozen: every tick reads the same time.
+    const GameResult frozen =
+        BotGame(9, true, [](TestGame& t, int) { t.clock.Set(t.clock.linkedAt - 20); });
+    // A Classic game with bombs, switched to the championship before its end.
+    const GameResult switched = BotGame(10, false, [](TestGame& t, int step) {
+        if (step == 60) {
+            t.options.gameMode = WorldChampionship;
+            t.options.bombsOn = 0;
+        }
+    }, [](TestGame& t) { t.options.gameMode = Classic; t.options.bombsOn = 1; });
+    // A championship game that turns bombs on half-way.
+    const GameResult bombed = BotGame(11, false, [](TestGame& t, int step) {
+        t.options.bombsOn = step >= 20 ? 1 : 0;
+    });
     const struct {
         const char* forgery;
+        const GameResult& game;
+        const std::vector<std::uint8_t>* replay;
         std::int32_t raise;
         std::int32_t GameStatistics::*figure;
-        const std::vector<std::uint8_t>* replay;
-        const char* ranked;
         std::string said;
     } cases[] = {
-        {"none", 0, &GameStatistics::score, &RecordedGame().replay, "ann ",
-         "results verified 1, unverified 0, rejected 0"},
-        {"raised score", 5000, &GameStatistics::score, &RecordedGame().replay, "",
-         "ann.ttb row 1 (score " + std::to_string(RecordedGame().score + 5000) +
-             "): the replay plays score"},
-        {"shorter time", -10, &GameStatistics::gameSeconds, &RecordedGame().replay, "",
-         "the replay plays played time"},
-        {"edited input", 0, &GameStatistics::score, &edited, "",
-         "results verified 0, unverified 0, rejected 1"},
-        {"foreign key code", 0, &GameStatistics::score, &foreign, "",
+        {"none", RecordedGame(), &RecordedGame().replay, 0, &GameStatistics::score,
+         "results verified 1,"},
+        {"raised score", RecordedGame(), &RecordedGame().replay, 5000, &GameStatistics::score,
+         "the replay plays score"},
+        {"shorter time", RecordedGame(), &RecordedGame().replay, -1,
+         &GameStatistics::gameSeconds, "the replay plays played time"},
+        {"edited input", RecordedGame(), &editedInput, 0, &GameStatistics::score,
+         "the replay plays"},
+        {"foreign key code", RecordedGame(), &foreignKey, 0, &GameStatistics::score,
          "its settings are not a game's"},
+        {"paused for a day", RecordedGame(), &paused, 0, &GameStatistics::score,
+         "is not played: it holds more ticks than the time between its start and end allows"},
+        {"first seed chosen", RecordedGame(), &seedChosen, 0, &GameStatistics::score,
+         "its start time does not fit its calendar time"},
+        {"pieces chosen", chosen, &chosen.replay, 0, &GameStatistics::score,
+         "it sets the random generator itself"},
+        {"generator drawn from outside", drawn, &drawn.replay, 0, &GameStatistics::score,
+         "it sets the random generator itself"},
+        {"clock frozen", frozen, &frozen.replay, 0, &GameStatistics::score,
+         "its clock runs slower than its ticks"},
+        {"rules switched", switched, &switched.replay, 0, &GameStatistics::score,
+         "it is not a Quadel World Championship game without bombs"},
+        {"bombs turned on", bombed, &bombed.replay, 0, &GameStatistics::score,
+         "it changes the game's rules during the game"},
+        {"row's start moved", RecordedGame(), &RecordedGame().replay, 0, nullptr,
+         "the replay's start or end is not the result's"},
     };
     ASSERT_GT(RecordedGame().score, 0);
     for (const auto& c : cases) {
         ScratchDirectory dir;
-        SendGame(dir, "ann", c.raise, c.replay, c.figure);
+        GameResult sent = c.game;
+        if (c.figure == nullptr) {
+            sent.startTime = At(-3600);
+        }
+        SendGame(dir, "ann", sent, c.replay, c.raise, c.figure ? c.figure : &GameStatistics::score);
         const auto [ranked, said] = Rank(dir);
-        EXPECT_EQ(ranked, c.ranked) << c.forgery;
+        EXPECT_EQ(ranked, c.said.starts_with("results") ? "ann " : "") << c.forgery;
         EXPECT_NE(said.find(c.said), std::string::npos) << c.forgery << ": " << said;
     }
 }
 
-TEST(RankingTest, RowsWithoutAReadableReplayAreUnverifiedAndVerifiedOnlyLeavesThemOut) {
+TEST(RankingTest, OneGameTakesOnePlaceWhoeverSendsIt) {
     ScratchDirectory dir;
-    SendGame(dir, "ann", 0, &RecordedGame().replay);
-    SendGame(dir, "bob", 1, nullptr);
-    SendGame(dir, "cid", 2, nullptr);
+    const auto now = fs::file_time_type::clock::now();
+    for (int n = 0; n < 10; ++n) {
+        const std::string name = std::string(1, static_cast<char>('a' + n)) + "nn";
+        SendGame(dir, name, RecordedGame(), &RecordedGame().replay);
+        fs::last_write_time(dir.File(name + ".ttb"), now + std::chrono::seconds(n));
+    }
+    const auto [ranked, said] = Rank(dir);
+    EXPECT_EQ(ranked, "ann ");
+    EXPECT_NE(said.find("results verified 1, held 0, duplicates 9"), std::string::npos) << said;
+    EXPECT_NE(said.find("jnn.ttb row 1 (jnn, score " + std::to_string(RecordedGame().score) +
+                        "): the same game as ann.ttb#1"),
+              std::string::npos);
+    // The earliest keeps it, even when the files' times change later.
+    fs::last_write_time(dir.File("ann.ttb"), now + std::chrono::hours(1));
+    EXPECT_EQ(Rank(dir).first, "ann ");
+}
+
+TEST(RankingTest, AMachinesPaceIsHeldUntilTheReviewFileAdmitsIt) {
+    const GameResult machine = BotGame(12, true);
+    ScratchDirectory dir;
+    SendGame(dir, "bot", machine, &machine.replay);
+    const auto [ranked, said] = Rank(dir);
+    EXPECT_EQ(ranked, "");
+    const std::size_t game = said.find("; game ");
+    ASSERT_NE(game, std::string::npos) << said;
+    EXPECT_NE(said.find("held for review " + dir.File("bot.ttb") + " row 1 (bot, score " +
+                        std::to_string(machine.score) + "): 50.0 keys in a second at most"),
+              std::string::npos)
+        << said;
+    test::PutFile(dir.File("brinox-rank.review"),
+                  test::Text("# looked at it\n" + said.substr(game + 7, 64) + " watched, fine\n"));
+    EXPECT_EQ(Rank(dir).first, "bot ");
+}
+
+TEST(RankingTest, VerdictsAreKeptSoThatEachReplayIsPlayedOnceAndADamagedStateIsRebuilt) {
+    ScratchDirectory dir;
+    SendGame(dir, "ann", RecordedGame(), &RecordedGame().replay);
+    SendGame(dir, "bob", RecordedGame(), &RecordedGame().replay, 100);
+    for (const auto& [damage, played] : {std::pair{false, "replays played 2"},
+                                         {false, "replays played 0"},
+                                         {true, "replays played 2"}}) {
+        if (damage) {
+            test::PutFile(dir.File(kStateFileName), test::Prefix(
+                test::FileBytes(dir.File(kStateFileName)), 40));
+        }
+        const auto [ranked, said] = Rank(dir);
+        EXPECT_EQ(ranked, "ann ");
+        EXPECT_NE(said.find(played), std::string::npos) << said;
+        EXPECT_EQ(said.find("damaged") != std::string::npos, damage) << said;
+    }
+}
+
+TEST(RankingTest, RowsWithoutAReadableReplayAreUnverifiedAndLeftOutUnlessAdmitted) {
+    ScratchDirectory dir;
+    SendGame(dir, "ann", RecordedGame(), &RecordedGame().replay);
+    SendGame(dir, "bob", RecordedGame(), nullptr, 1);
+    SendGame(dir, "cid", RecordedGame(), nullptr, 2);
     test::PutFile(dir.File("cid.replays"), {'x'});
-    for (const auto& [verifiedOnly, ranked, unverified] :
-         {std::tuple{false, "cid bob ann ", "unverified 2,"},
-          {true, "ann ", "unverified 2 (left out)"}}) {
-        const auto [rankedNow, said] = Rank(dir, {verifiedOnly});
+    for (const auto& [options, ranked, unverified] :
+         {std::tuple{kAdmitUnverified, "cid bob ann ", "unverified 2 (ranked)"},
+          {RankOptions{}, "ann ", "unverified 2 (left out)"}}) {
+        const auto [rankedNow, said] = Rank(dir, options);
         EXPECT_EQ(rankedNow, ranked);
         EXPECT_NE(said.find(unverified), std::string::npos) << said;
         EXPECT_NE(said.find("unreadable replays " + dir.File("cid.replays")), std::string::npos);
@@ -232,7 +389,7 @@ TEST(RankingTest, RowsWithoutAReadableReplayAreUnverifiedAndVerifiedOnlyLeavesTh
 TEST(RankingTest, CuttingBackOnTheWayKeepsTheEarliestOfTiedLeaders) {
     Top10Ranking ranking;
     for (int n = 0; n < 600; ++n) { // 6000 tied rows, then one better
-        TransferFile file = Upload(std::to_string(n) + "@x", 7, "");
+        TransferFile file = Upload(std::to_string(n) + "@x", 7, 0);
         for (int r = 0; r < 10; ++r) {
             file.rows[r] = file.rows[0];
             file.rows[r].startTime = std::to_string(r);

@@ -33,6 +33,9 @@ void FakeHost::Play(SoundEvent event, const std::string& file) {
 void FakeHost::FieldAnimation(FieldAnimationKind kind) {
     fieldAnimations.push_back(kind);
     Log("animation " + std::to_string(static_cast<std::int32_t>(kind)));
+    if (onFieldAnimation) {
+        onFieldAnimation();
+    }
 }
 
 void FakeHost::RowRemoval() {

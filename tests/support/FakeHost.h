@@ -58,6 +58,7 @@ public:
 
     // Called inside the matching request, before it returns.
     std::function<void()> onRowRemoval;
+    std::function<void()> onFieldAnimation;
     std::function<void()> onQuestion;
     std::function<void(const GameResult&)> onGameFinished;
 

@@ -70,6 +70,10 @@ inline void PutFile(const std::string& path, const ByteVector& bytes) {
                static_cast<std::streamsize>(bytes.size()));
 }
 
+inline ByteVector Text(std::string_view text) {
+    return ByteVector(text.begin(), text.end());
+}
+
 inline ByteVector Prefix(const ByteVector& bytes, std::size_t length) {
     return ByteVector(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
 }

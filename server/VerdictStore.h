@@ -1,0 +1,40 @@
+// What brinox-rank keeps between runs, so that every replay is played once
+// ever and a run's cost grows with the new uploads only:
+// - each verdict under its VerdictKey (the replay's bytes and the row's figures);
+// - for each verified game (its fingerprint), the upload row that first
+//   brought it: one game counts once in the whole championship, and the
+//   earliest upload keeps it however the files' times change later.
+// Layout (Archive encoding): signature, format number, the count of
+// verdicts, each as key, proof, reason, fingerprint and the three rates in
+// thousandths; the count of owners, each as fingerprint and upload row.
+// A file that cannot be read whole is damaged: the store starts empty and
+// everything is played again. Saved atomically.
+#pragma once
+
+#include "ReplayProof.h"
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace brinox::server {
+
+class VerdictStore {
+public:
+    enum class Load { Missing, Ok, Damaged };
+
+    Load Open(const std::string& path);
+    bool Save(const std::string& path) const;
+
+    const RowProof* Find(const std::string& key) const;
+    void Put(const std::string& key, RowProof proof);
+    // The upload row that owns a verified game: the one already recorded,
+    // or `row`, which becomes its owner.
+    const std::string& Owner(const std::string& fingerprint, const std::string& row);
+
+private:
+    std::map<std::string, RowProof> verdicts;
+    std::map<std::string, std::string> owners;
+};
+
+} // namespace brinox::server
