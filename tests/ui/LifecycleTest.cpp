@@ -2,8 +2,11 @@
 // boxes shown, and the exit status.
 #include "WindowFixture.h"
 
+#include "engine/ReplayFile.h"
+#include "engine/ReplayPlayer.h"
 #include "platform/FileChooser.h"
 #include "scores/CBestScoresDlg.h"
+#include "scores/ReplayStore.h"
 #include "scores/UsageRecords.h"
 #include "settings/OptionsFile.h"
 #include "settings/SavedGame.h"
@@ -201,6 +204,37 @@ TEST_F(SavedGameWindowTest, AStoppedGameIsRankedAfterTheEventThatEndedIt) {
     EXPECT_EQ(game().flags.gameRunning, 1);
     Click(Qt::Key_F2); // the next game knows the new best score
     EXPECT_EQ(game().state.bestScore, 4321);
+}
+
+TEST_F(SavedGameWindowTest, AChampionshipGamePlayedInTheWindowIsProvenByTheReplayItsRowKeeps) {
+    modals.names = {QStringLiteral("Ann")};
+    clock.Link();
+    frame->Settings().gameMode = WorldChampionship;
+    frame->Settings().bombsOn = 0;
+    StartGame();
+    const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space};
+    for (int step = 0; step < 400 && game().flags.gameInProgress; ++step) {
+        Press(keys[step % 5]);
+        Tick(20 + step % 7 * 30);
+        Release(keys[step % 5]);
+        Tick();
+    }
+    prompter.answers = {true, false}; // stop the game; send nothing
+    if (game().flags.gameInProgress) {
+        Click(Qt::Key_F2);
+    }
+    QCoreApplication::processEvents();
+    ScoreTableSet tables;
+    ASSERT_TRUE(tables.Load(directory->Path()));
+    const ScoreEntry& row = tables.Table(QuadelChampionshipTable).rows[0];
+    ASSERT_EQ(row.name, "Ann");
+    const auto replay = ReplayStore(directory->Path()).Get(QuadelChampionshipTable, row);
+    ASSERT_TRUE(replay);
+    GameResult claimed;
+    static_cast<GameStatistics&>(claimed) = row;
+    const ReplayPlayer::Verdict verdict = ReplayPlayer::Verify(*ReplayFile::Decode(*replay), claimed);
+    EXPECT_EQ(verdict.problem, "");
+    EXPECT_GT(row.pieces, 5);
 }
 
 TEST_F(SavedGameWindowTest, SaveThenLoadRestoresTheGameAndRefusesBadFiles) {
