@@ -43,6 +43,7 @@ bool ReadVerdict(Archive& archive, std::string& key, RowProof& proof) {
 VerdictStore::Load VerdictStore::Open(const std::string& path) {
     verdicts.clear();
     owners.clear();
+    changed = true;
     std::error_code error;
     if (!std::filesystem::exists(path, error)) {
         return Load::Missing;
@@ -71,10 +72,14 @@ VerdictStore::Load VerdictStore::Open(const std::string& path) {
         owners.clear();
         return Load::Damaged;
     }
+    changed = false;
     return Load::Ok;
 }
 
-bool VerdictStore::Save(const std::string& path) const {
+bool VerdictStore::Save(const std::string& path) {
+    if (!changed) {
+        return true;
+    }
     Archive archive;
     if (!archive.OpenForStore(path)) {
         return false;
@@ -97,7 +102,8 @@ bool VerdictStore::Save(const std::string& path) const {
         archive.WriteString(fingerprint);
         archive.WriteString(row);
     }
-    return archive.Close();
+    changed = !archive.Close();
+    return !changed;
 }
 
 const RowProof* VerdictStore::Find(const std::string& key) const {
@@ -107,10 +113,13 @@ const RowProof* VerdictStore::Find(const std::string& key) const {
 
 void VerdictStore::Put(const std::string& key, RowProof proof) {
     verdicts[key] = std::move(proof);
+    changed = true;
 }
 
 const std::string& VerdictStore::Owner(const std::string& fingerprint, const std::string& row) {
-    return owners.try_emplace(fingerprint, row).first->second;
+    const auto [it, added] = owners.try_emplace(fingerprint, row);
+    changed = changed || added;
+    return it->second;
 }
 
 } // namespace brinox::server

@@ -24,7 +24,8 @@ public:
     enum class Load { Missing, Ok, Damaged };
 
     Load Open(const std::string& path);
-    bool Save(const std::string& path) const;
+    // Writes the store when it changed since it was opened (or was damaged).
+    bool Save(const std::string& path);
 
     const RowProof* Find(const std::string& key) const;
     void Put(const std::string& key, RowProof proof);
@@ -35,6 +36,7 @@ public:
 private:
     std::map<std::string, RowProof> verdicts;
     std::map<std::string, std::string> owners;
+    bool changed = false;
 };
 
 } // namespace brinox::server
