@@ -11,8 +11,10 @@
 #include "settings/StoredText.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -37,6 +39,15 @@ const QString kSendHint =
     QStringLiteral("To send your results to the World Championship press SEND button");
 const QString kUpdateHint =
     QStringLiteral("To update World Championship Top 10 press UPDATE button");
+// The widest text a 32-bit number can give.
+const QString kWidestNumber = QStringLiteral("-2147483648");
+// A stored text is cut beyond this many characters before it is measured; a
+// date, a name or a country of a real game stays well below.
+constexpr int kMaxLineText = 64;
+// The widest line of the Info box whose text is the game's own: no line with
+// a stored text may be wider.
+const QString kWidestInfoLine =
+    QStringLiteral("Maximum drop time of Quadel piece (seconds): -2147483648");
 
 // Additions to the shared look: the heading, the digits and the grid.
 // %1: the size of the heading, %2: the digits'.
@@ -71,11 +82,36 @@ QString TwoDigits(std::int32_t value) {
 }
 
 QString ShownName(const ScoreEntry& entry, bool withCountry) {
-    QString name = FromStoredText(entry.name);
+    QString name = CBestScoresDlg::ShownText(entry.name);
     if (withCountry && entry.used == 1) {
-        name += QStringLiteral(" (") + FromStoredText(entry.country) + QStringLiteral(")");
+        name +=
+            QStringLiteral(" (") + CBestScoresDlg::ShownText(entry.country) + QStringLiteral(")");
     }
     return name;
+}
+
+QString Cut(const QString& text) {
+    return text.size() <= kMaxLineText ? text : text.left(kMaxLineText - 1) + QChar(0x2026);
+}
+
+QString ShownLine(const std::string& stored) {
+    return Cut(CBestScoresDlg::ShownText(stored));
+}
+
+// "Name: " and the like with the stored text, cut to the Info box's widest line.
+QString InfoLine(const QString& label, const std::string& stored) {
+    const QFontMetrics metrics(QGuiApplication::font());
+    const int width = metrics.horizontalAdvance(kWidestInfoLine) - metrics.horizontalAdvance(label);
+    return label + metrics.elidedText(ShownLine(stored), Qt::ElideRight, width);
+}
+
+// The text cut to what the label shows; measured in bold, the type of a marked row.
+QString FittedText(const QLabel& label, const QString& text) {
+    QFont font = label.font();
+    font.setBold(true);
+    const int width = label.contentsRect().width();
+    // A character takes a pixel at least: the cut keeps a huge text from being laid out whole.
+    return QFontMetrics(font).elidedText(text.left(width), Qt::ElideRight, width);
 }
 
 // The table to show first, or -1 when no table belongs to type and mode.
@@ -209,12 +245,18 @@ QWidget* CBestScoresDlg::BuildGrid() {
         Row& row = rows[static_cast<std::size_t>(r)];
         row.rank = Cell(panel, QStringLiteral("rank%1").arg(r), Qt::AlignHCenter);
         row.name = Cell(panel, QStringLiteral("name%1").arg(r), Qt::AlignLeft);
-        row.name->setMinimumWidth(large ? 260 : 210);
+        row.name->setFixedWidth(large ? 260 : 210);
         row.score = Cell(panel, QStringLiteral("score%1").arg(r), Qt::AlignRight);
         row.level = Cell(panel, QStringLiteral("level%1").arg(r), Qt::AlignRight);
         row.lines = Cell(panel, QStringLiteral("lines%1").arg(r), Qt::AlignRight);
         for (QLabel* number : {row.rank, row.score, row.level, row.lines}) {
             number->setProperty("digits", true);
+        }
+        for (QLabel* number : {row.score, row.level, row.lines}) {
+            number->ensurePolished(); // the digits' type of the style sheet
+            const QMargins margins = number->contentsMargins();
+            number->setMinimumWidth(number->fontMetrics().horizontalAdvance(kWidestNumber) +
+                                    margins.left() + margins.right());
         }
         row.info = new QPushButton(QStringLiteral("Info"), panel);
         row.info->setObjectName(QStringLiteral("info%1").arg(r));
@@ -285,7 +327,8 @@ void CBestScoresDlg::ShowTable(std::int32_t table) {
         const Row& row = rows[static_cast<std::size_t>(r)];
         const bool marked = highlightOn && highlightTable == table && highlightRow == r;
         row.rank->setText(marked ? QStringLiteral(">%1<").arg(r + 1) : Number(r + 1));
-        row.name->setText(ShownName(e, top10));
+        row.name->ensurePolished();
+        row.name->setText(FittedText(*row.name, ShownName(e, top10)));
         row.score->setText(Number(e.score));
         row.level->setText(Number(e.level));
         row.lines->setText(Number(e.lines));
@@ -298,7 +341,14 @@ void CBestScoresDlg::ShowTable(std::int32_t table) {
     firstLine->setText(table == QuadelChampionshipTable ? kSendHint
                        : top10                          ? kUpdateHint
                                : QString::fromUtf8(TableLabel(table).data()));
-    secondLine->setText(QStringLiteral("Last update: ") + FromStoredText(shown.lastUpdate));
+    // Never wider than the name and number columns above it.
+    const Row& first = rows[0];
+    const int lineWidth = first.name->width() + first.score->minimumWidth() +
+                          first.level->minimumWidth() + first.lines->minimumWidth();
+    secondLine->ensurePolished();
+    const QString line = QStringLiteral("Last update: ") + ShownText(shown.lastUpdate);
+    secondLine->setText(
+        secondLine->fontMetrics().elidedText(line.left(lineWidth), Qt::ElideRight, lineWidth));
     sendButton->setEnabled(table == QuadelChampionshipTable);
     updateButton->setEnabled(top10);
 }
@@ -421,19 +471,29 @@ void CBestScoresDlg::ClearTable() {
 void CBestScoresDlg::ShowInfo(std::int32_t row) {
     const ScoreEntry& e = tables.Table(current).rows[static_cast<std::size_t>(row)];
     ShowInformation(this, InfoText(e, current == WorldTop10Table),
-                    QStringLiteral("Game Info: ") + FromStoredText(e.name));
+                    QStringLiteral("Game Info: ") + ShownLine(e.name));
+}
+
+QString CBestScoresDlg::ShownText(const std::string& stored) {
+    QString text = FromStoredText(stored);
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control) {
+            c = QChar::ReplacementCharacter;
+        }
+    }
+    return text;
 }
 
 QString CBestScoresDlg::InfoText(const ScoreEntry& e, bool withCountry) {
     const std::int32_t seconds = e.gameSeconds;
-    QString text = QStringLiteral("Name: ") + FromStoredText(e.name) + QLatin1Char('\n');
+    QString text = InfoLine(QStringLiteral("Name: "), e.name) + QLatin1Char('\n');
     if (withCountry) {
-        text += QStringLiteral("Country: ") + FromStoredText(e.country) + QLatin1Char('\n');
+        text += InfoLine(QStringLiteral("Country: "), e.country) + QLatin1Char('\n');
     }
     text += QStringLiteral("Time of Game: ") + TwoDigits(seconds / 3600) + QLatin1Char(':') +
             TwoDigits(seconds % 3600 / 60) + QLatin1Char(':') + TwoDigits(seconds % 60) +
             QStringLiteral("\n\n");
-    text += QStringLiteral("Started: ") + FromStoredText(e.startTime) + QLatin1Char('\n');
+    text += InfoLine(QStringLiteral("Started: "), e.startTime) + QLatin1Char('\n');
     text += QStringLiteral("Scores: ") + Number(e.score) + QLatin1Char('\n');
     text += QStringLiteral("Level: ") + Number(e.level) + QLatin1Char('\n');
     text += QStringLiteral("Lines: ") + Number(e.lines) + QLatin1Char('\n');
@@ -447,7 +507,7 @@ QString CBestScoresDlg::InfoText(const ScoreEntry& e, bool withCountry) {
             Number(e.maxDropSeconds) + QLatin1Char('\n');
     text += QStringLiteral("Average drop time of Quadel piece (seconds): ") +
             Number(e.avgDropSeconds) + QLatin1Char('\n');
-    text += QStringLiteral("Finished: ") + FromStoredText(e.endTime);
+    text += InfoLine(QStringLiteral("Finished: "), e.endTime);
     return text;
 }
 

@@ -10,7 +10,10 @@
 // Invariants: the tables live only as long as the dialog and are written back
 // after every change; OK and Escape do nothing until the first tick has run,
 // so a pending insertion is never skipped; every close requested by an error
-// or by the insertion step goes through Close().
+// or by the insertion step goes through Close(). Whatever a table holds (the
+// world Top 10 comes from the server), the dialog keeps its size: names are
+// cut to their column, the number columns fit any 32-bit number, and no
+// control character is shown.
 #pragma once
 
 #include "ChampionshipExchange.h"
@@ -81,7 +84,11 @@ public:
     const std::vector<std::uint8_t>* ReplayToWatch() const { return watch ? &*watch : nullptr; }
 
     // The Info text of a row; the country line only for the world Top 10.
+    // No line is wider than the widest line of drop times.
     static QString InfoText(const ScoreEntry& entry, bool withCountry);
+    // A stored text as shown: each control character (line breaks, bells,
+    // terminal codes) becomes U+FFFD.
+    static QString ShownText(const std::string& stored);
 
     void accept() override;
     void reject() override;

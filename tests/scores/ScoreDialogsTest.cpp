@@ -30,6 +30,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <thread>
@@ -340,6 +341,53 @@ TEST_F(BestScoresDlgTest, InfoShowsTheWholeRecordOfARowWhoseUsedIsOne) {
     QMessageBox info(QMessageBox::Information, "", LastBox(), QMessageBox::Ok, dialog.get());
     info.show();
     EXPECT_TRUE(info.grab().save(out.filePath("info.png")));
+}
+
+// A downloaded Top 10 holds whatever its sender put in: the dialog keeps its
+// size, cuts long texts, hides control characters and shows numbers as they are.
+TEST_F(BestScoresDlgTest, AHostileTop10KeepsTheDialogsSizeAndShowsNoControlCharacter) {
+    const auto sizeWith = [&](const ScoreTable& top10) {
+        ScoreTableSet set;
+        set.tables[WorldTop10Table] = top10;
+        EXPECT_TRUE(set.Save(dir.path, random, 1));
+        Open(kTop10Mode);
+        QCoreApplication::processEvents(); // the layout's fixed size follows the texts
+        return dialog->size();
+    };
+    ScoreTable top10;
+    const QSize ordinary = sizeWith(top10);
+    // Line breaks, a terminal's escape, a bell, DEL and a byte Windows-1252 leaves undefined.
+    const std::string controls = "a\nb\r\t\x1b[2J\x07\x7f\x81";
+    for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
+        const std::int32_t n = r % 2 == 0 ? INT32_MAX : INT32_MIN;
+        const std::string text = r % 2 == 0 ? controls + std::string(3000, 'W') : controls;
+        top10.rows[r] = {{n, n, n, text, text, n, n, n, n, n, n}, text, 1, 1, text};
+    }
+    top10.lastUpdate = top10.rows[0].name;
+    EXPECT_EQ(sizeWith(top10), ordinary);
+    EXPECT_EQ(Text("score0") + Text("level1"), "2147483647-2147483648");
+
+    const auto fits = [](const QString& text, const QFontMetrics& metrics, int width) {
+        return metrics.horizontalAdvance(text) <= width && std::ranges::none_of(text, [](QChar c) {
+                   return c.category() == QChar::Other_Control;
+               });
+    };
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        EXPECT_TRUE(fits(label->text(), label->fontMetrics(), label->contentsRect().width()))
+            << label->objectName().toStdString();
+    }
+    // No Info line wider than the widest one of figures.
+    const QFontMetrics metrics(QApplication::font());
+    const int widest =
+        metrics.horizontalAdvance("Maximum drop time of Quadel piece (seconds): -2147483648");
+    for (const char* info : {"info0", "info1"}) {
+        Button(info)->click();
+        const QStringList lines = LastBox().split(QLatin1Char('\n'));
+        EXPECT_EQ(lines.size(), 15) << info;
+        for (const QString& line : lines) {
+            EXPECT_TRUE(fits(line, metrics, widest)) << line.toStdString();
+        }
+    }
 }
 
 class ChampionshipExchangeTest : public ::testing::Test, public ModalRunner {
