@@ -1,7 +1,11 @@
 #include "CGameApp.h"
 
+#include "CWatchRowDlg.h"
 #include "ShellDialogs.h"
+#include "WatchFile.h"
 
+#include "platform/MessageBox.h"
+#include "platform/ModalRunner.h"
 #include "ui/CGameFrame.h"
 
 #include <QByteArray>
@@ -76,7 +80,7 @@ CGameApp::~CGameApp() {
     frame.reset();
 }
 
-int CGameApp::Run() {
+int CGameApp::Run(const std::optional<QString>& watchFile) {
     frame = std::make_unique<CGameFrame>();
     frame->SetChampionshipExchange(&championship);
     frame->SetInformationDialogs(ShellDialogs());
@@ -89,6 +93,9 @@ int CGameApp::Run() {
     EndOnTerminationSignals(*this, frame.get());
     if (!frame->QuitRequested()) {
         frame->show();
+        if (watchFile) {
+            WatchAtStart(*watchFile);
+        }
         status = exec();
         if (frame->QuitRequested()) {
             status = frame->ExitCode();
@@ -99,6 +106,26 @@ int CGameApp::Run() {
     // The window's destruction writes the running time, the options and ws.dat.
     frame.reset();
     return status;
+}
+
+void CGameApp::WatchAtStart(const QString& path) {
+    const WatchFile file = WatchFile::Read(QFile::encodeName(path).toStdString());
+    if (file.status != WatchFile::Status::Ok) {
+        ShowWarning(frame.get(),
+                    file.status == WatchFile::Status::Unreadable
+                        ? QStringLiteral("ERROR! It is impossible to read %1").arg(path)
+                        : QStringLiteral("%1 holds no replay to watch").arg(path));
+        return;
+    }
+    std::size_t chosen = 0;
+    if (file.bundle) {
+        CWatchRowDlg chooser(file.replays, frame.get());
+        if (RunModal(chooser) != QDialog::Accepted || chooser.Chosen() < 0) {
+            return;
+        }
+        chosen = static_cast<std::size_t>(chooser.Chosen());
+    }
+    frame->WatchReplay(file.replays[chosen].bytes);
 }
 
 void CGameApp::ReportFirstFrame() const {

@@ -2,6 +2,9 @@
 // of the program for the game keys before anything else sees them, runs the
 // message loop and tears the window down before the application ends, so the
 // window's closing work (running time, options, window size) always happens.
+// Given a replay file to watch, it plays it in the window once the window is
+// shown (a bundle's row chosen first); a file without a replay is reported
+// and the game runs as usual.
 #pragma once
 
 #include "platform/QtClock.h"
@@ -11,6 +14,7 @@
 #include <QApplication>
 
 #include <memory>
+#include <optional>
 
 namespace brinox {
 
@@ -23,11 +27,13 @@ public:
     CGameApp(int& argc, char** argv);
     ~CGameApp() override;
 
-    // Creates and shows the window and runs until the program ends; the exit status.
-    int Run();
+    // Creates and shows the window, watches the replay file given, and runs
+    // until the program ends; the exit status.
+    int Run(const std::optional<QString>& watchFile = std::nullopt);
 
 private:
     void ReportFirstFrame() const;
+    void WatchAtStart(const QString& path);
 
     GameKeyFilter keyFilter;
     // SEND and UPDATE of the best-scores dialog; outlives the window.

@@ -1,8 +1,14 @@
 // Whole runs of the program: the application object creates the window, runs
 // the loop until the player leaves, and the run leaves its files behind.
 #include "CGameApp.h"
+#include "CWatchRowDlg.h"
+#include "CommandLine.h"
 
+#include "TestGame.h"
+#include "scores/ReplayBundle.h"
+#include "support/FileTestSupport.h"
 #include "tests/ui/GameDirectory.h"
+#include "tests/ui/ScriptedModalRunner.h"
 #include "tests/ui/ScriptedPrompter.h"
 #include "ui/CGameFrame.h"
 
@@ -10,12 +16,15 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QProcess>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <functional>
+#include <map>
 
 namespace brinox::test {
 namespace {
@@ -25,8 +34,8 @@ protected:
     void SetUp() override { InstallPrompter(&prompter); }
     void TearDown() override { InstallPrompter(nullptr); }
 
-    // Runs the program; `during` runs inside its message loop with the window.
-    int RunWith(std::function<void(CGameFrame&)> during) {
+    // Runs the program with its arguments; `during` runs inside its message loop with the window.
+    int RunWith(std::function<void(CGameFrame&)> during, const QStringList& arguments = {}) {
         QTimer::singleShot(0, qApp, [during] {
             for (QWidget* widget : QApplication::topLevelWidgets()) {
                 if (auto* frame = qobject_cast<CGameFrame*>(widget)) {
@@ -37,7 +46,19 @@ protected:
             ADD_FAILURE() << "no game window";
             QCoreApplication::exit(99);
         });
-        return static_cast<CGameApp*>(qApp)->Run();
+        InstallModalRunner(&modals);
+        const int status = static_cast<CGameApp*>(qApp)->Run(
+            CommandLine::Parse(QStringList{"brinox2000"} + arguments).watchFile);
+        InstallModalRunner(nullptr);
+        return status;
+    }
+    // The game directory's own files (the linked assets aside) with their bytes.
+    std::map<std::filesystem::path, ByteVector> Files() const {
+        std::map<std::filesystem::path, ByteVector> files;
+        for (const auto& file : std::filesystem::recursive_directory_iterator(directory.Path())) {
+            files[file.path()] = file.is_symlink() ? ByteVector{} : FileBytes(file.path());
+        }
+        return files;
     }
 
     bool Exists(const char* name) const {
@@ -46,6 +67,7 @@ protected:
 
     GameDirectory directory;
     ScriptedPrompter prompter;
+    ScriptedModalRunner modals;
 };
 
 // Every way out ends with status zero and leaves the files behind; only
@@ -86,6 +108,77 @@ TEST_F(AppTest, KeyWatcherFeedsTheGameDuringTheRun) {
     });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(pressed, 1);
+}
+
+// The organiser's view of an upload: the row chosen among the replays sent
+// beside it plays in the window to its end, and no file changes.
+TEST_F(AppTest, WatchPlaysTheChosenRowOfAnUploadsReplaysAndChangesNoFile) {
+    TestGame t; // each piece dropped at once until the game is lost
+    t.game.StartStopCommand();
+    std::size_t ticks = 0;
+    for (; t.game.Flags().gameInProgress && ticks < 5000; ++ticks) {
+        t.Tap(t.options.keyDrop);
+        t.game.CheckBestScore(); // as the window's counters do
+    }
+    const QString bundle = directory.File("wc1.replays");
+    ASSERT_TRUE(WriteReplayBundle(bundle.toStdString(),
+                                  {{{2, {1, 2, 3}}, {5, t.fake.results.at(0).replay}}}));
+    modals.onDialog = [](QDialog& dialog) {
+        static_cast<CWatchRowDlg&>(dialog).Rows().setCurrentRow(1);
+        return QDialog::Accepted;
+    };
+    const auto watch = [&](CGameFrame& frame) {
+        const auto files = Files();
+        frame.SetAppActive(true);
+        GameState shown;
+        std::size_t beats = 0;
+        for (; frame.Viewer().Watching() && beats <= ticks; ++beats) {
+            shown = frame.Viewer().ShownGame().State();
+            frame.Tick();
+        }
+        EXPECT_EQ(beats, ticks + 1) << "a beat a tick, and one that finds the end";
+        EXPECT_EQ(shown, t.game.State());
+        EXPECT_EQ(Files(), files);
+        frame.close();
+    };
+    EXPECT_EQ(RunWith(watch, {"--watch", bundle}), 0);
+}
+
+// Help and version print and end without a display; a command line the
+// program does not understand ends with the usage and status 2; a --watch
+// file that cannot be read gets a warning, and the game runs as usual.
+TEST_F(AppTest, EachCommandLineEndsOrRunsTheGameAsItAsks) {
+    const struct {
+        QStringList arguments;
+        int status;
+        QString shown; // printed, or the caption and text of the box
+    } cases[] = {
+        {{"--help"}, 0, "Usage: brinox2000 [options]"},
+        {{"-platform", "offscreen", "-v"}, 0, "brinox2000 " BRINOX_VERSION "\n"},
+        {{"--bogus"}, 2, "Unknown option 'bogus'.\n\nUsage: brinox2000"},
+        {{"--watch", "none"}, 0, "Brinox 2000: ERROR! It is impossible to read none"},
+    };
+    QProcessEnvironment noDisplay; // and X11's window system asked for
+    noDisplay.insert("QT_QPA_PLATFORM", "xcb");
+    for (const auto& c : cases) {
+        QString shown;
+        if (c.arguments[0] == "--watch") {
+            prompter.boxes.clear();
+            EXPECT_EQ(RunWith([](CGameFrame& frame) { frame.close(); }, c.arguments), 0);
+            ASSERT_EQ(prompter.boxes.size(), 1u) << c.shown.toStdString();
+            EXPECT_EQ(prompter.boxes[0].type, ScriptedPrompter::Box::Warning);
+            shown = prompter.boxes[0].caption + ": " + prompter.boxes[0].text;
+        } else {
+            QProcess program;
+            program.setProcessEnvironment(noDisplay);
+            program.start(QStringLiteral(BRINOX_PROGRAM), c.arguments);
+            program.waitForFinished(10000);
+            EXPECT_EQ(program.exitCode(), c.status) << c.shown.toStdString();
+            shown =
+                c.status == 0 ? program.readAllStandardOutput() : program.readAllStandardError();
+        }
+        EXPECT_TRUE(shown.contains(c.shown)) << shown.toStdString();
+    }
 }
 
 } // namespace
