@@ -28,6 +28,9 @@ constexpr std::int64_t kLocalSlack = 2;
 // The end's time is read after the last clock reading, perhaps after an animation.
 constexpr std::int64_t kEndAnimationSlack = 5;
 constexpr std::int64_t kSummerTime = 3600;
+// Far beyond any calendar time a clock gives (about 30,000 years), so that
+// the arithmetic on a forged one cannot overflow.
+constexpr std::int64_t kMaxCalendar = std::int64_t{1} << 40;
 // Seconds of play lost to each interruption, and the field animations of a game.
 constexpr std::int64_t kAnimationsPerGame = 25;
 
@@ -160,6 +163,10 @@ void ChampionshipAudit::ClockReading(std::uint32_t ms, std::int64_t ticks, const
 }
 
 void ChampionshipAudit::CalendarReading(std::int64_t seconds) {
+    if (seconds < 0 || seconds > kMaxCalendar) {
+        Fail("its calendar time is no date");
+        return;
+    }
     if (!firstCalendar && !pendingCalendar) {
         CheckZone(seconds);
     } else if (seconds < lastCalendar) {
@@ -174,7 +181,10 @@ void ChampionshipAudit::CalendarReading(std::int64_t seconds) {
 }
 
 // The calendar's second began at most 999 ms before the reading, which came
-// between the clock readings `reading.before` and `after`.
+// between the clock readings `reading.before` and `after`: the calendar's
+// offset from the clock lies in [low, high]. Every reading's range must meet
+// what the earlier ones pinned down (the latest of their lows, the earliest
+// of their highs), widened by the slack and the drift since the first.
 void ChampionshipAudit::CheckCalendar(const Reading& reading, std::int64_t after) {
     const std::int64_t low = reading.value * 1000 - after;
     const std::int64_t high = reading.value * 1000 + 999 - reading.before;
@@ -188,6 +198,8 @@ void ChampionshipAudit::CheckCalendar(const Reading& reading, std::int64_t after
     if (low > anchorHigh + slack || high < anchorLow - slack) {
         Fail("its calendar time does not follow its clock");
     }
+    anchorLow = std::max(anchorLow, low);
+    anchorHigh = std::min(anchorHigh, high);
 }
 
 // The local time the game started at is the first piece's calendar time in some zone.

@@ -89,7 +89,8 @@ private:
 
     std::optional<Reading> pendingCalendar; // checked at the next clock reading
     std::optional<Reading> firstCalendar;
-    std::int64_t anchorLow = 0, anchorHigh = 0; // the calendar's offset from the clock
+    // The calendar's offset from the clock: the latest low and earliest high seen.
+    std::int64_t anchorLow = 0, anchorHigh = 0;
     std::int64_t lastCalendar = 0;
     std::optional<Reading> startLocal;
     std::optional<Reading> endLocal;

@@ -209,7 +209,8 @@ void FuzzUpload(const std::uint8_t* data, std::size_t size) {
 
 // A replay that decodes plays to its end or stops with a reason, never
 // without either: the server's verification reads the result of every
-// replay that played through.
+// replay that played through. Played as the proof of its own result, it is
+// rejected with a reason or names its game.
 void FuzzReplay(const std::uint8_t* data, std::size_t size) {
     const auto replay = ReplayFile::Decode(std::vector<std::uint8_t>(data, data + size));
     if (!replay) {
@@ -218,6 +219,10 @@ void FuzzReplay(const std::uint8_t* data, std::size_t size) {
     ReplayPlayer player(*replay, Options{});
     player.PlayToEnd();
     Require(!player.Problem().empty() || player.Result().has_value(), "replay without an end");
+    if (player.Result()) {
+        const ReplayPlayer::Verdict verdict = ReplayPlayer::Verify(*replay, *player.Result());
+        Require(verdict.problem.empty() != verdict.fingerprint.empty(), "proof without a verdict");
+    }
 }
 
 void FuzzReplayBundle(const std::uint8_t* data, std::size_t size) {
