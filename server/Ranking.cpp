@@ -9,6 +9,7 @@
 #include "scores/ReplayBundle.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <ostream>
@@ -160,8 +161,9 @@ RowProof VerdictOf(const ScoreEntry& row, const std::vector<std::uint8_t>* repla
     return proof;
 }
 
-// Decides whether a row enters the ranking, says why not where the organiser must know.
-void JudgeRow(ScoreEntry& row, std::int32_t r, const Arrival& arrival, const ReplayBundle& bundle,
+// Decides whether a row enters the ranking, says why not where the organiser
+// must know; true when its replay proves it.
+bool JudgeRow(ScoreEntry& row, std::int32_t r, const Arrival& arrival, const ReplayBundle& bundle,
               Run& run) {
     const std::string where = ShownPath(arrival.path) + " row " + std::to_string(r + 1) + " (" +
                               Shown(row.name) + ", score " + std::to_string(row.score) + ")";
@@ -174,11 +176,11 @@ void JudgeRow(ScoreEntry& row, std::int32_t r, const Arrival& arrival, const Rep
         if (fresh) { // a kept rejection was named in the run that made it
             run.errors << "brinox-rank: rejected " << where << ": " << Shown(proof.reason) << '\n';
         }
-        return;
+        return false;
     case Proof::Unverified:
         ++run.tally.unverified;
         row.used = run.options.admitUnverified ? 1 : 0;
-        return;
+        return false;
     case Proof::Verified:
         break;
     }
@@ -187,16 +189,78 @@ void JudgeRow(ScoreEntry& row, std::int32_t r, const Arrival& arrival, const Rep
         ++run.tally.duplicates;
         run.errors << "brinox-rank: duplicate " << where << ": the same game as " << Shown(owner)
                    << '\n';
-        return;
+        return false;
     }
     if (HumanLimits::Beyond(proof.rates) && !run.reviewed.Admits(proof.fingerprint)) {
         ++run.tally.held;
         run.errors << "brinox-rank: held for review " << where << ": " << Figures(proof.rates)
                    << "; game " << proof.fingerprint << '\n';
-        return;
+        return false;
     }
     ++run.tally.verified;
     row.used = 1;
+    return true;
+}
+
+// Moves a file, across file systems too, keeping its time; false when it stays.
+bool MoveFile(const fs::path& from, const fs::path& to) {
+    std::error_code error;
+    fs::rename(from, to, error);
+    if (!error) {
+        return true;
+    }
+    const auto time = fs::last_write_time(from, error);
+    if (error || !fs::copy_file(from, to, error) || error) {
+        fs::remove(to, error);
+        return false;
+    }
+    fs::last_write_time(to, time, error);
+    fs::remove(from, error);
+    return true;
+}
+
+// A base name that neither an upload nor a bundle of the store has yet.
+std::string FreeBase(const fs::path& store, const std::string& base) {
+    std::string free = base;
+    for (int n = 1; fs::exists(store / (free + std::string(kUploadSuffix))) ||
+                    fs::exists(store / (free + std::string(kReplayBundleSuffix)));
+         ++n) {
+        free = base + "~" + std::to_string(n);
+    }
+    return free;
+}
+
+// Moves what has arrived whole from the upload folder into the store: each
+// upload with its bundle (which the game stores first), a bundle left alone
+// for a day, and anything else. A bundle whose upload is still on its way stays.
+void MoveIntoStore(const fs::path& from, const fs::path& store, const Listing& listing,
+                   std::ostream& errors) {
+    std::error_code error;
+    fs::create_directories(store, error);
+    const auto dayAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    std::set<std::string> bundles = listing.bundles;
+    for (const Arrival& arrival : listing.uploads) {
+        const bool upload = arrival.name.ends_with(kUploadSuffix);
+        const std::string base =
+            upload ? arrival.name.substr(0, arrival.name.size() - kUploadSuffix.size())
+                   : arrival.name;
+        const std::string target = FreeBase(store, base);
+        const std::string bundle = base + std::string(kReplayBundleSuffix);
+        if (upload && bundles.erase(bundle) != 0 &&
+            !MoveFile(from / bundle, store / (target + std::string(kReplayBundleSuffix)))) {
+            errors << "brinox-rank: cannot move " << ShownPath(from / bundle) << '\n';
+            continue;
+        }
+        if (!MoveFile(arrival.path, store / (target + (upload ? std::string(kUploadSuffix) : "")))) {
+            errors << "brinox-rank: cannot move " << ShownPath(arrival.path) << '\n';
+        }
+    }
+    for (const std::string& bundle : bundles) {
+        const auto time = fs::last_write_time(from / bundle, error);
+        if (!error && time < dayAgo) {
+            MoveFile(from / bundle, store / (FreeBase(store, bundle) + ".orphan"));
+        }
+    }
 }
 
 void Summarize(const Run& run) {
@@ -217,9 +281,18 @@ int RankDirectory(const std::string& uploadDir, const std::string& top10Path, st
     const std::string statePath = (stateDir / kStateFileName).string();
     const std::string reviewPath =
         options.reviewFile.empty() ? (stateDir / kReviewFileName).string() : options.reviewFile;
+    const std::string replaysPath = TopReplaysPath(top10Path);
+    const std::vector<std::string> own{top10Path, replaysPath, statePath, reviewPath};
     Listing listing;
-    if (!ListUploads(uploadDir, {top10Path, statePath, reviewPath}, listing, errors)) {
+    if (!ListUploads(uploadDir, own, listing, errors)) {
         return 1;
+    }
+    if (!options.storeDir.empty()) {
+        MoveIntoStore(uploadDir, options.storeDir, listing, errors);
+        listing = {};
+        if (!ListUploads(options.storeDir, own, listing, errors)) {
+            return 1;
+        }
     }
     VerdictStore store;
     if (store.Open(statePath) == VerdictStore::Load::Damaged) {
@@ -242,13 +315,15 @@ int RankDirectory(const std::string& uploadDir, const std::string& top10Path, st
             continue;
         }
         const ReplayBundle bundle = BundleOf(arrival, listing, errors);
+        ReplayBundle proven;
         for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
             ScoreEntry& row = upload.rows[static_cast<std::size_t>(r)];
-            if (row.used == 1 && !ranking.Counted(upload, row)) {
-                JudgeRow(row, r, arrival, bundle, run);
+            if (row.used == 1 && !ranking.Counted(upload, row) &&
+                JudgeRow(row, r, arrival, bundle, run)) {
+                proven.replays.push_back({r, *bundle.Find(r)});
             }
         }
-        ranking.Add(upload);
+        ranking.Add(upload, proven);
     }
     Summarize(run);
     if (!store.Save(statePath)) {
@@ -259,7 +334,18 @@ int RankDirectory(const std::string& uploadDir, const std::string& top10Path, st
         errors << "brinox-rank: cannot write " << Shown(top10Path) << '\n';
         return 1;
     }
+    if (!WriteReplayBundle(replaysPath, ranking.ResultReplays())) {
+        errors << "brinox-rank: cannot write " << Shown(replaysPath) << '\n';
+    }
     return 0;
+}
+
+std::string TopReplaysPath(const std::string& top10Path) {
+    const std::string_view path(top10Path);
+    return std::string(path.ends_with(kUploadSuffix)
+                           ? path.substr(0, path.size() - kUploadSuffix.size())
+                           : path) +
+           std::string(kReplayBundleSuffix);
 }
 
 } // namespace brinox::server

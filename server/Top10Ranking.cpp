@@ -22,6 +22,8 @@ bool Better(const ScoreEntry& a, const ScoreEntry& b) {
     return std::tie(a.score, a.level, a.lines) > std::tie(b.score, b.level, b.lines);
 }
 
+constexpr std::size_t kPlaces = std::tuple_size_v<Top10Rows>;
+
 } // namespace
 
 Top10Ranking::ResultKey Top10Ranking::Key(const TransferFile& upload, const ScoreEntry& row) {
@@ -32,13 +34,15 @@ bool Top10Ranking::Counted(const TransferFile& upload, const ScoreEntry& row) co
     return seen.contains(Key(upload, row));
 }
 
-void Top10Ranking::Add(const TransferFile& upload) {
-    for (const ScoreEntry& row : upload.rows) {
+void Top10Ranking::Add(const TransferFile& upload, const ReplayBundle& bundle) {
+    for (std::size_t r = 0; r < upload.rows.size(); ++r) {
+        const ScoreEntry& row = upload.rows[r];
         if (row.used != 1 || !seen.insert(Key(upload, row)).second) {
             continue;
         }
-        leaders.push_back(row);
-        leaders.back().country = upload.sender.country;
+        const std::vector<std::uint8_t>* replay = bundle.Find(static_cast<std::int32_t>(r));
+        leaders.push_back({row, replay != nullptr ? *replay : std::vector<std::uint8_t>{}});
+        leaders.back().row.country = upload.sender.country;
     }
     if (leaders.size() >= kCutBackAt) {
         CutBack();
@@ -50,17 +54,31 @@ void Top10Ranking::CutBack() {
 }
 
 Top10Rows Top10Ranking::Result() const {
-    const std::vector<ScoreEntry> ranked = Ranked(leaders);
+    const std::vector<Leader> ranked = Ranked(leaders);
     Top10Rows top{};
-    std::copy(ranked.begin(), ranked.end(), top.begin());
+    for (std::size_t place = 0; place < ranked.size(); ++place) {
+        top[place] = ranked[place].row;
+    }
     return top;
 }
 
-std::vector<ScoreEntry> Top10Ranking::Ranked(std::vector<ScoreEntry> rows) {
+ReplayBundle Top10Ranking::ResultReplays() const {
+    const std::vector<Leader> ranked = Ranked(leaders);
+    ReplayBundle bundle;
+    for (std::size_t place = 0; place < ranked.size(); ++place) {
+        if (!ranked[place].replay.empty()) {
+            bundle.replays.push_back({static_cast<std::int32_t>(place), ranked[place].replay});
+        }
+    }
+    return bundle;
+}
+
+std::vector<Top10Ranking::Leader> Top10Ranking::Ranked(std::vector<Leader> rows) {
     // Stable: a full tie keeps arrival order, and every row kept after a cut
     // arrived before every row added later.
-    std::stable_sort(rows.begin(), rows.end(), Better);
-    rows.resize(std::min(rows.size(), Top10Rows().size()));
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Leader& a, const Leader& b) { return Better(a.row, b.row); });
+    rows.resize(std::min(rows.size(), kPlaces));
     return rows;
 }
 

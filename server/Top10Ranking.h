@@ -5,9 +5,11 @@
 // descending) and, on a full tie, the earlier upload first.
 //
 // Memory grows only with the distinct results seen (their keys); the rows
-// themselves are cut back to the leaders as they come.
+// themselves, with the replays that proved them, are cut back to the leaders
+// as they come.
 #pragma once
 
+#include "scores/ReplayBundle.h"
 #include "scores/Top10File.h"
 #include "scores/TransferFile.h"
 
@@ -20,21 +22,29 @@ namespace brinox::server {
 
 class Top10Ranking {
 public:
-    void Add(const TransferFile& upload);
+    // bundle: the replays sent with the upload, kept for the rows that enter.
+    void Add(const TransferFile& upload, const ReplayBundle& bundle = {});
     // Whether a row of an upload is a result already counted.
     bool Counted(const TransferFile& upload, const ScoreEntry& row) const;
     Top10Rows Result() const;
+    // The replays of the Top 10's rows that have one, under their places (0..9).
+    ReplayBundle ResultReplays() const;
 
 private:
     using ResultKey = std::tuple<std::string, std::string, std::string, std::int32_t>;
 
+    struct Leader {
+        ScoreEntry row;
+        std::vector<std::uint8_t> replay; // empty: none
+    };
+
     static ResultKey Key(const TransferFile& upload, const ScoreEntry& row);
     void CutBack();
-    // The best ten of rows, best first.
-    static std::vector<ScoreEntry> Ranked(std::vector<ScoreEntry> rows);
+    // The best ten, best first.
+    static std::vector<Leader> Ranked(std::vector<Leader> leaders);
 
     std::set<ResultKey> seen;
-    std::vector<ScoreEntry> leaders; // arrival order, or ranked after a cut
+    std::vector<Leader> leaders; // arrival order, or ranked after a cut
 };
 
 } // namespace brinox::server

@@ -1,16 +1,19 @@
-// brinox-rank [--admit-unverified] [--state DIR] [--review FILE] UPLOAD_DIR TOP10_FILE:
+// brinox-rank [--admit-unverified] [--state DIR] [--review FILE] [--store DIR]
+//             UPLOAD_DIR TOP10_FILE:
 // turns the result uploads of a championship server into the world Top 10
 // the game downloads.
 #include "Ranking.h"
 
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: brinox-rank [--admit-unverified] [--state DIR] [--review FILE] UPLOAD_DIR TOP10_FILE\n";
+    "usage: brinox-rank [--admit-unverified] [--state DIR] [--review FILE] [--store DIR]\n"
+    "                   UPLOAD_DIR TOP10_FILE\n";
 
 } // namespace
 
@@ -19,9 +22,13 @@ int main(int argc, char** argv) {
     std::vector<const char*> paths;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg(argv[i]);
-        const bool valued = arg == "--state" || arg == "--review";
+        std::string* value = arg == "--state"    ? &options.stateDir
+                             : arg == "--review" ? &options.reviewFile
+                             : arg == "--store"  ? &options.storeDir
+                                                 : nullptr;
+        const bool valued = value != nullptr;
         if (valued && i + 1 < argc) {
-            (arg == "--state" ? options.stateDir : options.reviewFile) = argv[++i];
+            *value = argv[++i];
         } else if (arg == "--admit-unverified") {
             options.admitUnverified = true;
         } else if (arg == "--verified-only") {

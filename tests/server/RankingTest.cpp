@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <random>
+#include <set>
 #include <sstream>
 
 namespace brinox::server {
@@ -55,7 +56,7 @@ std::pair<std::string, std::string> Rank(const ScratchDirectory& dir, RankOption
     return {ranked, errors.str()};
 }
 
-const RankOptions kAdmitUnverified{true, "", ""};
+const RankOptions kAdmitUnverified{true, "", "", ""};
 
 TEST(RankingTest, FilesThatAreNotPlausibleUploadsAreNamedAndSkippedEvenWithUnverifiedRowsAdmitted) {
     ScratchDirectory dir;
@@ -384,6 +385,33 @@ TEST(RankingTest, RowsWithoutAReadableReplayAreUnverifiedAndLeftOutUnlessAdmitte
         EXPECT_NE(said.find(unverified), std::string::npos) << said;
         EXPECT_NE(said.find("unreadable replays " + dir.File("cid.replays")), std::string::npos);
     }
+}
+
+TEST(RankingTest, TheStoreKeepsEveryUploadThatArrivedWholeAndTheTopTensReplaysArePublished) {
+    ScratchDirectory ftp, store;
+    SendGame(ftp, "ann", RecordedGame(), &RecordedGame().replay);
+    SendGame(ftp, "bob", RecordedGame(), nullptr, 1);
+    test::PutFile(ftp.File("cid.replays"), {'x'}); // its upload is still on its way
+    const RankOptions options{false, "", "", store.path};
+    EXPECT_EQ(Rank(ftp, options).first, "ann ");
+    const auto names = [](const std::string& path) {
+        std::set<std::string> found;
+        for (const auto& entry : fs::directory_iterator(path)) {
+            found.insert(entry.path().filename().string());
+        }
+        return found;
+    };
+    EXPECT_EQ(names(store.path), (std::set<std::string>{"ann.ttb", "ann.replays", "bob.ttb"}));
+    EXPECT_EQ(names(ftp.path), (std::set<std::string>{"cid.replays", "wctop10.ttb",
+                                                     "wctop10.replays", kStateFileName}));
+    EXPECT_EQ(ReadReplayBundle(test::FileBytes(ftp.File("wctop10.replays"))),
+              (ReplayBundle{{{0, RecordedGame().replay}}}));
+    // The same name again is another upload: both stay, the first as it was.
+    SendGame(ftp, "ann", RecordedGame(), &RecordedGame().replay, 7);
+    const auto [ranked, said] = Rank(ftp, options);
+    EXPECT_EQ(ranked, "ann ");
+    EXPECT_NE(said.find(store.File("ann~1.ttb") + " row 1 (ann, score"), std::string::npos);
+    EXPECT_TRUE(names(store.path).contains("ann~1.replays"));
 }
 
 TEST(RankingTest, CuttingBackOnTheWayKeepsTheEarliestOfTiedLeaders) {
