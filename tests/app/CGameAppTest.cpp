@@ -158,19 +158,16 @@ TEST_F(AppTest, EachCommandLineEndsOrRunsTheGameAsItAsks) {
         {{"--bogus"}, 2, "Unknown option 'bogus'.\n\nUsage: brinox2000"},
         {{"--watch", "none"}, 0, "Brinox 2000: ERROR! It is impossible to read none"},
     };
-    QProcessEnvironment noDisplay; // and X11's window system asked for
-    noDisplay.insert("QT_QPA_PLATFORM", "xcb");
     for (const auto& c : cases) {
         QString shown;
         if (c.arguments[0] == "--watch") {
-            prompter.boxes.clear();
             EXPECT_EQ(RunWith([](CGameFrame& frame) { frame.close(); }, c.arguments), 0);
             ASSERT_EQ(prompter.boxes.size(), 1u) << c.shown.toStdString();
             EXPECT_EQ(prompter.boxes[0].type, ScriptedPrompter::Box::Warning);
             shown = prompter.boxes[0].caption + ": " + prompter.boxes[0].text;
         } else {
             QProcess program;
-            program.setProcessEnvironment(noDisplay);
+            program.setEnvironment({"QT_QPA_PLATFORM=xcb"}); // no display to be had
             program.start(QStringLiteral(BRINOX_PROGRAM), c.arguments);
             program.waitForFinished(10000);
             EXPECT_EQ(program.exitCode(), c.status) << c.shown.toStdString();

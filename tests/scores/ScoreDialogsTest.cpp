@@ -366,7 +366,6 @@ TEST_F(BestScoresDlgTest, AHostileTop10KeepsTheDialogsSizeAndShowsNoControlChara
     top10.lastUpdate = top10.rows[0].name;
     EXPECT_EQ(sizeWith(top10), ordinary);
     EXPECT_EQ(Text("score0") + Text("level1"), "2147483647-2147483648");
-
     const auto fits = [](const QString& text, const QFontMetrics& metrics, int width) {
         return metrics.horizontalAdvance(text) <= width && std::ranges::none_of(text, [](QChar c) {
                    return c.category() == QChar::Other_Control;
@@ -376,16 +375,15 @@ TEST_F(BestScoresDlgTest, AHostileTop10KeepsTheDialogsSizeAndShowsNoControlChara
         EXPECT_TRUE(fits(label->text(), label->fontMetrics(), label->contentsRect().width()))
             << label->objectName().toStdString();
     }
-    // No Info line wider than the widest one of figures.
     const QFontMetrics metrics(QApplication::font());
-    const int widest =
+    const int widestFigures =
         metrics.horizontalAdvance("Maximum drop time of Quadel piece (seconds): -2147483648");
     for (const char* info : {"info0", "info1"}) {
         Button(info)->click();
         const QStringList lines = LastBox().split(QLatin1Char('\n'));
         EXPECT_EQ(lines.size(), 15) << info;
         for (const QString& line : lines) {
-            EXPECT_TRUE(fits(line, metrics, widest)) << line.toStdString();
+            EXPECT_TRUE(fits(line, metrics, widestFigures)) << line.toStdString();
         }
     }
 }
