@@ -5,6 +5,7 @@
 #include "scores/CBestScoresDlg.h"
 #include "scores/FtpChampionshipExchange.h"
 
+#include "BotGames.h"
 #include "FakeClock.h"
 #include "ScriptedModalRunner.h"
 #include "ScriptedPrompter.h"
@@ -444,7 +445,8 @@ protected:
     }
     static ScoreTable Table(const std::string& name, std::int32_t score) {
         ScoreTable table;
-        table.rows[0] = {{5, score, 0, name, "", 0, 0, 0, 0, 0, 0}, name, 1, 0, ""};
+        const std::string time = "Friday, 4 December 2026 1:05:09";
+        table.rows[0] = {{5, score, 0, time, time, 0, 0, 0, 0, 0, 0}, name, 1, 0, ""};
         return table;
     }
 
@@ -527,21 +529,23 @@ TEST_F(ChampionshipExchangeTest, EveryFailureEndsWithItsMessageAndLeavesNothing)
     EXPECT_EQ(DirectoryNames(home.path), (std::vector<std::string>{"wctop10.ttb"}));
 }
 
-TEST_F(ChampionshipExchangeTest, TwoSendersRankedIntoTheThirdPlayersTop10) {
+// Ann played a championship game whose row keeps its replay; Bob's row has none.
+TEST_F(ChampionshipExchangeTest, TheProvenOfTwoSendersIsRankedIntoTheThirdPlayersTop10) {
     ScratchDirectory ann, bob, carl;
     for (auto [dir, name] : {std::pair{&ann, "Ann"}, {&bob, "Bob"}, {&carl, "Carl"}}) {
         Player(*dir, port, name, Full);
     }
-    // Ann's row has its replay kept: it goes beside each of her uploads.
-    const auto replay = SomeReplay(3);
-    ASSERT_TRUE(
-        ReplayStore(ann.path).Put(QuadelChampionshipTable, Table("Ann", 300).rows[0], replay));
-    exchange.Send(nullptr, ann.path, Table("Ann", 300));
+    const GameResult game = ChampionshipBotGame(3);
+    ScoreTable annTable = Table("Ann", 0);
+    static_cast<GameStatistics&>(annTable.rows[0]) = game;
+    const auto& replay = game.replay;
+    ASSERT_TRUE(ReplayStore(ann.path).Put(QuadelChampionshipTable, annTable.rows[0], replay));
+    exchange.Send(nullptr, ann.path, annTable);
     // Bob cancels once his file is on the server: it still counts as sent.
     landed = [this] { return DirectoryNames(home.path).size() == 3; };
-    exchange.Send(nullptr, bob.path, Table("Bob", 500));
+    exchange.Send(nullptr, bob.path, Table("Bob", game.score + 1));
     landed = nullptr;
-    exchange.Send(nullptr, ann.path, Table("Ann", 300)); // the same result again
+    exchange.Send(nullptr, ann.path, annTable); // the same result again
     const auto names = DirectoryNames(home.path);
     ASSERT_EQ(names.size(), 5u); // three names of their own, two of them with replays
     for (const std::string& name : names) {
@@ -560,9 +564,9 @@ TEST_F(ChampionshipExchangeTest, TwoSendersRankedIntoTheThirdPlayersTop10) {
     landed = [&carl] { return std::filesystem::exists(carl.File("wctop10.ttb")); };
     ASSERT_TRUE(exchange.Update(nullptr, carl.path, top10));
     const auto& rows = top10.rows;
-    EXPECT_EQ(rows[0].name + rows[0].country + rows[1].name + rows[1].country + top10.lastUpdate,
-              "BobBoblandAnnAnnlandFriday, 4 December 2026 1:05:09");
-    EXPECT_EQ(rows[2].used, 0);
+    EXPECT_EQ(rows[0].name + rows[0].country + top10.lastUpdate,
+              "AnnAnnlandFriday, 4 December 2026 1:05:09");
+    EXPECT_EQ(rows[1].used, 0) << "Bob's result has no replay to prove it";
     ASSERT_EQ(prompter.boxes.size(), 4u);
     for (std::size_t b = 0; b < 3; ++b) {
         EXPECT_EQ(prompter.boxes[b].text,

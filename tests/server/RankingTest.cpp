@@ -1,7 +1,7 @@
 #include "server/Ranking.h"
 #include "server/Top10Ranking.h"
 
-#include "TestGame.h"
+#include "BotGames.h"
 #include "engine/CivilTime.h"
 #include "engine/DateTimeText.h"
 #include "engine/ReplayReader.h"
@@ -23,6 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ScratchDirectory;
+using test::ChampionshipBotGame;
 using test::TestGame;
 
 // A date text `seconds` after Friday, 4 December 2026 0:00:00.
@@ -151,42 +152,8 @@ TEST(RankingTest, EachFieldOfTheOrderAndOfTheDuplicateRule) {
     }
 }
 
-// A championship game recorded as the window records it, with a clock whose
-// calendar and local time follow its milliseconds. The bot presses one of the
-// five keys for a step of 20 to 220 ms (a human pace) unless `fast`, when
-// it presses one but the drop every tick; `meddle` may change the game
-// between steps.
-GameResult BotGame(std::uint32_t seed, bool fast = false,
-                   const std::function<void(TestGame&, int)>& meddle = {},
-                   const std::function<void(TestGame&)>& setup = {}) {
-    TestGame t;
-    t.options.gameMode = WorldChampionship;
-    t.options.bombsOn = 0; // as choosing the championship sets it
-    t.fake.recordSounds = false;
-    t.clock.ms = seed * 7'777u;
-    t.clock.calendarSeconds = DaysFromCivil(2026, 12, 4) * 86'400 + seed * 1'000;
-    t.clock.Link();
-    if (setup) {
-        setup(t);
-    }
-    const Options& o = t.options;
-    const std::int32_t codes[] = {o.keyLeft, o.keyRight, o.keyDown, o.keyDrop, o.keyRotate};
-    std::mt19937 rng(seed);
-    t.game.StartStopCommand();
-    for (int step = 0; step < 100'000 && t.access.flags.gameInProgress; ++step) {
-        if (meddle) {
-            meddle(t, step);
-        }
-        const std::int32_t code = fast ? codes[(rng() % 4 + 4) % 5] : codes[rng() % 5];
-        t.game.KeyDown(code);
-        t.Tick(fast ? 20 : 20 + rng() % 200);
-        t.game.KeyUp(code);
-    }
-    return t.fake.results.at(0);
-}
-
 const GameResult& RecordedGame() {
-    static const GameResult result = BotGame(2026);
+    static const GameResult result = ChampionshipBotGame(2026);
     return result;
 }
 
@@ -245,27 +212,27 @@ TEST(RankingTest, EachForgeryIsRejectedWithItsReasonWhileTheUntouchedGameIsVerif
     // seven fields and the best score, then the calendar time.
     const auto seedChosen = AnswerEdited(8, 5'000);
     // Pieces chosen: the generator set before every piece.
-    const GameResult chosen = BotGame(7, false, [](TestGame& t, int) {
+    const GameResult chosen = ChampionshipBotGame(7, false, [](TestGame& t, int) {
         if (t.game.State().pieces % 2 == 0) {
             t.random.Seed(12345);
         }
     });
     // The window's animations drawing from the engine's generator.
-    const GameResult drawn = BotGame(8, false, {}, [](TestGame& t) {
+    const GameResult drawn = ChampionshipBotGame(8, false, {}, [](TestGame& t) {
         t.fake.onFieldAnimation = [&t] { t.random.Next(); };
     });
     // The clock frozen: every tick reads the same time.
     const GameResult frozen =
-        BotGame(9, true, [](TestGame& t, int) { t.clock.Set(t.clock.linkedAt - 20); });
+        ChampionshipBotGame(9, true, [](TestGame& t, int) { t.clock.Set(t.clock.linkedAt - 20); });
     // A Classic game with bombs, switched to the championship before its end.
-    const GameResult switched = BotGame(10, false, [](TestGame& t, int step) {
+    const GameResult switched = ChampionshipBotGame(10, false, [](TestGame& t, int step) {
         if (step == 60) {
             t.options.gameMode = WorldChampionship;
             t.options.bombsOn = 0;
         }
     }, [](TestGame& t) { t.options.gameMode = Classic; t.options.bombsOn = 1; });
     // A championship game that turns bombs on half-way.
-    const GameResult bombed = BotGame(11, false, [](TestGame& t, int step) {
+    const GameResult bombed = ChampionshipBotGame(11, false, [](TestGame& t, int step) {
         t.options.bombsOn = step >= 20 ? 1 : 0;
     });
     const struct {
@@ -337,7 +304,7 @@ TEST(RankingTest, OneGameTakesOnePlaceWhoeverSendsIt) {
 }
 
 TEST(RankingTest, AMachinesPaceIsHeldUntilTheReviewFileAdmitsIt) {
-    const GameResult machine = BotGame(12, true);
+    const GameResult machine = ChampionshipBotGame(12, true);
     ScratchDirectory dir;
     SendGame(dir, "bot", machine, &machine.replay);
     const auto [ranked, said] = Rank(dir);
