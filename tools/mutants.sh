@@ -146,13 +146,13 @@ Scores: wctop10.ttb rows disguised with key 1 @@ scores/Top10File.cpp @@ WriteSc
 Scores: Info enabled for any nonzero used @@ scores/CBestScoresDlg.cpp @@ row.info->setEnabled(e.used == 1); @@ row.info->setEnabled(e.used != 0); @@ scores
 Scores: bombs YES for any nonzero bombsOn @@ scores/CBestScoresDlg.cpp @@ (e.bombsOn == 1 ? QStringLiteral("YES") @@ (e.bombsOn != 0 ? QStringLiteral("YES") @@ scores
 Server: lines before level on an equal score @@ server/Top10Ranking.cpp @@ std::tie(a.score, a.level, a.lines) > std::tie(b.score, b.level, b.lines) @@ std::tie(a.score, a.lines, a.level) > std::tie(b.score, b.lines, b.level) @@ server|scores
-Server: full tie puts the later upload first @@ server/Top10Ranking.cpp @@ std::stable_sort(rows.begin(), rows.end(), Better); @@ std::reverse(rows.begin(), rows.end());\n    std::stable_sort(rows.begin(), rows.end(), Better); @@ server|scores
+Server: full tie puts the later upload first @@ server/Top10Ranking.cpp @@     std::stable_sort(rows.begin(), rows.end(), @@     std::reverse(rows.begin(), rows.end());\n    std::stable_sort(rows.begin(), rows.end(), @@ server|scores
 Server: uploads of the same second in reverse name order @@ server/Ranking.cpp @@ return std::tie(time, name) < std::tie(other.time, other.name); @@ return std::tie(time, other.name) < std::tie(other.time, name); @@ server|scores
 Server: duplicate rule compares the end instead of the start @@ server/Top10Ranking.cpp @@ row.startTime, row.endTime, row.score} @@ row.endTime, row.endTime, row.score} @@ server|scores
 Server: duplicate rule ignores the end @@ server/Top10Ranking.cpp @@ row.startTime, row.endTime, row.score} @@ row.startTime, row.startTime, row.score} @@ server|scores
 Server: duplicate rule ignores the score @@ server/Top10Ranking.cpp @@ row.startTime, row.endTime, row.score} @@ row.startTime, row.endTime, 0} @@ server|scores
 Server: rows with used 2 ranked @@ server/Top10Ranking.cpp @@ if (row.used != 1 || @@ if (row.used == 0 || @@ server|scores
-Server: a negative level accepted @@ server/UploadFile.cpp @@ row.level < 0 || @@ row.level < -1 || @@ server|scores
+Server: a level below 1 accepted @@ server/UploadFile.cpp @@ row.level >= 1 && @@ row.level >= -1 && @@ server|scores
 # --- window, help and picture tables
 Gamepad: B rotates @@ platform/Gamepad.cpp @@ {SDL_CONTROLLER_BUTTON_B, Gamepad::Drop}, @@ {SDL_CONTROLLER_BUTTON_B, Gamepad::Rotate}, @@ ui
 Gamepad: down presses the drop key @@ platform/Gamepad.cpp @@ GameKey::Right, GameKey::SoftDrop, GameKey::Rotate @@ GameKey::Right, GameKey::Drop, GameKey::Rotate @@ ui
@@ -203,7 +203,7 @@ Replay: a clock change within an input not played @@ engine/ReplayReader.cpp @@ 
 Replay: the active flag at the start not taken @@ engine/ReplayPlayer.cpp @@ game.SetAppActive(value != 0); // as the application @@ // as the application @@ engine
 Replay: ticks of a paused game shown one by one @@ engine/ReplayPlayer.cpp @@ if (playing) { @@ if (true) { @@ engine|ui
 Replay: the played time not verified @@ engine/ReplayPlayer.cpp @@ {"played time", &GameStatistics::gameSeconds} @@ {"played time", &GameStatistics::score} @@ engine|server
-Ranking: unverified rows kept with --verified-only @@ server/Ranking.cpp @@ row.used = options.verifiedOnly ? 0 : 1; @@ row.used = 1; @@ server
+Ranking: unverified rows ranked by default @@ server/Ranking.cpp @@ row.used = run.options.admitUnverified ? 1 : 0; @@ row.used = 1; @@ server
 Ranking: a rejected row still ranked @@ server/Ranking.cpp @@ row.used = 0; @@ row.used = 1; @@ server
 Replays folder: a dropped row's replay kept @@ scores/ReplayStore.cpp @@ fs::remove(it->path(), ignored); @@ (void)ignored; @@ scores
 Replays folder: an inserted row's replay not kept @@ scores/CBestScoresDlg.cpp @@ replays.Put(t, tables.Table(t).rows[static_cast<std::size_t>(p)], gameReplay); @@ (void)gameReplay; @@ scores
@@ -215,6 +215,25 @@ Devices: never opened @@ ui/CGameFrame.cpp @@ Devices devices = openDevices(padL
 Devices: the sound player not handed to the window @@ ui/CGameFrame.cpp @@ ownSounds->Open(std::move(devices.sounds)); @@ ; @@ ui
 Devices: the window's sounds not passed on @@ platform/LateSounds.cpp @@ player->Play(event, file); @@ (void)file; @@ ui
 Replay: settings outside the options' ranges played @@ engine/ReplayPlayer.cpp @@ if (!WithinLimits(options)) { @@ if (false) { @@ engine|server
+# --- championship proof
+Proof: a random state of the replay's own taken @@ engine/ChampionshipAudit.cpp @@ Fail("it sets the random generator itself"); @@ ; @@ engine|server
+Proof: a clock slower than its ticks taken @@ engine/ChampionshipAudit.cpp @@ if (ahead < mostAhead - kClockBehindMs) { @@ if (false) { @@ engine|server
+Proof: a clock going back taken @@ engine/ChampionshipAudit.cpp @@ if (step >= 0x8000'0000u) { @@ if (false) { @@ engine|server
+Proof: the calendar not held to the clock @@ engine/ChampionshipAudit.cpp @@ if (low > anchorHigh + slack || high < anchorLow - slack) { @@ if (false) { @@ engine|server
+Proof: any zone offset taken @@ engine/ChampionshipAudit.cpp @@ return std::llabs(zone - minutes * 60) <= kLocalSlack; @@ return true; @@ engine|server
+Proof: the end's time not held to the clock @@ engine/ChampionshipAudit.cpp @@ if (!fits) { @@ if (false) { @@ engine|server
+Proof: a Classic game taken @@ engine/ChampionshipAudit.cpp @@ Fail("it is not a Quadel World Championship game without bombs"); @@ ; @@ engine|server
+Proof: rules changed during the game taken @@ engine/ChampionshipAudit.cpp @@ Fail("it changes the game's rules during the game"); @@ ; @@ engine|server
+Proof: more ticks than the row's time played @@ engine/ChampionshipAudit.cpp @@ if (ticks > kTicksPerSecondAtMost @@ if (false && ticks > kTicksPerSecondAtMost @@ engine|server
+Proof: the row's start and end not compared @@ engine/ReplayPlayer.cpp @@ if (played.startTime != claimed.startTime || played.endTime != claimed.endTime) { @@ if (false) { @@ engine|server|ui
+Window: animations draw from the engine's generator @@ ui/GameSession.h @@ Random& RandomSource() { return windowRandom; } @@ Random& RandomSource() { return random; } @@ ui
+Ranking: a game counted again for a later upload @@ server/Ranking.cpp @@ owner != id) { @@ false) { @@ server
+Ranking: a game faster than people play not held @@ server/Ranking.cpp @@ if (HumanLimits::Beyond(proof.rates) && @@ if (false && @@ server
+Ranking: the review file ignored @@ server/Ranking.cpp @@ !run.reviewed.Admits(proof.fingerprint) @@ true @@ server
+Ranking: kept verdicts never used @@ server/Ranking.cpp @@ if (const RowProof* kept = run.store.Find(key)) { @@ if (const RowProof* kept = nullptr) { @@ server
+Ranking: a file name printed raw @@ server/Ranking.cpp @@ if (byte >= 0x20 && byte < 0x7F && c != '\\') { @@ if (true) { @@ server
+Rows: a start or end of another form taken @@ server/UploadFile.cpp @@ return start && end && *SecondsOf @@ return true || *SecondsOf @@ server
+Store: an upload moved without its replays @@ server/Ranking.cpp @@ if (upload && bundles.erase(bundle) != 0 && @@ if (upload && bundles.erase(bundle) == 99 && @@ server
 EOF
 }
 
