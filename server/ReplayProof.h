@@ -27,8 +27,6 @@ struct RowProof {
     std::string reason; // why it was rejected or left unverified
     PlayRates rates;
     std::string fingerprint; // the game's, when verified
-
-    bool operator==(const RowProof&) const = default;
 };
 
 // A replay of four hours of play is far longer than any championship game.
