@@ -253,6 +253,11 @@ std::string ChampionshipAudit::Fingerprint() {
 
 std::size_t ChampionshipAudit::Count(std::deque<std::int64_t>& window, std::int64_t at,
                                      std::int64_t span) {
+    // Counts far beyond any human's are all alike; a forged replay's keys must not fill memory.
+    constexpr std::size_t kMostCounted = 100'000;
+    if (window.size() == kMostCounted) {
+        window.pop_front();
+    }
     window.push_back(at);
     while (window.front() <= at - span) {
         window.pop_front();
