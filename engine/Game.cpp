@@ -638,14 +638,16 @@ void Game::PlayFieldAnimation(FieldAnimationKind kind) {
 void Game::Restore(const Board& loadedBoard, const GameState& loadedState,
                    std::int32_t gameInProgress) {
     const InputScope input(*this, GameInput::Restore);
+    // Not in a saved game: whether the best-score sound is still due stays as it was.
+    const std::int32_t pending = state.bestScorePending;
     board = loadedBoard;
     state = loadedState;
+    state.bestScorePending = pending;
     flags.gameInProgress = gameInProgress;
     keys.ClearAll();
     if (options.gameType == Quadel || options.gameMode != WorldChampionship) {
         state.bestScore = host.results.BestScore(TableOf(options.gameType, options.gameMode));
     }
-    state.bestScorePending = state.score <= state.bestScore ? 1 : 0;
     SeedFromCalendar();
 }
 

@@ -89,9 +89,9 @@ public:
     void SetAppDirectory(std::string directory) { appDirectory = std::move(directory); }
     // Takes over a loaded game, played with the game settings now in the
     // options: position and counters as stored, no key held, the best score
-    // of its table re-read (Quinel has no championship table: it stays), the
-    // best-score sound due when the score is not above it, and the random
-    // generator reseeded.
+    // of its table re-read (Quinel has no championship table: it stays),
+    // whether the best-score sound is due left as it was (a saved game does
+    // not hold it), and the random generator reseeded.
     void Restore(const Board& loadedBoard, const GameState& loadedState,
                  std::int32_t gameInProgress);
     // A game goes on and is not a World Championship game, which cannot be saved.
