@@ -333,7 +333,6 @@ void CBestScoresDlg::ShowTable(std::int32_t table) {
         row.level->setText(Number(e.level));
         row.lines->setText(Number(e.lines));
         row.info->setEnabled(e.used == 1);
-        // The world Top 10 has no replays: Get finds none outside the local tables.
         shownReplays[static_cast<std::size_t>(r)] = replays.Get(table, e);
         row.replay->setEnabled(shownReplays[static_cast<std::size_t>(r)].has_value());
         PaintRow(r, marked);

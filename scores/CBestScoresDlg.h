@@ -3,9 +3,10 @@
 // Championship table) and UPDATE (the world Top 10). Opened at the end of a
 // game it also ranks that game: its first 50 ms tick places the result,
 // asks for the name, inserts and saves, marks the new row ">n<" and, for a
-// World Championship result, offers to send it. Each row of a local table
-// whose replay is kept has a Replay button: it closes the dialog and leaves
-// the replay for the caller to show (nothing is changed by that).
+// World Championship result, offers to send it. Each row whose replay is
+// kept (a local game's own, or one that came with the world Top 10) has a
+// Replay button: it closes the dialog and leaves the replay for the caller
+// to show (nothing is changed by that).
 //
 // Invariants: the tables live only as long as the dialog and are written back
 // after every change; OK and Escape do nothing until the first tick has run,

@@ -19,7 +19,8 @@ public:
     virtual void Send(QWidget* parent, const std::string& appDirectory,
                       const ScoreTable& table) = 0;
     // UPDATE: downloads the world Top 10. True when `table` (the Top 10
-    // table) now holds the downloaded rows and date; false leaves it as it was.
+    // table) now holds the downloaded rows and date, and the replays that
+    // play them are kept for them (ReplayStore); false leaves it as it was.
     virtual bool Update(QWidget* parent, const std::string& appDirectory, ScoreTable& table) = 0;
 };
 

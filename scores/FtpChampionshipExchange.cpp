@@ -49,6 +49,12 @@ bool FtpChampionshipExchange::Update(QWidget* parent, const std::string& appDire
     }
     table.rows = download.Rows();
     table.lastUpdate = download.DownloadDate();
+    // Kept under the rows they play: a row that a later update or CLEAR
+    // replaces finds no replay, and the next save sweeps it away.
+    const ReplayStore store(appDirectory);
+    for (const auto& [row, replay] : download.Replays().replays) {
+        store.Put(WorldTop10Table, table.rows[static_cast<std::size_t>(row)], replay);
+    }
     return true;
 }
 

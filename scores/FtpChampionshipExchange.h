@@ -1,8 +1,9 @@
 // The real championship exchange over the result server. SEND asks for the
 // particulars (CSendResultDlg) and uploads the table with the running time
 // and the first-start date (CUploadDlg); UPDATE downloads the world Top 10
-// (CDownloadDlg). Every dialog runs through the program's modal runner, and
-// neither call changes a table unless its transfer succeeded.
+// (CDownloadDlg) and keeps the replays that came with it (ReplayStore).
+// Every dialog runs through the program's modal runner, and neither call
+// changes a table unless its transfer succeeded.
 #pragma once
 
 #include "ChampionshipExchange.h"

@@ -3,6 +3,7 @@
 #include "TableId.h"
 #include "engine/FileNames.h"
 #include "engine/ReplayFile.h"
+#include "engine/ReplayPlayer.h"
 #include "settings/Archive.h"
 #include "settings/FileSignatures.h"
 
@@ -50,17 +51,14 @@ private:
     std::uint64_t hash = 0xcbf29ce484222325u;
 };
 
-bool IsLocalTable(std::int32_t table) {
-    return table >= 0 && table < kLocalTableCount;
-}
-
 } // namespace
 
 ReplayStore::ReplayStore(const std::string& appDirectory)
     : folder(appDirectory + std::string(files::kReplayDir)) {}
 
 std::string ReplayStore::FileName(std::int32_t table, const ScoreEntry& row) {
-    // Every stored field but the country, which the local tables never use.
+    // Every stored field but the country, which the local tables never use
+    // (two Top 10 rows alike in everything else are one game).
     RowHash hash;
     hash.Text(row.name);
     for (const std::int32_t value : {row.level, row.score, row.lines, row.used}) {
@@ -80,8 +78,7 @@ std::string ReplayStore::FileName(std::int32_t table, const ScoreEntry& row) {
 
 bool ReplayStore::Put(std::int32_t table, const ScoreEntry& row,
                       const std::vector<std::uint8_t>& replay) const {
-    if (!IsLocalTable(table) || replay.size() > ReplayFile::kMaxBytes ||
-        !ReplayFile::Decode(replay)) {
+    if (!IsTableId(table) || replay.size() > ReplayFile::kMaxBytes || !ReplayFile::Decode(replay)) {
         return false;
     }
     // 0777 lets the umask decide, as for any other program's folder.
@@ -101,7 +98,7 @@ bool ReplayStore::Put(std::int32_t table, const ScoreEntry& row,
 
 std::optional<std::vector<std::uint8_t>> ReplayStore::Get(std::int32_t table,
                                                           const ScoreEntry& row) const {
-    if (!IsLocalTable(table) || row.used != 1) {
+    if (!IsTableId(table) || row.used != 1) {
         return std::nullopt;
     }
     const std::string path = folder + FileName(table, row);
@@ -127,7 +124,7 @@ std::optional<std::vector<std::uint8_t>> ReplayStore::Get(std::int32_t table,
 
 void ReplayStore::Sweep(const ScoreTableSet& tables) const {
     std::set<std::string> kept;
-    for (std::int32_t t = 0; t < kLocalTableCount; ++t) {
+    for (std::int32_t t = 0; t < kTableCount; ++t) {
         for (const ScoreEntry& row : tables.Table(t).rows) {
             if (row.used == 1) {
                 kept.insert(FileName(t, row));
@@ -147,6 +144,23 @@ void ReplayStore::Sweep(const ScoreTableSet& tables) const {
         }
         fs::remove(it->path(), ignored);
     }
+}
+
+bool ReplayStore::PlaysRow(const std::vector<std::uint8_t>& bytes, const ScoreEntry& row,
+                           const std::function<bool()>& abandon) {
+    std::optional<Replay> replay = ReplayFile::Decode(bytes);
+    if (!replay || row.used != 1) {
+        return false;
+    }
+    ReplayPlayer player(std::move(*replay), Options{});
+    while (player.NextTick()) {
+        if (abandon && abandon()) {
+            return false;
+        }
+    }
+    return player.Problem().empty() && player.Result() &&
+           static_cast<const GameStatistics&>(*player.Result()) ==
+               static_cast<const GameStatistics&>(row);
 }
 
 } // namespace brinox

@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <thread>
 
@@ -573,8 +574,73 @@ TEST_F(ChampionshipExchangeTest, TheProvenOfTwoSendersIsRankedIntoTheThirdPlayer
                   "Your results was uploaded successfully\nThank you and Good Luck!");
     }
     EXPECT_EQ(prompter.boxes.back().text, "Data Transfer completed successfully");
-    EXPECT_EQ(DirectoryNames(ann.path).size() + DirectoryNames(carl.path).size(), 5u)
+    // Carl keeps the Top 10's replay as well, unless his late Cancel stopped its download.
+    auto carlNames = DirectoryNames(carl.path);
+    std::erase(carlNames, "replays");
+    EXPECT_EQ(DirectoryNames(ann.path).size() + carlNames.size(), 5u)
         << "only lastsend.dat, resultserver.ini and Ann's replays";
+}
+
+// Places 0 and 2 hold bot games; the published place 1 holds place 2's game,
+// as when the ranking tool replaced the Top 10 between the two downloads.
+TEST_F(ChampionshipExchangeTest, UpdateOffersATop10RowOnlyTheReplayThatPlaysIt) {
+    const GameResult ann = ChampionshipBotGame(5), carl = ChampionshipBotGame(1);
+    const Top10Rows rows{ScoreEntry{ann, "Ann", 1, 0, "X"}, Table("Bob", 900).rows[0],
+                         ScoreEntry{carl, "Carl", 1, 0, "Y"}};
+    ASSERT_TRUE(WriteTop10File(home.File("wctop10.ttb"), rows));
+    ASSERT_TRUE(WriteReplayBundle(home.File("wctop10.replays"),
+                                  {{{0, ann.replay}, {1, carl.replay}, {2, carl.replay}}}));
+    const ByteVector replays = FileBytes(home.File("wctop10.replays"));
+    const struct {
+        const char* name;
+        std::optional<ByteVector> published;
+        std::map<int, ByteVector> offered; // the rows with a Replay button and what it hands over
+    } cases[] = {
+        {"replays published", replays, {{0, ann.replay}, {2, carl.replay}}},
+        {"no replays", {}, {}},
+        {"damaged replays", Prefix(replays, replays.size() - 1), {}},
+    };
+    Random random;
+    const auto button = [](CBestScoresDlg& dialog, int r) {
+        return dialog.findChild<QPushButton*>(QStringLiteral("replay%1").arg(r));
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchDirectory dir;
+        Player(dir, port, "Dan", Full);
+        std::filesystem::remove(home.File("wctop10.replays"));
+        if (c.published) {
+            PutFile(home.File("wctop10.replays"), *c.published);
+        }
+        const auto open = [&] {
+            auto dialog = std::make_unique<CBestScoresDlg>(
+                BestScoresRequest{dir.path, Quadel, kTop10Mode, false, {}},
+                CBestScoresDlg::Services{clock, random, &exchange});
+            dialog->Tick();
+            return dialog;
+        };
+        prompter.boxes.clear();
+        const auto updated = open();
+        updated->findChild<QPushButton*>("updateButton")->click();
+        ASSERT_EQ(prompter.boxes.size(), 1u);
+        EXPECT_EQ(prompter.boxes[0].text, "Data Transfer completed successfully");
+        ScoreTableSet stored;
+        ASSERT_TRUE(stored.Load(dir.path));
+        EXPECT_EQ(stored.tables[WorldTop10Table].rows, rows);
+        auto names = DirectoryNames(dir.path);
+        EXPECT_EQ(std::erase(names, "replays"), c.offered.empty() ? 0u : 1u);
+        EXPECT_EQ(names,
+                  (std::vector<std::string>{"data.ttb", "lastsend.dat", "resultserver.ini"}));
+        for (int r = 0; r < ScoreTable::kRows; ++r) {
+            EXPECT_EQ(button(*updated, r)->isEnabled(), c.offered.contains(r)) << r;
+        }
+        for (const auto& [r, replay] : c.offered) {
+            const auto watching = open();
+            button(*watching, r)->click();
+            ASSERT_NE(watching->ReplayToWatch(), nullptr);
+            EXPECT_EQ(*watching->ReplayToWatch(), replay) << r;
+        }
+    }
 }
 
 } // namespace
