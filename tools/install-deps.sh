@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick weston
+  openbox
   python3-pyftpdlib
   desktop-file-utils appstream lintian dpkg-dev
 )

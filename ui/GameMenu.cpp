@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -65,11 +66,28 @@ constexpr bool EveryCommandOnce() {
 }
 static_assert(EveryCommandOnce());
 
+// Escape in a menu of the menu bar leaves the bar holding the keyboard with
+// nothing on screen to show it, and the game's keys would then walk the menu
+// bar while the piece falls. Once no menu is open the window takes the
+// keyboard back. Queued: Escape hands the bar the keyboard only after its
+// menu has hidden.
+void GiveKeyboardBackOnHide(QMenu& menu, QMainWindow& window) {
+    QObject::connect(
+        &menu, &QMenu::aboutToHide, &window,
+        [&window] {
+            if (QApplication::activePopupWidget() == nullptr && window.menuBar()->hasFocus()) {
+                window.setFocus(Qt::OtherFocusReason);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 } // namespace
 
 GameMenu::GameMenu(QMainWindow& window, Runner run) {
     QMenuBar* bar = window.menuBar();
     QMenu* game = bar->addMenu(QString::fromLatin1(kGame));
+    GiveKeyboardBackOnHide(*game, window);
     QMenu* size = nullptr;
     QMenu* current = nullptr;
     const char* currentName = nullptr;
@@ -83,6 +101,7 @@ GameMenu::GameMenu(QMainWindow& window, Runner run) {
                 current = size;
             } else {
                 current = bar->addMenu(QString::fromLatin1(item.menu));
+                GiveKeyboardBackOnHide(*current, window);
             }
         }
         QAction* action = current->addAction(QString::fromLatin1(item.text));

@@ -3,6 +3,7 @@
 // configured Pause key and is checked while paused, every item is enabled by
 // its command's rule, and the window-size items carry a radio mark on the
 // stored setting. An item only names its command; the window runs it.
+// However a menu closes, the keyboard is the window's again once none is open.
 #pragma once
 
 #include "Command.h"

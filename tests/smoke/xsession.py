@@ -113,7 +113,20 @@ class Screen:
                               capture_output=True, timeout=20, check=True).stdout
         return parse_ppm(data)
 
+    def window_manager(self):
+        """Starts openbox on this screen and returns once it manages windows;
+        close() ends it. Skips the test when openbox is not installed."""
+        if shutil.which("openbox") is None:
+            print("skipped: openbox is not installed (tools/install-deps.sh)")
+            sys.exit(SKIPPED)
+        self.manager = subprocess.Popen(["openbox"], env=self.env, stdin=subprocess.DEVNULL,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_until("openbox to manage the screen", lambda: "window id" in subprocess.run(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env, capture_output=True,
+            text=True, timeout=10).stdout, 15, 0.1)
+
     def close(self):
+        stop(getattr(self, "manager", None))
         stop(self.process)
 
 
