@@ -97,7 +97,7 @@ Title animation steps early @@ ui/TitleAnimation.cpp @@ now - lastStep <= interv
 Picture: last column outside @@ ui/DibImage.cpp @@ x >= width || y >= height @@ x >= width - 1 || y >= height @@ ui|tools|platform
 Removal mark not animated @@ ui/EffectPlayer.cpp @@ value >= Board::kRemovalMark && value < Board::kEmpty @@ value > Board::kRemovalMark && value < Board::kEmpty @@ ui|tools|platform
 Save allowed in championship @@ engine/Game.cpp @@ return flags.gameInProgress != 0 && !ChampionshipMode(); @@ return flags.gameInProgress != 0; @@ engine|ui|app
-Loaded game: best score pending on a tie @@ engine/Game.cpp @@ state.score <= state.bestScore ? 1 : 0 @@ state.score < state.bestScore ? 1 : 0 @@ engine|ui|app
+Loaded game: the best-score sound due again @@ engine/Game.cpp @@ state.bestScorePending = pending; @@ state.bestScorePending = 1; @@ engine|ui|app
 Big size for Normal setting @@ ui/WindowSize.cpp @@     case 0:\n        return WindowSize::Normal; @@     case 0:\n        return WindowSize::Big; @@ ui|app
 EOF
 }
