@@ -233,6 +233,7 @@ Ranking: the review file ignored @@ server/Ranking.cpp @@ !run.reviewed.Admits(p
 Ranking: kept verdicts never used @@ server/Ranking.cpp @@ if (const RowProof* kept = run.store.Find(key)) { @@ if (const RowProof* kept = nullptr) { @@ server
 Ranking: a file name printed raw @@ server/Ranking.cpp @@ if (byte >= 0x20 && byte < 0x7F && c != '\\') { @@ if (true) { @@ server
 Rows: a start or end of another form taken @@ server/UploadFile.cpp @@ return start && end && *SecondsOf @@ return true || *SecondsOf @@ server
+Top 10: a published replay offered for a row it does not play @@ scores/ReplayStore.cpp @@ static_cast<const GameStatistics&>(*player.Result()) == @@ static_cast<const GameStatistics&>(*player.Result()) != @@ scores
 Store: an upload moved without its replays @@ server/Ranking.cpp @@ if (upload && bundles.erase(bundle) != 0 && @@ if (upload && bundles.erase(bundle) == 99 && @@ server
 EOF
 }
