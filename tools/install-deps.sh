@@ -14,6 +14,7 @@ packages=(
   openbox
   python3-pyftpdlib
   desktop-file-utils appstream lintian dpkg-dev
+  proftpd-core proftpd-mod-crypto curl openssl systemd
 )
 
 missing=()
@@ -31,3 +32,10 @@ sudo=""
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# Debian's ProFTPD package starts its own server on port 21 for every system
+# user; the tests start theirs from the championship server's rules. Where
+# systemd runs, stop and disable the stock one this install just brought.
+if [[ " ${missing[*]} " == *" proftpd-core "* ]] && [ -d /run/systemd/system ]; then
+  $sudo systemctl disable --now proftpd.service || true
+fi

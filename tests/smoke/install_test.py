@@ -20,8 +20,8 @@ from xsession import SKIPPED, Failure, Screen, stop, wait_until  # noqa: E402
 
 
 
-def run(*args):
-    done = subprocess.run(list(args), capture_output=True, text=True, timeout=120)
+def run(*args, cwd=None):
+    done = subprocess.run(list(args), capture_output=True, text=True, timeout=120, cwd=cwd)
     if done.returncode != 0:
         raise Failure(f"{' '.join(args)} failed:\n{done.stdout}{done.stderr}")
     return done.stdout
@@ -33,23 +33,29 @@ def install(build, work):
     return prefix, "bin"
 
 
-def lintian(deb):
-    """No error and no warning; as a normal user, since lintian objects to root."""
-    command = ["lintian", "--fail-on", "error,warning", "--no-tag-display-limit", deb]
+def lintian(debs):
+    """No error and no warning; as a normal user, since lintian objects to root,
+    started in / since that user may not enter the folder the test runs in."""
+    command = ["lintian", "--fail-on", "error,warning", "--no-tag-display-limit"] + debs
     if os.geteuid() == 0:
         command = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups",
                    "env", "HOME=/tmp"] + command
-    print(run(*command), end="")
+    print(run(*command, cwd="/"), end="")
 
 
 def unpack_package(build, work):
     packages = os.path.join(work, "packages")
     run("cpack", "-G", "DEB", "-B", packages, "--config", os.path.join(build, "CPackConfig.cmake"))
-    deb = next(os.path.join(packages, name) for name in os.listdir(packages) if name.endswith(".deb"))
+    # One CPack run makes the game's package and the championship server's.
+    debs = {name.split("_")[0]: os.path.join(packages, name)
+            for name in os.listdir(packages) if name.endswith(".deb")}
+    if sorted(debs) != ["brinox2000", "brinox2000-server"]:
+        raise Failure(f"cpack made {sorted(debs)}")
+    deb = debs["brinox2000"]
     if shutil.which("lintian"):
         os.chmod(work, 0o755)
         os.chmod(packages, 0o755)
-        lintian(deb)
+        lintian(sorted(debs.values()))
     else:
         print("lintian is not installed: the package is not judged")
     # Qt opens its Wayland plugin by name: no library lookup finds its package.
