@@ -5,7 +5,7 @@ namespace brinox::art {
 QStringList HelpText::StatusLines() {
     return {
         // 0: the pointer is over nothing in particular.
-        "Fill whole rows with blocks to clear them. F2: new game, F1: help.",
+        "Fill whole rows with blocks to clear them. F2: start or stop a game, F1: help.",
         "Start a new game, or stop the game in progress (F2).",
         "Pause the game, or carry on with a paused game (Pause key).",
         "Options: game, look, keys and sounds (F3).",
@@ -32,6 +32,11 @@ QStringList HelpText::StatusLines() {
         "Rising counter: at 0 a row of blocks rises from below.",
         "Best score of this game type and mode. Can you beat it?",
     };
+}
+
+QStringList HelpText::IdleWords() {
+    return {"BRINOX", "2000", "WORLD CHAMPIONSHIP", "QUADEL \u00b7 QUINEL",
+            "Classic \u00b7 Timer \u00b7 Rising \u00b7 Championship"};
 }
 
 std::string HelpText::HelpFile() {
@@ -180,7 +185,7 @@ Results are ranked by score, then by level, then by rows cleared. When a game en
 
 Open the tables with F4 or the Scores button, and pick a table under TABLES. The CLEAR button empties the table shown (you are asked first). F5 or the Top 10 button opens the World Championship Top 10, see [[13|The World Championship]].
 
-Watching a game again: every game you play from its start is recorded, and a row of a local table whose recording is kept has a Replay button. It closes the tables and plays that game in the main window from its start to its end, at the speed it was played and with its sounds. Pause pauses and carries on, 1, 2 and 4 choose normal, double and quadruple speed, and Escape or F2 stops watching; the window's title says which: Replay, Replay 2x, Replay (paused) and so on. Your game keys play no part in a replay. Watching changes nothing: no table, option or file, and the commands that would (options, saving and loading, the tables, the window size) wait until the replay is over or left. A game continued from a saved game has no replay.
+Watching a game again: every game you play from its start is recorded, and a row of a local table whose recording is kept has a Replay button. It closes the tables and plays that game in the main window from its start to its end, at the speed it was played and with its sounds. Pause pauses and carries on, 1, 2 and 4 choose normal, double and quadruple speed, and Escape or F2 stops watching; the window's title and the status bar say which: Replay, Replay 2x, Replay (paused) and so on. Your game keys play no part in a replay. Watching changes nothing: no table, option or file, and the commands that would (options, saving and loading, the tables, the window size) wait until the replay is over or left. A game continued from a saved game has no replay.
 
 @topic 12 Saving and loading games
 Press Ctrl+S or the Save button during a game to save it to a file (extension .tsv) wherever you like. Press Ctrl+L or the Load button to load it again later: the loaded game replaces any game in progress (you are asked first) and goes on from the position it was saved in, with its score, level, counters and the time played so far.

@@ -2,6 +2,7 @@
 
 #include "ArtKit.h"
 #include "BlockArt.h"
+#include "HelpText.h"
 #include "Theme.h"
 
 #include "ui/QtGeometry.h"
@@ -391,26 +392,28 @@ QImage SceneArt::Idle(int sizeIndex) {
     PaintSky(p, QRectF(0, 0, w, h), 99u + static_cast<unsigned>(sizeIndex));
     PaintCathedral(p, QRectF(-w * 0.05, 0, w * 1.1, h - 6 * k));
     // Title plate.
+    const QStringList words = HelpText::IdleWords();
     const QRectF plate(10 * k, 22 * k, w - 20 * k, 96 * k);
     p.setPen(QPen(WithAlpha(theme::Accent(), 200), 1.5));
     p.setBrush(QColor(8, 10, 30, 190));
     p.drawRoundedRect(plate, 8 * k, 8 * k);
-    Text(p, QRectF(plate.left(), plate.top() + 6 * k, plate.width(), 34 * k), "BRINOX",
+    Text(p, QRectF(plate.left(), plate.top() + 6 * k, plate.width(), 34 * k), words[0],
          Font(Face::SansBold, 34 * k), theme::Accent(), Qt::AlignCenter, QColor(90, 30, 0));
-    Text(p, QRectF(plate.left(), plate.top() + 38 * k, plate.width(), 24 * k), "2000",
+    Text(p, QRectF(plate.left(), plate.top() + 38 * k, plate.width(), 24 * k), words[1],
          Font(Face::SansBold, 22 * k), QColor(255, 255, 255), Qt::AlignCenter, QColor(0, 0, 0));
-    Text(p, QRectF(plate.left(), plate.top() + 64 * k, plate.width(), 22 * k), "WORLD CHAMPIONSHIP",
+    Text(p, QRectF(plate.left(), plate.top() + 64 * k, plate.width(), 22 * k), words[2],
          Font(Face::CondensedBold, 13 * k), QColor(150, 210, 255), Qt::AlignCenter,
          QColor(0, 0, 0));
-    // Invitation.
-    const QRectF invite(14 * k, 140 * k, w - 28 * k, 40 * k);
+    // What there is to play, under the plate.
+    const QRectF games(14 * k, 140 * k, w - 28 * k, 40 * k);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 130));
-    p.drawRoundedRect(invite, 6 * k, 6 * k);
-    Text(p, invite.adjusted(0, 2 * k, 0, -16 * k), "Press F2 to start",
-         Font(Face::SansBold, 15 * k), QColor(255, 255, 255), Qt::AlignCenter, QColor(0, 0, 0));
-    Text(p, invite.adjusted(0, 22 * k, 0, -2 * k), "F1 help  \u00b7  F3 options",
-         Font(Face::Condensed, 9 * k), QColor(210, 220, 240), Qt::AlignCenter, QColor(0, 0, 0));
+    p.drawRoundedRect(games, 6 * k, 6 * k);
+    Text(p, games.adjusted(0, 2 * k, 0, -16 * k), words[3], Font(Face::SansBold, 15 * k),
+         QColor(255, 255, 255), Qt::AlignCenter, QColor(0, 0, 0));
+    Text(p, games.adjusted(0, 22 * k, 0, -2 * k), words[4],
+         Font(Face::Condensed, FitSize(words[4], Face::Condensed, 9 * k, games.width() - 8 * k)),
+         QColor(210, 220, 240), Qt::AlignCenter, QColor(0, 0, 0));
     return image;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/ColorRef.h"
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -24,6 +25,10 @@ constexpr std::int32_t kClockBlank = 11;
 constexpr QSize kNextBlock(20, 20);
 constexpr std::int32_t kStatusLineHeight = 15;
 constexpr std::int32_t kFirstVisibleRow = Board::kSpawnRows;
+// The status lines' lettering, for the line written while a replay plays.
+constexpr QRgb kStatusInk = qRgb(214, 222, 240);
+constexpr int kStatusTypePx = 11;
+constexpr int kStatusIndent = 5;
 
 // Copies image `index` of a strip of images of `size`; nothing for a null picture.
 void DrawStripImage(QPainter& painter, QPoint at, const QImage& strip, std::int32_t index,
@@ -126,6 +131,10 @@ void FramePainter::DrawBars(QPainter& painter) {
 }
 
 void FramePainter::DrawStatusLine(QPainter& painter) {
+    if (session.Watching()) {
+        DrawReplayLine(painter);
+        return;
+    }
     if (!ShownOptions().showStatusBar) {
         DrawPicture(painter, layout.statusCover, pictures.Get(Picture::StatusCover));
         return;
@@ -136,6 +145,30 @@ void FramePainter::DrawStatusLine(QPainter& painter) {
         painter.drawImage(layout.messageStrip.topLeft(), lines,
                           QRect(QPoint(0, line * kStatusLineHeight), layout.messageStrip.size()));
     }
+}
+
+// While a replay plays the strip says so, with its speed and the keys that
+// steer it, whatever the pointer is over and even with the status bar hidden:
+// the title bar alone goes unseen, and line 0 would offer F2 for a new game.
+void FramePainter::DrawReplayLine(QPainter& painter) {
+    const QRect strip = layout.messageStrip;
+    const QImage& lines = pictures.Get(Picture::StatusLines);
+    painter.fillRect(strip, lines.isNull() ? QColor(Qt::black) : QColor(lines.pixel(0, 0)));
+    const QString text = QString::fromStdString(session.Viewer().StripText());
+    const QRect room = strip.adjusted(kStatusIndent, 0, -kStatusIndent, 0);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    for (int px = kStatusTypePx; px >= 8; --px) {
+        font.setPixelSize(px);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room.width()) {
+            break;
+        }
+    }
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setFont(font);
+    painter.setPen(QColor(kStatusInk));
+    painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.restore();
 }
 
 void FramePainter::DrawNextPiece(QPainter& painter) {
@@ -453,7 +486,7 @@ void FramePainter::DrawButtons(QImage& frame, const Shown& shown) {
         DrawToolButtons(painter, shown);
     }
     DrawSelectors(painter, shown);
-    if (ShownOptions().showStatusBar) {
+    if (ShownOptions().showStatusBar || session.Watching()) {
         DrawStatusLine(painter);
         shown(layout.messageStrip);
     }

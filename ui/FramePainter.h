@@ -76,6 +76,7 @@ private:
     void DrawBoard(QPainter& painter);
     void DrawLabels(QPainter& painter);
     void DrawStatusLine(QPainter& painter);
+    void DrawReplayLine(QPainter& painter);
     void DrawBoardCell(QPainter& painter, std::int32_t column, std::int32_t row);
     bool Playing() const;
     Game& ShownGame() const { return session.ShownGame(); }

@@ -63,6 +63,11 @@ std::string ReplayViewer::StateText() const {
     return text;
 }
 
+std::string ReplayViewer::StripText() const {
+    return "Replay " + std::to_string(speed) + "x" + (paused ? " (paused)" : "") +
+           " \u00b7 Esc: stop watching \u00b7 Pause \u00b7 1, 2, 4: speed";
+}
+
 Game& ReplayViewer::ShownGame() {
     return player->Engine();
 }

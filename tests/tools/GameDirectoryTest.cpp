@@ -1,6 +1,6 @@
 // Checks the game directory written by the asset generator: every picture
 // in the geometry the window draws it with, the wording of the help file, and
-// the status lines drawn into help.bmp.
+// the status lines drawn into help.bmp and the words of the idle picture.
 #include "ui/AssetFiles.h"
 #include "ui/DibImage.h"
 
@@ -140,6 +140,16 @@ TEST(StatusLines, EachLineSpeaksOfItsArea) {
         for (const QString& word : QString::fromLatin1(words[line]).split('|')) {
             EXPECT_TRUE(lines[line].contains(word)) << line << ": " << word.toStdString();
         }
+    }
+}
+
+// The idle picture stands for no game, a paused game and an inactive window;
+// F2, for one, starts a game in the first and asks to stop it in the second.
+TEST(IdlePicture, ItsWordsNameNoKey) {
+    const std::regex key(R"(\b(press|click|key|F\d+|Esc\w*|Pause|Space|Enter|Ctrl|Alt)\b)",
+                         std::regex::icase);
+    for (const QString& words : art::HelpText::IdleWords()) {
+        EXPECT_FALSE(std::regex_search(words.toStdString(), key)) << words.toStdString();
     }
 }
 

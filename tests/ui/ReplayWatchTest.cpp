@@ -6,6 +6,7 @@
 #include "TestGame.h"
 
 #include "engine/PieceShape.h"
+#include "ui/AssetFiles.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -65,6 +66,12 @@ protected:
         recordedSounds = SortedEvents(t.fake);
     }
     const Game& Shown() const { return frame->Viewer().ShownGame(); }
+    QImage Strip() const { return Frame().copy(frame->CurrentLayout().messageStrip); }
+    // Status line 0, shown when the pointer is over nothing in particular.
+    QImage FirstStatusLine() const {
+        return LoadedPicture(assets::File(Picture::StatusLines))
+            .copy(QRect(QPoint(), frame->CurrentLayout().messageStrip.size()));
+    }
 
     std::vector<std::uint8_t> replay;
     std::vector<GameState> playedTicks; // the state after each tick of play
@@ -92,23 +99,31 @@ TEST_F(ReplayWatchTest, WindowShowsAndSoundsTheRecordedGameWhateverGameKeysThePl
     EXPECT_EQ(SortedEvents(sounds), recordedSounds);
 }
 
-TEST_F(ReplayWatchTest, SpeedKeysAndPausePlayTheirTicksPerBeatAndNameThemInTheTitle) {
+// The title and the status strip name the state; the strip, redrawn at each
+// change, also names the speed and Escape, the way out.
+TEST_F(ReplayWatchTest, SpeedKeysAndPausePlayTheirTicksPerBeatAndNameThemInTitleAndStrip) {
     const struct {
         Qt::Key key;
         std::size_t ticksPerBeat;
         const char* title;
-    } cases[] = {{Qt::Key_2, 2, "Replay 2x"},
-                 {Qt::Key_4, 4, "Replay 4x"},
-                 {Qt::Key_Pause, 0, "Replay 4x (paused)"},
-                 {Qt::Key_Pause, 4, "Replay 4x"},
-                 {Qt::Key_1, 1, "Replay"}};
+        const char* strip;
+    } cases[] = {{Qt::Key_2, 2, "Replay 2x", "Replay 2x \u00b7 Esc: stop watching"},
+                 {Qt::Key_4, 4, "Replay 4x", "Replay 4x \u00b7 Esc: stop watching"},
+                 {Qt::Key_Pause, 0, "Replay 4x (paused)", "Replay 4x (paused) \u00b7 Esc"},
+                 {Qt::Key_Pause, 4, "Replay 4x", "Replay 4x \u00b7 Esc"},
+                 {Qt::Key_1, 1, "Replay", "Replay 1x \u00b7 Esc"}};
     std::size_t played = 0;
+    QImage strip = Strip();
+    EXPECT_NE(strip, FirstStatusLine());
     for (const auto& c : cases) {
         Click(c.key);
+        EXPECT_NE(Strip(), strip) << c.title;
+        strip = Strip();
         Tick();
         played += c.ticksPerBeat;
         EXPECT_EQ(Shown().State(), playedTicks[played - 1]) << c.title;
         EXPECT_TRUE(frame->windowTitle().endsWith(QString::fromUtf8(c.title))) << c.title;
+        EXPECT_TRUE(frame->Viewer().StripText().starts_with(c.strip)) << c.title;
     }
 }
 
@@ -130,6 +145,7 @@ TEST_F(ReplayWatchTest, EveryWayOutReturnsToTheIdleWindowWithOptionsAndFilesUnch
         QCoreApplication::processEvents(); // a result handed on would open its dialog now
         EXPECT_FALSE(frame->Viewer().Watching());
         EXPECT_TRUE(IdleShown());
+        EXPECT_EQ(Strip(), FirstStatusLine());
         EXPECT_FALSE(frame->windowTitle().contains(QStringLiteral("Replay")));
         EXPECT_EQ(frame->Settings(), options);
         EXPECT_EQ(FilesIn(directory->Path()), files);
