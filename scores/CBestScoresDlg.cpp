@@ -260,12 +260,13 @@ QWidget* CBestScoresDlg::BuildGrid() {
         }
         row.info = new QPushButton(QStringLiteral("Info"), panel);
         row.info->setObjectName(QStringLiteral("info%1").arg(r));
-        row.info->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches them in reading order, between the table list and CLEAR.
+        row.info->setFocusPolicy(Qt::StrongFocus);
         row.info->setAutoDefault(false);
         connect(row.info, &QPushButton::clicked, this, [this, r] { ShowInfo(r); });
         row.replay = new QPushButton(QStringLiteral("Replay"), panel);
         row.replay->setObjectName(QStringLiteral("replay%1").arg(r));
-        row.replay->setFocusPolicy(Qt::NoFocus);
+        row.replay->setFocusPolicy(Qt::StrongFocus);
         row.replay->setAutoDefault(false);
         connect(row.replay, &QPushButton::clicked, this, [this, r] { Watch(r); });
         const int line = r + 1;

@@ -27,6 +27,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QTcpServer>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -201,6 +202,21 @@ TEST_F(BestScoresDlgTest, ReplayClosesTheDialogAndHandsTheRowsReplayOverChanging
     EXPECT_EQ(*dialog->ReplayToWatch(), replay);
     EXPECT_EQ(FileBytes(dir.File("data.ttb")), before);
     EXPECT_EQ(DirectoryNames(dir.File("replays")).size(), 1u);
+}
+
+TEST_F(BestScoresDlgTest, TabVisitsTheTableListTheRowsButtonsAndTheDialogsButtonsInReadingOrder) {
+    replay = SomeReplay(7);
+    runner.names = {QStringLiteral("Ann")};
+    Open(Classic, 500);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    dialog->findChild<QWidget*>(QStringLiteral("selector0"))->setFocus();
+    QStringList visited;
+    for (int press = 0; press < 6 && QApplication::focusWidget() != nullptr; ++press) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited.join(' '), "selector0 info0 replay0 clearButton okButton selector0");
 }
 
 TEST_F(BestScoresDlgTest, UnrankedOrUnnamedResultsLeaveTheFile) {
