@@ -2,10 +2,19 @@
 // entered (lastname.dat). OK stores the field there, empty or not, and
 // keeps it for the caller; Cancel stores nothing. The field takes only
 // characters the data files' code page can hold.
+//
+// Invariants: the box opens at the end of a game, so a key still held from
+// the game, its repeats and its release never reach the field; only keys
+// pressed after the box opened do. Its size is fixed, wide enough for the
+// whole title in a window manager's title bar, and it asks for no minimise
+// or maximise button.
 #pragma once
 
 #include <QDialog>
 
+#include <cstdint>
+#include <map>
+#include <set>
 #include <string>
 
 class QLineEdit;
@@ -24,10 +33,15 @@ public:
 
     void accept() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     std::string appDirectory;
     std::string name;
     QLineEdit* field = nullptr;
+    std::set<int> pressedHere;               // keys that went down while the box was open
+    std::map<int, std::uint64_t> releasedAt; // each key's last release, by its time stamp
 };
 
 } // namespace brinox

@@ -2,17 +2,21 @@
 """A new player's first run, in the real window under openbox on a small
 laptop screen: a menu opened during a game and closed with one Escape hands
 the keyboard back to the game at once (the arrows move the piece and Space
-drops it at the left wall).
+drops it at the left wall); the game is paused and carries on; Space held
+down to the end of the game types nothing into the name box, where the name
+typed afterwards is stored as typed. Leaves pause.png and name-box.png in
+SCREENSHOT_DIR.
 
 usage: player_test.py PROGRAM ASSETS_DIR SCREENSHOT_DIR
 Exits 77 (skipped) when PROGRAM has not been built or openbox is missing."""
 
 import os
+import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from smoke_test import check, painted, steady  # noqa: E402
+from smoke_test import check, first_table_name, painted, steady  # noqa: E402
 from xsession import (  # noqa: E402
     Failure, Game, Screen, crop_difference, run_test, test_arguments, wait_until)
 
@@ -75,6 +79,46 @@ def menu_closed_with_escape_gives_the_keys_back(player):
     check(left > 0.2 and right == 0, "the arrows and Space did not reach the game after Escape")
 
 
+def window_named(screen, name):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+                           env=screen.env, capture_output=True, text=True, timeout=10)
+    return next(iter(found.stdout.split()), None)
+
+
+def pause_and_carry_on(player, shots):
+    screen = player.screen
+    playing = screen.screenshot()
+    screen.key("Pause")
+    wait_until("the idle picture over the paused game", lambda: crop_difference(
+        playing, screen.screenshot(), *player.field) > 0.3, 5)
+    screen.run("import", "-window", player.game.window, os.path.join(shots, "pause.png"))
+    screen.key("Pause")
+    wait_until("the game again", lambda: crop_difference(
+        playing, screen.screenshot(), *player.field) < 0.1, 5)
+
+
+def held_space_types_nothing_into_the_name_box(player, shots):
+    screen, game = player.screen, player.game
+    screen.run("xdotool", "keydown", "space")
+    try:
+        box = wait_until("the name box at the end of the game",
+                         lambda: window_named(screen, "Please enter your name"), 90, 0.2)
+        time.sleep(0.5)  # the held key repeats into the box meanwhile
+        screen.run("import", "-window", "root", os.path.join(shots, "name-box.png"))
+    finally:
+        screen.run("xdotool", "keyup", "space")
+    screen.run("xdotool", "type", "--delay", "40", "Ann")
+    screen.key("Return")
+    wait_until("the name box to close", lambda: box not in game.windows(), 10)
+    table = game.wait_for_box()
+    screen.run("xdotool", "windowactivate", "--sync", table)
+    screen.key("Return")
+    wait_until("the best scores to close", lambda: table not in game.windows(), 10)
+    name = first_table_name(os.path.join(game.directory, "data.ttb"))
+    print(f"  Space held into the name box; the table ranks {name!r} first")
+    check(name == "Ann", f"the name box stored {name!r}, not what was typed")
+
+
 def main():
     program, assets, shots = test_arguments(__doc__, 3)
     os.makedirs(shots, exist_ok=True)
@@ -84,6 +128,8 @@ def main():
         player = Player(screen, program, assets)
         try:
             menu_closed_with_escape_gives_the_keys_back(player)
+            pause_and_carry_on(player, shots)
+            held_space_types_nothing_into_the_name_box(player, shots)
         except Failure:
             print(player.game.output_text(), file=sys.stderr)
             raise
