@@ -103,6 +103,10 @@ bool ListUploads(const std::string& uploadDir, const std::vector<std::string>& o
             continue;
         }
         std::string name = entry.path().filename().string();
+        // A hidden name is a file on its way in (the FTP daemon's ".in.NAME."), never an upload yet.
+        if (name.starts_with('.')) {
+            continue;
+        }
         if (name.ends_with(kReplayBundleSuffix)) {
             listing.bundles.insert(std::move(name));
             continue;

@@ -181,10 +181,10 @@ Help: context help at topic 11 @@ ui/CGameFrameCommands.cpp @@ help.ShowTopic(10
 Help: index links the championship to topic 12 @@ tools/HelpText.cpp @@ - [[13|The World Championship]] @@ - [[12|The World Championship]] @@ tools|ui
 # --- install and package
 Package: nothing stripped @@ packaging/CMakeLists.txt @@ set(CPACK_STRIP_FILES ON) @@ set(CPACK_STRIP_FILES OFF) @@ smoke
-Package: the renamed program left unstripped @@ packaging/CMakeLists.txt @@ if(CMAKE_INSTALL_DO_STRIP) @@ if(FALSE) @@ smoke
+Package: the renamed program left unstripped @@ packaging/GamePackage.cmake @@ if(CMAKE_INSTALL_DO_STRIP) @@ if(FALSE) @@ smoke
 Package: programs left in usr/bin @@ packaging/DebianLayout.cmake @@ file(RENAME "${root}/${CPACK_BRINOX_BINDIR}" "${root}/games") @@ # programs not moved @@ smoke
-Package: manual page left out @@ packaging/CMakeLists.txt @@ install(FILES ${man_page}.gz ${CMAKE_CURRENT_BINARY_DIR} @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR} @@ smoke
-Package: copyright file left out @@ packaging/CMakeLists.txt @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${changelog}.gz @@ install(FILES ${changelog}.gz @@ smoke
+Package: manual page left out @@ packaging/GamePackage.cmake @@ install(FILES ${man_page}.gz ${CMAKE_CURRENT_BINARY_DIR} @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR} @@ smoke
+Package: copyright file left out @@ packaging/GamePackage.cmake @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${changelog}.gz @@ install(FILES ${changelog}.gz @@ smoke
 Package: a description line over 80 characters @@ packaging/CMakeLists.txt @@ faster and faster. Quadel @@ faster and faster and faster. Quadel @@ smoke
 # --- encrypted transfers
 FTP: tls=try never asks for TLS @@ platform/CurlFtpSession.cpp @@ ? CURLUSESSL_TRY @@ ? CURLUSESSL_NONE @@ platform

@@ -359,6 +359,7 @@ TEST(RankingTest, TheStoreKeepsEveryUploadThatArrivedWholeAndTheTopTensReplaysAr
     SendGame(ftp, "ann", RecordedGame(), &RecordedGame().replay);
     SendGame(ftp, "bob", RecordedGame(), nullptr, 1);
     test::PutFile(ftp.File("cid.replays"), {'x'}); // its upload is still on its way
+    test::PutFile(ftp.File(".in.dan.ttb."), {'x'}); // the daemon still writes it
     const RankOptions options{false, "", "", store.path};
     EXPECT_EQ(Rank(ftp, options).first, "ann ");
     const auto names = [](const std::string& path) {
@@ -369,7 +370,7 @@ TEST(RankingTest, TheStoreKeepsEveryUploadThatArrivedWholeAndTheTopTensReplaysAr
         return found;
     };
     EXPECT_EQ(names(store.path), (std::set<std::string>{"ann.ttb", "ann.replays", "bob.ttb"}));
-    EXPECT_EQ(names(ftp.path), (std::set<std::string>{"cid.replays", "wctop10.ttb",
+    EXPECT_EQ(names(ftp.path), (std::set<std::string>{"cid.replays", ".in.dan.ttb.", "wctop10.ttb",
                                                      "wctop10.replays", kStateFileName}));
     EXPECT_EQ(ReadReplayBundle(test::FileBytes(ftp.File("wctop10.replays"))),
               (ReplayBundle{{{0, RecordedGame().replay}}}));
