@@ -234,6 +234,32 @@ class SetupTest(unittest.TestCase):
         self.assertEqual(new[0], 0, new[1])
 
 
+class GameRoundTest(unittest.TestCase):
+    """The game's own FTP client sends a result with its replays, the ranking
+    runs as its service unit runs it, and the game fetches the Top 10 it made."""
+
+    def test_a_sent_game_is_stored_ranked_and_fetched(self):
+        tool = os.path.join(sys.argv[1], "tests", "server", "ftp_round_trip")
+        game = tempfile.mkdtemp(dir=SERVER.root)
+        with open(os.path.join(game, "resultserver.ini"), "w") as f:
+            f.write(f"[server]\nhost=127.0.0.1\nport={SERVER.port}\nuser={SERVER.ini['user']}\n"
+                    f"password={SERVER.ini['password']}\ntls=required\n"
+                    f"cafile={SERVER.path('/etc/brinox2000-server/tls/server.pem')}\n")
+        score = run(tool, "send", game).stdout.strip()
+        sent = [name for name in os.listdir(game) if name.startswith("wc2")]
+        with open(SERVER.path("/lib/systemd/system/brinox2000-rank.service")) as f:
+            command = next(line for line in f if line.startswith("ExecStart="))[10:].split()
+        moved = {"/usr/bin/": SERVER.path("/usr/bin/"), "/var/lib/": SERVER.path("/var/lib/"),
+                 "/srv/": SERVER.path("/srv/")}
+        run(*[re.sub("^(/usr/bin/|/var/lib/|/srv/)", lambda m: moved[m[1]], arg)
+              for arg in command])
+        self.assertEqual(run(tool, "fetch", game).stdout.strip(), f"Ann {score}")
+        store = os.listdir(SERVER.path("/var/lib/brinox2000-server/uploads"))
+        self.assertEqual(len(sent), 2)
+        self.assertTrue(set(sent) <= set(store), store)
+        self.assertFalse(set(sent) & set(os.listdir(SERVER.ftp)))
+
+
 class UnitFilesTest(unittest.TestCase):
     def test_units_pass_systemd_analyze_verify(self):
         # The installed ranking tool lies in the scratch root; the manual
