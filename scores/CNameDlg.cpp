@@ -62,18 +62,8 @@ bool CNameDlg::eventFilter(QObject* watched, QEvent* event) {
     }
     const auto& key = static_cast<const QKeyEvent&>(*event);
     const int code = key.key();
-    if (type == QEvent::KeyRelease) {
-        releasedAt[code] = key.timestamp();
-    } else if (!key.isAutoRepeat()) {
-        // X11 repeats a held key as a release and a press with one time
-        // stamp, and Qt marks the pair as a repeat only when both have
-        // arrived by the time it reads the release.
-        const auto released = releasedAt.find(code);
-        const bool repeat = key.timestamp() != 0 && released != releasedAt.end() &&
-                            released->second == key.timestamp();
-        if (!repeat) {
-            pressedHere.insert(code);
-        }
+    if (repeats.NewPress(key)) {
+        pressedHere.insert(code);
     }
     return !pressedHere.contains(code);
 }

@@ -10,10 +10,10 @@
 // or maximise button.
 #pragma once
 
+#include "settings/KeyRepeats.h"
+
 #include <QDialog>
 
-#include <cstdint>
-#include <map>
 #include <set>
 #include <string>
 
@@ -40,8 +40,8 @@ private:
     std::string appDirectory;
     std::string name;
     QLineEdit* field = nullptr;
-    std::set<int> pressedHere;               // keys that went down while the box was open
-    std::map<int, std::uint64_t> releasedAt; // each key's last release, by its time stamp
+    KeyRepeats repeats;
+    std::set<int> pressedHere; // keys that went down while the box was open
 };
 
 } // namespace brinox

@@ -5,9 +5,11 @@
 #include "SpinNumberBox.h"
 #include "platform/ModalRunner.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,6 +70,9 @@ QGroupBox* CConOpt::KeysBox() {
     auto* grid = new QGridLayout(box);
     for (std::size_t k = 0; k < kKeys; ++k) {
         auto* button = new QPushButton(QString::fromLatin1(kKeyRows[k].text), box);
+        // Enter after a redefinition means OK, not a new capture box that a
+        // second Enter would fill with Enter.
+        button->setAutoDefault(false);
         keyFields[k] = new QLineEdit(box);
         keyFields[k]->setReadOnly(true);
         keyFields[k]->setFocusPolicy(Qt::NoFocus);
@@ -125,11 +130,37 @@ QGroupBox* CConOpt::GamepadBox(const std::string& name) {
 }
 
 void CConOpt::RedefineKey(std::size_t k) {
-    KeyCaptureDialog capture(this);
-    if (RunModal(capture) == QDialog::Accepted) {
+    KeyCaptureDialog capture(QString::fromLatin1(kKeyRows[k].text), this);
+    const int result = RunModal(capture);
+    HoldBack(capture.ClosingKey());
+    if (result == QDialog::Accepted) {
         keys[k] = capture.Key();
         ShowKeys();
     }
+}
+
+void CConOpt::HoldBack(int key) {
+    if (key != 0) {
+        heldBack = key;
+        qApp->installEventFilter(this);
+    }
+}
+
+bool CConOpt::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (key.key() != heldBack) {
+        return false;
+    }
+    if (repeats.NewPress(key)) {
+        heldBack = 0;
+        qApp->removeEventFilter(this);
+        return false;
+    }
+    return true;
 }
 
 void CConOpt::ShowKeys() {

@@ -1,9 +1,14 @@
 // "Control", the third page of the options sheet: the six game keys, each
 // redefined by pressing it in a KeyCaptureDialog, and the auto-repeat delay
 // of the five movement keys. A key may serve two actions; nothing checks.
+// By keyboard, Space presses a key's button and Enter the sheet's OK; the
+// key that closed the capture box, still down then, reaches nothing (no
+// button, no OK, no Cancel) until it is pressed anew.
 // Below them, the game controller connected and what its controls do; the
 // caller names the controller, so the page needs no gamepad code of its own.
 #pragma once
+
+#include "KeyRepeats.h"
 
 #include "engine/Options.h"
 
@@ -33,6 +38,9 @@ public:
     // OK: writes the six keys and the five sensitivities into options.
     void Accept(Options& options) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QGroupBox* KeysBox();
     QGroupBox* SensitivityBox(const Options& options);
@@ -43,8 +51,13 @@ private:
     void ShowKeys();
     void ResetKeys();
     void ResetSensitivities();
+    // Keeps the repeats and the release of the toolkit key `key` from every
+    // widget until its next new press.
+    void HoldBack(int key);
 
     std::array<std::int32_t, kKeys> keys{};
+    int heldBack = 0;
+    KeyRepeats repeats;
     std::array<QLineEdit*, kKeys> keyFields{};
     std::array<SpinNumberBox*, kSensitivities> sensitivities{};
 };

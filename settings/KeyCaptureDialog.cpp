@@ -15,12 +15,17 @@ constexpr std::int32_t kF1 = 112;
 constexpr std::int32_t kF12 = 123;
 } // namespace
 
-KeyCaptureDialog::KeyCaptureDialog(QWidget* parent)
+KeyCaptureDialog::KeyCaptureDialog(const QString& action, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("keyCapture"));
     setStyleSheet(GameDialogStyle(13) +
                   QStringLiteral("QDialog#keyCapture { border: 2px solid #f2c14e; }"
-                                 "QLabel { color: #ffe9a8; font-weight: bold; }"));
+                                 "QLabel { color: #ffe9a8; font-weight: bold; }"
+                                 "QLabel#action { color: #f2c14e; font-size: 16px; }"));
+    // Without a title bar the box would not say whose key it waits for.
+    auto* heading = new QLabel(action, this);
+    heading->setObjectName(QStringLiteral("action"));
+    heading->setAlignment(Qt::AlignCenter);
     auto* text =
         new QLabel(QStringLiteral("Press a key to define new key or ESCAPE to cancel"), this);
     // Shown once a key arrives that the game's key table lacks, so the player
@@ -30,6 +35,7 @@ KeyCaptureDialog::KeyCaptureDialog(QWidget* parent)
     unusable->hide();
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(24, 18, 24, 18);
+    column->addWidget(heading);
     column->addWidget(text);
     column->addWidget(unusable);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -46,24 +52,28 @@ bool KeyCaptureDialog::event(QEvent* event) {
         return QDialog::event(event);
     }
     const auto& press = static_cast<const QKeyEvent&>(*event);
-    if (!press.isAutoRepeat()) {
-        TakeKey(VirtualKeyCode(press));
+    if (!press.isAutoRepeat() && TakeKey(VirtualKeyCode(press))) {
+        closingKey = press.key();
     }
     return true;
 }
 
-void KeyCaptureDialog::TakeKey(std::int32_t code) {
+bool KeyCaptureDialog::TakeKey(std::int32_t code) {
     if (code == kEscape) {
         reject();
-    } else if (code == 0) {
+        return true;
+    }
+    if (code == 0) {
         // A key the table lacks could never be pressed in the game.
         unusable->show();
-    } else if (code >= kF1 && code <= kF12) {
-        return; // F1 to F12 stay the program's
-    } else {
-        key = code;
-        accept();
+        return false;
     }
+    if (code >= kF1 && code <= kF12) {
+        return false; // F1 to F12 stay the program's
+    }
+    key = code;
+    accept();
+    return true;
 }
 
 } // namespace brinox

@@ -43,6 +43,7 @@ public:
 
     int Answer(QDialog& dialog) {
         if (auto* capture = qobject_cast<KeyCaptureDialog*>(&dialog)) {
+            captures << capture->findChild<QLabel*>("action")->text();
             for (Qt::Key key : keys) {
                 QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
                 QApplication::sendEvent(capture, &press);
@@ -96,6 +97,7 @@ public:
     std::function<void()> act;
     bool ok = true;
     std::vector<Qt::Key> keys;
+    QStringList captures; // the action each capture box named
     QString chosenFile;
 };
 
@@ -293,7 +295,7 @@ TEST(KeyCaptureTest, EachKeyClosesTheBoxOrKeepsItOpen) {
         cases.push_back({static_cast<Qt::Key>(Qt::Key_F1 + f), Qt::NoModifier, -1, 0, false});
     }
     for (const Case& c : cases) {
-        KeyCaptureDialog box;
+        KeyCaptureDialog box(QStringLiteral("Rotate"));
         box.setResult(-1);
         QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
         QApplication::sendEvent(&box, &press);
@@ -303,6 +305,36 @@ TEST(KeyCaptureTest, EachKeyClosesTheBoxOrKeepsItOpen) {
         EXPECT_EQ(!unusable->isHidden(), c.unusable) << std::hex << c.key;
         EXPECT_EQ(unusable->text(), "This key cannot be used in the game");
     }
+}
+
+// By keyboard after a redefinition: the box names its action; Enter, taken as
+// the new key, reaches nothing while it repeats (as X11 sends it: marked
+// repeats and release-press pairs of one time stamp) and is let go; pressed
+// anew it is the sheet's OK, not another box.
+TEST_F(OptionsSheetTest, CaptureBoxNamesItsActionAndItsClosingKeyActsOnlyWhenPressedAnew) {
+    keys = {Qt::Key_Return};
+    RunSheet([this] {
+        sheet->show(); // which makes OK the default button
+        sheet->Pages().setCurrentIndex(2);
+        auto& button = Get<QPushButton>("Move Left");
+        button.click();
+        // To the button, which keeps the keyboard once the box has gone.
+        const auto send = [&button](QEvent::Type type, bool marked, quint64 time) {
+            QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, "\r", marked);
+            key.setTimestamp(time);
+            QApplication::sendEvent(&button, &key);
+        };
+        for (quint64 time : {40, 80}) {
+            send(QEvent::KeyRelease, time == 40, time);
+            send(QEvent::KeyPress, time == 40, time);
+        }
+        send(QEvent::KeyRelease, false, 120);
+        EXPECT_TRUE(sheet->isVisible());
+        send(QEvent::KeyPress, false, 500);
+        EXPECT_EQ(sheet->result(), QDialog::Accepted);
+    });
+    EXPECT_EQ(captures, QStringList{"Move Left"});
+    EXPECT_EQ(frame->Settings().keyLeft, 13);
 }
 
 TEST_F(OptionsSheetTest, ApplyingRedoesOnlyWhatChanged) {
