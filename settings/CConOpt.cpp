@@ -118,8 +118,10 @@ QGroupBox* CConOpt::GamepadBox(const std::string& name) {
     field->setFocusPolicy(Qt::NoFocus);
     field->setObjectName(QStringLiteral("gamepad"));
     grid->addWidget(field, 0, 0, 1, 2);
+    // Two lines a column: the sheet must fit a small screen.
     grid->addWidget(new QLabel(QStringLiteral("D-pad or left stick: Move Left, Move Right, Move "
-                                              "Down\nA: Rotate\nB or right shoulder: Drop Bottom"),
+                                              "Down\nA: Rotate \u00b7 B or right shoulder: Drop "
+                                              "Bottom"),
                                box),
                     1, 0, Qt::AlignTop);
     grid->addWidget(new QLabel(QStringLiteral("Start: Pause game, or start a game\nBack: stop "

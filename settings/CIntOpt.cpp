@@ -58,17 +58,22 @@ std::int32_t CIntOpt::BackgroundOfEntry(int entry) {
 CIntOpt::CIntOpt(const Options& options, QWidget* parent)
     : QWidget(parent), userColor(options.userColor) {
     setObjectName(QStringLiteral("Interface"));
+    // The block sets beside the background and the view, the digit sets in
+    // one row below: the sheet stays narrow enough for a small screen.
     auto* left = new QVBoxLayout;
     left->addWidget(BackgroundBox(options.fieldBackground));
     left->addWidget(ViewBox(options));
-    left->addWidget(SetBox(QStringLiteral("Digits Set"), kDigitSets, kDigitSets, options.digitSet,
+    left->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addWidget(
+        SetBox(QStringLiteral("Block Set"), kBlockSets, 2, options.blockSet, true, blockSets));
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(top);
+    page->addWidget(SetBox(QStringLiteral("Digits Set"), kDigitSets, kDigitSets, options.digitSet,
                            false,
                            digitSets)); // one row, left to right
-    left->addStretch();
-    auto* row = new QHBoxLayout(this);
-    row->addLayout(left);
-    row->addWidget(
-        SetBox(QStringLiteral("Block Set"), kBlockSets, 2, options.blockSet, true, blockSets));
+    page->addStretch();
 }
 
 QGroupBox* CIntOpt::BackgroundBox(std::int32_t code) {

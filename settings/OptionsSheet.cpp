@@ -53,7 +53,7 @@ OptionsSheet::OptionsSheet(const OptionsSheetInput& input, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &OptionsSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &OptionsSheet::reject);
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(12, 12, 12, 10);
+    column->setContentsMargins(10, 8, 10, 8);
     column->addWidget(pages);
     column->addWidget(buttons);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -4,7 +4,8 @@ laptop screen: a menu opened during a game and closed with one Escape hands
 the keyboard back to the game at once (the arrows move the piece and Space
 drops it at the left wall); the game is paused and carries on; Space held
 down to the end of the game types nothing into the name box, where the name
-typed afterwards is stored as typed. Leaves pause.png and name-box.png in
+typed afterwards is stored as typed; the options sheet, title bar and all,
+is on the screen. Leaves pause.png, name-box.png and options-911x512.png in
 SCREENSHOT_DIR.
 
 usage: player_test.py PROGRAM ASSETS_DIR SCREENSHOT_DIR
@@ -119,6 +120,24 @@ def held_space_types_nothing_into_the_name_box(player, shots):
     check(name == "Ann", f"the name box stored {name!r}, not what was typed")
 
 
+def options_sheet_on_the_screen(player, shots):
+    screen, game = player.screen, player.game
+    player.activate()
+    screen.key("F3")
+    sheet = game.wait_for_box()
+    time.sleep(0.5)
+    x, y, width, height = game.geometry(sheet)
+    extents = screen.run("xprop", "-id", sheet, "_NET_FRAME_EXTENTS").split("=")[-1]
+    left, right, top, bottom = (int(value) for value in extents.split(","))
+    frame = (x - left, y - top, x + width + right, y + height + bottom)
+    screen.run("import", "-window", "root", os.path.join(shots, "options-911x512.png"))
+    print(f"  options sheet {width} x {height}, with its frame from {frame[:2]} to {frame[2:]}")
+    check(min(frame[:2]) >= 0 and frame[2] <= SCREEN[0] and frame[3] <= SCREEN[1],
+          "the options sheet does not fit the screen")
+    screen.key("Escape")
+    wait_until("the options sheet to close", lambda: sheet not in game.windows(), 10)
+
+
 def main():
     program, assets, shots = test_arguments(__doc__, 3)
     os.makedirs(shots, exist_ok=True)
@@ -130,6 +149,7 @@ def main():
             menu_closed_with_escape_gives_the_keys_back(player)
             pause_and_carry_on(player, shots)
             held_space_types_nothing_into_the_name_box(player, shots)
+            options_sheet_on_the_screen(player, shots)
         except Failure:
             print(player.game.output_text(), file=sys.stderr)
             raise

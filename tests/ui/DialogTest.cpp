@@ -1,9 +1,16 @@
-// The dialogs as a player meets them: the name box at the end of a game.
+// The dialogs as a player meets them: the name box at the end of a game, and
+// every dialog on the small screen of a laptop at 150 %.
 #include "GameDirectory.h"
+#include "WindowFixture.h"
 
+#include "app/CWatchRowDlg.h"
 #include "scores/CNameDlg.h"
+#include "scores/CSendResultDlg.h"
+#include "settings/KeyCaptureDialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -59,6 +66,68 @@ TEST(NameBoxTest, AKeyHeldFromTheGameNeverTypesANewPressDoes) {
     SendKey(field, QEvent::KeyRelease, Qt::Key_A, false, 160);
     SendKey(field, QEvent::KeyPress, Qt::Key_Space, false, 200);
     EXPECT_EQ(field.text(), "aa ");
+}
+
+// 1366 x 768 at 150 % is 911 x 512 logical pixels: every dialog fits into
+// 900 x 500 with its OK, Cancel and other closing buttons inside it.
+// (player_smoke checks the options sheet with openbox's title bar on such a
+// screen.)
+void ExpectFits(QDialog& dialog) {
+    dialog.show();
+    const std::string name = dialog.metaObject()->className();
+    EXPECT_LE(dialog.width(), 900) << name;
+    EXPECT_LE(dialog.height(), 500) << name;
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        const QString text = button->text().remove('&');
+        if (QStringList{"OK", "Cancel", "Close", "Send", "Yes", "No"}.contains(text)) {
+            const QRect at(button->mapTo(&dialog, QPoint()), button->size());
+            EXPECT_TRUE(button->isVisible() && dialog.rect().contains(at))
+                << name << ": " << text.toStdString();
+        }
+    }
+    dialog.hide();
+}
+
+class DialogFitTest : public WindowFixture {
+protected:
+    // Runs the commands and checks the dialog each opens; returns their classes.
+    QStringList Opened(std::initializer_list<Command> commands) {
+        QStringList opened;
+        modals.onDialog = [&](QDialog& dialog) {
+            opened << QString::fromLatin1(dialog.metaObject()->className()).remove("brinox::");
+            ExpectFits(dialog);
+            return int(QDialog::Rejected);
+        };
+        Activate();
+        Tick();
+        for (Command command : commands) {
+            frame->Run(command);
+        }
+        return opened;
+    }
+};
+
+TEST_F(DialogFitTest, EveryDialogFitsA900By500Screen) {
+    EXPECT_EQ(Opened({Command::Options, Command::HelpIndex, Command::About, Command::AboutCathedral,
+                      Command::Champions2000, Command::Champions2001})
+                  .join(','),
+              "OptionsSheet,HelpViewer,CAboutDlg,CCathedralDlg,CChampionsDlg,CChampionsDlg");
+    // The dialogs that others open.
+    KeyCaptureDialog capture(QStringLiteral("Drop Bottom"), frame.get());
+    CNameDlg name(directory->Path(), frame.get());
+    CSendResultDlg send(directory->Path(), frame.get());
+    CWatchRowDlg rows(std::vector<WatchFile::Replay>(10), frame.get());
+    QColorDialog colour(frame.get()); // as the Interface page opens it
+    colour.setOption(QColorDialog::DontUseNativeDialog);
+    for (QDialog* dialog :
+         std::initializer_list<QDialog*>{&capture, &name, &send, &rows, &colour}) {
+        ExpectFits(*dialog);
+    }
+}
+
+TEST_F(DialogFitTest, BestScoresFitA900By500Screen) {
+    EXPECT_EQ(Opened({Command::LocalBestScores, Command::WorldTop10}).join(','),
+              "CBestScoresDlg,CBestScoresDlg");
 }
 
 } // namespace
