@@ -39,8 +39,13 @@ const QString kSendHint =
     QStringLiteral("To send your results to the World Championship press SEND button");
 const QString kUpdateHint =
     QStringLiteral("To update World Championship Top 10 press UPDATE button");
-// The widest text a 32-bit number can give.
-const QString kWidestNumber = QStringLiteral("-2147483648");
+// Room for what a real game gives: a score or a row count of ten digits (they
+// grow to two thousand million), a level of two. A larger, hostile figure is
+// cut with an ellipsis rather than widening the dialog beyond a small screen
+// (a row count of seven digits would take eleven days of play).
+constexpr int kScoreDigits = 10;
+constexpr int kLevelDigits = 3;
+constexpr int kLinesDigits = 6;
 // A stored text is cut beyond this many characters before it is measured; a
 // date, a name or a country of a real game stays well below.
 constexpr int kMaxLineText = 64;
@@ -245,18 +250,23 @@ QWidget* CBestScoresDlg::BuildGrid() {
         Row& row = rows[static_cast<std::size_t>(r)];
         row.rank = Cell(panel, QStringLiteral("rank%1").arg(r), Qt::AlignHCenter);
         row.name = Cell(panel, QStringLiteral("name%1").arg(r), Qt::AlignLeft);
-        row.name->setFixedWidth(large ? 260 : 210);
+        row.name->setFixedWidth(large ? 250 : 200);
         row.score = Cell(panel, QStringLiteral("score%1").arg(r), Qt::AlignRight);
         row.level = Cell(panel, QStringLiteral("level%1").arg(r), Qt::AlignRight);
         row.lines = Cell(panel, QStringLiteral("lines%1").arg(r), Qt::AlignRight);
         for (QLabel* number : {row.rank, row.score, row.level, row.lines}) {
             number->setProperty("digits", true);
         }
-        for (QLabel* number : {row.score, row.level, row.lines}) {
+        for (const auto& [number, digits] : {std::pair{row.score, kScoreDigits},
+                                             {row.level, kLevelDigits},
+                                             {row.lines, kLinesDigits}}) {
             number->ensurePolished(); // the digits' type of the style sheet
             const QMargins margins = number->contentsMargins();
-            number->setMinimumWidth(number->fontMetrics().horizontalAdvance(kWidestNumber) +
-                                    margins.left() + margins.right());
+            // One pixel more: eliding measures in fractions and must keep a full row of digits.
+            const int room = number->fontMetrics().horizontalAdvance(QString(digits, '8')) + 1;
+            number->setProperty("room", room);
+            // And one more for the label's own rounding of an elided text.
+            number->setMinimumWidth(room + 1 + margins.left() + margins.right());
         }
         row.info = new QPushButton(QStringLiteral("Info"), panel);
         row.info->setObjectName(QStringLiteral("info%1").arg(r));
@@ -330,9 +340,11 @@ void CBestScoresDlg::ShowTable(std::int32_t table) {
         row.rank->setText(marked ? QStringLiteral(">%1<").arg(r + 1) : Number(r + 1));
         row.name->ensurePolished();
         row.name->setText(FittedText(*row.name, ShownName(e, top10)));
-        row.score->setText(Number(e.score));
-        row.level->setText(Number(e.level));
-        row.lines->setText(Number(e.lines));
+        for (const auto& [label, value] :
+             {std::pair{row.score, e.score}, {row.level, e.level}, {row.lines, e.lines}}) {
+            label->setText(label->fontMetrics().elidedText(Number(value), Qt::ElideRight,
+                                                           label->property("room").toInt()));
+        }
         row.info->setEnabled(e.used == 1);
         shownReplays[static_cast<std::size_t>(r)] = replays.Get(table, e);
         row.replay->setEnabled(shownReplays[static_cast<std::size_t>(r)].has_value());

@@ -383,7 +383,9 @@ TEST_F(BestScoresDlgTest, AHostileTop10KeepsTheDialogsSizeAndShowsNoControlChara
     }
     top10.lastUpdate = top10.rows[0].name;
     EXPECT_EQ(sizeWith(top10), ordinary);
-    EXPECT_EQ(Text("score0") + Text("level1"), "2147483647-2147483648");
+    EXPECT_EQ(Text("score0"), "2147483647"); // a score of ten digits shows whole
+    EXPECT_TRUE(Text("level1").startsWith("-") && Text("level1").endsWith(QChar(0x2026)))
+        << Text("level1").toStdString();
     const auto fits = [](const QString& text, const QFontMetrics& metrics, int width) {
         return metrics.horizontalAdvance(text) <= width && std::ranges::none_of(text, [](QChar c) {
                    return c.category() == QChar::Other_Control;
