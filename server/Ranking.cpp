@@ -15,6 +15,8 @@
 #include <ostream>
 #include <set>
 #include <tuple>
+
+#include <sys/stat.h>
 #include <vector>
 
 namespace brinox::server {
@@ -26,7 +28,7 @@ namespace {
 constexpr std::string_view kUploadSuffix = ".ttb";
 
 struct Arrival {
-    fs::file_time_type time;
+    std::int64_t time; // ns since 1970, as the file system keeps it
     std::string name;
     fs::path path;
     bool operator<(const Arrival& other) const {
@@ -91,28 +93,32 @@ std::string Figures(const PlayRates& rates) {
 // bundles apart, without the tool's own files; false when it cannot be read.
 bool ListUploads(const std::string& uploadDir, const std::vector<std::string>& own,
                  Listing& listing, std::ostream& errors) {
+    // The published Top 10 and the kept verdicts may share the directory with
+    // the uploads: known by device and inode, each file of the folder stated once.
+    std::set<std::pair<dev_t, ino_t>> ownFiles;
+    for (const std::string& path : own) {
+        struct stat info {};
+        if (::stat(path.c_str(), &info) == 0) {
+            ownFiles.insert({info.st_dev, info.st_ino});
+        }
+    }
     std::error_code error;
     fs::directory_iterator it(uploadDir, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-        const fs::directory_entry& entry = *it;
-        std::error_code ignored;
-        // The published Top 10 and the kept verdicts may share the directory with the uploads.
-        if (std::any_of(own.begin(), own.end(), [&](const std::string& path) {
-                return fs::equivalent(entry.path(), path, ignored);
-            })) {
-            continue;
-        }
-        std::string name = entry.path().filename().string();
+        const fs::path& path = it->path();
+        std::string name = path.filename().string();
+        struct stat info {};
         // A hidden name is a file on its way in (the FTP daemon's ".in.NAME."), never an upload yet.
-        if (name.starts_with('.')) {
+        if (name.starts_with('.') || ::stat(path.c_str(), &info) != 0 ||
+            ownFiles.contains({info.st_dev, info.st_ino})) {
             continue;
         }
         if (name.ends_with(kReplayBundleSuffix)) {
             listing.bundles.insert(std::move(name));
             continue;
         }
-        const auto time = fs::last_write_time(entry.path(), ignored);
-        listing.uploads.push_back({time, std::move(name), entry.path()});
+        const std::int64_t time = std::int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
+        listing.uploads.push_back({time, std::move(name), path});
     }
     if (error) {
         errors << "brinox-rank: cannot read " << Shown(uploadDir) << ": " << error.message()
@@ -123,56 +129,119 @@ bool ListUploads(const std::string& uploadDir, const std::vector<std::string>& o
     return true;
 }
 
-// The replays sent beside an upload; none when there are none, or when they
-// cannot be read or are larger than any real ones (named: the rows stay unverified).
-ReplayBundle BundleOf(const Arrival& upload, const Listing& listing, std::ostream& errors) {
-    if (!upload.name.ends_with(kUploadSuffix)) {
-        return {};
+// The replays sent beside one upload (NAME.replays beside NAME.ttb): each
+// row's digest, taken from the kept state when the file is the one read
+// before, and the bytes, read only when a verdict must be made. A file that
+// cannot be read, or is larger than any real one, leaves its upload's rows
+// without replays (named: they stay unverified).
+class UploadReplays {
+public:
+    UploadReplays(const Arrival& upload, const Listing& listing, VerdictStore& store,
+                  std::ostream& errors)
+        : store(store), errors(errors) {
+        if (!upload.name.ends_with(kUploadSuffix)) {
+            return;
+        }
+        const std::string name = upload.name.substr(0, upload.name.size() - kUploadSuffix.size()) +
+                                 std::string(kReplayBundleSuffix);
+        if (!listing.bundles.contains(name)) {
+            return;
+        }
+        path = (upload.path.parent_path() / name).string();
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) == 0) {
+            identity = {static_cast<std::uint64_t>(info.st_dev),
+                        static_cast<std::uint64_t>(info.st_ino),
+                        static_cast<std::uint64_t>(info.st_size),
+                        static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1'000'000'000u +
+                            static_cast<std::uint64_t>(info.st_mtim.tv_nsec)};
+        }
+        if (const VerdictStore::Digests* seen = store.Seen(path, identity)) {
+            digests = *seen;
+        } else {
+            Read(true);
+        }
     }
-    const std::string name = upload.name.substr(0, upload.name.size() - kUploadSuffix.size()) +
-                             std::string(kReplayBundleSuffix);
-    if (!listing.bundles.contains(name)) {
-        return {};
+
+    // The folder entry of the replays; empty when the upload came without.
+    const std::string& Path() const { return path; }
+    // The digest of a row's replay; empty when it has none.
+    const std::string& Digest(std::int32_t row) const {
+        return digests[static_cast<std::size_t>(row)];
     }
-    const fs::path path = upload.path.parent_path() / name;
+    // A row's replay, read now if it was not read yet; null when there is none.
+    const std::vector<std::uint8_t>* Bytes(std::int32_t row) {
+        if (!bundle && !Digest(row).empty()) {
+            Read(false);
+        }
+        return bundle ? bundle->Find(row) : nullptr;
+    }
+
+private:
+    void Read(bool first) {
+        bool tooLarge = false;
+        const auto bytes = ReadUploadBytes(path, tooLarge, kMaxBundleBytes);
+        bundle = bytes ? ReadReplayBundle(*bytes) : std::nullopt;
+        if (!bundle) {
+            errors << "brinox-rank: " << (tooLarge ? "skipped larger than any real " : "unreadable ")
+                   << "replays " << ShownPath(path) << ": the rows of its upload are unverified\n";
+            return;
+        }
+        if (first) {
+            for (const auto& [row, replay] : bundle->replays) {
+                digests[static_cast<std::size_t>(row)] = ReplayDigest(replay);
+            }
+            store.Remember(path, identity, digests);
+        }
+    }
+
+    VerdictStore& store;
+    std::ostream& errors;
+    std::string path;
+    VerdictStore::FileIdentity identity;
+    VerdictStore::Digests digests;
+    std::optional<ReplayBundle> bundle;
+};
+
+// The replay of a row of a replays file, for the published Top 10 replays.
+std::optional<std::vector<std::uint8_t>> ReadRowReplay(const std::string& path, std::int32_t row) {
     bool tooLarge = false;
-    const auto bytes = ReadUploadBytes(path.string(), tooLarge, kMaxBundleBytes);
-    auto bundle = bytes ? ReadReplayBundle(*bytes) : std::nullopt;
-    if (!bundle) {
-        errors << "brinox-rank: " << (tooLarge ? "skipped larger than any real " : "unreadable ")
-               << "replays " << ShownPath(path) << ": the rows of its upload are unverified\n";
-        return {};
-    }
-    return std::move(*bundle);
+    const auto bytes = ReadUploadBytes(path, tooLarge, kMaxBundleBytes);
+    const auto bundle = bytes ? ReadReplayBundle(*bytes) : std::nullopt;
+    const std::vector<std::uint8_t>* replay = bundle ? bundle->Find(row) : nullptr;
+    return replay != nullptr ? std::optional(*replay) : std::nullopt;
 }
 
 // The kept verdict of a row's replay, or a new one, played now.
-RowProof VerdictOf(const ScoreEntry& row, const std::vector<std::uint8_t>* replay, Run& run,
+RowProof VerdictOf(const ScoreEntry& row, std::int32_t r, UploadReplays& replays, Run& run,
                    bool& fresh) {
-    // Neither is kept: no replay costs nothing, and an oversized one is not even hashed.
-    fresh = replay != nullptr;
-    if (replay == nullptr || replay->size() > kMaxReplayBytes) {
-        return ProveRow(row, replay);
+    const std::string& digest = replays.Digest(r);
+    fresh = !digest.empty();
+    if (digest.empty()) {
+        return ProveRow(row, nullptr);
     }
-    const std::string key = VerdictKey(row, *replay);
+    const std::string key = VerdictKey(row, digest);
     if (const RowProof* kept = run.store.Find(key)) {
         fresh = false;
         return *kept;
     }
+    const std::vector<std::uint8_t>* replay = replays.Bytes(r);
     ++run.tally.played;
     RowProof proof = ProveRow(row, replay);
-    run.store.Put(key, proof);
+    if (replay != nullptr) {
+        run.store.Put(key, proof);
+    }
     return proof;
 }
 
 // Decides whether a row enters the ranking, says why not where the organiser
 // must know; true when its replay proves it.
-bool JudgeRow(ScoreEntry& row, std::int32_t r, const Arrival& arrival, const ReplayBundle& bundle,
+bool JudgeRow(ScoreEntry& row, std::int32_t r, const Arrival& arrival, UploadReplays& replays,
               Run& run) {
     const std::string where = ShownPath(arrival.path) + " row " + std::to_string(r + 1) + " (" +
                               Shown(row.name) + ", score " + std::to_string(row.score) + ")";
     bool fresh = false;
-    const RowProof proof = VerdictOf(row, bundle.Find(r), run, fresh);
+    const RowProof proof = VerdictOf(row, r, replays, run, fresh);
     row.used = 0;
     switch (proof.proof) {
     case Proof::Rejected:
@@ -318,16 +387,16 @@ int RankDirectory(const std::string& uploadDir, const std::string& top10Path, st
                    << '\n';
             continue;
         }
-        const ReplayBundle bundle = BundleOf(arrival, listing, errors);
-        ReplayBundle proven;
+        UploadReplays replays(arrival, listing, store, errors);
+        Top10Ranking::Proofs proofs;
         for (std::int32_t r = 0; r < ScoreTable::kRows; ++r) {
             ScoreEntry& row = upload.rows[static_cast<std::size_t>(r)];
             if (row.used == 1 && !ranking.Counted(upload, row) &&
-                JudgeRow(row, r, arrival, bundle, run)) {
-                proven.replays.push_back({r, *bundle.Find(r)});
+                JudgeRow(row, r, arrival, replays, run)) {
+                proofs[static_cast<std::size_t>(r)] = replays.Path();
             }
         }
-        ranking.Add(upload, proven);
+        ranking.Add(upload, proofs);
     }
     Summarize(run);
     if (!store.Save(statePath)) {
@@ -338,7 +407,7 @@ int RankDirectory(const std::string& uploadDir, const std::string& top10Path, st
         errors << "brinox-rank: cannot write " << Shown(top10Path) << '\n';
         return 1;
     }
-    if (!WriteReplayBundle(replaysPath, ranking.ResultReplays())) {
+    if (!WriteReplayBundle(replaysPath, ranking.ResultReplays(ReadRowReplay))) {
         errors << "brinox-rank: cannot write " << Shown(replaysPath) << '\n';
     }
     return 0;

@@ -40,7 +40,13 @@ RowProof ProveRow(const ScoreEntry& row, const std::vector<std::uint8_t>* replay
     return {Proof::Verified, "", verdict.rates, std::move(verdict.fingerprint)};
 }
 
-std::string VerdictKey(const ScoreEntry& row, std::span<const std::uint8_t> replay) {
+std::string ReplayDigest(std::span<const std::uint8_t> replay) {
+    Sha256 digest;
+    digest.Add(replay);
+    return Sha256::Hex(digest.Finish());
+}
+
+std::string VerdictKey(const ScoreEntry& row, const std::string& replayDigest) {
     Sha256 key;
     for (const std::int32_t figure : {row.level, row.score, row.lines, row.gameSeconds, row.pieces,
                                       row.bombs, row.bombsOn}) {
@@ -51,7 +57,7 @@ std::string VerdictKey(const ScoreEntry& row, std::span<const std::uint8_t> repl
         key.AddNumber(static_cast<std::int64_t>(text->size()));
         key.Add(*text);
     }
-    key.Add(replay);
+    key.Add(replayDigest);
     return Sha256::Hex(key.Finish());
 }
 

@@ -48,8 +48,10 @@ struct HumanLimits {
 // replay: the replay file sent for the row, or null.
 RowProof ProveRow(const ScoreEntry& row, const std::vector<std::uint8_t>* replay);
 
-// The name a verdict is kept under: the replay's bytes and every figure of
-// the row the verdict depends on.
-std::string VerdictKey(const ScoreEntry& row, std::span<const std::uint8_t> replay);
+// The digest of a replay's bytes (hex SHA-256).
+std::string ReplayDigest(std::span<const std::uint8_t> replay);
+// The name a verdict is kept under: the replay (by its digest) and every
+// figure of the row the verdict depends on.
+std::string VerdictKey(const ScoreEntry& row, const std::string& replayDigest);
 
 } // namespace brinox::server

@@ -34,14 +34,13 @@ bool Top10Ranking::Counted(const TransferFile& upload, const ScoreEntry& row) co
     return seen.contains(Key(upload, row));
 }
 
-void Top10Ranking::Add(const TransferFile& upload, const ReplayBundle& bundle) {
+void Top10Ranking::Add(const TransferFile& upload, const Proofs& proofs) {
     for (std::size_t r = 0; r < upload.rows.size(); ++r) {
         const ScoreEntry& row = upload.rows[r];
         if (row.used != 1 || !seen.insert(Key(upload, row)).second) {
             continue;
         }
-        const std::vector<std::uint8_t>* replay = bundle.Find(static_cast<std::int32_t>(r));
-        leaders.push_back({row, replay != nullptr ? *replay : std::vector<std::uint8_t>{}});
+        leaders.push_back({row, proofs[r], static_cast<std::int32_t>(r)});
         leaders.back().row.country = upload.sender.country;
     }
     if (leaders.size() >= kCutBackAt) {
@@ -62,12 +61,15 @@ Top10Rows Top10Ranking::Result() const {
     return top;
 }
 
-ReplayBundle Top10Ranking::ResultReplays() const {
+ReplayBundle Top10Ranking::ResultReplays(const ReplayReader& read) const {
     const std::vector<Leader> ranked = Ranked(leaders);
     ReplayBundle bundle;
     for (std::size_t place = 0; place < ranked.size(); ++place) {
-        if (!ranked[place].replay.empty()) {
-            bundle.replays.push_back({static_cast<std::int32_t>(place), ranked[place].replay});
+        if (ranked[place].bundle.empty()) {
+            continue;
+        }
+        if (auto replay = read(ranked[place].bundle, ranked[place].bundleRow)) {
+            bundle.replays.push_back({static_cast<std::int32_t>(place), std::move(*replay)});
         }
     }
     return bundle;

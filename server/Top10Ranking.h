@@ -5,14 +5,17 @@
 // descending) and, on a full tie, the earlier upload first.
 //
 // Memory grows only with the distinct results seen (their keys); the rows
-// themselves, with the replays that proved them, are cut back to the leaders
-// as they come.
+// themselves, with where the replays that proved them lie, are cut back to
+// the leaders as they come.
 #pragma once
 
 #include "scores/ReplayBundle.h"
 #include "scores/Top10File.h"
 #include "scores/TransferFile.h"
 
+#include <array>
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -22,20 +25,26 @@ namespace brinox::server {
 
 class Top10Ranking {
 public:
-    // bundle: the replays sent with the upload, kept for the rows that enter.
-    void Add(const TransferFile& upload, const ReplayBundle& bundle = {});
+    // The replays bundle that proved each row, by row; empty: none.
+    using Proofs = std::array<std::string, ScoreTable::kRows>;
+    // Reads the replay of a row of a bundle; nullopt when it cannot.
+    using ReplayReader =
+        std::function<std::optional<std::vector<std::uint8_t>>(const std::string&, std::int32_t)>;
+
+    void Add(const TransferFile& upload, const Proofs& proofs = {});
     // Whether a row of an upload is a result already counted.
     bool Counted(const TransferFile& upload, const ScoreEntry& row) const;
     Top10Rows Result() const;
     // The replays of the Top 10's rows that have one, under their places (0..9).
-    ReplayBundle ResultReplays() const;
+    ReplayBundle ResultReplays(const ReplayReader& read) const;
 
 private:
     using ResultKey = std::tuple<std::string, std::string, std::string, std::int32_t>;
 
     struct Leader {
         ScoreEntry row;
-        std::vector<std::uint8_t> replay; // empty: none
+        std::string bundle; // empty: no proof
+        std::int32_t bundleRow = 0;
     };
 
     static ResultKey Key(const TransferFile& upload, const ScoreEntry& row);

@@ -3,6 +3,7 @@
 #include "settings/Archive.h"
 #include "settings/FileSignatures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -28,6 +29,33 @@ bool ReadRates(Archive& archive, PlayRates& rates) {
     return true;
 }
 
+bool ReadWide(Archive& archive, std::uint64_t& value) {
+    std::uint32_t low = 0, high = 0;
+    const bool read = archive.ReadUInt(low) && archive.ReadUInt(high);
+    value = std::uint64_t{high} << 32 | low;
+    return read;
+}
+
+void WriteWide(Archive& archive, std::uint64_t value) {
+    archive.WriteUInt(static_cast<std::uint32_t>(value));
+    archive.WriteUInt(static_cast<std::uint32_t>(value >> 32));
+}
+
+bool ReadSeen(Archive& archive, std::string& path, VerdictStore::FileIdentity& identity,
+              VerdictStore::Digests& digests) {
+    std::int32_t count = 0;
+    bool read = archive.ReadString(path) && ReadWide(archive, identity.device) &&
+                ReadWide(archive, identity.inode) && ReadWide(archive, identity.size) &&
+                ReadWide(archive, identity.modified) && archive.ReadInt(count) && count >= 0 &&
+                count <= static_cast<std::int32_t>(digests.size());
+    for (std::int32_t i = 0; read && i < count; ++i) {
+        std::int32_t row = -1;
+        read = archive.ReadInt(row) && row >= 0 && row < static_cast<std::int32_t>(digests.size()) &&
+               archive.ReadString(digests[static_cast<std::size_t>(row)]);
+    }
+    return read;
+}
+
 bool ReadVerdict(Archive& archive, std::string& key, RowProof& proof) {
     std::int32_t kind = 0;
     if (!archive.ReadString(key) || !archive.ReadInt(kind) || !archive.ReadString(proof.reason) ||
@@ -43,6 +71,7 @@ bool ReadVerdict(Archive& archive, std::string& key, RowProof& proof) {
 VerdictStore::Load VerdictStore::Open(const std::string& path) {
     verdicts.clear();
     owners.clear();
+    seenFiles.clear();
     changed = true;
     std::error_code error;
     if (!std::filesystem::exists(path, error)) {
@@ -66,10 +95,18 @@ VerdictStore::Load VerdictStore::Open(const std::string& path) {
         ok = archive.ReadString(fingerprint) && archive.ReadString(row);
         owners[std::move(fingerprint)] = std::move(row);
     }
+    ok = ok && archive.ReadInt(count) && count >= 0;
+    for (std::int32_t i = 0; ok && i < count; ++i) {
+        std::string path;
+        SeenFile seen;
+        ok = ReadSeen(archive, path, seen.identity, seen.digests);
+        seenFiles[std::move(path)] = std::move(seen);
+    }
     std::uint32_t extra = 0;
     if (!ok || archive.ReadUInt(extra)) { // nothing may follow
         verdicts.clear();
         owners.clear();
+        seenFiles.clear();
         return Load::Damaged;
     }
     changed = false;
@@ -102,6 +139,23 @@ bool VerdictStore::Save(const std::string& path) {
         archive.WriteString(fingerprint);
         archive.WriteString(row);
     }
+    archive.WriteInt(static_cast<std::int32_t>(seenFiles.size()));
+    for (const auto& [path, seen] : seenFiles) {
+        archive.WriteString(path);
+        for (const std::uint64_t number : {seen.identity.device, seen.identity.inode,
+                                           seen.identity.size, seen.identity.modified}) {
+            WriteWide(archive, number);
+        }
+        const auto rows = std::count_if(seen.digests.begin(), seen.digests.end(),
+                                        [](const std::string& digest) { return !digest.empty(); });
+        archive.WriteInt(static_cast<std::int32_t>(rows));
+        for (std::size_t row = 0; row < seen.digests.size(); ++row) {
+            if (!seen.digests[row].empty()) {
+                archive.WriteInt(static_cast<std::int32_t>(row));
+                archive.WriteString(seen.digests[row]);
+            }
+        }
+    }
     changed = !archive.Close();
     return !changed;
 }
@@ -120,6 +174,19 @@ const std::string& VerdictStore::Owner(const std::string& fingerprint, const std
     const auto [it, added] = owners.try_emplace(fingerprint, row);
     changed = changed || added;
     return it->second;
+}
+
+const VerdictStore::Digests* VerdictStore::Seen(const std::string& path,
+                                                const FileIdentity& identity) const {
+    const auto it = seenFiles.find(path);
+    return it != seenFiles.end() && it->second.identity == identity ? &it->second.digests
+                                                                     : nullptr;
+}
+
+void VerdictStore::Remember(const std::string& path, const FileIdentity& identity,
+                            Digests digests) {
+    seenFiles[path] = {identity, std::move(digests)};
+    changed = true;
 }
 
 } // namespace brinox::server

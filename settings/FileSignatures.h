@@ -27,6 +27,6 @@ inline constexpr std::string_view kReplayBundle = "BRINOX2000_REPLAYS_FILE";
 inline constexpr std::int32_t kReplayBundleFormat = 1;
 // The ranking tool's kept verdicts, on the championship server.
 inline constexpr std::string_view kRankState = "BRINOX2000_RANKSTATE_FILE";
-inline constexpr std::int32_t kRankStateFormat = 1;
+inline constexpr std::int32_t kRankStateFormat = 2;
 
 } // namespace brinox::signatures
