@@ -68,6 +68,7 @@ TEST(RankingTest, FilesThatAreNotPlausibleUploadsAreNamedAndSkippedEvenWithUnver
     } polluted[] = {
         {"score.ttb", [](ScoreEntry& r) { r.score = 2147483647; }},
         {"level.ttb", [](ScoreEntry& r) { r.level = 99; }},
+        {"level0.ttb", [](ScoreEntry& r) { r.level = 0; }},
         {"time.ttb", [](ScoreEntry& r) { r.gameSeconds = -5; }},
         {"start.ttb", [](ScoreEntry& r) { r.startTime = std::string(30'000, '\x1b'); }},
         {"name.ttb", [](ScoreEntry& r) { r.name = std::string(31, 'n'); }},
