@@ -6,6 +6,8 @@
 //                                  then the transfer file; prints the score
 //   ftp_round_trip fetch GAME_DIR  fetches wctop10.ttb and prints its first
 //                                  row as "name score"
+//   ftp_round_trip make DIR N      writes N results of games of their own, each
+//                                  with its replays, as SEND leaves them
 // Exit status 0 when every transfer succeeded.
 #include "BotGames.h"
 
@@ -16,6 +18,7 @@
 #include "scores/Top10File.h"
 #include "scores/TransferFile.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -36,18 +39,41 @@ std::unique_ptr<FtpSession> Connect(const std::string& dir) {
     return session;
 }
 
-int Send(const std::string& dir) {
-    const GameResult game = test::ChampionshipBotGame(11);
+// Writes the result of a game of its own into dir; its score, or -1.
+std::int32_t WriteResult(const std::string& dir, std::uint32_t seed, const std::string& name,
+                         std::string& upload, std::string& bundle) {
+    const GameResult game = test::ChampionshipBotGame(seed);
     TransferFile file;
-    file.sender = {"Ann", "ann@example.org", "Annland", ""};
+    file.sender = {name, name + "@example.org", name + "land", ""};
     static_cast<GameStatistics&>(file.rows[0]) = game;
-    file.rows[0].name = "Ann";
+    file.rows[0].name = name;
     file.rows[0].used = 1;
     const std::string base = NewUploadBaseName(LocalTime{2026, 12, 7, 1, 12, 0, 0});
-    const std::string upload = TransferFilePath(dir, base);
-    const std::string bundle = ReplayBundlePath(dir, base);
+    upload = TransferFilePath(dir, base);
+    bundle = ReplayBundlePath(dir, base);
     if (!WriteTransferFile(upload, file) || !WriteReplayBundle(bundle, {{{0, game.replay}}})) {
-        std::cerr << "ftp_round_trip: cannot write the result into " << dir << '\n';
+        std::cerr << "ftp_round_trip: cannot write a result into " << dir << '\n';
+        return -1;
+    }
+    return game.score;
+}
+
+int Make(const std::string& dir, int count) {
+    std::string upload, bundle;
+    for (int n = 0; n < count; ++n) {
+        std::string name = std::to_string(n); // "P" + a number: GCC 12 warns of a false overlap
+        name.insert(0, 1, 'P');
+        if (WriteResult(dir, static_cast<std::uint32_t>(100 + n), name, upload, bundle) < 0) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int Send(const std::string& dir) {
+    std::string upload, bundle;
+    const std::int32_t score = WriteResult(dir, 11, "Ann", upload, bundle);
+    if (score < 0) {
         return 1;
     }
     std::unique_ptr<FtpSession> session = Connect(dir);
@@ -58,7 +84,7 @@ int Send(const std::string& dir) {
             return 1;
         }
     }
-    std::cout << game.score << '\n';
+    std::cout << score << '\n';
     return 0;
 }
 
@@ -78,12 +104,15 @@ int Fetch(const std::string& dir) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: ftp_round_trip send|fetch GAME_DIR\n";
+    if (argc < 3) {
+        std::cerr << "usage: ftp_round_trip send|fetch GAME_DIR | make DIR N\n";
         return 2;
     }
     const std::string command = argv[1];
     std::string dir = argv[2];
     dir += dir.ends_with('/') ? "" : "/";
+    if (command == "make" && argc == 4) {
+        return Make(dir, std::atoi(argv[3]));
+    }
     return command == "send" ? Send(dir) : command == "fetch" ? Fetch(dir) : 2;
 }

@@ -57,7 +57,7 @@ def free_ports(count):
 class Server:
     """The scratch root, the setup's output and the running daemon."""
 
-    def __init__(self, build):
+    def __init__(self, build, passive_ports=8):
         self.root = tempfile.mkdtemp(prefix="brinox-server-")
         os.chmod(self.root, 0o755)  # the daemon's users pass through it
         run("cmake", "--install", build, "--component", "server", "--prefix", "/usr",
@@ -69,9 +69,9 @@ class Server:
             with open(os.path.join(etc, name), "w") as f:
                 f.write(text)
         self.port = free_ports(1)
-        passive = free_ports(8)
-        self.ini, self.log = self.setup("--host", "127.0.0.1", "--port", str(self.port),
-                                        "--passive-ports", f"{passive}-{passive + 7}")
+        passive = free_ports(passive_ports)
+        self.ini, self.log = self.setup("--host", "127.0.0.1", "--port", str(self.port), "--passive-ports",
+                                        f"{passive}-{passive + passive_ports - 1}")
         self.ftp = self.path("/srv/brinox2000/ftp")
         self.users = {}
         with open(self.path("/etc/passwd")) as f:
