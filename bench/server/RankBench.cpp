@@ -101,6 +101,8 @@ public:
     explicit Uploads(bool paused) {
         std::string made = (fs::temp_directory_path() / "brinox-rank-XXXXXX").string();
         dir = ::mkdtemp(made.data()) ? made + "/" : std::string();
+        uploadDir = dir + "uploads/";
+        fs::create_directory(uploadDir);
         const int count = paused ? kPausedUploads : kUploads;
         const GameResult first = PlayGame(1);
         for (int u = 0; u < count; ++u) {
@@ -115,7 +117,7 @@ public:
             static_cast<GameStatistics&>(file.rows[0]) = game;
             file.rows[0].name = name;
             file.rows[0].used = 1;
-            const std::string base = dir + "wc" + std::to_string(u);
+            const std::string base = uploadDir + "wc" + std::to_string(u);
             WriteTransferFile(base + ".ttb", file);
             WriteReplayBundle(base + std::string(kReplayBundleSuffix), {{{0, replay}}});
         }
@@ -128,7 +130,7 @@ public:
     // One run of the tool; what it said last.
     std::string Rank(benchmark::State& state) const {
         std::ostringstream errors;
-        if (server::RankDirectory(dir, dir + "top10.out", errors) != 0) {
+        if (server::RankDirectory(uploadDir, dir + "wctop10.ttb", errors) != 0) {
             state.SkipWithError("brinox-rank failed");
         }
         return errors.str();
@@ -138,7 +140,10 @@ public:
         fs::remove(dir + server::kStateFileName, ignored);
     }
 
+    // As the server keeps them: the uploads in a folder of their own, the
+    // Top 10 and the kept verdicts beside it.
     std::string dir;
+    std::string uploadDir;
     std::int64_t seconds = 0; // of the games' played time
     std::size_t bytes = 0;    // of their replays
 };
