@@ -1,9 +1,40 @@
 #include "MessageBox.h"
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace brinox {
 namespace {
+
+// The tallest box that fits a laptop at 150 % (911 x 512 logical pixels)
+// under the desktop's panels and a title bar.
+constexpr int kMaxBoxHeight = 440;
+// What the box needs besides its text: margins and the button row.
+constexpr int kBoxChrome = 90;
+
+// A text taller than the box may be (the list of every missing file) goes
+// whole into a scrolling area in the text's place.
+void ScrollLongText(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (label == nullptr || grid == nullptr || box.sizeHint().height() <= kMaxBoxHeight) {
+        return;
+    }
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(grid->indexOf(label), &row, &column, &rows, &columns);
+    grid->removeWidget(label);
+    auto* scroll = new QScrollArea(&box);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(label);
+    scroll->setFixedSize(label->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width(),
+                         kMaxBoxHeight - kBoxChrome);
+    grid->addWidget(scroll, row, column, rows, columns);
+}
 
 class MessageBoxPrompter : public Prompter {
 public:
@@ -12,6 +43,7 @@ public:
         const auto icon =
             kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Information;
         QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+        ScrollLongText(box);
         box.exec();
     }
 
