@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace brinox {
 
@@ -110,11 +111,15 @@ void ChampionshipAudit::Settings(const ReplaySettings& settings, bool start) {
     }
 }
 
-void ChampionshipAudit::Entry(ReplayEntry kind) {
+void ChampionshipAudit::Entry(ReplayEntry kind, std::uint32_t value) {
     if (entries++ == 0 && kind != ReplayEntry::NewGame) {
         Fail("it does not begin with the start of a game");
     }
-    if (kind == ReplayEntry::GameKeyDown) {
+    if (kind == ReplayEntry::GameKeyUp && value < held.size()) {
+        held[value] = false;
+    }
+    if (kind == ReplayEntry::GameKeyDown && value < held.size() &&
+        !std::exchange(held[value], true)) {
         rates.peakKeysPerSecond = std::max(
             rates.peakKeysPerSecond, static_cast<double>(Count(keysSecond, elapsed, 1000)));
         rates.sustainedKeysPerSecond =

@@ -21,6 +21,7 @@
 #include "Replay.h"
 #include "Sha256.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -46,8 +47,8 @@ public:
 
     // The settings the replay starts with (start) or changes to.
     void Settings(const ReplaySettings& settings, bool start);
-    // An entry of the inputs, before it is played.
-    void Entry(ReplayEntry kind);
+    // An entry of the inputs and its value, before it is played.
+    void Entry(ReplayEntry kind, std::uint32_t value);
     // The replay set the random generator, or answered a state for it.
     void ForeignRandomState();
     // A reading of the millisecond clock, after `ticks` ticks have begun.
@@ -96,6 +97,9 @@ private:
     std::optional<Reading> endLocal;
 
     std::int32_t pieces = 0;
+    // The game keys held: the window tells of one press several times, and
+    // only a key going down is a press.
+    std::array<bool, 8> held{};
     std::deque<std::int64_t> keysSecond, keysMinute, piecesMinute;
     PlayRates rates;
     Sha256 course;

@@ -127,7 +127,7 @@ void ReplayPlayer::Dispatch(ReplayEntry kind, std::uint32_t value) {
         return;
     }
     if (audit != nullptr) {
-        audit->Entry(kind);
+        audit->Entry(kind, value);
         if (AuditFailed()) {
             return;
         }

@@ -235,6 +235,9 @@ TEST_F(SavedGameWindowTest, AChampionshipGamePlayedInTheWindowIsProvenByTheRepla
     const ReplayPlayer::Verdict verdict = ReplayPlayer::Verify(*ReplayFile::Decode(*replay), claimed);
     EXPECT_EQ(verdict.problem, "");
     EXPECT_GT(row.pieces, 5);
+    // A press every 40 to 220 ms: at most 9 in a second, however often the
+    // window tells the game of each.
+    EXPECT_LE(verdict.rates.peakKeysPerSecond, 9) << verdict.rates.peakKeysPerSecond;
 }
 
 TEST_F(SavedGameWindowTest, SaveThenLoadRestoresTheGameAndRefusesBadFiles) {
