@@ -76,7 +76,7 @@ CGameApp::CGameApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 CGameApp::~CGameApp() {
     removeEventFilter(&keyFilter);
-    keyFilter.Watch(nullptr, nullptr);
+    keyFilter.Watch(nullptr, nullptr, nullptr);
     frame.reset();
 }
 
@@ -84,7 +84,7 @@ int CGameApp::Run(const std::optional<QString>& watchFile) {
     frame = std::make_unique<CGameFrame>();
     frame->SetChampionshipExchange(&championship);
     frame->SetInformationDialogs(ShellDialogs());
-    keyFilter.Watch(&frame->Engine(), frame.get());
+    keyFilter.Watch(&frame->Engine(), frame.get(), &frame->Held());
     installEventFilter(&keyFilter);
     if (qEnvironmentVariableIntValue("BRINOX_REPORT_FIRST_FRAME") == 1) {
         connect(frame.get(), &CGameFrame::FirstFramePainted, this, [this] { ReportFirstFrame(); });
@@ -101,7 +101,7 @@ int CGameApp::Run(const std::optional<QString>& watchFile) {
             status = frame->ExitCode();
         }
     }
-    keyFilter.Watch(nullptr, nullptr);
+    keyFilter.Watch(nullptr, nullptr, nullptr);
     removeEventFilter(&keyFilter);
     // The window's destruction writes the running time, the options and ws.dat.
     frame.reset();

@@ -73,7 +73,7 @@ CGameFrame::CGameFrame(Services services)
           {[this](GameKey key) { return KeyWatcher::CodeOf(key, options); },
            [this] { return GameKeyFilter::GameHasKeyboard(this); },
            [this] { return GameInProgress() || session.Watching(); },
-           [this](std::int32_t code, bool down) { down ? game.KeyDown(code) : game.KeyUp(code); },
+           [this](std::int32_t code, bool down) { PadKey(code, down); },
            [this] { Run(Command::Pause); }, [this] { Run(Command::StartStop); }}),
       layout(Layout::For(WindowSize::Normal)),
       painter(session, layout, pictures, buttons, clockFace),
@@ -270,7 +270,20 @@ void CGameFrame::showEvent(QShowEvent* event) {
 }
 
 void CGameFrame::SetAppActive(bool active) {
+    if (!active) {
+        held.ForgetKeyboard(); // its releases now go to another program
+    }
     game.SetAppActive(active);
+}
+
+// A control of the pad presses its key; letting go releases it unless the keyboard holds it too.
+void CGameFrame::PadKey(std::int32_t code, bool down) {
+    if (down) {
+        held.Press(HeldKeys::Device::Pad, code);
+        game.KeyDown(code);
+    } else if (held.Release(HeldKeys::Device::Pad, code)) {
+        game.KeyUp(code);
+    }
 }
 
 void CGameFrame::ApplyWindowSize(std::int32_t setting) {

@@ -18,6 +18,7 @@
 #include "FramePainter.h"
 #include "GameMenu.h"
 #include "GameSession.h"
+#include "HeldKeys.h"
 #include "InformationDialogs.h"
 #include "Layout.h"
 #include "PictureSet.h"
@@ -86,6 +87,7 @@ public:
     void Tick();
     // The activation notice: the application became active or inactive.
     void SetAppActive(bool active);
+    void PadKey(std::int32_t code, bool down);
     // Window size command: 0 Normal, 1 Big, 100 Automatic.
     void ApplyWindowSize(std::int32_t setting);
     // "Are you sure you want to quit?"; on Yes the run ends with status 0.
@@ -122,6 +124,8 @@ public:
     std::int32_t BestScore(std::int32_t table) override;
 
     Game& Engine() { return game; }
+    // The keys the keyboard and the gamepad hold, for the key watcher.
+    HeldKeys& Held() { return held; }
     Options& Settings() { return options; }
     const std::string& AppDirectory() const { return appDirectory; }
     const Layout& CurrentLayout() const { return layout; }
@@ -226,6 +230,7 @@ private:
     Options& options;
     Random& random;
     Game& game;
+    HeldKeys held;
     GamepadLinks padLinks;
     std::unique_ptr<PadInput> pad; // once the devices are open
 

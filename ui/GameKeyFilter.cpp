@@ -1,5 +1,7 @@
 #include "GameKeyFilter.h"
 
+#include "HeldKeys.h"
+
 #include "engine/Game.h"
 #include "platform/KeyCodes.h"
 
@@ -10,9 +12,10 @@ namespace brinox {
 
 GameKeyFilter::GameKeyFilter(QObject* parent) : QObject(parent) {}
 
-void GameKeyFilter::Watch(Game* watchedGame, const QWidget* gameWindow) {
+void GameKeyFilter::Watch(Game* watchedGame, const QWidget* gameWindow, HeldKeys* heldKeys) {
     game = watchedGame;
     window = gameWindow;
+    held = heldKeys;
 }
 
 bool GameKeyFilter::GameHasKeyboard(const QWidget* window) {
@@ -36,8 +39,13 @@ bool GameKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (type == QEvent::KeyRelease) {
-        game->KeyUp(code);
+        if (held == nullptr || held->Release(HeldKeys::Device::Keyboard, code)) {
+            game->KeyUp(code);
+        }
     } else if (GameHasKeyboard(window)) {
+        if (held != nullptr) {
+            held->Press(HeldKeys::Device::Keyboard, code);
+        }
         game->KeyDown(code);
     }
     return false;

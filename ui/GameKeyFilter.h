@@ -6,7 +6,8 @@
 // own repeat rhythm. A key goes down for the game only while the game's
 // window itself has the keyboard: keys that steer an open menu, the menu bar
 // or a dialog are not game keys. Every key-up is passed on, so a key held
-// into a menu is not left pressed. The filter never consumes an event.
+// into a menu is not left pressed, unless the gamepad holds the same key.
+// The filter never consumes an event.
 #pragma once
 
 #include <QObject>
@@ -16,6 +17,7 @@ class QWidget;
 namespace brinox {
 
 class Game;
+class HeldKeys;
 
 class GameKeyFilter : public QObject {
     Q_OBJECT
@@ -23,8 +25,9 @@ class GameKeyFilter : public QObject {
 public:
     explicit GameKeyFilter(QObject* parent = nullptr);
 
-    // The game to inform and the window that must have the keyboard; nullptr stops watching.
-    void Watch(Game* game, const QWidget* window);
+    // The game to inform, the window that must have the keyboard and the keys
+    // the gamepad holds too; nullptr stops watching.
+    void Watch(Game* game, const QWidget* window, HeldKeys* held);
     // The key rule: a key-down is the game's only while its window itself has
     // the keyboard. The gamepad's controls follow the same rule.
     static bool GameHasKeyboard(const QWidget* window);
@@ -35,6 +38,7 @@ protected:
 private:
     Game* game = nullptr;
     const QWidget* window = nullptr;
+    HeldKeys* held = nullptr;
 };
 
 } // namespace brinox

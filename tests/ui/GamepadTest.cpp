@@ -228,6 +228,22 @@ TEST_F(GamepadTest, PluggedInDuringPlayItStartsAndMovesUnpluggedItLetsGo) {
     EXPECT_EQ(Page(), "Test Pad");
 }
 
+TEST_F(GamepadTest, AKeyHeldOnEitherDeviceStaysHeldUntilBothLetGo) {
+    Plug();
+    StartGame();
+    const auto leftHeld = [this] { return game().Keys()[GameKey::Left].pressed != 0; };
+    Press(Qt::Key_Left);
+    Hold(SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1);
+    EXPECT_TRUE(leftHeld()) << "the pad let go while the keyboard holds Left";
+    Set(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
+    Ticks(1);
+    Release(Qt::Key_Left);
+    EXPECT_TRUE(leftHeld()) << "the keyboard let go while the pad holds Left";
+    Set(SDL_CONTROLLER_BUTTON_DPAD_LEFT, false);
+    Ticks(1);
+    EXPECT_FALSE(leftHeld());
+}
+
 TEST_F(GamepadTest, NothingReachesTheGameWhileAMenuOrADialogIsOpen) {
     Plug();
     StartGame();

@@ -42,11 +42,11 @@ void WindowFixture::Open() {
     };
     frame = std::make_unique<CGameFrame>(std::move(services));
     frame->SetInformationDialogs(ShellDialogs());
-    keyFilter.Watch(&frame->Engine(), frame.get());
+    keyFilter.Watch(&frame->Engine(), frame.get(), &frame->Held());
 }
 
 void WindowFixture::Close() {
-    keyFilter.Watch(nullptr, nullptr);
+    keyFilter.Watch(nullptr, nullptr, nullptr);
     frame.reset();
 }
 
