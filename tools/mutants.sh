@@ -234,6 +234,9 @@ Ranking: kept verdicts never used @@ server/Ranking.cpp @@ if (const RowProof* k
 Ranking: a file name printed raw @@ server/Ranking.cpp @@ if (byte >= 0x20 && byte < 0x7F && c != '\\') { @@ if (true) { @@ server
 Rows: a start or end of another form taken @@ server/UploadFile.cpp @@ return start && end && *SecondsOf @@ return true || *SecondsOf @@ server
 Top 10: a published replay offered for a row it does not play @@ scores/ReplayStore.cpp @@ static_cast<const GameStatistics&>(*player.Result()) == @@ static_cast<const GameStatistics&>(*player.Result()) != @@ scores
+Proof: one key press told three times counted three times @@ engine/ChampionshipAudit.cpp @@ !std::exchange(held[value], true) @@ (std::exchange(held[value], true), true) @@ engine|server|ui
+Gamepad: letting go releases a key the keyboard holds @@ ui/CGameFrame.cpp @@ } else if (held.Release(HeldKeys::Device::Pad, code)) { @@ } else if (held.Release(HeldKeys::Device::Pad, code) || true) { @@ ui
+Message box: a text taller than the screen not scrolled @@ platform/MessageBox.cpp @@         ScrollLongText(box);\n        box.exec(); @@         if (false) ScrollLongText(box);\n        box.exec(); @@ platform
 Store: an upload moved without its replays @@ server/Ranking.cpp @@ if (upload && bundles.erase(bundle) != 0 && @@ if (upload && bundles.erase(bundle) == 99 && @@ server
 EOF
 }
