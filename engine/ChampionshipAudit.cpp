@@ -21,10 +21,10 @@ constexpr std::int64_t kClockBehindMs = 100;
 constexpr std::int64_t kCalendarSlackMs = 250;
 constexpr std::int64_t kDriftDivisor = 2000; // 0.05 %
 // Every offset of a local time from universal time in use, in minutes.
-constexpr std::int64_t kZoneMinutes[] = {
-    -720, -660, -600, -570, -540, -480, -420, -360, -300, -240, -210, -180, -120,
-    -60,  0,    60,   120,  180,  210,  240,  270,  300,  330,  345,  360,  390,
-    420,  480,  525,  540,  570,  600,  630,  660,  720,  765,  780,  840};
+constexpr std::int64_t kZoneMinutes[] = {-720, -660, -600, -570, -540, -480, -420, -360, -300, -240,
+                                         -210, -180, -120, -60,  0,    60,   120,  180,  210,  240,
+                                         270,  300,  330,  345,  360,  390,  420,  480,  525,  540,
+                                         570,  600,  630,  660,  720,  765,  780,  840};
 constexpr std::int64_t kLocalSlack = 2;
 // The end's time is read after the last clock reading, perhaps after an animation.
 constexpr std::int64_t kEndAnimationSlack = 5;
@@ -120,8 +120,8 @@ void ChampionshipAudit::Entry(ReplayEntry kind, std::uint32_t value) {
     }
     if (kind == ReplayEntry::GameKeyDown && value < held.size() &&
         !std::exchange(held[value], true)) {
-        rates.peakKeysPerSecond = std::max(
-            rates.peakKeysPerSecond, static_cast<double>(Count(keysSecond, elapsed, 1000)));
+        rates.peakKeysPerSecond = std::max(rates.peakKeysPerSecond,
+                                           static_cast<double>(Count(keysSecond, elapsed, 1000)));
         rates.sustainedKeysPerSecond =
             std::max(rates.sustainedKeysPerSecond,
                      static_cast<double>(Count(keysMinute, elapsed, 60'000)) / 60);
@@ -236,8 +236,8 @@ void ChampionshipAudit::Finish(const Game& game) {
         Fail("it lacks the times of its start and end");
         return;
     }
-    const std::int64_t behind = (endLocal->value - startLocal->value) -
-                                (endLocal->before - startLocal->before) / 1000;
+    const std::int64_t behind =
+        (endLocal->value - startLocal->value) - (endLocal->before - startLocal->before) / 1000;
     const std::int64_t slack = kLocalSlack + Drift(elapsed) / 1000;
     constexpr std::int64_t kShifts[] = {0, kSummerTime, -kSummerTime};
     const bool fits = std::any_of(std::begin(kShifts), std::end(kShifts), [&](std::int64_t shift) {

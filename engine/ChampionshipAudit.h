@@ -68,7 +68,7 @@ public:
 
 private:
     struct Reading {
-        std::int64_t value; // calendar or local seconds
+        std::int64_t value;  // calendar or local seconds
         std::int64_t before; // the clock (ms since the first reading) before it
     };
 

@@ -31,7 +31,8 @@ void ScrollLongText(QMessageBox& box) {
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(label);
-    scroll->setFixedSize(label->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width(),
+    scroll->setFixedSize(label->sizeHint().width() +
+                             scroll->verticalScrollBar()->sizeHint().width(),
                          kMaxBoxHeight - kBoxChrome);
     grid->addWidget(scroll, row, column, rows, columns);
 }

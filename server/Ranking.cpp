@@ -15,9 +15,9 @@
 #include <ostream>
 #include <set>
 #include <tuple>
+#include <vector>
 
 #include <sys/stat.h>
-#include <vector>
 
 namespace brinox::server {
 
@@ -108,7 +108,8 @@ bool ListUploads(const std::string& uploadDir, const std::vector<std::string>& o
         const fs::path& path = it->path();
         std::string name = path.filename().string();
         struct stat info {};
-        // A hidden name is a file on its way in (the FTP daemon's ".in.NAME."), never an upload yet.
+        // A hidden name is a file on its way in (the FTP daemon's ".in.NAME."), never an upload
+        // yet.
         if (name.starts_with('.') || ::stat(path.c_str(), &info) != 0 ||
             ownFiles.contains({info.st_dev, info.st_ino})) {
             continue;
@@ -117,7 +118,8 @@ bool ListUploads(const std::string& uploadDir, const std::vector<std::string>& o
             listing.bundles.insert(std::move(name));
             continue;
         }
-        const std::int64_t time = std::int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
+        const std::int64_t time =
+            std::int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
         listing.uploads.push_back({time, std::move(name), path});
     }
     if (error) {
@@ -183,8 +185,9 @@ private:
         const auto bytes = ReadUploadBytes(path, tooLarge, kMaxBundleBytes);
         bundle = bytes ? ReadReplayBundle(*bytes) : std::nullopt;
         if (!bundle) {
-            errors << "brinox-rank: " << (tooLarge ? "skipped larger than any real " : "unreadable ")
-                   << "replays " << ShownPath(path) << ": the rows of its upload are unverified\n";
+            errors << "brinox-rank: "
+                   << (tooLarge ? "skipped larger than any real " : "unreadable ") << "replays "
+                   << ShownPath(path) << ": the rows of its upload are unverified\n";
             return;
         }
         if (first) {
@@ -324,7 +327,8 @@ void MoveIntoStore(const fs::path& from, const fs::path& store, const Listing& l
             errors << "brinox-rank: cannot move " << ShownPath(from / bundle) << '\n';
             continue;
         }
-        if (!MoveFile(arrival.path, store / (target + (upload ? std::string(kUploadSuffix) : "")))) {
+        if (!MoveFile(arrival.path,
+                      store / (target + (upload ? std::string(kUploadSuffix) : "")))) {
             errors << "brinox-rank: cannot move " << ShownPath(arrival.path) << '\n';
         }
     }
@@ -348,9 +352,8 @@ void Summarize(const Run& run) {
 
 int RankDirectory(const std::string& uploadDir, const std::string& top10Path, std::ostream& errors,
                   const RankOptions& options) {
-    const fs::path stateDir = options.stateDir.empty()
-                                  ? fs::absolute(top10Path).parent_path()
-                                  : fs::path(options.stateDir);
+    const fs::path stateDir = options.stateDir.empty() ? fs::absolute(top10Path).parent_path()
+                                                       : fs::path(options.stateDir);
     const std::string statePath = (stateDir / kStateFileName).string();
     const std::string reviewPath =
         options.reviewFile.empty() ? (stateDir / kReviewFileName).string() : options.reviewFile;
@@ -369,8 +372,7 @@ int RankDirectory(const std::string& uploadDir, const std::string& top10Path, st
     }
     VerdictStore store;
     if (store.Open(statePath) == VerdictStore::Load::Damaged) {
-        errors << "brinox-rank: damaged " << Shown(statePath)
-               << ": every replay is played again\n";
+        errors << "brinox-rank: damaged " << Shown(statePath) << ": every replay is played again\n";
     }
     const ReviewList reviewed = ReviewList::Read(reviewPath);
     Run run{options, store, reviewed, errors, {}};

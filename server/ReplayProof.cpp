@@ -48,8 +48,8 @@ std::string ReplayDigest(std::span<const std::uint8_t> replay) {
 
 std::string VerdictKey(const ScoreEntry& row, const std::string& replayDigest) {
     Sha256 key;
-    for (const std::int32_t figure : {row.level, row.score, row.lines, row.gameSeconds, row.pieces,
-                                      row.bombs, row.bombsOn}) {
+    for (const std::int32_t figure :
+         {row.level, row.score, row.lines, row.gameSeconds, row.pieces, row.bombs, row.bombsOn}) {
         key.AddNumber(figure);
     }
     // Lengths first, so that no two pairs of texts run together alike.

@@ -14,8 +14,7 @@ constexpr std::size_t kFingerprintDigits = 64;
 constexpr std::size_t kMaxReviewBytes = 4u << 20;
 
 bool Fingerprint(std::string_view word) {
-    return word.size() == kFingerprintDigits &&
-           std::all_of(word.begin(), word.end(), [](char c) {
+    return word.size() == kFingerprintDigits && std::all_of(word.begin(), word.end(), [](char c) {
                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
            });
 }

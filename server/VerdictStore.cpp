@@ -18,8 +18,8 @@ std::int32_t Thousandths(double rate) {
 }
 
 bool ReadRates(Archive& archive, PlayRates& rates) {
-    for (double* rate : {&rates.peakKeysPerSecond, &rates.sustainedKeysPerSecond,
-                         &rates.piecesPerSecond}) {
+    for (double* rate :
+         {&rates.peakKeysPerSecond, &rates.sustainedKeysPerSecond, &rates.piecesPerSecond}) {
         std::int32_t value = 0;
         if (!archive.ReadInt(value)) {
             return false;
@@ -50,7 +50,8 @@ bool ReadSeen(Archive& archive, std::string& path, VerdictStore::FileIdentity& i
                 count <= static_cast<std::int32_t>(digests.size());
     for (std::int32_t i = 0; read && i < count; ++i) {
         std::int32_t row = -1;
-        read = archive.ReadInt(row) && row >= 0 && row < static_cast<std::int32_t>(digests.size()) &&
+        read = archive.ReadInt(row) && row >= 0 &&
+               row < static_cast<std::int32_t>(digests.size()) &&
                archive.ReadString(digests[static_cast<std::size_t>(row)]);
     }
     return read;
@@ -129,8 +130,8 @@ bool VerdictStore::Save(const std::string& path) {
         archive.WriteInt(static_cast<std::int32_t>(proof.proof));
         archive.WriteString(proof.reason);
         archive.WriteString(proof.fingerprint);
-        for (const double rate : {proof.rates.peakKeysPerSecond,
-                                  proof.rates.sustainedKeysPerSecond, proof.rates.piecesPerSecond}) {
+        for (const double rate : {proof.rates.peakKeysPerSecond, proof.rates.sustainedKeysPerSecond,
+                                  proof.rates.piecesPerSecond}) {
             archive.WriteInt(Thousandths(rate));
         }
     }
@@ -179,8 +180,7 @@ const std::string& VerdictStore::Owner(const std::string& fingerprint, const std
 const VerdictStore::Digests* VerdictStore::Seen(const std::string& path,
                                                 const FileIdentity& identity) const {
     const auto it = seenFiles.find(path);
-    return it != seenFiles.end() && it->second.identity == identity ? &it->second.digests
-                                                                     : nullptr;
+    return it != seenFiles.end() && it->second.identity == identity ? &it->second.digests : nullptr;
 }
 
 void VerdictStore::Remember(const std::string& path, const FileIdentity& identity,

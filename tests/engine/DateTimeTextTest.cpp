@@ -1,7 +1,7 @@
 // The date-and-time text read back exactly as the game writes it: the form
 // of every start and end a result carries, checked against calendar facts.
-#include "engine/CivilTime.h"
 #include "engine/DateTimeText.h"
+#include "engine/CivilTime.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,9 @@ TEST(DateTimeTextTest, OnlyTheGamesOwnFormOfARealDateReadsBack) {
         {"Tuesday, 29 February 2028 0:00:00", true},
         {"Saturday, 1 January 2000 23:59:59", true},
         {"Friday, 31 December 1999 9:05:00", true},
-        {"Sunday, 7 December 2026 16:40:56", false},   // a Monday
+        {"Sunday, 7 December 2026 16:40:56", false},    // a Monday
         {"Wednesday, 29 February 2027 1:00:00", false}, // not a leap year
-        {"Monday, 07 December 2026 16:40:56", false},  // the game writes no leading zero
+        {"Monday, 07 December 2026 16:40:56", false},   // the game writes no leading zero
         {"Monday, 7 December 2026 16:4:56", false},
         {"Monday, 7 December 2026 24:00:00", false},
         {"Monday, 7 December 2026 16:40:56 ", false},

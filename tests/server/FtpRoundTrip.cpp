@@ -28,9 +28,8 @@ namespace {
 using namespace brinox;
 
 std::unique_ptr<FtpSession> Connect(const std::string& dir) {
-    std::unique_ptr<FtpSession> session = OpenFtpSession([](std::int64_t, std::int64_t) {
-        return true;
-    });
+    std::unique_ptr<FtpSession> session =
+        OpenFtpSession([](std::int64_t, std::int64_t) { return true; });
     const FtpLogin login = LoginFor(ReadResultServer(dir), dir);
     if (session == nullptr || session->Connect(login) != FtpConnect::Connected) {
         std::cerr << "ftp_round_trip: cannot log in to " << login.host << '\n';

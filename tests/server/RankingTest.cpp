@@ -4,9 +4,9 @@
 #include "BotGames.h"
 #include "engine/CivilTime.h"
 #include "engine/DateTimeText.h"
+#include "engine/ReplayFile.h"
 #include "engine/ReplayReader.h"
 #include "engine/ReplayWriter.h"
-#include "engine/ReplayFile.h"
 #include "scores/ReplayBundle.h"
 #include "settings/Archive.h"
 #include "support/FileTestSupport.h"
@@ -22,8 +22,8 @@ namespace brinox::server {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ScratchDirectory;
 using test::ChampionshipBotGame;
+using test::ScratchDirectory;
 using test::TestGame;
 
 // A date text `seconds` after Friday, 4 December 2026 0:00:00.
@@ -219,23 +219,27 @@ TEST(RankingTest, EachForgeryIsRejectedWithItsReasonWhileTheUntouchedGameIsVerif
         }
     });
     // The window's animations drawing from the engine's generator.
-    const GameResult drawn = ChampionshipBotGame(8, false, {}, [](TestGame& t) {
-        t.fake.onFieldAnimation = [&t] { t.random.Next(); };
-    });
+    const GameResult drawn = ChampionshipBotGame(
+        8, false, {}, [](TestGame& t) { t.fake.onFieldAnimation = [&t] { t.random.Next(); }; });
     // The clock frozen: every tick reads the same time.
     const GameResult frozen =
         ChampionshipBotGame(9, true, [](TestGame& t, int) { t.clock.Set(t.clock.linkedAt - 20); });
     // A Classic game with bombs, switched to the championship before its end.
-    const GameResult switched = ChampionshipBotGame(10, false, [](TestGame& t, int step) {
-        if (step == 60) {
-            t.options.gameMode = WorldChampionship;
-            t.options.bombsOn = 0;
-        }
-    }, [](TestGame& t) { t.options.gameMode = Classic; t.options.bombsOn = 1; });
+    const GameResult switched = ChampionshipBotGame(
+        10, false,
+        [](TestGame& t, int step) {
+            if (step == 60) {
+                t.options.gameMode = WorldChampionship;
+                t.options.bombsOn = 0;
+            }
+        },
+        [](TestGame& t) {
+            t.options.gameMode = Classic;
+            t.options.bombsOn = 1;
+        });
     // A championship game that turns bombs on half-way.
-    const GameResult bombed = ChampionshipBotGame(11, false, [](TestGame& t, int step) {
-        t.options.bombsOn = step >= 20 ? 1 : 0;
-    });
+    const GameResult bombed = ChampionshipBotGame(
+        11, false, [](TestGame& t, int step) { t.options.bombsOn = step >= 20 ? 1 : 0; });
     const struct {
         const char* forgery;
         const GameResult& game;
@@ -248,8 +252,8 @@ TEST(RankingTest, EachForgeryIsRejectedWithItsReasonWhileTheUntouchedGameIsVerif
          "results verified 1,"},
         {"raised score", RecordedGame(), &RecordedGame().replay, 5000, &GameStatistics::score,
          "the replay plays score"},
-        {"shorter time", RecordedGame(), &RecordedGame().replay, -1,
-         &GameStatistics::gameSeconds, "the replay plays played time"},
+        {"shorter time", RecordedGame(), &RecordedGame().replay, -1, &GameStatistics::gameSeconds,
+         "the replay plays played time"},
         {"edited input", RecordedGame(), &editedInput, 0, &GameStatistics::score,
          "the replay plays"},
         {"foreign key code", RecordedGame(), &foreignKey, 0, &GameStatistics::score,
@@ -329,8 +333,8 @@ TEST(RankingTest, VerdictsAreKeptSoThatEachReplayIsPlayedOnceAndADamagedStateIsR
                                          {false, "replays played 0"},
                                          {true, "replays played 2"}}) {
         if (damage) {
-            test::PutFile(dir.File(kStateFileName), test::Prefix(
-                test::FileBytes(dir.File(kStateFileName)), 40));
+            test::PutFile(dir.File(kStateFileName),
+                          test::Prefix(test::FileBytes(dir.File(kStateFileName)), 40));
         }
         const auto [ranked, said] = Rank(dir);
         EXPECT_EQ(ranked, "ann ");
@@ -359,7 +363,7 @@ TEST(RankingTest, TheStoreKeepsEveryUploadThatArrivedWholeAndTheTopTensReplaysAr
     ScratchDirectory ftp, store;
     SendGame(ftp, "ann", RecordedGame(), &RecordedGame().replay);
     SendGame(ftp, "bob", RecordedGame(), nullptr, 1);
-    test::PutFile(ftp.File("cid.replays"), {'x'}); // its upload is still on its way
+    test::PutFile(ftp.File("cid.replays"), {'x'});  // its upload is still on its way
     test::PutFile(ftp.File(".in.dan.ttb."), {'x'}); // the daemon still writes it
     const RankOptions options{false, "", "", store.path};
     EXPECT_EQ(Rank(ftp, options).first, "ann ");
@@ -372,7 +376,7 @@ TEST(RankingTest, TheStoreKeepsEveryUploadThatArrivedWholeAndTheTopTensReplaysAr
     };
     EXPECT_EQ(names(store.path), (std::set<std::string>{"ann.ttb", "ann.replays", "bob.ttb"}));
     EXPECT_EQ(names(ftp.path), (std::set<std::string>{"cid.replays", ".in.dan.ttb.", "wctop10.ttb",
-                                                     "wctop10.replays", kStateFileName}));
+                                                      "wctop10.replays", kStateFileName}));
     EXPECT_EQ(ReadReplayBundle(test::FileBytes(ftp.File("wctop10.replays"))),
               (ReplayBundle{{{0, RecordedGame().replay}}}));
     // The same name again is another upload: both stay, the first as it was.
