@@ -1,9 +1,9 @@
 #include "WatchFile.h"
 
 #include "scores/ReplayBundle.h"
+#include "scores/ReplayStore.h"
 #include "scores/TransferFile.h"
 #include "settings/Archive.h"
-#include "settings/FileSignatures.h"
 
 #include <filesystem>
 #include <fstream>
@@ -59,10 +59,8 @@ WatchFile WatchFile::Read(const std::string& path) {
     } else {
         Archive archive;
         archive.OpenForLoad(bytes);
-        std::string replay;
-        if (CheckSignature(archive, signatures::kRowReplay, signatures::kRowReplayFormat) &&
-            archive.ReadString(replay)) {
-            file.replays.push_back({-1, std::nullopt, {replay.begin(), replay.end()}});
+        if (std::optional<std::vector<std::uint8_t>> replay = ReplayStore::ReadRowFile(archive)) {
+            file.replays.push_back({-1, std::nullopt, std::move(*replay)});
         }
     }
     file.status = file.replays.empty() ? Status::NoReplay : Status::Ok;

@@ -109,17 +109,21 @@ std::optional<std::vector<std::uint8_t>> ReplayStore::Get(std::int32_t table,
         return std::nullopt;
     }
     Archive archive;
-    std::string bytes;
-    if (!archive.OpenForLoad(path) ||
-        !CheckSignature(archive, signatures::kRowReplay, signatures::kRowReplayFormat) ||
-        !archive.ReadString(bytes)) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> replay(bytes.begin(), bytes.end());
-    if (!ReplayFile::Decode(replay)) {
+    std::optional<std::vector<std::uint8_t>> replay;
+    if (!archive.OpenForLoad(path) || !(replay = ReadRowFile(archive)) ||
+        !ReplayFile::Decode(*replay)) {
         return std::nullopt;
     }
     return replay;
+}
+
+std::optional<std::vector<std::uint8_t>> ReplayStore::ReadRowFile(Archive& archive) {
+    std::string bytes;
+    if (!CheckSignature(archive, signatures::kRowReplay, signatures::kRowReplayFormat) ||
+        !archive.ReadString(bytes)) {
+        return std::nullopt;
+    }
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
 void ReplayStore::Sweep(const ScoreTableSet& tables) const {

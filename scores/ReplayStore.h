@@ -24,6 +24,8 @@
 
 namespace brinox {
 
+class Archive;
+
 class ReplayStore {
 public:
     explicit ReplayStore(const std::string& appDirectory);
@@ -47,6 +49,9 @@ public:
 
     // The file name of a row's replay: "<table>-<hash>.replay".
     static std::string FileName(std::int32_t table, const ScoreEntry& row);
+    // The replay file a row's file holds, from an archive opened on it;
+    // nullopt when the signature or the string is not there.
+    static std::optional<std::vector<std::uint8_t>> ReadRowFile(Archive& archive);
 
 private:
     std::string folder; // ends in '/'
