@@ -82,6 +82,9 @@ public:
     bool Enabled(Command command) const { return session.Enabled(command); }
     // Whether a tool-bar, toggle, selector or logo button reacts to the pointer now.
     bool ButtonEnabled(ToolButton button) const;
+    // What a click on an enabled button does (press and release), for
+    // whatever presses it without the pointer; a disabled one does nothing.
+    void ClickButton(ToolButton button);
 
     // One 20 ms tick: first frame, the clock's minute, the game, the title.
     void Tick();
@@ -124,6 +127,7 @@ public:
     std::int32_t BestScore(std::int32_t table) override;
 
     Game& Engine() { return game; }
+    const GameSession& Session() const { return session; }
     // The keys the keyboard and the gamepad hold, for the key watcher.
     HeldKeys& Held() { return held; }
     Options& Settings() { return options; }

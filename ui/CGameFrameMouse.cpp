@@ -148,6 +148,16 @@ void CGameFrame::LeftReleased(QPoint at) {
     }
 }
 
+void CGameFrame::ClickButton(ToolButton button) {
+    if (!ButtonEnabled(button)) {
+        return;
+    }
+    if (button != ToolButton::Logo) {
+        game.PlaySound(SoundEvent::ButtonPress);
+    }
+    ReleaseButton(button);
+}
+
 bool CGameFrame::ReleaseButton(ToolButton button) {
     switch (button) {
     case ToolButton::Logo:
