@@ -21,6 +21,7 @@
 #include "ReplayStore.h"
 #include "ScoreEntry.h"
 #include "ScoreTableSet.h"
+#include "TableId.h"
 
 #include <QDialog>
 #include <QImage>
@@ -41,9 +42,6 @@ namespace brinox {
 class Clock;
 class Random;
 struct GameResult;
-
-// Pseudo game mode that opens the dialog on the world Top 10.
-inline constexpr std::int32_t kTop10Mode = 4;
 
 struct BestScoresRequest {
     std::string appDirectory;

@@ -20,6 +20,8 @@ enum TableId : std::int32_t {
 
 inline constexpr std::int32_t kTableCount = 8;
 inline constexpr std::int32_t kLocalTableCount = 7;
+// Pseudo game mode that opens the best-scores dialog on the world Top 10.
+inline constexpr std::int32_t kTop10Mode = 4;
 
 constexpr bool IsTableId(std::int32_t id) {
     return id >= 0 && id < kTableCount;
@@ -27,7 +29,8 @@ constexpr bool IsTableId(std::int32_t id) {
 
 // "Quadel: Classic mode" ... "World Championship Top 10"; empty for a bad id.
 std::string_view TableLabel(std::int32_t id);
-// "Best Scores - " + the label; empty for a bad id.
+// "Best Scores - " + the label; empty for a bad id. Both in English: the
+// dialog translates them (context "TableId").
 std::string_view TableTitle(std::int32_t id);
 
 } // namespace brinox

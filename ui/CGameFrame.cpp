@@ -1,6 +1,5 @@
 #include "CGameFrame.h"
 
-#include "AssetFiles.h"
 #include "FrameView.h"
 #include "GameKeyFilter.h"
 #include "PictureConversion.h"
@@ -9,13 +8,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/MessageBox.h"
 #include "platform/QtClock.h"
-#include "scores/ScoreTableSet.h"
-#include "scores/UsageRecords.h"
-#include "settings/AppDirectory.h"
-#include "settings/OptionsFile.h"
-#include "settings/WindowSizeFile.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -31,10 +24,6 @@ namespace brinox {
 namespace {
 
 constexpr int kTickMs = 20;
-const QString kQuitQuestion = QStringLiteral("Are you sure you want to quit?");
-const QString kCancelGameQuestion = QStringLiteral("Do you want to cancel current game?");
-const QString kWinnerText = QStringLiteral("You are Winner !");
-const QString kWinnerCaption = QStringLiteral("CONGRATULATIONS !!!");
 
 WindowSize SizeOfSetting(std::int32_t setting) {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -67,19 +56,17 @@ CGameFrame::CGameFrame(Services services)
       sounds(services.sounds != nullptr ? *services.sounds : *ownSounds),
       sleep(services.sleep ? std::move(services.sleep) : SleepMs),
       openDevices(services.openDevices ? std::move(services.openDevices) : OpenDeviceModule),
-      session(GameHost{clock, *this, sounds, *this, *this, *this}), options(session.Settings()),
-      random(session.RandomSource()), game(session.Engine()),
-      padLinks(
-          {[this](GameKey key) { return KeyWatcher::CodeOf(key, options); },
-           [this] { return GameKeyFilter::GameHasKeyboard(this); },
-           [this] { return GameInProgress() || session.Watching(); },
-           [this](std::int32_t code, bool down) { PadKey(code, down); },
-           [this] { Run(Command::Pause); }, [this] { Run(Command::StartStop); }}),
+      session(GameHost{clock, *this, sounds, *this, *this, *this}),
+      padLinks({[this](GameKey key) { return KeyWatcher::CodeOf(key, session.Settings()); },
+                [this] { return GameKeyFilter::GameHasKeyboard(this); },
+                [this] { return session.Playing(); },
+                [this](std::int32_t code, bool down) { PadKey(code, down); },
+                [this] { Run(Command::Pause); }, [this] { Run(Command::StartStop); }}),
       layout(Layout::For(WindowSize::Normal)),
       painter(session, layout, pictures, buttons, clockFace),
       effects(
-          session, options, random, painter, [this](const QRect& rect) { view->repaint(rect); },
-          sleep) {
+          session, session.Settings(), session.RandomSource(), painter,
+          [this](const QRect& rect) { view->repaint(rect); }, sleep) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -99,21 +86,27 @@ CGameFrame::CGameFrame(Services services)
     // The window always takes the size of its contents and cannot be resized.
     QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    startMs = clock.Milliseconds();
-    clockCheckMs = startMs;
-    options.SetDefaults();
-    if (!StartUpFiles()) {
+    clockCheckMs = clock.Milliseconds();
+    session.Files().SetPrompts(
+        {[this](std::string_view text) { ShowWarning(this, QString::fromUtf8(text)); },
+         [this] { ConfirmQuit(); }});
+    switch (session.OpenFiles()) {
+    case ProgramFiles::Start::Ready:
+        break;
+    case ProgramFiles::Start::Quit:
+    case ProgramFiles::Start::Failed:
+        // A quit answered Yes has ended the run already; a failure ends it now.
+        if (!quitRequested) {
+            EndRun(1);
+        }
         ResizeToLayout();
         return;
     }
-    windowSizeSetting = ReadWindowSizeSetting(appDirectory);
-    layout = Layout::For(SizeOfSetting(windowSizeSetting));
-    RecordFirstStart(appDirectory, clock.Now());
-    CheckAssetFiles();
-    setWindowTitle(
-        QString::fromStdString(title.Start(options.animateTitle != 0, clock.Milliseconds())));
+    layout = Layout::For(SizeOfSetting(session.Files().WindowSizeSetting()));
+    StartTitle();
     offscreen = NewBlackImage(layout.client.width(), layout.client.height());
-    pictures.LoadFor(layout.size, appDirectory, options.blockSet, options.digitSet);
+    pictures.LoadFor(layout.size, AppDirectory(), session.Settings().blockSet,
+                     session.Settings().digitSet);
     ReadClockFace();
     drawingEnabled = true;
     ResizeToLayout();
@@ -134,7 +127,7 @@ void CGameFrame::FinishStartUp() {
     pad = std::move(devices.pad);
     if (ownSounds) {
         ownSounds->Open(std::move(devices.sounds));
-        ownSounds->Preload(options);
+        ownSounds->Preload(session.Settings());
     }
 }
 
@@ -142,45 +135,9 @@ CGameFrame::~CGameFrame() {
     ShutDown();
 }
 
-bool CGameFrame::StartUpFiles() {
-    if (auto directory = DetermineAppDirectory()) {
-        appDirectory = *directory;
-    } else {
-        ShowWarning(this, QString::fromUtf8(kCannotCreateScratchMessage));
-        ConfirmQuit();
-        if (quitRequested) {
-            filesUsable = false;
-            return false;
-        }
-    }
-    game.SetAppDirectory(appDirectory);
-    switch (StartOptions(appDirectory, options)) {
-    case OptionsStartup::Loaded:
-    case OptionsStartup::CreatedDefaults:
-        return true;
-    case OptionsStartup::CannotSave:
-        ShowWarning(this, QString::fromUtf8(kCannotSaveOptionsMessage));
-        ConfirmQuit();
-        if (quitRequested) {
-            filesUsable = false;
-            return false;
-        }
-        // Nothing could be written, so the second reading fails as well.
-        [[fallthrough]];
-    case OptionsStartup::CannotCreate:
-        ShowWarning(this, QString::fromUtf8(kCannotCreateOptionsMessage));
-        filesUsable = false;
-        EndRun(1);
-        return false;
-    }
-    return true;
-}
-
-void CGameFrame::CheckAssetFiles() {
-    const std::vector<std::string> missing = assets::MissingAssetFiles(appDirectory);
-    if (!missing.empty()) {
-        ShowWarning(this, QString::fromStdString(assets::MissingFilesWarning(missing)));
-    }
+void CGameFrame::StartTitle() {
+    setWindowTitle(QString::fromStdString(
+        title.Start(session.Settings().animateTitle != 0, clock.Milliseconds())));
 }
 
 void CGameFrame::ReadClockFace() {
@@ -209,8 +166,8 @@ void CGameFrame::Tick() {
     if (session.Watching()) {
         WatchingBeat();
     } else {
-        game.Tick();
-        if (auto text = title.Step(options.animateTitle != 0, clock.Milliseconds())) {
+        session.Tick();
+        if (auto text = title.Step(session.Settings().animateTitle != 0, clock.Milliseconds())) {
             setWindowTitle(QString::fromStdString(*text));
         }
     }
@@ -238,7 +195,7 @@ void CGameFrame::ScheduleTick() {
     if (quitting) {
         return;
     }
-    const int wait = GameInProgress() || session.Watching() ? kTickMs : IdleWait();
+    const int wait = session.Playing() ? kTickMs : IdleWait();
     if (!timer.isActive() || timer.interval() != wait) {
         timer.start(wait);
     }
@@ -264,7 +221,7 @@ void CGameFrame::showEvent(QShowEvent* event) {
     // The application may have become active before the window was there to
     // hear it (a start-up message box): only changes are reported later.
     const bool active = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    if (active != (game.Flags().appActive != 0)) {
+    if (active != session.AppActive()) {
         SetAppActive(active);
     }
 }
@@ -273,22 +230,22 @@ void CGameFrame::SetAppActive(bool active) {
     if (!active) {
         held.ForgetKeyboard(); // its releases now go to another program
     }
-    game.SetAppActive(active);
+    session.SetAppActive(active);
 }
 
 // A control of the pad presses its key; letting go releases it unless the keyboard holds it too.
 void CGameFrame::PadKey(std::int32_t code, bool down) {
     if (down) {
         held.Press(HeldKeys::Device::Pad, code);
-        game.KeyDown(code);
+        session.KeyDown(code);
     } else if (held.Release(HeldKeys::Device::Pad, code)) {
-        game.KeyUp(code);
+        session.KeyUp(code);
     }
 }
 
 void CGameFrame::ApplyWindowSize(std::int32_t setting) {
     pictures.LoadRest();
-    windowSizeSetting = setting;
+    session.Files().SetWindowSizeSetting(setting);
     layout = Layout::For(SizeOfSetting(setting));
     ResizeToLayout();
     offscreen = NewBlackImage(layout.client.width(), layout.client.height());
@@ -296,35 +253,15 @@ void CGameFrame::ApplyWindowSize(std::int32_t setting) {
 }
 
 void CGameFrame::ConfirmQuit() {
-    if (quitting) {
-        return;
-    }
-    if (!game.AskSuspended([this] { return AskYesNo(this, kQuitQuestion); })) {
+    if (quitting || !session.AskSuspended(
+                        [this] { return AskYesNo(this, tr("Are you sure you want to quit?")); })) {
         return;
     }
     // On the way out the game stays stopped and the paused frame is the last one.
     quitting = true;
     drawingEnabled = false;
-    RecordRunningTime();
-    // Already on the way out: a failure to save is not asked about again.
-    SaveOptions(appDirectory, options);
+    session.Files().Quit();
     EndRun(0);
-}
-
-void CGameFrame::SaveOptionsFile() {
-    if (!SaveOptions(appDirectory, options) && !quitting) {
-        ShowWarning(this, QString::fromUtf8(kCannotSaveOptionsMessage));
-        ConfirmQuit();
-    }
-}
-
-void CGameFrame::RecordRunningTime() {
-    // Quitting and the destruction of the window both end the run; it counts once.
-    if (runningTimeCounted || !filesUsable) {
-        return;
-    }
-    runningTimeCounted = true;
-    AddRunningTime(appDirectory, startMs, clock.Milliseconds());
 }
 
 void CGameFrame::EndRun(int status) {
@@ -336,17 +273,9 @@ void CGameFrame::EndRun(int status) {
 }
 
 void CGameFrame::ShutDown() {
-    if (shutDown) {
-        return;
-    }
-    shutDown = true;
     quitting = true;
     drawingEnabled = false;
-    if (filesUsable) {
-        RecordRunningTime();
-        SaveOptions(appDirectory, options);
-        WriteWindowSizeSetting(appDirectory, windowSizeSetting);
-    }
+    session.Files().ShutDown();
     pictures.Clear();
     timer.stop();
 }
@@ -390,11 +319,11 @@ void CGameFrame::Explosion(const BlastRect& blast) {
 }
 
 bool CGameFrame::ConfirmCancelGame() {
-    return AskYesNo(this, kCancelGameQuestion);
+    return AskYesNo(this, tr("Do you want to cancel current game?"));
 }
 
 void CGameFrame::ShowWinner() {
-    ShowInformation(this, kWinnerText, kWinnerCaption);
+    ShowInformation(this, tr("You are Winner !"), tr("CONGRATULATIONS !!!"));
 }
 
 void CGameFrame::GameFinished(const GameResult& result) {
@@ -404,11 +333,11 @@ void CGameFrame::GameFinished(const GameResult& result) {
 }
 
 std::int32_t CGameFrame::BestScore(std::int32_t table) {
-    return ::brinox::BestScore(appDirectory, table);
+    return session.Files().BestScore(table);
 }
 
 void CGameFrame::keyPressEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat() && VirtualKeyCode(*event) == options.keyPause) {
+    if (!event->isAutoRepeat() && VirtualKeyCode(*event) == session.Settings().keyPause) {
         Run(Command::Pause);
         return;
     }

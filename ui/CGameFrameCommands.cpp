@@ -1,18 +1,17 @@
-// The commands of the main window, one function each; when each may be used
-// is the session's rule. The menu, the accelerators and the tool bar all come
-// through Run.
+// The commands the window carries out, one function each: the dialogs, the
+// file choosers and the messages around what the session decides. When each
+// may be used is the session's rule; the menu, the accelerators, the tool
+// bar and the pad all come through Run.
 #include "CGameFrame.h"
 #include "EnumTable.h"
 
 #include "engine/FileNames.h"
-#include "engine/GameTypes.h"
 #include "platform/FileChooser.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalRunner.h"
 #include "platform/WebLinks.h"
 #include "scores/CBestScoresDlg.h"
-#include "scores/ScoreTableSet.h"
 #include "settings/OptionsSheet.h"
 #include "settings/SavedGame.h"
 
@@ -20,15 +19,13 @@
 #include <QGuiApplication>
 
 #include <array>
-#include <optional>
-#include <vector>
 
 namespace brinox {
 
 namespace {
 
 FileDialogRequest SavedGameDialog(const QString& title) {
-    return {title, QStringLiteral("Brinox 2000 Save Files (*.tsv);;All Files (*)"),
+    return {title, CGameFrame::tr("Brinox 2000 Save Files (*.tsv);;All Files (*)"),
             QStringLiteral("tsv"), QStringLiteral("untitled")};
 }
 
@@ -36,23 +33,12 @@ std::string FullPath(const QString& path) {
     return QFileInfo(path).absoluteFilePath().toStdString();
 }
 
-// Copies one page's group of the chosen options; true when it differed.
-template <class Group> bool TakeGroup(Options& options, const Options& chosen) {
-    Group& group = options;
-    const Group& wanted = chosen;
-    if (group == wanted) {
-        return false;
-    }
-    group = wanted;
-    return true;
-}
-
 } // namespace
 
 CGameFrame::CommandFunction CGameFrame::FunctionOf(Command command) {
     struct Row {
         Command command;
-        CommandFunction run;
+        CommandFunction run; // none: the session's own
     };
     using F = CGameFrame;
     static constexpr std::array<Row, kCommandCount> kFunctions = {{
@@ -74,150 +60,119 @@ CGameFrame::CommandFunction CGameFrame::FunctionOf(Command command) {
         {Command::LocalBestScores, &F::ShowLocalBestScores},
         {Command::WorldTop10, &F::ShowWorldTop10},
         {Command::ChampionshipHomepage, &F::OpenChampionshipHomepage},
+        {Command::ToggleNextBar, nullptr},
+        {Command::ToggleToolBar, nullptr},
+        {Command::ToggleStatusBar, nullptr},
+        {Command::NextGameType, nullptr},
+        {Command::NextGameMode, nullptr},
+        {Command::ToggleBombs, nullptr},
     }};
     static_assert(RowsInEnumOrder(kFunctions, &Row::command));
     return kFunctions[IndexOf(command)].run;
 }
 
 void CGameFrame::Run(Command command) {
-    if (Enabled(command)) {
-        (this->*FunctionOf(command))();
+    if (!session.Enabled(command)) {
+        return;
     }
+    if (session.Carry(command)) {
+        RedrawAll();
+        return;
+    }
+    (this->*FunctionOf(command))();
 }
 
 void CGameFrame::UpdateMenu() {
-    menu->Update(session.ShownFlags(), options, windowSizeSetting,
-                 [this](Command command) { return Enabled(command); });
+    menu->Update(session.ShownFlags(), session.ShownOptions(), WindowSizeSetting(),
+                 [this](Command command) { return session.Enabled(command); });
 }
 
-// ---- Game ---------------------------------------------------------------
-
 void CGameFrame::StartStopGame() {
-    if (session.Watching()) {
+    if (session.StartStop()) {
         StopWatching();
-        return;
     }
-    game.StartStopCommand();
 }
 
 void CGameFrame::TogglePause() {
+    session.Pause();
     if (session.Watching()) {
-        session.Viewer().TogglePause();
         ShowWatchingState();
-        return;
     }
-    game.PauseCommand();
     // A menu item flips its own check mark; the game decides what it shows.
     UpdateMenu();
 }
 
 void CGameFrame::OpenOptions() {
-    game.RunSuspended([this] {
-        OptionsSheet sheet({options, game.Flags().gameInProgress != 0, appDirectory, sounds,
+    session.RunSuspended([this] {
+        OptionsSheet sheet({session.Settings(), session.InGame(), AppDirectory(), sounds,
                             pad ? pad->Name() : std::string()},
                            this);
         if (RunModal(sheet) == QDialog::Accepted) {
             ApplyOptions(sheet.Chosen());
         }
-        // Written whatever the answer, so the file always holds what is in force.
-        SaveOptionsFile();
+        session.OptionsSheetClosed();
     });
 }
 
 void CGameFrame::ApplyOptions(const Options& chosen) {
-    TakeGroup<GameOptions>(options, chosen);
-
-    const InterfaceOptions before = options;
-    if (TakeGroup<InterfaceOptions>(options, chosen)) {
-        if (auto text = title.OptionChanged(before.animateTitle != 0, options.animateTitle != 0,
-                                            clock.Milliseconds())) {
+    const bool animated = session.Settings().animateTitle != 0;
+    const GameSession::OptionChanges changed = session.TakeOptions(chosen);
+    const Options& now = session.Settings();
+    if (changed.animateTitle) {
+        if (auto text = title.OptionChanged(animated, !animated, clock.Milliseconds())) {
             setWindowTitle(QString::fromStdString(*text));
         }
-        // Only a set that changed is read again.
-        if (options.blockSet != before.blockSet) {
-            pictures.LoadBlockSet(appDirectory, options.blockSet);
-        }
-        if (options.digitSet != before.digitSet) {
-            pictures.LoadDigitSet(appDirectory, options.digitSet);
-        }
     }
-
-    TakeGroup<ControlOptions>(options, chosen);
-
-    if (TakeGroup<SoundOptions>(options, chosen) && ownSounds) {
+    // Only a set that changed is read again.
+    if (changed.blockSet) {
+        pictures.LoadBlockSet(AppDirectory(), now.blockSet);
+    }
+    if (changed.digitSet) {
+        pictures.LoadDigitSet(AppDirectory(), now.digitSet);
+    }
+    if (changed.sounds && ownSounds) {
         // A new file is loaded now, so its event sounds at once when it comes.
-        ownSounds->Preload(options);
+        ownSounds->Preload(now);
     }
 }
 
-// ---- Saved games ----------------------------------------------------------
-
 void CGameFrame::SaveGameAs() {
-    if (!game.Flags().gameInProgress) {
-        ShowInformation(this, QStringLiteral("Attention! You can save game only guring the game"));
-        RedrawAll();
-        return;
-    }
-    if (!game.SaveAllowed()) {
-        game.RunSuspended([this] {
-            ShowInformation(this, QStringLiteral("Attention! You can not save game in the "
-                                                 "Quadel: World Championship mode"));
-        });
-        return;
-    }
-    game.RunSuspended([this] {
-        const QString path = CurrentFileChooser().SaveFileName(
-            this, SavedGameDialog(QStringLiteral("Save Brinox 2000 Game")));
-        if (path.isEmpty()) {
-            return;
-        }
-        if (!WriteSavedGame(path.toStdString(), session.CurrentGame(), random,
-                            clock.CalendarSeconds())) {
+    session.RunSuspended([this] {
+        const QString path =
+            CurrentFileChooser().SaveFileName(this, SavedGameDialog(tr("Save Brinox 2000 Game")));
+        if (!path.isEmpty() && !session.SaveGame(path.toStdString())) {
             ShowWarning(this, QString::fromStdString(CannotSaveGameMessage(FullPath(path))));
         }
     });
 }
 
 void CGameFrame::LoadGame() {
-    game.RunSuspended([this] {
-        const QString path = CurrentFileChooser().OpenFileName(
-            this, SavedGameDialog(QStringLiteral("Load Brinox 2000 Game")));
-        if (path.isEmpty() ||
-            (game.Flags().gameInProgress &&
-             !AskYesNo(this, QStringLiteral("Attention! Do you want to cancel current game?")))) {
+    session.RunSuspended([this] {
+        const QString path =
+            CurrentFileChooser().OpenFileName(this, SavedGameDialog(tr("Load Brinox 2000 Game")));
+        if (path.isEmpty()) {
             return;
         }
-        SavedGame loaded = session.CurrentGame();
-        switch (ReadSavedGame(path.toStdString(), loaded)) {
-        case SavedGameLoad::CannotOpen:
-            ShowWarning(this, QStringLiteral("ERROR! It is impossible to open file \"%1\"")
+        switch (session.LoadGame(path.toStdString(), [this] {
+            return AskYesNo(this, tr("Attention! Do you want to cancel current game?"));
+        })) {
+        case GameSession::LoadOutcome::CannotOpen:
+            ShowWarning(this, tr("ERROR! It is impossible to open file \"%1\"")
                                   .arg(QString::fromStdString(FullPath(path))));
-            return;
-        case SavedGameLoad::Incorrect:
+            break;
+        case GameSession::LoadOutcome::Incorrect:
             ShowWarning(this, QString::fromUtf8(kSavedFileIncorrectMessage));
-            return;
-        case SavedGameLoad::Ok:
-            session.TakeLoadedGame(loaded);
-            SaveOptionsFile();
-            return;
+            break;
+        case GameSession::LoadOutcome::Loaded:
+        case GameSession::LoadOutcome::Declined:
+            break;
         }
     });
 }
 
-// ---- Best scores ----------------------------------------------------------
-
-void CGameFrame::ShowLocalBestScores() {
-    BestScoresRequest request;
-    request.gameType = Quadel;
-    request.gameMode = Classic;
-    ShowBestScores(std::move(request));
-}
-
-void CGameFrame::ShowWorldTop10() {
-    BestScoresRequest request;
-    request.gameType = Quadel;
-    request.gameMode = kTop10Mode;
-    ShowBestScores(std::move(request));
+void CGameFrame::ShowBestScoresOf(Command command) {
+    const auto [type, mode] = GameSession::TableOf(command);
+    ShowBestScores({std::string(), type, mode, false, {}});
 }
 
 void CGameFrame::RankFinishedGame() {
@@ -230,12 +185,12 @@ void CGameFrame::RankFinishedGame() {
 }
 
 void CGameFrame::ShowBestScores(BestScoresRequest request) {
-    request.appDirectory = appDirectory;
+    request.appDirectory = AppDirectory();
     request.large = layout.size == WindowSize::Big;
     request.logo = pictures.Get(Picture::Logo);
     std::optional<std::vector<std::uint8_t>> chosen;
-    game.RunSuspended([&] {
-        CBestScoresDlg dialog(request, {clock, random, championship}, this);
+    session.RunSuspended([&] {
+        CBestScoresDlg dialog(request, {clock, session.RandomSource(), championship}, this);
         RunModal(dialog);
         if (const std::vector<std::uint8_t>* replay = dialog.ReplayToWatch()) {
             chosen = *replay;
@@ -247,12 +202,11 @@ void CGameFrame::ShowBestScores(BestScoresRequest request) {
     }
 }
 
-// ---- Help, links and information --------------------------------------------
-
+// The one help viewer of the window, made on first use, sized for the layout.
 HelpViewer& CGameFrame::Help() {
     if (helpViewer == nullptr) {
-        helpViewer =
-            new HelpViewer(QString::fromStdString(appDirectory + std::string(files::kHelp)), this);
+        helpViewer = new HelpViewer(
+            QString::fromStdString(AppDirectory() + std::string(files::kHelp)), this);
         helpViewer->SetLarge(layout.size == WindowSize::Big);
         helpViewer->PlaceBeside(frameGeometry());
         // Reading help is like switching to another program: the game stands
@@ -266,7 +220,7 @@ HelpViewer& CGameFrame::Help() {
 }
 
 void CGameFrame::ShowHelpIndex() {
-    game.RunSuspended([this] {
+    session.RunSuspended([this] {
         HelpViewer& help = Help();
         // A viewer left open by context help becomes the modal one.
         help.hide();
@@ -283,35 +237,19 @@ void CGameFrame::ShowContextHelp() {
 }
 
 void CGameFrame::OpenHomepage() {
-    OpenWebAddress(LoadWebLinks(appDirectory).homepage);
+    OpenWebAddress(LoadWebLinks(AppDirectory()).homepage);
 }
 
 void CGameFrame::OpenChampionshipHomepage() {
-    OpenWebAddress(LoadWebLinks(appDirectory).championshipPage);
+    OpenWebAddress(LoadWebLinks(AppDirectory()).championshipPage);
 }
 
 void CGameFrame::ShowInformationDialog(const InformationDialogs::Maker& make) {
     if (!make) {
         return;
     }
-    const std::unique_ptr<QDialog> dialog = make(this, appDirectory);
-    game.RunSuspended([&dialog] { RunModal(*dialog); });
-}
-
-void CGameFrame::ShowAbout() {
-    ShowInformationDialog(informationDialogs.about);
-}
-
-void CGameFrame::ShowAboutCathedral() {
-    ShowInformationDialog(informationDialogs.aboutCathedral);
-}
-
-void CGameFrame::ShowChampions2000() {
-    ShowInformationDialog(informationDialogs.champions2000);
-}
-
-void CGameFrame::ShowChampions2001() {
-    ShowInformationDialog(informationDialogs.champions2001);
+    const std::unique_ptr<QDialog> dialog = make(this, AppDirectory());
+    session.RunSuspended([&dialog] { RunModal(*dialog); });
 }
 
 } // namespace brinox

@@ -1,8 +1,7 @@
 // Watching a replay in the main window: the window hands the replay to the
-// session's viewer, beats it on its tick, steers it with its own keys (Pause,
-// 1, 2, 4, Escape) and shows its state in the title. The player's game keys
-// and the pad's movements still go to the session's idle game, never to the
-// replay.
+// session, beats it on its tick, steers it with its own keys (Pause, 1, 2, 4,
+// Escape) and shows its state in the title. The player's game keys and the
+// pad's movements still go to the session's idle game, never to the replay.
 #include "CGameFrame.h"
 
 #include "platform/MessageBox.h"
@@ -13,34 +12,28 @@
 namespace brinox {
 
 void CGameFrame::WatchReplay(const std::vector<std::uint8_t>& bytes) {
-    if (GameInProgress()) {
-        ShowInformation(this, QStringLiteral("Attention! You can watch a replay only when no "
-                                             "game is in progress"));
-        return;
+    const std::optional<std::string> problem = session.Watch(bytes, {this, &sounds, this});
+    if (!problem) {
+        ShowInformation(this,
+                        tr("Attention! You can watch a replay only when no game is in progress"));
+    } else if (!problem->empty()) {
+        ShowWarning(this, QString::fromStdString(*problem));
+    } else {
+        ShowWatchingState();
+        RedrawAll();
     }
-    const std::string problem = session.Viewer().Watch(bytes, options, {this, &sounds, this});
-    if (!problem.empty()) {
-        ShowWarning(this, QString::fromStdString(problem));
-        return;
-    }
-    ShowWatchingState();
-    RedrawAll();
 }
 
 void CGameFrame::WatchingBeat() {
     // Like a game, the replay stands still under a dialog of the window and
     // while the player is in another program.
-    if (QApplication::activeModalWidget() != nullptr || game.Flags().appActive == 0) {
-        return;
-    }
-    if (session.Viewer().Beat()) {
+    if (QApplication::activeModalWidget() != nullptr || !session.AppActive() ||
+        session.ReplayBeat()) {
         return;
     }
     StopWatching();
     if (const std::string& problem = session.Viewer().Problem(); !problem.empty()) {
-        ShowWarning(
-            this,
-            QStringLiteral("The replay stopped early: %1.").arg(QString::fromStdString(problem)));
+        ShowWarning(this, tr("The replay stopped early: %1.").arg(QString::fromStdString(problem)));
     }
 }
 
@@ -55,7 +48,7 @@ bool CGameFrame::WatchingKey(const QKeyEvent& event) {
     case Qt::Key_1:
     case Qt::Key_2:
     case Qt::Key_4:
-        session.Viewer().SetSpeed(event.key() - Qt::Key_0);
+        session.SetReplaySpeed(event.key() - Qt::Key_0);
         ShowWatchingState();
         return true;
     default:
@@ -70,10 +63,10 @@ void CGameFrame::ShowWatchingState() {
     RedrawButtons();
 }
 
+// Watching has ended: the title animation and the idle game come back.
 void CGameFrame::StopWatching() {
-    session.Viewer().Leave();
-    setWindowTitle(
-        QString::fromStdString(title.Start(options.animateTitle != 0, clock.Milliseconds())));
+    session.LeaveReplay();
+    StartTitle();
     RedrawAll();
 }
 

@@ -1,6 +1,6 @@
 #include "GameMenu.h"
 
-#include "settings/KeyName.h"
+#include "settings/ShownKeyName.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -14,7 +14,9 @@ namespace brinox {
 namespace {
 
 // One menu item: where it stands, its text (with its key after a tab, so the
-// menu shows it as written), its accelerator and the command it names.
+// menu shows it as written), its accelerator and the command it names. The
+// texts are translated where the menus are made (context "GameMenu"); the
+// accelerators are the same in every language.
 struct MenuItem {
     const char* menu;
     const char* text;
@@ -23,37 +25,42 @@ struct MenuItem {
     bool separatorAfter = false;
 };
 
-constexpr const char* kGame = "&Game";
-constexpr const char* kSize = "&Window size";
-constexpr const char* kChampions = "&Champions";
-constexpr const char* kHelp = "&Help";
-constexpr const char* kBest = "&Best Scores";
+constexpr const char* kGame = QT_TRANSLATE_NOOP("GameMenu", "&Game");
+constexpr const char* kSize = QT_TRANSLATE_NOOP("GameMenu", "&Window size");
+constexpr const char* kChampions = QT_TRANSLATE_NOOP("GameMenu", "&Champions");
+constexpr const char* kHelp = QT_TRANSLATE_NOOP("GameMenu", "&Help");
+constexpr const char* kBest = QT_TRANSLATE_NOOP("GameMenu", "&Best Scores");
 
 // The Pause key is read by the window's own key handler, not by an accelerator.
 // In menu order; every command has exactly one item (checked below).
 constexpr MenuItem kItems[] = {
-    {kGame, "Start/Stop &Game\tF2", "F2", Command::StartStop},
-    {kGame, "&Pause\tPause", "", Command::Pause, true},
-    {kGame, "&Options...\tF3", "F3", Command::Options},
-    {kSize, "&Normal\tCtrl+1", "Ctrl+1", Command::SizeNormal},
-    {kSize, "&Big\tCtrl+2", "Ctrl+2", Command::SizeBig},
-    {kSize, "&Automatic\tCtrl+3", "Ctrl+3", Command::SizeAutomatic, true},
-    {kGame, "&Save As..\tCtrl+S", "Ctrl+S", Command::Save},
-    {kGame, "&Load...\tCtrl+L", "Ctrl+L", Command::Load, true},
-    {kGame, "E&xit\tCtrl+X", "Ctrl+X", Command::Exit},
-    {kChampions, "200&0\tAlt+0", "Alt+0", Command::Champions2000},
-    {kChampions, "200&1\tAlt+1", "Alt+1", Command::Champions2001},
-    {kHelp, "&Index\tF1", "F1", Command::HelpIndex, true},
-    {kHelp, "Brinox 2000 &Homepage...", "", Command::Homepage},
-    {kHelp, "About &Cathedral (on the picture) ...", "", Command::AboutCathedral},
-    {kHelp, "&About...", "", Command::About},
-    {kBest, "&Local Best Scores...\tF4", "F4", Command::LocalBestScores},
-    {kBest, "&World Championship Top 10 ...\tF5", "F5", Command::WorldTop10, true},
-    {kBest, "World Championship &Homepage...", "", Command::ChampionshipHomepage},
+    {kGame, QT_TRANSLATE_NOOP("GameMenu", "Start/Stop &Game\tF2"), "F2", Command::StartStop},
+    {kGame, QT_TRANSLATE_NOOP("GameMenu", "&Pause\tPause"), "", Command::Pause, true},
+    {kGame, QT_TRANSLATE_NOOP("GameMenu", "&Options...\tF3"), "F3", Command::Options},
+    {kSize, QT_TRANSLATE_NOOP("GameMenu", "&Normal\tCtrl+1"), "Ctrl+1", Command::SizeNormal},
+    {kSize, QT_TRANSLATE_NOOP("GameMenu", "&Big\tCtrl+2"), "Ctrl+2", Command::SizeBig},
+    {kSize, QT_TRANSLATE_NOOP("GameMenu", "&Automatic\tCtrl+3"), "Ctrl+3", Command::SizeAutomatic,
+     true},
+    {kGame, QT_TRANSLATE_NOOP("GameMenu", "&Save As..\tCtrl+S"), "Ctrl+S", Command::Save},
+    {kGame, QT_TRANSLATE_NOOP("GameMenu", "&Load...\tCtrl+L"), "Ctrl+L", Command::Load, true},
+    {kGame, QT_TRANSLATE_NOOP("GameMenu", "E&xit\tCtrl+X"), "Ctrl+X", Command::Exit},
+    {kChampions, QT_TRANSLATE_NOOP("GameMenu", "200&0\tAlt+0"), "Alt+0", Command::Champions2000},
+    {kChampions, QT_TRANSLATE_NOOP("GameMenu", "200&1\tAlt+1"), "Alt+1", Command::Champions2001},
+    {kHelp, QT_TRANSLATE_NOOP("GameMenu", "&Index\tF1"), "F1", Command::HelpIndex, true},
+    {kHelp, QT_TRANSLATE_NOOP("GameMenu", "Brinox 2000 &Homepage..."), "", Command::Homepage},
+    {kHelp, QT_TRANSLATE_NOOP("GameMenu", "About &Cathedral (on the picture) ..."), "",
+     Command::AboutCathedral},
+    {kHelp, QT_TRANSLATE_NOOP("GameMenu", "&About..."), "", Command::About},
+    {kBest, QT_TRANSLATE_NOOP("GameMenu", "&Local Best Scores...\tF4"), "F4",
+     Command::LocalBestScores},
+    {kBest, QT_TRANSLATE_NOOP("GameMenu", "&World Championship Top 10 ...\tF5"), "F5",
+     Command::WorldTop10, true},
+    {kBest, QT_TRANSLATE_NOOP("GameMenu", "World Championship &Homepage..."), "",
+     Command::ChampionshipHomepage},
 };
 
 constexpr bool EveryCommandOnce() {
-    std::array<int, kCommandCount> items{};
+    std::array<int, kMenuCommandCount> items{};
     for (const MenuItem& item : kItems) {
         ++items[static_cast<std::size_t>(item.command)];
     }
@@ -65,6 +72,10 @@ constexpr bool EveryCommandOnce() {
     return true;
 }
 static_assert(EveryCommandOnce());
+
+QString Shown(const char* text) {
+    return QCoreApplication::translate("GameMenu", text);
+}
 
 // Escape in a menu of the menu bar leaves the bar holding the keyboard with
 // nothing on screen to show it, and the game's keys would then walk the menu
@@ -86,7 +97,7 @@ void GiveKeyboardBackOnHide(QMenu& menu, QMainWindow& window) {
 
 GameMenu::GameMenu(QMainWindow& window, Runner run) {
     QMenuBar* bar = window.menuBar();
-    QMenu* game = bar->addMenu(QString::fromLatin1(kGame));
+    QMenu* game = bar->addMenu(Shown(kGame));
     GiveKeyboardBackOnHide(*game, window);
     QMenu* size = nullptr;
     QMenu* current = nullptr;
@@ -97,14 +108,14 @@ GameMenu::GameMenu(QMainWindow& window, Runner run) {
             if (item.menu == kGame) {
                 current = game;
             } else if (item.menu == kSize) {
-                size = size != nullptr ? size : game->addMenu(QString::fromLatin1(kSize));
+                size = size != nullptr ? size : game->addMenu(Shown(kSize));
                 current = size;
             } else {
-                current = bar->addMenu(QString::fromLatin1(item.menu));
+                current = bar->addMenu(Shown(item.menu));
                 GiveKeyboardBackOnHide(*current, window);
             }
         }
-        QAction* action = current->addAction(QString::fromLatin1(item.text));
+        QAction* action = current->addAction(Shown(item.text));
         if (*item.keys != '\0') {
             action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
         }
@@ -127,17 +138,17 @@ GameMenu::GameMenu(QMainWindow& window, Runner run) {
 }
 
 QString GameMenu::StartStopText(const GameFlags& flags) {
-    return flags.gameInProgress ? QStringLiteral("Stop Game\tF2")
-                                : QStringLiteral("Start Game\tF2");
+    return flags.gameInProgress ? Shown(QT_TRANSLATE_NOOP("GameMenu", "Stop Game\tF2"))
+                                : Shown(QT_TRANSLATE_NOOP("GameMenu", "Start Game\tF2"));
 }
 
 QString GameMenu::PauseText(const Options& options) {
-    return QStringLiteral("Pause\t") + QString::fromStdString(KeyName(options.keyPause));
+    return Shown(QT_TRANSLATE_NOOP("GameMenu", "Pause\t%1")).arg(ShownKeyName(options.keyPause));
 }
 
 void GameMenu::Update(const GameFlags& flags, const Options& options,
                       std::int32_t windowSizeSetting, const Rule& enabled) {
-    for (std::int32_t index = 0; index < kCommandCount; ++index) {
+    for (std::int32_t index = 0; index < kMenuCommandCount; ++index) {
         actions[static_cast<std::size_t>(index)]->setEnabled(enabled(static_cast<Command>(index)));
     }
     Action(Command::StartStop)->setText(StartStopText(flags));

@@ -42,7 +42,7 @@ public:
 private:
     static std::size_t Index(Command command) { return static_cast<std::size_t>(command); }
 
-    std::array<QAction*, kCommandCount> actions{};
+    std::array<QAction*, kMenuCommandCount> actions{};
 };
 
 } // namespace brinox

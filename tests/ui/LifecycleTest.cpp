@@ -124,38 +124,6 @@ TEST_F(LifecycleTest, MissingPicturesAreReportedAndDrawNothing) {
     EXPECT_EQ(Frame().size(), QSize(602, 590));
 }
 
-// A folder in place of brinox.dat makes every write fail.
-TEST_F(LifecycleTest, UnsavableOptionsAskToQuitOnceAndAtStartUpEndTheRun) {
-    const QString options = directory->File(QStringLiteral("brinox.dat"));
-    QFile::remove(options);
-    ASSERT_TRUE(QDir().mkdir(options));
-    const QString cannotSave =
-        QStringLiteral("ERROR! It is impossible to save file \"brinox.dat\"");
-    prompter.answers = {true};
-    frame->SaveOptionsFile();
-    ASSERT_EQ(prompter.boxes.size(), 2u);
-    EXPECT_EQ(prompter.boxes[0].text, cannotSave);
-    EXPECT_EQ(prompter.boxes[1].type, ScriptedPrompter::Box::Question);
-    EXPECT_TRUE(frame->QuitRequested());
-    EXPECT_EQ(frame->ExitCode(), 0);
-    Close();
-    EXPECT_EQ(prompter.boxes.size(), 2u);
-
-    QFile::remove(directory->File(QStringLiteral("ws.dat")));
-    prompter.boxes.clear();
-    prompter.answers = {false};
-    Open();
-    ASSERT_EQ(prompter.boxes.size(), 3u);
-    EXPECT_EQ(prompter.boxes[0].text, cannotSave);
-    EXPECT_EQ(prompter.boxes[1].text, QStringLiteral("Are you sure you want to quit?"));
-    EXPECT_EQ(prompter.boxes[2].text,
-              QStringLiteral("ERROR! It is impossible to create file \"brinox.dat\""));
-    EXPECT_TRUE(frame->QuitRequested());
-    EXPECT_NE(frame->ExitCode(), 0);
-    Close();
-    EXPECT_FALSE(QFile::exists(directory->File(QStringLiteral("ws.dat"))));
-}
-
 // The main window's side of results and saved games: a finished game is
 // ranked in a dialog posted after the event that ended it, and Save and Load
 // bring a game back exactly and refuse bad files.

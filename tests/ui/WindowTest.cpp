@@ -308,7 +308,7 @@ TEST_F(ToolBarTest, GameMenuFollowsTheGameAsButtonsKeysAndItemsDriveIt) {
     const GameMenu& menu = frame->Menu();
     QAction* pause = menu.Action(Command::Pause);
     const auto shown = [&] {
-        for (std::int32_t index = 0; index < kCommandCount; ++index) {
+        for (std::int32_t index = 0; index < kMenuCommandCount; ++index) {
             const auto command = static_cast<Command>(index);
             EXPECT_EQ(menu.Action(command)->isEnabled(), frame->Enabled(command)) << index;
         }
