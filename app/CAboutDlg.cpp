@@ -30,7 +30,7 @@ QPushButton* AddLinkRow(QGridLayout& grid, int row, const QString& caption,
     auto* field = new QLineEdit(address, group);
     field->setReadOnly(true);
     field->setMinimumWidth(260);
-    auto* go = new QPushButton(QStringLiteral("Go"), group);
+    auto* go = new QPushButton(CAboutDlg::tr("Go"), group);
     go->setAutoDefault(false);
     grid.addWidget(new QLabel(caption, group), row, 0);
     grid.addWidget(field, row, 1);
@@ -42,23 +42,21 @@ QPushButton* AddLinkRow(QGridLayout& grid, int row, const QString& caption,
 
 CAboutDlg::CAboutDlg(const WebLinks& links, const std::string& appDirectory, QWidget* parent)
     : QDialog(parent), links(links) {
-    setWindowTitle(QStringLiteral("About Brinox 2000"));
+    setWindowTitle(tr("About Brinox 2000"));
     setStyleSheet(GameDialogStyle(13));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(DialogPicture(appDirectory, assets::kAboutPicture, this));
     layout->addWidget(CentredLine(
         QStringLiteral("Brinox 2000: World Championship v2.25 , Build 21.28.05.03"), this));
-    layout->addWidget(CentredLine(QStringLiteral("for Windows 95/98/ME/NT/2000/XP"), this));
+    layout->addWidget(CentredLine(tr("for Windows 95/98/ME/NT/2000/XP"), this));
     layout->addSpacing(6);
-    layout->addWidget(
-        CentredLine(QStringLiteral("Game, pictures and sounds by the Brinox 2000 team"), this));
-    layout->addWidget(
-        CentredLine(QStringLiteral("This edition runs on Linux with Qt 6. Have fun!"), this));
+    layout->addWidget(CentredLine(tr("Game, pictures and sounds by the Brinox 2000 team"), this));
+    layout->addWidget(CentredLine(tr("This edition runs on Linux with Qt 6. Have fun!"), this));
 
-    auto* support = new QGroupBox(QStringLiteral("Support"), this);
+    auto* support = new QGroupBox(tr("Support"), this);
     auto* grid = new QGridLayout(support);
-    QPushButton* goHome = AddLinkRow(*grid, 0, QStringLiteral("Brinox homepage:"), links.homepage);
-    QPushButton* goMail = AddLinkRow(*grid, 1, QStringLiteral("e-mail:"), links.supportEmail);
+    QPushButton* goHome = AddLinkRow(*grid, 0, tr("Brinox homepage:"), links.homepage);
+    QPushButton* goMail = AddLinkRow(*grid, 1, tr("e-mail:"), links.supportEmail);
     layout->addWidget(support);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

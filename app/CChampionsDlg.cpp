@@ -22,16 +22,17 @@ struct Champion {
     const char* country;
 };
 
-// The first three places of each championship, first place first.
+// The first three places of each championship, first place first. The
+// countries are translated where they are shown; the names stay as they are.
 constexpr std::array<Champion, 3> kChampions2000 = {{
-    {"Mikhail Sorokin", "Russia"},
-    {"Anna Lindqvist", "Sweden"},
-    {"Tomasz Wierzbicki", "Poland"},
+    {"Mikhail Sorokin", QT_TRANSLATE_NOOP("brinox::CChampionsDlg", "Russia")},
+    {"Anna Lindqvist", QT_TRANSLATE_NOOP("brinox::CChampionsDlg", "Sweden")},
+    {"Tomasz Wierzbicki", QT_TRANSLATE_NOOP("brinox::CChampionsDlg", "Poland")},
 }};
 constexpr std::array<Champion, 3> kChampions2001 = {{
-    {"Kenji Arakawa", "Japan"},
-    {"Mikhail Sorokin", "Russia"},
-    {"Laura Bianchi", "Italy"},
+    {"Kenji Arakawa", QT_TRANSLATE_NOOP("brinox::CChampionsDlg", "Japan")},
+    {"Mikhail Sorokin", QT_TRANSLATE_NOOP("brinox::CChampionsDlg", "Russia")},
+    {"Laura Bianchi", QT_TRANSLATE_NOOP("brinox::CChampionsDlg", "Italy")},
 }};
 
 QLabel* Line(const QString& text, QWidget* parent, bool bold = false) {
@@ -54,7 +55,7 @@ QWidget* Winner(int year, int place, const Champion& champion, const std::string
     column->addWidget(DialogPicture(appDirectory, assets::ChampionPicture(year, place), box));
     column->addWidget(
         Line(QStringLiteral("%1. %2").arg(place).arg(QString::fromUtf8(champion.name)), box, true));
-    column->addWidget(Line(QString::fromUtf8(champion.country), box));
+    column->addWidget(Line(CChampionsDlg::tr(champion.country), box));
     return box;
 }
 
@@ -63,7 +64,7 @@ QWidget* Winner(int year, int place, const Champion& champion, const std::string
 CChampionsDlg::CChampionsDlg(int year, const WebLinks& links, const std::string& appDirectory,
                              QWidget* parent)
     : QDialog(parent), top50Page(links.Top50Page(year)) {
-    setWindowTitle(QStringLiteral("Brinox World Championship %1 Champions").arg(year));
+    setWindowTitle(tr("Brinox World Championship %1 Champions").arg(year));
     setStyleSheet(GameDialogStyle(13));
     const auto& champions = year == 2000 ? kChampions2000 : kChampions2001;
     auto* layout = new QVBoxLayout(this);
@@ -80,14 +81,13 @@ CChampionsDlg::CChampionsDlg(int year, const WebLinks& links, const std::string&
     layout->addLayout(podium);
 
     auto* top50 = new QPushButton(
-        QStringLiteral("Press this button to see Brinox World Championship %1 Top 50").arg(year),
-        this);
+        tr("Press this button to see Brinox World Championship %1 Top 50").arg(year), this);
     top50->setAutoDefault(false);
     top50->setMinimumHeight(32);
     layout->addWidget(top50);
-    layout->addWidget(Line(
-        QStringLiteral("If you want to win Brinox World Championship %1").arg(year + 1), this));
-    layout->addWidget(Line(QStringLiteral("Send your results to the Internet !"), this, true));
+    layout->addWidget(
+        Line(tr("If you want to win Brinox World Championship %1").arg(year + 1), this));
+    layout->addWidget(Line(tr("Send your results to the Internet !"), this, true));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     layout->addWidget(buttons);

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QLocale>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -72,6 +73,7 @@ long long MillisecondsSinceProcessStart() {
 
 CGameApp::CGameApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Brinox 2000"));
+    language.Install(QLocale::system().uiLanguages());
 }
 
 CGameApp::~CGameApp() {
@@ -111,10 +113,9 @@ int CGameApp::Run(const std::optional<QString>& watchFile) {
 void CGameApp::WatchAtStart(const QString& path) {
     const WatchFile file = WatchFile::Read(QFile::encodeName(path).toStdString());
     if (file.status != WatchFile::Status::Ok) {
-        ShowWarning(frame.get(),
-                    file.status == WatchFile::Status::Unreadable
-                        ? QStringLiteral("ERROR! It is impossible to read %1").arg(path)
-                        : QStringLiteral("%1 holds no replay to watch").arg(path));
+        ShowWarning(frame.get(), file.status == WatchFile::Status::Unreadable
+                                     ? tr("ERROR! It is impossible to read %1").arg(path)
+                                     : tr("%1 holds no replay to watch").arg(path));
         return;
     }
     std::size_t chosen = 0;

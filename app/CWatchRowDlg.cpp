@@ -19,7 +19,7 @@ constexpr int kTextWidth = kListWidth - 24;
 constexpr int kNameWidth = 200;
 
 QString LineOf(const WatchFile::Replay& replay, const QFontMetrics& metrics) {
-    QString line = QStringLiteral("Row %1").arg(replay.row + 1);
+    QString line = CWatchRowDlg::tr("Row %1").arg(replay.row + 1);
     if (replay.entry) {
         // A character takes a pixel at least: the cut keeps a huge name from being laid out whole.
         const QString name = CBestScoresDlg::ShownText(replay.entry->name).left(kNameWidth);
@@ -33,11 +33,12 @@ QString LineOf(const WatchFile::Replay& replay, const QFontMetrics& metrics) {
 
 CWatchRowDlg::CWatchRowDlg(const std::vector<WatchFile::Replay>& replays, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Watch a replay"));
+    setWindowTitle(tr("Watch a replay"));
     setObjectName(QStringLiteral("watchRowDialog"));
     setStyleSheet(GameDialogStyle(13));
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(QStringLiteral("Which row's game do you want to watch?"), this));
+    auto* question = new QLabel(tr("Which row's game do you want to watch?"), this);
+    column->addWidget(question);
     list = new QListWidget(this);
     list->setFixedWidth(kListWidth);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

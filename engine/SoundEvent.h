@@ -2,6 +2,8 @@
 // and Options::soundFile and in the options file.
 #pragma once
 
+#include "TextMarks.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -27,10 +29,20 @@ inline constexpr std::int32_t kSoundEventCount = 12;
 // Only the first eleven events are kept in the options file.
 inline constexpr std::int32_t kStoredSoundEvents = 11;
 
+// The names the Sound page lists, translated there (context "SoundEvent").
 inline constexpr std::array<std::string_view, kSoundEventCount> kSoundEventLabels = {
-    "Button press",      "Block drop", "Block removed", "Bomb Explosion",
-    "Game over",         "You win!",   "Level is finished", "Timer",
-    "Row of blocks is added", "Start of game", "Bomb disappears", "Best score is reached",
+    BRINOX_TEXT("SoundEvent", "Button press"),
+    BRINOX_TEXT("SoundEvent", "Block drop"),
+    BRINOX_TEXT("SoundEvent", "Block removed"),
+    BRINOX_TEXT("SoundEvent", "Bomb Explosion"),
+    BRINOX_TEXT("SoundEvent", "Game over"),
+    BRINOX_TEXT("SoundEvent", "You win!"),
+    BRINOX_TEXT("SoundEvent", "Level is finished"),
+    BRINOX_TEXT("SoundEvent", "Timer"),
+    BRINOX_TEXT("SoundEvent", "Row of blocks is added"),
+    BRINOX_TEXT("SoundEvent", "Start of game"),
+    BRINOX_TEXT("SoundEvent", "Bomb disappears"),
+    BRINOX_TEXT("SoundEvent", "Best score is reached"),
 };
 
 } // namespace brinox

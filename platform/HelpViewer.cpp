@@ -19,10 +19,10 @@ constexpr int kContentsTopic = 1;
 
 QString MissingPage(bool fileRead, int number) {
     return fileRead
-               ? QStringLiteral("<h2>Topic not found</h2><p>The help file has no topic "
+               ? HelpViewer::tr("<h2>Topic not found</h2><p>The help file has no topic "
                                 "number %1.</p>")
                      .arg(number)
-               : QStringLiteral("<h2>Help is not available</h2><p>The help file brinox.hlp "
+               : HelpViewer::tr("<h2>Help is not available</h2><p>The help file brinox.hlp "
                                 "is missing or damaged. Reinstall the game to restore it.</p>");
 }
 
@@ -30,11 +30,11 @@ QString MissingPage(bool fileRead, int number) {
 
 HelpViewer::HelpViewer(const QString& helpPath, QWidget* parent)
     : QDialog(parent), fileRead(file.Load(helpPath)) {
-    setWindowTitle(QStringLiteral("Brinox 2000 Help"));
-    contents = new QPushButton(QStringLiteral("&Contents"), this);
-    back = new QPushButton(QStringLiteral("&Back"), this);
-    forward = new QPushButton(QStringLiteral("&Forward"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    setWindowTitle(tr("Brinox 2000 Help"));
+    contents = new QPushButton(tr("&Contents"), this);
+    back = new QPushButton(tr("&Back"), this);
+    forward = new QPushButton(tr("&Forward"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     for (QPushButton* button : {contents, back, forward, close}) {
         button->setAutoDefault(false);
     }
@@ -117,8 +117,8 @@ void HelpViewer::Display() {
     const int number = CurrentTopic();
     const HelpTopic* topic = file.Topic(number);
     text->setHtml(topic != nullptr ? topic->html : MissingPage(fileRead, number));
-    setWindowTitle(topic != nullptr ? QStringLiteral("Brinox 2000 Help - ") + topic->title
-                                    : QStringLiteral("Brinox 2000 Help"));
+    setWindowTitle(topic != nullptr ? tr("Brinox 2000 Help - %1").arg(topic->title)
+                                    : tr("Brinox 2000 Help"));
     back->setEnabled(at > 0);
     forward->setEnabled(at + 1 < history.size());
 }

@@ -11,6 +11,7 @@
 #include "settings/StoredText.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,15 +31,18 @@ constexpr int kTickMs = 50;
 constexpr QRect kLogoFrame(0, 0, 75, 32);
 constexpr int kLogoScale = 2;
 
-const QString kNotEnteredQuestion =
-    QStringLiteral("Unfortunately your result do not get in the table.\nDo you wish to stay here?");
-const QString kSendQuestion =
-    QStringLiteral("Do you want to send your results to the World Championship?");
-const QString kClearQuestion = QStringLiteral("Are you sure you want to clear the table?");
-const QString kSendHint =
-    QStringLiteral("To send your results to the World Championship press SEND button");
-const QString kUpdateHint =
-    QStringLiteral("To update World Championship Top 10 press UPDATE button");
+// The dialog's texts (context "brinox::CBestScoresDlg"), translated where they are shown.
+const char* const kNotEnteredQuestion = QT_TRANSLATE_NOOP(
+    "brinox::CBestScoresDlg",
+    "Unfortunately your result do not get in the table.\nDo you wish to stay here?");
+const char* const kSendQuestion = QT_TRANSLATE_NOOP(
+    "brinox::CBestScoresDlg", "Do you want to send your results to the World Championship?");
+const char* const kClearQuestion =
+    QT_TRANSLATE_NOOP("brinox::CBestScoresDlg", "Are you sure you want to clear the table?");
+const char* const kSendHint = QT_TRANSLATE_NOOP(
+    "brinox::CBestScoresDlg", "To send your results to the World Championship press SEND button");
+const char* const kUpdateHint = QT_TRANSLATE_NOOP(
+    "brinox::CBestScoresDlg", "To update World Championship Top 10 press UPDATE button");
 // Room for what a real game gives: a score or a row count of ten digits (they
 // grow to two thousand million), a level of two. A larger, hostile figure is
 // cut with an ellipsis rather than widening the dialog beyond a small screen
@@ -51,8 +55,14 @@ constexpr int kLinesDigits = 6;
 constexpr int kMaxLineText = 64;
 // The widest line of the Info box whose text is the game's own: no line with
 // a stored text may be wider.
-const QString kWidestInfoLine =
-    QStringLiteral("Maximum drop time of Quadel piece (seconds): -2147483648");
+QString WidestInfoLine() {
+    return CBestScoresDlg::tr("Maximum drop time of Quadel piece (seconds): ") +
+           QStringLiteral("-2147483648");
+}
+
+QString TableText(std::string_view text) {
+    return QCoreApplication::translate("TableId", text.data());
+}
 
 // Additions to the shared look: the heading, the digits and the grid.
 // %1: the size of the heading, %2: the digits'.
@@ -106,7 +116,8 @@ QString ShownLine(const std::string& stored) {
 // "Name: " and the like with the stored text, cut to the Info box's widest line.
 QString InfoLine(const QString& label, const std::string& stored) {
     const QFontMetrics metrics(QGuiApplication::font());
-    const int width = metrics.horizontalAdvance(kWidestInfoLine) - metrics.horizontalAdvance(label);
+    const int width =
+        metrics.horizontalAdvance(WidestInfoLine()) - metrics.horizontalAdvance(label);
     return label + metrics.elidedText(ShownLine(stored), Qt::ElideRight, width);
 }
 
@@ -201,7 +212,7 @@ QWidget* CBestScoresDlg::BuildHeader(const QImage& logoStrip) {
                                    .scaled(kLogoFrame.size() * kLogoScale, Qt::IgnoreAspectRatio,
                                            Qt::FastTransformation)));
     }
-    auto* heading = new QLabel(QStringLiteral("BEST SCORES"), header);
+    auto* heading = new QLabel(tr("BEST SCORES"), header);
     heading->setObjectName(QStringLiteral("heading"));
     row->addWidget(logo);
     row->addSpacing(16);
@@ -211,11 +222,11 @@ QWidget* CBestScoresDlg::BuildHeader(const QImage& logoStrip) {
 }
 
 QWidget* CBestScoresDlg::BuildSelector() {
-    auto* box = new QGroupBox(QStringLiteral("TABLES"), this);
+    auto* box = new QGroupBox(tr("TABLES"), this);
     auto* list = new QVBoxLayout(box);
     auto* group = new QButtonGroup(box);
     for (std::int32_t t = 0; t < kTableCount; ++t) {
-        auto* button = new QRadioButton(QString::fromUtf8(TableLabel(t).data()), box);
+        auto* button = new QRadioButton(TableText(TableLabel(t)), box);
         button->setObjectName(QStringLiteral("selector%1").arg(t));
         group->addButton(button, t);
         list->addWidget(button);
@@ -232,13 +243,8 @@ QWidget* CBestScoresDlg::BuildGrid() {
     auto* grid = new QGridLayout(panel);
     grid->setHorizontalSpacing(0);
     grid->setVerticalSpacing(1);
-    const QStringList heads = {QStringLiteral("N"),
-                               QStringLiteral("Name"),
-                               QStringLiteral("Scores"),
-                               QStringLiteral("Level"),
-                               QStringLiteral("Lines"),
-                               QString(),
-                               QString()};
+    const QStringList heads = {tr("N"),     tr("Name"), tr("Scores"), tr("Level"),
+                               tr("Lines"), QString(),  QString()};
     for (int c = 0; c < heads.size(); ++c) {
         auto* head =
             Cell(panel, QStringLiteral("head%1").arg(c), c == 1 ? Qt::AlignLeft : Qt::AlignHCenter);
@@ -268,13 +274,13 @@ QWidget* CBestScoresDlg::BuildGrid() {
             // And one more for the label's own rounding of an elided text.
             number->setMinimumWidth(room + 1 + margins.left() + margins.right());
         }
-        row.info = new QPushButton(QStringLiteral("Info"), panel);
+        row.info = new QPushButton(tr("Info"), panel);
         row.info->setObjectName(QStringLiteral("info%1").arg(r));
         // Tab reaches them in reading order, between the table list and CLEAR.
         row.info->setFocusPolicy(Qt::StrongFocus);
         row.info->setAutoDefault(false);
         connect(row.info, &QPushButton::clicked, this, [this, r] { ShowInfo(r); });
-        row.replay = new QPushButton(QStringLiteral("Replay"), panel);
+        row.replay = new QPushButton(tr("Replay"), panel);
         row.replay->setObjectName(QStringLiteral("replay%1").arg(r));
         row.replay->setFocusPolicy(Qt::StrongFocus);
         row.replay->setAutoDefault(false);
@@ -309,11 +315,11 @@ QWidget* CBestScoresDlg::BuildButtons() {
         row->addWidget(b);
         return b;
     };
-    clearButton = button(QStringLiteral("CLEAR"), QStringLiteral("clearButton"));
-    sendButton = button(QStringLiteral("SEND"), QStringLiteral("sendButton"));
-    updateButton = button(QStringLiteral("UPDATE"), QStringLiteral("updateButton"));
+    clearButton = button(tr("CLEAR"), QStringLiteral("clearButton"));
+    sendButton = button(tr("SEND"), QStringLiteral("sendButton"));
+    updateButton = button(tr("UPDATE"), QStringLiteral("updateButton"));
     row->addStretch();
-    okButton = button(QStringLiteral("OK"), QStringLiteral("okButton"));
+    okButton = button(tr("OK"), QStringLiteral("okButton"));
     okButton->setDefault(true);
     connect(clearButton, &QPushButton::clicked, this, &CBestScoresDlg::ClearTable);
     connect(sendButton, &QPushButton::clicked, this, &CBestScoresDlg::Send);
@@ -329,7 +335,7 @@ void CBestScoresDlg::ShowTable(std::int32_t table) {
         return;
     }
     current = table;
-    setWindowTitle(QString::fromUtf8(TableTitle(table).data()));
+    setWindowTitle(TableText(TableTitle(table)));
     selectors[static_cast<std::size_t>(table)]->setChecked(true);
     const ScoreTable& shown = tables.Table(table);
     const bool top10 = table == WorldTop10Table;
@@ -350,15 +356,15 @@ void CBestScoresDlg::ShowTable(std::int32_t table) {
         row.replay->setEnabled(shownReplays[static_cast<std::size_t>(r)].has_value());
         PaintRow(r, marked);
     }
-    firstLine->setText(table == QuadelChampionshipTable ? kSendHint
-                       : top10                          ? kUpdateHint
-                               : QString::fromUtf8(TableLabel(table).data()));
+    firstLine->setText(table == QuadelChampionshipTable ? tr(kSendHint)
+                       : top10                          ? tr(kUpdateHint)
+                                                        : TableText(TableLabel(table)));
     // Never wider than the name and number columns above it.
     const Row& first = rows[0];
     const int lineWidth = first.name->width() + first.score->minimumWidth() +
                           first.level->minimumWidth() + first.lines->minimumWidth();
     secondLine->ensurePolished();
-    const QString line = QStringLiteral("Last update: ") + ShownText(shown.lastUpdate);
+    const QString line = tr("Last update: ") + ShownText(shown.lastUpdate);
     secondLine->setText(
         secondLine->fontMetrics().elidedText(line.left(lineWidth), Qt::ElideRight, lineWidth));
     sendButton->setEnabled(table == QuadelChampionshipTable);
@@ -381,9 +387,9 @@ void CBestScoresDlg::Tick() {
     }
     inTick = true;
     if (openResult != TablesOpenResult::Ok) {
-        const QString text = QString::fromUtf8(openResult == TablesOpenResult::CreateFailed
-                                                   ? kCannotCreateTablesMessage
-                                                   : kCannotLoadTablesMessage);
+        const QString text = QCoreApplication::translate(
+            "Messages", openResult == TablesOpenResult::CreateFailed ? kCannotCreateTablesMessage
+                                                                     : kCannotLoadTablesMessage);
         openResult = TablesOpenResult::Ok;
         ShowWarning(this, text);
         Close();
@@ -425,7 +431,7 @@ void CBestScoresDlg::RunInsertion() {
     ShowTable(t);
     const std::int32_t p = tables.Place(t, entry.level, entry.score, entry.lines);
     if (p == ScoreTableSet::kNotPlaced) {
-        if (!AskYesNoInformation(this, kNotEnteredQuestion)) {
+        if (!AskYesNoInformation(this, tr(kNotEnteredQuestion))) {
             Close();
         }
         return;
@@ -449,7 +455,7 @@ void CBestScoresDlg::RunInsertion() {
     // still be sent from memory; the dialog closes only after that.
     const bool saved = SaveTables();
     ShowTable(t);
-    if (gameType == Quadel && gameMode == WorldChampionship && AskYesNo(this, kSendQuestion)) {
+    if (gameType == Quadel && gameMode == WorldChampionship && AskYesNo(this, tr(kSendQuestion))) {
         Send();
     }
     if (!saved) {
@@ -464,12 +470,12 @@ bool CBestScoresDlg::SaveTables() {
         return true;
     }
     ShowTable(current);
-    ShowWarning(this, QString::fromUtf8(kCannotUpdateTablesMessage));
+    ShowWarning(this, QCoreApplication::translate("Messages", kCannotUpdateTablesMessage));
     return false;
 }
 
 void CBestScoresDlg::ClearTable() {
-    if (!AskYesNo(this, kClearQuestion)) {
+    if (!AskYesNo(this, tr(kClearQuestion))) {
         return;
     }
     tables.Clear(current);
@@ -483,7 +489,7 @@ void CBestScoresDlg::ClearTable() {
 void CBestScoresDlg::ShowInfo(std::int32_t row) {
     const ScoreEntry& e = tables.Table(current).rows[static_cast<std::size_t>(row)];
     ShowInformation(this, InfoText(e, current == WorldTop10Table),
-                    QStringLiteral("Game Info: ") + ShownLine(e.name));
+                    tr("Game Info: ") + ShownLine(e.name));
 }
 
 QString CBestScoresDlg::ShownText(const std::string& stored) {
@@ -498,28 +504,27 @@ QString CBestScoresDlg::ShownText(const std::string& stored) {
 
 QString CBestScoresDlg::InfoText(const ScoreEntry& e, bool withCountry) {
     const std::int32_t seconds = e.gameSeconds;
-    QString text = InfoLine(QStringLiteral("Name: "), e.name) + QLatin1Char('\n');
+    QString text = InfoLine(tr("Name: "), e.name) + QLatin1Char('\n');
     if (withCountry) {
-        text += InfoLine(QStringLiteral("Country: "), e.country) + QLatin1Char('\n');
+        text += InfoLine(tr("Country: "), e.country) + QLatin1Char('\n');
     }
-    text += QStringLiteral("Time of Game: ") + TwoDigits(seconds / 3600) + QLatin1Char(':') +
+    text += tr("Time of Game: ") + TwoDigits(seconds / 3600) + QLatin1Char(':') +
             TwoDigits(seconds % 3600 / 60) + QLatin1Char(':') + TwoDigits(seconds % 60) +
             QStringLiteral("\n\n");
-    text += InfoLine(QStringLiteral("Started: "), e.startTime) + QLatin1Char('\n');
-    text += QStringLiteral("Scores: ") + Number(e.score) + QLatin1Char('\n');
-    text += QStringLiteral("Level: ") + Number(e.level) + QLatin1Char('\n');
-    text += QStringLiteral("Lines: ") + Number(e.lines) + QLatin1Char('\n');
-    text += QStringLiteral("Amount of Quadel pieces: ") + Number(e.pieces) + QLatin1Char('\n');
-    text += QStringLiteral("Bombs in the game: ") +
-            (e.bombsOn == 1 ? QStringLiteral("YES") : QStringLiteral("NO")) + QLatin1Char('\n');
-    text += QStringLiteral("Amount of Bombs: ") + Number(e.bombs) + QLatin1Char('\n');
-    text += QStringLiteral("Mimimum drop time of Quadel piece (seconds): ") +
-            Number(e.minDropSeconds) + QLatin1Char('\n');
-    text += QStringLiteral("Maximum drop time of Quadel piece (seconds): ") +
-            Number(e.maxDropSeconds) + QLatin1Char('\n');
-    text += QStringLiteral("Average drop time of Quadel piece (seconds): ") +
-            Number(e.avgDropSeconds) + QLatin1Char('\n');
-    text += InfoLine(QStringLiteral("Finished: "), e.endTime);
+    text += InfoLine(tr("Started: "), e.startTime) + QLatin1Char('\n');
+    text += tr("Scores: ") + Number(e.score) + QLatin1Char('\n');
+    text += tr("Level: ") + Number(e.level) + QLatin1Char('\n');
+    text += tr("Lines: ") + Number(e.lines) + QLatin1Char('\n');
+    text += tr("Amount of Quadel pieces: ") + Number(e.pieces) + QLatin1Char('\n');
+    text += tr("Bombs in the game: ") + (e.bombsOn == 1 ? tr("YES") : tr("NO")) + QLatin1Char('\n');
+    text += tr("Amount of Bombs: ") + Number(e.bombs) + QLatin1Char('\n');
+    text += tr("Mimimum drop time of Quadel piece (seconds): ") + Number(e.minDropSeconds) +
+            QLatin1Char('\n');
+    text += tr("Maximum drop time of Quadel piece (seconds): ") + Number(e.maxDropSeconds) +
+            QLatin1Char('\n');
+    text += tr("Average drop time of Quadel piece (seconds): ") + Number(e.avgDropSeconds) +
+            QLatin1Char('\n');
+    text += InfoLine(tr("Finished: "), e.endTime);
     return text;
 }
 

@@ -6,6 +6,8 @@
 #include "platform/MessageBox.h"
 #include "settings/Archive.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <filesystem>
 
@@ -31,7 +33,7 @@ std::optional<ReplayBundle> ReadBundleFile(const std::string& path) {
 } // namespace
 
 CDownloadDlg::CDownloadDlg(const std::string& appDirectory, const Clock& clock, QWidget* parent)
-    : CTransferDlg(QStringLiteral("Downloading..."), appDirectory, parent), clock(clock),
+    : CTransferDlg(tr("Downloading..."), appDirectory, parent), clock(clock),
       localPath(appDirectory + std::string(files::kTop10)), partPath(localPath + ".part"),
       replaysPath(appDirectory + Top10ReplaysName() + ".part") {}
 
@@ -67,21 +69,21 @@ void CDownloadDlg::FetchReplays(FtpSession& session) {
 }
 
 QString CDownloadDlg::TransferStatus() const {
-    return QStringLiteral("Downloading...");
+    return tr("Downloading...");
 }
 
 QString CDownloadDlg::DoneStatus() const {
-    return QStringLiteral("Downloading completed");
+    return tr("Downloading completed");
 }
 
 void CDownloadDlg::Finish(TransferOutcome outcome) {
     if (outcome == TransferOutcome::Done) {
-        ShowInformation(this, QStringLiteral("Data Transfer completed successfully"));
+        ShowInformation(this, tr("Data Transfer completed successfully"));
         TakeFile();
         return;
     }
     if (!ReportConnectionFailure(outcome) && outcome == TransferOutcome::Failed) {
-        ShowWarning(this, QStringLiteral("Downloading Failed"));
+        ShowWarning(this, tr("Downloading Failed"));
     }
     QDialog::reject();
 }
@@ -90,8 +92,8 @@ void CDownloadDlg::TakeFile() {
     // A refused file stays for the player to look at; only a read one goes.
     const Top10Load loaded = ReadTop10File(localPath, rows);
     if (loaded != Top10Load::Ok) {
-        ShowWarning(this,
-                    QString::fromUtf8(loaded == Top10Load::CannotOpen ? kCannotLoadDownloadMessage
+        ShowWarning(this, QCoreApplication::translate("Messages", loaded == Top10Load::CannotOpen
+                                                                      ? kCannotLoadDownloadMessage
                                                                       : kDownloadIncorrectMessage));
         QDialog::reject();
         return;

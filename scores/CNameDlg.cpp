@@ -26,7 +26,7 @@ CNameDlg::CNameDlg(const std::string& appDirectory, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       appDirectory(appDirectory) {
-    setWindowTitle(QStringLiteral("Please enter your name"));
+    setWindowTitle(tr("Please enter your name"));
     setObjectName(QStringLiteral("nameDialog"));
     field = new QLineEdit(this);
     field->setAlignment(Qt::AlignCenter);

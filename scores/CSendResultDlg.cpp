@@ -29,28 +29,29 @@ QPlainTextEdit:focus { border-color: #f2c14e; }
 
 CSendResultDlg::CSendResultDlg(const std::string& appDirectory, QWidget* parent)
     : QDialog(parent), appDirectory(appDirectory) {
-    setWindowTitle(QStringLiteral("Send Result"));
+    setWindowTitle(tr("Send Result"));
     setObjectName(QStringLiteral("sendResultDialog"));
     setStyleSheet(GameDialogStyle(13) + QString::fromLatin1(kNotesStyle));
     ReadLastSend(appDirectory, details);
 
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(QStringLiteral("Please enter some information about you:")));
+    column->addWidget(new QLabel(tr("Please enter some information about you:")));
     auto* form = new QFormLayout;
     column->addLayout(form);
     name = AddLine(QStringLiteral("name"), kMaxName, details.name);
     email = AddLine(QStringLiteral("email"), kMaxEmail, details.email);
     country = AddLine(QStringLiteral("country"), kMaxCountry, details.country);
-    form->addRow(QStringLiteral("Name:"), name);
-    form->addRow(QStringLiteral("e-mail:"), email);
-    form->addRow(QStringLiteral("Country:"), country);
-    column->addWidget(new QLabel(QStringLiteral("Notes, suggestions (optional):")));
+    form->addRow(tr("Name:"), name);
+    form->addRow(tr("e-mail:"), email);
+    form->addRow(tr("Country:"), country);
+    auto* notesCaption = new QLabel(tr("Notes, suggestions (optional):"));
+    column->addWidget(notesCaption);
     notes = new QPlainTextEdit(FromStoredText(details.notes), this);
     notes->setObjectName(QStringLiteral("notes"));
     column->addWidget(notes);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Send"), QDialogButtonBox::AcceptRole)
+    buttons->addButton(tr("Send"), QDialogButtonBox::AcceptRole)
         ->setObjectName(QStringLiteral("send"));
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CSendResultDlg::accept);
@@ -70,14 +71,14 @@ QLineEdit* CSendResultDlg::AddLine(const QString& objectName, int maxLength,
 }
 
 void CSendResultDlg::accept() {
-    const std::pair<QLineEdit*, const char*> required[] = {
-        {name, "Please enter your name"},
-        {email, "Please enter your e-mail"},
-        {country, "Please enter country"},
+    const std::pair<QLineEdit*, QString> required[] = {
+        {name, tr("Please enter your name")},
+        {email, tr("Please enter your e-mail")},
+        {country, tr("Please enter country")},
     };
     for (const auto& [field, refusal] : required) {
         if (field->text().isEmpty()) {
-            ShowInformation(this, QString::fromUtf8(refusal));
+            ShowInformation(this, refusal);
             field->setFocus();
             return;
         }

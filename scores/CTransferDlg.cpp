@@ -32,7 +32,7 @@ CTransferDlg::CTransferDlg(const QString& title, const std::string& appDirectory
     progress = new QProgressBar(this);
     progress->setRange(0, 0);
     progress->setTextVisible(false);
-    cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(cancel, &QPushButton::clicked, this, &CTransferDlg::reject);
 
@@ -98,13 +98,13 @@ void CTransferDlg::Start() {
 
 TransferOutcome CTransferDlg::Run() {
     const ResultServer server = ReadResultServer(appDirectory);
-    SetStatus(QStringLiteral("Connecting..."));
+    SetStatus(tr("Connecting..."));
     auto session = OpenFtpSession(
         [this](std::int64_t done, std::int64_t total) { return ReportProgress(done, total); });
     if (session == nullptr) {
         return TransferOutcome::NoSession;
     }
-    SetStatus(QStringLiteral("Connect to the FTP Server..."));
+    SetStatus(tr("Connect to the FTP Server..."));
     switch (session->Connect(LoginFor(server, appDirectory))) {
     case FtpConnect::Connected:
         break;
@@ -142,13 +142,13 @@ bool CTransferDlg::ReportProgress(std::int64_t done, std::int64_t total) {
 
 bool CTransferDlg::ReportConnectionFailure(TransferOutcome outcome) {
     if (outcome == TransferOutcome::NoSession) {
-        ShowWarning(this, QStringLiteral("Connection Failed"));
+        ShowWarning(this, tr("Connection Failed"));
     } else if (outcome == TransferOutcome::NoLogin) {
-        ShowWarning(this, QStringLiteral("Connection to the FTP Server Failed"));
+        ShowWarning(this, tr("Connection to the FTP Server Failed"));
     } else if (outcome == TransferOutcome::NoTls) {
-        ShowWarning(this, QString::fromUtf8(kNoTlsMessage));
+        ShowWarning(this, tr(kNoTlsMessage));
     } else if (outcome == TransferOutcome::Untrusted) {
-        ShowWarning(this, QString::fromUtf8(kUntrustedServerMessage));
+        ShowWarning(this, tr(kUntrustedServerMessage));
     } else {
         return false;
     }

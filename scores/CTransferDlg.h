@@ -32,11 +32,13 @@ namespace brinox {
 
 // What the player is told when the encryption resultserver.ini asks for
 // cannot be had: nothing was sent or received.
-inline constexpr const char* kNoTlsMessage =
-    "Connection to the FTP Server Failed\nThe server offers no encrypted connection, "
-    "which resultserver.ini requires (tls=required)";
+inline constexpr const char* kNoTlsMessage = QT_TRANSLATE_NOOP(
+    "brinox::CTransferDlg", "Connection to the FTP Server Failed\nThe server offers no "
+                            "encrypted connection, which resultserver.ini requires "
+                            "(tls=required)");
 inline constexpr const char* kUntrustedServerMessage =
-    "Connection to the FTP Server Failed\nThe server's certificate could not be verified";
+    QT_TRANSLATE_NOOP("brinox::CTransferDlg", "Connection to the FTP Server Failed\nThe server's "
+                                              "certificate could not be verified");
 
 enum class TransferOutcome {
     Done,      // transferred

@@ -2,13 +2,15 @@
 
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace brinox {
 
 CUploadDlg::CUploadDlg(const std::string& appDirectory, TransferFile file, ReplayBundle replays,
                        std::string baseName, QWidget* parent)
-    : CTransferDlg(QStringLiteral("Uploading..."), appDirectory, parent), file(std::move(file)),
+    : CTransferDlg(tr("Uploading..."), appDirectory, parent), file(std::move(file)),
       replays(std::move(replays)), remoteName(baseName + ".ttb"),
       localPath(TransferFilePath(appDirectory, baseName)),
       remoteBundleName(baseName + std::string(kReplayBundleSuffix)),
@@ -23,7 +25,7 @@ bool CUploadDlg::Prepare() {
         bundleWritten = !replays.replays.empty() && WriteReplayBundle(localBundlePath, replays);
         return true;
     }
-    ShowWarning(this, QString::fromUtf8(kCannotCreateTransferMessage));
+    ShowWarning(this, QCoreApplication::translate("Messages", kCannotCreateTransferMessage));
     QDialog::reject();
     return false;
 }
@@ -37,11 +39,11 @@ bool CUploadDlg::Transfer(FtpSession& session) {
 }
 
 QString CUploadDlg::TransferStatus() const {
-    return QStringLiteral("Uploading...");
+    return tr("Uploading...");
 }
 
 QString CUploadDlg::DoneStatus() const {
-    return QStringLiteral("Uploading completed");
+    return tr("Uploading completed");
 }
 
 void CUploadDlg::Finish(TransferOutcome outcome) {
@@ -50,16 +52,15 @@ void CUploadDlg::Finish(TransferOutcome outcome) {
         std::remove(localBundlePath.c_str());
     }
     if (outcome == TransferOutcome::Done) {
-        ShowInformation(
-            this,
-            QStringLiteral("Your results was uploaded successfully\nThank you and Good Luck!"));
+        ShowInformation(this,
+                        tr("Your results was uploaded successfully\nThank you and Good Luck!"));
         QDialog::accept();
         return;
     }
     if (outcome == TransferOutcome::Cancelled) {
-        ShowInformation(this, QString::fromUtf8(kUploadCancelledMessage));
+        ShowInformation(this, tr(kUploadCancelledMessage));
     } else if (!ReportConnectionFailure(outcome) && outcome == TransferOutcome::Failed) {
-        ShowWarning(this, QStringLiteral("Uploading Failed"));
+        ShowWarning(this, tr("Uploading Failed"));
     }
     QDialog::reject();
 }

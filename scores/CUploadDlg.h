@@ -17,7 +17,7 @@
 namespace brinox {
 
 inline constexpr const char* kUploadCancelledMessage =
-    "Uploading cancelled\nYour results were not sent";
+    QT_TRANSLATE_NOOP("brinox::CUploadDlg", "Uploading cancelled\nYour results were not sent");
 
 class CUploadDlg final : public CTransferDlg {
     Q_OBJECT

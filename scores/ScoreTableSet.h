@@ -14,6 +14,7 @@
 #include "TableId.h"
 #include "engine/Clock.h"
 #include "engine/Random.h"
+#include "engine/TextMarks.h"
 
 #include <array>
 #include <cstdint>
@@ -24,10 +25,11 @@ namespace brinox {
 class Archive;
 
 inline constexpr const char* kCannotCreateTablesMessage =
-    "ERROR! It is impossible to create tables";
-inline constexpr const char* kCannotLoadTablesMessage = "ERROR! It is impossible to load tables";
+    BRINOX_TEXT("Messages", "ERROR! It is impossible to create tables");
+inline constexpr const char* kCannotLoadTablesMessage =
+    BRINOX_TEXT("Messages", "ERROR! It is impossible to load tables");
 inline constexpr const char* kCannotUpdateTablesMessage =
-    "ERROR! It is impossible to update tables";
+    BRINOX_TEXT("Messages", "ERROR! It is impossible to update tables");
 
 enum class TablesOpenResult { Ok, CreateFailed, LoadFailed };
 

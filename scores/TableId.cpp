@@ -1,22 +1,34 @@
 #include "TableId.h"
 
+#include "engine/TextMarks.h"
+
 #include <array>
 
 namespace brinox {
 
 namespace {
 
+// Shown in the best-scores dialog, translated there (context "TableId").
 constexpr std::array<std::string_view, kTableCount> kLabels = {
-    "Quadel: Classic mode",       "Quadel: Timer mode",        "Quadel: Rising mode",
-    "Quadel: World Championship", "Quinel: Classic mode",      "Quinel: Timer mode",
-    "Quinel: Rising mode",        "World Championship Top 10",
+    BRINOX_TEXT("TableId", "Quadel: Classic mode"),
+    BRINOX_TEXT("TableId", "Quadel: Timer mode"),
+    BRINOX_TEXT("TableId", "Quadel: Rising mode"),
+    BRINOX_TEXT("TableId", "Quadel: World Championship"),
+    BRINOX_TEXT("TableId", "Quinel: Classic mode"),
+    BRINOX_TEXT("TableId", "Quinel: Timer mode"),
+    BRINOX_TEXT("TableId", "Quinel: Rising mode"),
+    BRINOX_TEXT("TableId", "World Championship Top 10"),
 };
 
 constexpr std::array<std::string_view, kTableCount> kTitles = {
-    "Best Scores - Quadel: Classic mode", "Best Scores - Quadel: Timer mode",
-    "Best Scores - Quadel: Rising mode",  "Best Scores - Quadel: World Championship",
-    "Best Scores - Quinel: Classic mode", "Best Scores - Quinel: Timer mode",
-    "Best Scores - Quinel: Rising mode",  "Best Scores - World Championship Top 10",
+    BRINOX_TEXT("TableId", "Best Scores - Quadel: Classic mode"),
+    BRINOX_TEXT("TableId", "Best Scores - Quadel: Timer mode"),
+    BRINOX_TEXT("TableId", "Best Scores - Quadel: Rising mode"),
+    BRINOX_TEXT("TableId", "Best Scores - Quadel: World Championship"),
+    BRINOX_TEXT("TableId", "Best Scores - Quinel: Classic mode"),
+    BRINOX_TEXT("TableId", "Best Scores - Quinel: Timer mode"),
+    BRINOX_TEXT("TableId", "Best Scores - Quinel: Rising mode"),
+    BRINOX_TEXT("TableId", "Best Scores - World Championship Top 10"),
 };
 
 } // namespace

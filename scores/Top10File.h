@@ -7,6 +7,7 @@
 #pragma once
 
 #include "ScoreTable.h"
+#include "engine/TextMarks.h"
 
 #include <array>
 #include <string>
@@ -16,8 +17,9 @@ namespace brinox {
 class Archive;
 
 inline constexpr const char* kCannotLoadDownloadMessage =
-    "ERROR! It is impossible to load downloaded file";
-inline constexpr const char* kDownloadIncorrectMessage = "ERROR! Downloaded file is incorrect";
+    BRINOX_TEXT("Messages", "ERROR! It is impossible to load downloaded file");
+inline constexpr const char* kDownloadIncorrectMessage =
+    BRINOX_TEXT("Messages", "ERROR! Downloaded file is incorrect");
 
 using Top10Rows = std::array<ScoreEntry, ScoreTable::kRows>;
 

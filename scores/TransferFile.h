@@ -7,6 +7,7 @@
 #include "ScoreTable.h"
 #include "SenderDetails.h"
 #include "engine/Clock.h"
+#include "engine/TextMarks.h"
 
 #include <string>
 
@@ -15,7 +16,7 @@ namespace brinox {
 class Archive;
 
 inline constexpr const char* kCannotCreateTransferMessage =
-    "ERROR! It is impossible to create file for transfer";
+    BRINOX_TEXT("Messages", "ERROR! It is impossible to create file for transfer");
 
 struct TransferFile {
     SenderDetails sender;

@@ -1,7 +1,7 @@
 #include "CConOpt.h"
 
 #include "KeyCaptureDialog.h"
-#include "KeyName.h"
+#include "ShownKeyName.h"
 #include "SpinNumberBox.h"
 #include "platform/ModalRunner.h"
 
@@ -27,25 +27,26 @@ struct Row {
     Field field;
 };
 
+// The texts are the page's (context "brinox::CConOpt"), translated where they are shown.
 constexpr std::array<Row, CConOpt::kKeys> kKeyRows = {{
-    {"Move Left", &Options::keyLeft},
-    {"Move Right", &Options::keyRight},
-    {"Move Down", &Options::keyDown},
-    {"Rotate", &Options::keyRotate},
-    {"Drop Bottom", &Options::keyDrop},
-    {"Pause game", &Options::keyPause},
+    {QT_TRANSLATE_NOOP("brinox::CConOpt", "Move Left"), &Options::keyLeft},
+    {QT_TRANSLATE_NOOP("brinox::CConOpt", "Move Right"), &Options::keyRight},
+    {QT_TRANSLATE_NOOP("brinox::CConOpt", "Move Down"), &Options::keyDown},
+    {QT_TRANSLATE_NOOP("brinox::CConOpt", "Rotate"), &Options::keyRotate},
+    {QT_TRANSLATE_NOOP("brinox::CConOpt", "Drop Bottom"), &Options::keyDrop},
+    {QT_TRANSLATE_NOOP("brinox::CConOpt", "Pause game"), &Options::keyPause},
 }};
 
 constexpr std::array<Row, CConOpt::kSensitivities> kSensitivityRows = {{
-    {"Move Left:", &Options::sensLeft},
-    {"Move Right:", &Options::sensRight},
-    {"Move Down:", &Options::sensDown},
-    {"Rotate:", &Options::sensRotate},
-    {"Drop Bottom:", &Options::sensDrop},
+    {QT_TRANSLATE_NOOP("brinox::CConOpt", "Move Left:"), &Options::sensLeft},
+    {QT_TRANSLATE_NOOP("brinox::CConOpt", "Move Right:"), &Options::sensRight},
+    {QT_TRANSLATE_NOOP("brinox::CConOpt", "Move Down:"), &Options::sensDown},
+    {QT_TRANSLATE_NOOP("brinox::CConOpt", "Rotate:"), &Options::sensRotate},
+    {QT_TRANSLATE_NOOP("brinox::CConOpt", "Drop Bottom:"), &Options::sensDrop},
 }};
 
 QPushButton* ResetButton(QWidget* parent) {
-    return new QPushButton(QStringLiteral("Reset to defaults"), parent);
+    return new QPushButton(CConOpt::tr("Reset to defaults"), parent);
 }
 
 } // namespace
@@ -66,10 +67,10 @@ CConOpt::CConOpt(const Options& options, const std::string& gamepadName, QWidget
 }
 
 QGroupBox* CConOpt::KeysBox() {
-    auto* box = new QGroupBox(QStringLiteral("Redefine keys"), this);
+    auto* box = new QGroupBox(tr("Redefine keys"), this);
     auto* grid = new QGridLayout(box);
     for (std::size_t k = 0; k < kKeys; ++k) {
-        auto* button = new QPushButton(QString::fromLatin1(kKeyRows[k].text), box);
+        auto* button = new QPushButton(tr(kKeyRows[k].text), box);
         // Enter after a redefinition means OK, not a new capture box that a
         // second Enter would fill with Enter.
         button->setAutoDefault(false);
@@ -90,14 +91,14 @@ QGroupBox* CConOpt::KeysBox() {
 }
 
 QGroupBox* CConOpt::SensitivityBox(const Options& options) {
-    auto* box = new QGroupBox(QStringLiteral("Redefine sensitivity of keys"), this);
+    auto* box = new QGroupBox(tr("Redefine sensitivity of keys"), this);
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(QString::fromLatin1(kSpinRangeNote), box), 0, 0, 1, 3);
+    grid->addWidget(new QLabel(SpinNumberBox::RangeNote(), box), 0, 0, 1, 3);
     for (std::size_t s = 0; s < kSensitivities; ++s) {
         const int r = static_cast<int>(s) + 1;
         sensitivities[s] = new SpinNumberBox(options.*kSensitivityRows[s].field, box);
         sensitivities[s]->setObjectName(QStringLiteral("sensitivity%1").arg(s));
-        grid->addWidget(new QLabel(QString::fromLatin1(kSensitivityRows[s].text), box), r, 0);
+        grid->addWidget(new QLabel(tr(kSensitivityRows[s].text), box), r, 0);
         grid->addWidget(sensitivities[s], r, 1);
         grid->addWidget(new QLabel(QStringLiteral("(0-1000)"), box), r, 2);
     }
@@ -110,29 +111,29 @@ QGroupBox* CConOpt::SensitivityBox(const Options& options) {
 
 // The controls press the keys above, so their sensitivities apply to both.
 QGroupBox* CConOpt::GamepadBox(const std::string& name) {
-    auto* box = new QGroupBox(QStringLiteral("Gamepad"), this);
+    auto* box = new QGroupBox(tr("Gamepad"), this);
     auto* grid = new QGridLayout(box);
     auto* field = new QLineEdit(
-        name.empty() ? QStringLiteral("No gamepad connected") : QString::fromStdString(name), box);
+        name.empty() ? tr("No gamepad connected") : QString::fromStdString(name), box);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     field->setObjectName(QStringLiteral("gamepad"));
     grid->addWidget(field, 0, 0, 1, 2);
     // Two lines a column: the sheet must fit a small screen.
-    grid->addWidget(new QLabel(QStringLiteral("D-pad or left stick: Move Left, Move Right, Move "
-                                              "Down\nA: Rotate \u00b7 B or right shoulder: Drop "
-                                              "Bottom"),
+    grid->addWidget(new QLabel(tr("D-pad or left stick: Move Left, Move Right, Move "
+                                  "Down\nA: Rotate \u00b7 B or right shoulder: Drop "
+                                  "Bottom"),
                                box),
                     1, 0, Qt::AlignTop);
-    grid->addWidget(new QLabel(QStringLiteral("Start: Pause game, or start a game\nBack: stop "
-                                              "the game, as F2 does"),
+    grid->addWidget(new QLabel(tr("Start: Pause game, or start a game\nBack: stop "
+                                  "the game, as F2 does"),
                                box),
                     1, 1, Qt::AlignTop);
     return box;
 }
 
 void CConOpt::RedefineKey(std::size_t k) {
-    KeyCaptureDialog capture(QString::fromLatin1(kKeyRows[k].text), this);
+    KeyCaptureDialog capture(tr(kKeyRows[k].text), this);
     const int result = RunModal(capture);
     HoldBack(capture.ClosingKey());
     if (result == QDialog::Accepted) {
@@ -167,7 +168,7 @@ bool CConOpt::eventFilter(QObject* watched, QEvent* event) {
 
 void CConOpt::ShowKeys() {
     for (std::size_t k = 0; k < kKeys; ++k) {
-        keyFields[k]->setText(QString::fromStdString(KeyName(keys[k])));
+        keyFields[k]->setText(ShownKeyName(keys[k]));
     }
 }
 

@@ -20,16 +20,17 @@ namespace {
 QStringList LevelTexts() {
     QStringList texts;
     for (int level = 1; level <= kMaxStartLevel + 1; ++level) {
-        texts << QStringLiteral("Level %1").arg(level);
+        texts << CGameOpt::tr("Level %1").arg(level);
     }
     return texts;
 }
 
-// "0 row" and "1 row" in the singular, as the game has always shown them.
+// "0 row" and "1 row" in the singular, as the game has always shown them;
+// each its own text, as a language may say them otherwise.
 QStringList HeightTexts() {
-    QStringList texts;
-    for (int rows = 0; rows <= kMaxStartHeight; ++rows) {
-        texts << QStringLiteral("%1 row%2").arg(rows).arg(rows <= 1 ? "" : "s");
+    QStringList texts = {CGameOpt::tr("0 row"), CGameOpt::tr("1 row")};
+    for (int rows = 2; rows <= kMaxStartHeight; ++rows) {
+        texts << CGameOpt::tr("%1 rows").arg(rows);
     }
     return texts;
 }
@@ -72,8 +73,8 @@ CGameOpt::CGameOpt(const Options& options, bool gameInProgress, QWidget* parent)
     left->addWidget(BombsBox(options.bombsOn));
     left->addStretch();
     auto* right = new QVBoxLayout;
-    right->addWidget(ListBox(QStringLiteral("Start Level"), QStringLiteral("Start"), level));
-    right->addWidget(ListBox(QStringLiteral("Height"), QStringLiteral("Height:"), height));
+    right->addWidget(ListBox(tr("Start Level"), tr("Start"), level));
+    right->addWidget(ListBox(tr("Height"), tr("Height:"), height));
     right->addWidget(VelocityBox(options));
     right->addStretch();
     auto* row = new QHBoxLayout(this);
@@ -90,23 +91,22 @@ CGameOpt::CGameOpt(const Options& options, bool gameInProgress, QWidget* parent)
 }
 
 QGroupBox* CGameOpt::TypeBox(std::int32_t gameType) {
-    auto* box = new QGroupBox(QStringLiteral("Game Type"), this);
-    types = RadioColumn(box, {QStringLiteral("Quadel"), QStringLiteral("Quinel")}, gameType);
+    auto* box = new QGroupBox(tr("Game Type"), this);
+    types = RadioColumn(box, {tr("Quadel"), tr("Quinel")}, gameType);
     return box;
 }
 
 QGroupBox* CGameOpt::ModeBox(std::int32_t gameMode) {
-    auto* box = new QGroupBox(QStringLiteral("Game Mode"), this);
-    modes = RadioColumn(box,
-                        {QStringLiteral("Classic mode"), QStringLiteral("Timer mode"),
-                         QStringLiteral("Rising mode"), QStringLiteral("World Championship")},
-                        gameMode);
+    auto* box = new QGroupBox(tr("Game Mode"), this);
+    modes = RadioColumn(
+        box, {tr("Classic mode"), tr("Timer mode"), tr("Rising mode"), tr("World Championship")},
+        gameMode);
     return box;
 }
 
 QGroupBox* CGameOpt::BombsBox(std::int32_t bombsOn) {
-    auto* box = new QGroupBox(QStringLiteral("Bombs"), this);
-    bombs = new QCheckBox(QStringLiteral("Bombs in the game"), box);
+    auto* box = new QGroupBox(tr("Bombs"), this);
+    bombs = new QCheckBox(tr("Bombs in the game"), box);
     bombs->setChecked(bombsOn != 0);
     (new QVBoxLayout(box))->addWidget(bombs);
     return box;
@@ -121,7 +121,7 @@ QGroupBox* CGameOpt::ListBox(const QString& title, const QString& label, QComboB
 }
 
 QGroupBox* CGameOpt::VelocityBox(const Options& options) {
-    auto* box = new QGroupBox(QStringLiteral("Velocity"), this);
+    auto* box = new QGroupBox(tr("Velocity"), this);
     demolition = new SpinNumberBox(options.demolitionSpeed, box);
     demolition->setObjectName(QStringLiteral("demolitionSpeed"));
     animation = new SpinNumberBox(options.levelAnimationSpeed, box);
@@ -129,9 +129,9 @@ QGroupBox* CGameOpt::VelocityBox(const Options& options) {
     auto* form = new QFormLayout(box);
     form->setRowWrapPolicy(QFormLayout::WrapAllRows);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->addRow(new QLabel(QString::fromLatin1(kSpinRangeNote), box));
-    form->addRow(QStringLiteral("Demolition of blocks"), demolition);
-    form->addRow(QStringLiteral("\"Next Level\" and \"Game over\" Animation"), animation);
+    form->addRow(new QLabel(SpinNumberBox::RangeNote(), box));
+    form->addRow(tr("Demolition of blocks"), demolition);
+    form->addRow(tr("\"Next Level\" and \"Game over\" Animation"), animation);
     return box;
 }
 

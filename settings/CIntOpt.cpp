@@ -27,13 +27,14 @@ struct BackgroundEntry {
     std::int32_t code;
 };
 
-// The list order, which is not the order of the codes.
+// The list order, which is not the order of the codes. The texts are the
+// page's (context "brinox::CIntOpt"), translated where they are listed.
 constexpr std::array<BackgroundEntry, 5> kBackgrounds = {{
-    {"Grey field", GreyField},
-    {"Color field", ColorField},
-    {"3D field", Field3D},
-    {"Fantasy field", FantasyField},
-    {"User-defined color", UserColor},
+    {QT_TRANSLATE_NOOP("brinox::CIntOpt", "Grey field"), GreyField},
+    {QT_TRANSLATE_NOOP("brinox::CIntOpt", "Color field"), ColorField},
+    {QT_TRANSLATE_NOOP("brinox::CIntOpt", "3D field"), Field3D},
+    {QT_TRANSLATE_NOOP("brinox::CIntOpt", "Fantasy field"), FantasyField},
+    {QT_TRANSLATE_NOOP("brinox::CIntOpt", "User-defined color"), UserColor},
 }};
 
 int EntryOfBackground(std::int32_t code) {
@@ -66,25 +67,23 @@ CIntOpt::CIntOpt(const Options& options, QWidget* parent)
     left->addStretch();
     auto* top = new QHBoxLayout;
     top->addLayout(left);
-    top->addWidget(
-        SetBox(QStringLiteral("Block Set"), kBlockSets, 2, options.blockSet, true, blockSets));
+    top->addWidget(SetBox(tr("Block Set"), kBlockSets, 2, options.blockSet, true, blockSets));
     auto* page = new QVBoxLayout(this);
     page->addLayout(top);
-    page->addWidget(SetBox(QStringLiteral("Digits Set"), kDigitSets, kDigitSets, options.digitSet,
-                           false,
+    page->addWidget(SetBox(tr("Digits Set"), kDigitSets, kDigitSets, options.digitSet, false,
                            digitSets)); // one row, left to right
     page->addStretch();
 }
 
 QGroupBox* CIntOpt::BackgroundBox(std::int32_t code) {
-    auto* box = new QGroupBox(QStringLiteral("Background of Playing Area"), this);
+    auto* box = new QGroupBox(tr("Background of Playing Area"), this);
     background = new QComboBox(box);
     background->setObjectName(QStringLiteral("background"));
     for (const BackgroundEntry& entry : kBackgrounds) {
-        background->addItem(QString::fromLatin1(entry.text));
+        background->addItem(tr(entry.text));
     }
     background->setCurrentIndex(EntryOfBackground(code));
-    defineColor = new QPushButton(QStringLiteral("Define color..."), box);
+    defineColor = new QPushButton(tr("Define color..."), box);
     defineColor->setEnabled(code == UserColor);
     connect(background, &QComboBox::currentIndexChanged, this, [this](int entry) {
         defineColor->setEnabled(entry >= 0 && BackgroundOfEntry(entry) == UserColor);
@@ -105,13 +104,13 @@ QGroupBox* CIntOpt::BackgroundBox(std::int32_t code) {
 }
 
 QGroupBox* CIntOpt::ViewBox(const Options& options) {
-    auto* box = new QGroupBox(QStringLiteral("View"), this);
+    auto* box = new QGroupBox(tr("View"), this);
     auto* column = new QVBoxLayout(box);
-    nextBar = Check(box, QStringLiteral("Show Next Bar"), options.showNextBar);
-    toolBar = Check(box, QStringLiteral("Show Tool Bar"), options.showToolBar);
-    animateTitle = Check(box, QStringLiteral("Animate text of the window\u2019s title bar "),
-                         options.animateTitle);
-    statusBar = Check(box, QStringLiteral("Show Status Bar"), options.showStatusBar);
+    nextBar = Check(box, tr("Show Next Bar"), options.showNextBar);
+    toolBar = Check(box, tr("Show Tool Bar"), options.showToolBar);
+    animateTitle =
+        Check(box, tr("Animate text of the window\u2019s title bar "), options.animateTitle);
+    statusBar = Check(box, tr("Show Status Bar"), options.showStatusBar);
     for (QCheckBox* check : {nextBar, toolBar, animateTitle, statusBar}) {
         column->addWidget(check);
     }
@@ -136,8 +135,10 @@ QGroupBox* CIntOpt::SetBox(const QString& title, std::int32_t sets, std::int32_t
         const QPixmap preview = Preview(blocks ? BlockSetPreview(set) : DigitSetPreview(set));
         radio->setIcon(preview);
         radio->setIconSize(preview.size());
-        radio->setObjectName(QStringLiteral("%1 %2").arg(title).arg(set));
-        radio->setAccessibleName(radio->objectName());
+        // The object's name stays English whatever the language.
+        radio->setObjectName(
+            QStringLiteral("%1 %2").arg(blocks ? "Block Set" : "Digits Set").arg(set));
+        radio->setAccessibleName(QStringLiteral("%1 %2").arg(title).arg(set));
         group->addButton(radio, set);
         grid->addWidget(radio, set % rows, set / rows);
     }

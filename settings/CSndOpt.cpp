@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,9 +21,9 @@ CSndOpt::CSndOpt(const Options& options, const std::string& appDirectory, GameSo
                  QWidget* parent)
     : QWidget(parent), values(options), appDirectory(appDirectory), sounds(sounds) {
     setObjectName(QStringLiteral("Sound"));
-    master = new QCheckBox(QStringLiteral("turns Sound on/off"), this);
+    master = new QCheckBox(tr("turns Sound on/off"), this);
     master->setChecked(values.soundOn != 0);
-    resetAll = new QPushButton(QStringLiteral("Reset All Sounds to Defaults"), this);
+    resetAll = new QPushButton(tr("Reset All Sounds to Defaults"), this);
     auto* column = new QVBoxLayout(this);
     column->addWidget(master);
     column->addWidget(EventBox());
@@ -50,20 +51,20 @@ CSndOpt::CSndOpt(const Options& options, const std::string& appDirectory, GameSo
 }
 
 QGroupBox* CSndOpt::EventBox() {
-    auto* box = new QGroupBox(QStringLiteral("Setup of each sound individually"), this);
+    auto* box = new QGroupBox(tr("Setup of each sound individually"), this);
     events = new QComboBox(box);
     events->setObjectName(QStringLiteral("soundEvent"));
     for (std::string_view label : kSoundEventLabels) {
-        events->addItem(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())));
+        events->addItem(QCoreApplication::translate("SoundEvent", label.data()));
     }
-    eventOn = new QCheckBox(QStringLiteral("turns this sound on/off"), box);
+    eventOn = new QCheckBox(tr("turns this sound on/off"), box);
     path = new QLineEdit(box);
     path->setObjectName(QStringLiteral("soundPath"));
     path->setReadOnly(true);
     path->setMinimumWidth(path->fontMetrics().averageCharWidth() * 48);
-    play = new QPushButton(QStringLiteral("Play"), box);
-    change = new QPushButton(QStringLiteral("Change"), box);
-    reset = new QPushButton(QStringLiteral("Reset to Defaults"), box);
+    play = new QPushButton(tr("Play"), box);
+    change = new QPushButton(tr("Change"), box);
+    reset = new QPushButton(tr("Reset to Defaults"), box);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(play);
@@ -71,10 +72,10 @@ QGroupBox* CSndOpt::EventBox() {
     buttons->addStretch();
     buttons->addWidget(reset);
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(QStringLiteral("Choose sound:"), box), 0, 0);
+    grid->addWidget(new QLabel(tr("Choose sound:"), box), 0, 0);
     grid->addWidget(events, 0, 1);
     grid->addWidget(eventOn, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Path:"), box), 2, 0);
+    grid->addWidget(new QLabel(tr("Path:"), box), 2, 0);
     grid->addWidget(path, 2, 1);
     grid->addLayout(buttons, 3, 1);
     grid->setColumnStretch(1, 1);
@@ -100,9 +101,8 @@ void CSndOpt::EnableWithMaster() {
 
 void CSndOpt::ChangeFile() {
     const QString chosen = CurrentFileChooser().OpenFileName(
-        this,
-        {QStringLiteral("Load Sound File"), QStringLiteral("Sound Files (*.wav);;All Files (*)"),
-         QStringLiteral("wav"), QStringLiteral("untitled")});
+        this, {tr("Load Sound File"), tr("Sound Files (*.wav);;All Files (*)"),
+               QStringLiteral("wav"), QStringLiteral("untitled")});
     if (!chosen.isEmpty()) {
         // The options file keeps the path in its code page: keep and show it as it will be stored.
         values.soundFile[Selected()] = FromStoredText(ToStoredText(chosen)).toStdString();

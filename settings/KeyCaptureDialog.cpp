@@ -26,11 +26,10 @@ KeyCaptureDialog::KeyCaptureDialog(const QString& action, QWidget* parent)
     auto* heading = new QLabel(action, this);
     heading->setObjectName(QStringLiteral("action"));
     heading->setAlignment(Qt::AlignCenter);
-    auto* text =
-        new QLabel(QStringLiteral("Press a key to define new key or ESCAPE to cancel"), this);
+    auto* text = new QLabel(tr("Press a key to define new key or ESCAPE to cancel"), this);
     // Shown once a key arrives that the game's key table lacks, so the player
     // knows why the box stayed open.
-    unusable = new QLabel(QString::fromLatin1(kUnusableKeyText), this);
+    unusable = new QLabel(tr(kUnusableKeyText), this);
     unusable->setObjectName(QStringLiteral("unusableKey"));
     unusable->hide();
     auto* column = new QVBoxLayout(this);

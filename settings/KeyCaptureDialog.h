@@ -14,7 +14,8 @@ class QLabel;
 
 namespace brinox {
 
-inline constexpr const char* kUnusableKeyText = "This key cannot be used in the game";
+inline constexpr const char* kUnusableKeyText =
+    QT_TRANSLATE_NOOP("brinox::KeyCaptureDialog", "This key cannot be used in the game");
 
 class KeyCaptureDialog : public QDialog {
     Q_OBJECT

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "engine/Options.h"
+#include "engine/TextMarks.h"
 
 #include <string>
 
@@ -18,9 +19,9 @@ namespace brinox {
 class Archive;
 
 inline constexpr const char* kCannotSaveOptionsMessage =
-    "ERROR! It is impossible to save file \"brinox.dat\"";
+    BRINOX_TEXT("Messages", "ERROR! It is impossible to save file \"brinox.dat\"");
 inline constexpr const char* kCannotCreateOptionsMessage =
-    "ERROR! It is impossible to create file \"brinox.dat\"";
+    BRINOX_TEXT("Messages", "ERROR! It is impossible to create file \"brinox.dat\"");
 
 // True when the whole file was read. On a foreign header nothing changes.
 bool LoadOptions(const std::string& appDirectory, Options& options);

@@ -44,10 +44,10 @@ OptionsSheet::OptionsSheet(const OptionsSheetInput& input, QWidget* parent)
     controlPage = new CConOpt(input.options, input.gamepadName);
     soundPage = new CSndOpt(input.options, input.appDirectory, input.sounds);
     pages = new QTabWidget(this);
-    pages->addTab(gamePage, QStringLiteral("Game"));
-    pages->addTab(interfacePage, QStringLiteral("Interface"));
-    pages->addTab(controlPage, QStringLiteral("Control"));
-    pages->addTab(soundPage, QStringLiteral("Sound"));
+    pages->addTab(gamePage, tr("Game"));
+    pages->addTab(interfacePage, tr("Interface"));
+    pages->addTab(controlPage, tr("Control"));
+    pages->addTab(soundPage, tr("Sound"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &OptionsSheet::accept);

@@ -17,6 +17,7 @@
 #include "engine/Board.h"
 #include "engine/GameState.h"
 #include "engine/Random.h"
+#include "engine/TextMarks.h"
 
 #include <cstdint>
 #include <string>
@@ -25,7 +26,8 @@ namespace brinox {
 
 class Archive;
 
-inline constexpr const char* kSavedFileIncorrectMessage = "ERROR! Saved file is incorrect";
+inline constexpr const char* kSavedFileIncorrectMessage =
+    BRINOX_TEXT("Messages", "ERROR! Saved file is incorrect");
 
 struct SavedGame {
     Board board;

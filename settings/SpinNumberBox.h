@@ -9,8 +9,9 @@
 
 namespace brinox {
 
-// The note that goes with every group of these fields.
-inline constexpr const char* kSpinRangeNote = "From 0 (fastest) to 1000 (slowest)";
+// The note that goes with every group of these fields, in English.
+inline constexpr const char* kSpinRangeNote =
+    QT_TRANSLATE_NOOP("brinox::SpinNumberBox", "From 0 (fastest) to 1000 (slowest)");
 
 class SpinNumberBox : public QSpinBox {
     Q_OBJECT
@@ -19,6 +20,9 @@ public:
     static constexpr std::int32_t kSpinMax = 1000;
 
     explicit SpinNumberBox(std::int32_t value, QWidget* parent = nullptr);
+
+    // kSpinRangeNote in the program's language.
+    static QString RangeNote() { return tr(kSpinRangeNote); }
 
     // Steps from the typed number brought into 0..1000.
     void stepBy(int steps) override;

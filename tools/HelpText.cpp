@@ -1,37 +1,15 @@
 #include "HelpText.h"
 
+#include "ui/StatusLines.h"
+
 namespace brinox::art {
 
 QStringList HelpText::StatusLines() {
-    return {
-        // 0: the pointer is over nothing in particular.
-        "Fill whole rows with blocks to clear them. F2: start or stop a game, F1: help.",
-        "Start a new game, or stop the game in progress (F2).",
-        "Pause the game, or carry on with a paused game (Pause key).",
-        "Options: game, look, keys and sounds (F3).",
-        "Save the game in progress (Ctrl+S); not in World Championship.",
-        "Load a saved game (Ctrl+L); it replaces the game in progress.",
-        "Local best scores: the ten best of each game type and mode (F4).",
-        "World Championship Top 10 (F5); its UPDATE button downloads it.",
-        "Help (F1). A right click on the window explains the window.",
-        "Quit Brinox 2000 (Ctrl+X). Your options are kept for next time.",
-        "Game type: Quadel (4-block pieces) or Quinel (3 to 5 blocks).",
-        "Game mode: Classic, Timer, Rising or World Championship.",
-        "Bombs on or off: clear 2, 3 or 4 rows at once to get a bomb.",
-        "Visit the Brinox 2000 home page in your web browser.",
-        "Show or hide the tool bar.",
-        "Show or hide the next-piece bar.",
-        "Show or hide the status bar.",
-        "The next piece: it falls when the current one has landed.",
-        "Status bar: a hint on whatever the pointer is over, and a clock.",
-        "Level: 20 levels, and the pieces fall faster on each new one.",
-        "Rows still to clear before this level is finished.",
-        "Score: 200, 500, 1000, 2000 for 1 to 4 rows; 7 per row dropped.",
-        "Rows cleared so far in this game.",
-        "Countdown: clearing rows adds seconds; at 00:00 the game is over.",
-        "Rising counter: at 0 a row of blocks rises from below.",
-        "Best score of this game type and mode. Can you beat it?",
-    };
+    QStringList lines;
+    for (const char* line : kStatusLines) {
+        lines << QString::fromUtf8(line);
+    }
+    return lines;
 }
 
 QStringList HelpText::IdleWords() {

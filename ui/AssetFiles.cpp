@@ -1,6 +1,7 @@
 #include "AssetFiles.h"
 
 #include "engine/FileNames.h"
+#include "engine/TextMarks.h"
 
 #include <array>
 #include <filesystem>
@@ -111,15 +112,16 @@ std::vector<std::string> MissingAssetFiles(const std::string& appDirectory) {
     return missing;
 }
 
-std::string MissingFilesWarning(const std::vector<std::string>& missing) {
+std::string MissingFilesWarning(const std::vector<std::string>& missing, const ShownText& shown) {
     if (missing.empty()) {
         return {};
     }
-    std::string text = "Attention! This files were not found:\n";
+    std::string text =
+        shown(BRINOX_TEXT("Messages", "Attention! This files were not found:")) + "\n";
     for (const std::string& name : missing) {
         text += name + "\n";
     }
-    return text + "\nProgram may work incorrectly";
+    return text + "\n" + shown(BRINOX_TEXT("Messages", "Program may work incorrectly"));
 }
 
 } // namespace brinox::assets

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -240,8 +241,13 @@ std::vector<std::string> StartupPictures(std::int32_t blockSet, std::int32_t dig
 // The check-list entries that cannot be opened under appDirectory.
 std::vector<std::string> MissingAssetFiles(const std::string& appDirectory);
 
-// The start-up warning for these files; empty when nothing is missing.
-std::string MissingFilesWarning(const std::vector<std::string>& missing);
+// The start-up warning for these files; empty when nothing is missing. Its
+// two texts go through `shown` (the window's translation, context
+// "Messages"); the file names stay as they are.
+using ShownText = std::function<std::string(const char* english)>;
+std::string MissingFilesWarning(
+    const std::vector<std::string>& missing,
+    const ShownText& shown = [](const char* english) { return std::string(english); });
 
 } // namespace assets
 } // namespace brinox

@@ -1,11 +1,13 @@
 #include "FramePainter.h"
 
 #include "SplitDigits.h"
+#include "StatusLines.h"
 
 #include "engine/PieceShape.h"
 #include "platform/ColorRef.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -57,6 +59,26 @@ std::int32_t CounterLimit(std::int32_t cells) {
 void BeginDrawing(QPainter& painter, QImage& frame) {
     painter.begin(&frame);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+}
+
+// A line of the status bar written over its strip in the strip's colours:
+// a translated status line, or the replay's line.
+void WriteOnStrip(QPainter& painter, const QRect& strip, const QImage& lines, const QString& text) {
+    painter.fillRect(strip, lines.isNull() ? QColor(Qt::black) : QColor(lines.pixel(0, 0)));
+    const QRect room = strip.adjusted(kStatusIndent, 0, -kStatusIndent, 0);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    for (int px = kStatusTypePx; px >= 8; --px) {
+        font.setPixelSize(px);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room.width()) {
+            break;
+        }
+    }
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setFont(font);
+    painter.setPen(QColor(kStatusInk));
+    painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.restore();
 }
 
 } // namespace
@@ -141,7 +163,12 @@ void FramePainter::DrawStatusLine(QPainter& painter) {
     }
     const QImage& lines = pictures.Get(Picture::StatusLines);
     std::int32_t line = std::clamp(buttons.statusMessage, 0, ButtonStates::kStatusLines - 1);
-    if (!lines.isNull()) {
+    // The picture's lines are English: another language writes its own over the strip.
+    const char* english = kStatusLines[static_cast<std::size_t>(line)];
+    const QString shown = QCoreApplication::translate("StatusLines", english);
+    if (shown != QLatin1String(english)) {
+        WriteOnStrip(painter, layout.messageStrip, lines, shown);
+    } else if (!lines.isNull()) {
         painter.drawImage(layout.messageStrip.topLeft(), lines,
                           QRect(QPoint(0, line * kStatusLineHeight), layout.messageStrip.size()));
     }
@@ -151,24 +178,15 @@ void FramePainter::DrawStatusLine(QPainter& painter) {
 // steer it, whatever the pointer is over and even with the status bar hidden:
 // the title bar alone goes unseen, and line 0 would offer F2 for a new game.
 void FramePainter::DrawReplayLine(QPainter& painter) {
-    const QRect strip = layout.messageStrip;
-    const QImage& lines = pictures.Get(Picture::StatusLines);
-    painter.fillRect(strip, lines.isNull() ? QColor(Qt::black) : QColor(lines.pixel(0, 0)));
-    const QString text = QString::fromStdString(session.Viewer().StripText());
-    const QRect room = strip.adjusted(kStatusIndent, 0, -kStatusIndent, 0);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    for (int px = kStatusTypePx; px >= 8; --px) {
-        font.setPixelSize(px);
-        if (QFontMetrics(font).horizontalAdvance(text) <= room.width()) {
-            break;
-        }
-    }
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setFont(font);
-    painter.setPen(QColor(kStatusInk));
-    painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, text);
-    painter.restore();
+    const ReplayViewer& viewer = session.Viewer();
+    const char* text =
+        viewer.Paused()
+            ? QT_TRANSLATE_NOOP("FramePainter", "Replay %1x (paused) \u00b7 Esc: stop watching "
+                                                "\u00b7 Pause \u00b7 1, 2, 4: speed")
+            : QT_TRANSLATE_NOOP("FramePainter", "Replay %1x \u00b7 Esc: stop watching \u00b7 "
+                                                "Pause \u00b7 1, 2, 4: speed");
+    WriteOnStrip(painter, layout.messageStrip, pictures.Get(Picture::StatusLines),
+                 QCoreApplication::translate("FramePainter", text).arg(viewer.Speed()));
 }
 
 void FramePainter::DrawNextPiece(QPainter& painter) {
