@@ -102,7 +102,7 @@ void CSndOpt::EnableWithMaster() {
 void CSndOpt::ChangeFile() {
     const QString chosen = CurrentFileChooser().OpenFileName(
         this, {tr("Load Sound File"), tr("Sound Files (*.wav);;All Files (*)"),
-               QStringLiteral("wav"), QStringLiteral("untitled")});
+               QStringLiteral("wav"), tr("untitled")});
     if (!chosen.isEmpty()) {
         // The options file keeps the path in its code page: keep and show it as it will be stored.
         values.soundFile[Selected()] = FromStoredText(ToStoredText(chosen)).toStdString();

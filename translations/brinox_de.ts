@@ -509,15 +509,15 @@
     <name>TableId</name>
     <message>
         <source>Quadel: Classic mode</source>
-        <translation>Quadel: Klassischer Modus</translation>
+        <translation>Quadel: Klassisch</translation>
     </message>
     <message>
         <source>Quadel: Timer mode</source>
-        <translation>Quadel: Zeitmodus</translation>
+        <translation>Quadel: Auf Zeit</translation>
     </message>
     <message>
         <source>Quadel: Rising mode</source>
-        <translation>Quadel: Steigender Modus</translation>
+        <translation>Quadel: Steigend</translation>
     </message>
     <message>
         <source>Quadel: World Championship</source>
@@ -525,15 +525,15 @@
     </message>
     <message>
         <source>Quinel: Classic mode</source>
-        <translation>Quinel: Klassischer Modus</translation>
+        <translation>Quinel: Klassisch</translation>
     </message>
     <message>
         <source>Quinel: Timer mode</source>
-        <translation>Quinel: Zeitmodus</translation>
+        <translation>Quinel: Auf Zeit</translation>
     </message>
     <message>
         <source>Quinel: Rising mode</source>
-        <translation>Quinel: Steigender Modus</translation>
+        <translation>Quinel: Steigend</translation>
     </message>
     <message>
         <source>World Championship Top 10</source>
@@ -1156,10 +1156,6 @@ Back: Spiel beenden wie F2</translation>
         <translation>Statusleiste zeigen</translation>
     </message>
     <message>
-        <source>&amp;Mark pieces with shapes</source>
-        <translation>Teile mit Formen &amp;markieren</translation>
-    </message>
-    <message>
         <source>Grey field</source>
         <translation>Graues Feld</translation>
     </message>
@@ -1275,6 +1271,10 @@ Back: Spiel beenden wie F2</translation>
     <message>
         <source>Sound Files (*.wav);;All Files (*)</source>
         <translation>Klangdateien (*.wav);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>unbenannt</translation>
     </message>
 </context>
 <context>

@@ -509,35 +509,35 @@
     <name>TableId</name>
     <message>
         <source>Quadel: Classic mode</source>
-        <translation>Quadel : mode classique</translation>
+        <translation>Quadel : classique</translation>
     </message>
     <message>
         <source>Quadel: Timer mode</source>
-        <translation>Quadel : mode chrono</translation>
+        <translation>Quadel : chrono</translation>
     </message>
     <message>
         <source>Quadel: Rising mode</source>
-        <translation>Quadel : mode montée</translation>
+        <translation>Quadel : montée</translation>
     </message>
     <message>
         <source>Quadel: World Championship</source>
-        <translation>Quadel : championnat du monde</translation>
+        <translation>Quadel : Mondial</translation>
     </message>
     <message>
         <source>Quinel: Classic mode</source>
-        <translation>Quinel : mode classique</translation>
+        <translation>Quinel : classique</translation>
     </message>
     <message>
         <source>Quinel: Timer mode</source>
-        <translation>Quinel : mode chrono</translation>
+        <translation>Quinel : chrono</translation>
     </message>
     <message>
         <source>Quinel: Rising mode</source>
-        <translation>Quinel : mode montée</translation>
+        <translation>Quinel : montée</translation>
     </message>
     <message>
         <source>World Championship Top 10</source>
-        <translation>Top 10 du championnat du monde</translation>
+        <translation>Top 10 du Mondial</translation>
     </message>
     <message>
         <source>Best Scores - Quadel: Classic mode</source>
@@ -1156,10 +1156,6 @@ Back : arrêter la partie, comme F2</translation>
         <translation>Barre d’état</translation>
     </message>
     <message>
-        <source>&amp;Mark pieces with shapes</source>
-        <translation>&amp;Marquer les pièces de formes</translation>
-    </message>
-    <message>
         <source>Grey field</source>
         <translation>Fond gris</translation>
     </message>
@@ -1275,6 +1271,10 @@ Back : arrêter la partie, comme F2</translation>
     <message>
         <source>Sound Files (*.wav);;All Files (*)</source>
         <translation>Fichiers son (*.wav);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>sans titre</translation>
     </message>
 </context>
 <context>

@@ -3,9 +3,18 @@
 #include "CGameApp.h"
 #include "CWatchRowDlg.h"
 #include "CommandLine.h"
+#include "UiLanguage.h"
 
 #include "TestGame.h"
+#include "engine/ReplayFile.h"
+#include "scores/LastNameFile.h"
 #include "scores/ReplayBundle.h"
+#include "scores/ReplayStore.h"
+#include "scores/TransferFile.h"
+#include "scores/UsageRecords.h"
+#include "settings/OptionsFile.h"
+#include "settings/SavedGame.h"
+#include "settings/WindowSizeFile.h"
 #include "support/FileTestSupport.h"
 #include "tests/ui/GameDirectory.h"
 #include "tests/ui/ScriptedModalRunner.h"
@@ -177,6 +186,48 @@ TEST_F(AppTest, EachCommandLineEndsOrRunsTheGameAsItAsks) {
         EXPECT_TRUE(shown.contains(c.shown)) << shown.toStdString();
     }
 }
+
+// Every data file the game writes, from the same game in every language:
+// the path of each file under the game directory with its bytes.
+std::map<std::string, ByteVector> EveryDataFile() {
+    ScratchDirectory dir;
+    const LocalTime now{2026, 12, 4, 5, 1, 5, 9};
+    Random random;
+    ScoreTableSet tables;
+    tables.Insert(QuadelChampionshipTable, 0, ScoreEntry{}, now);
+    TransferFile transfer;
+    transfer.sender = {"Zo\xc3\xab", "z@example.org", "\xc3\x96sterreich", ""};
+    EXPECT_TRUE(SaveOptions(dir.path, Options{}) && WriteWindowSizeSetting(dir.path, 100) &&
+                WriteSavedGame(dir.File("game.tsv"), SavedGame{}, random, 1234) &&
+                tables.Save(dir.path, random, 1234) &&
+                WriteLastName(dir.path, transfer.sender.name) &&
+                WriteLastSend(dir.path, transfer.sender) && WriteRunningTime(dir.path, {1, 2, 3}) &&
+                WriteTransferFile(dir.File("wc.ttb"), transfer) &&
+                ReplayStore(dir.path).Put(QuadelChampionshipTable,
+                                          tables.Table(QuadelChampionshipTable).rows[0],
+                                          ReplayFile::Encode(Replay{})));
+    RecordFirstStart(dir.path, now);
+    std::map<std::string, ByteVector> files;
+    for (const auto& file : std::filesystem::recursive_directory_iterator(dir.path)) {
+        files[file.path().string().substr(dir.path.size())] =
+            file.is_directory() ? ByteVector{} : FileBytes(file.path());
+    }
+    return files;
+}
+
+// A player's files and uploads read the same on every copy of the game,
+// whatever language each one speaks.
+class LanguageFilesTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(LanguageFilesTest, EveryDataFileHasTheBytesItHasInEnglish) {
+    const auto english = EveryDataFile();
+    UiLanguage language;
+    language.Install({QString::fromLatin1(GetParam())});
+    ASSERT_EQ(language.Name(), GetParam());
+    EXPECT_EQ(EveryDataFile(), english);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageFilesTest, ::testing::Values("de", "fr"));
 
 } // namespace
 } // namespace brinox::test

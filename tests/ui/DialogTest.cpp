@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 
 #include "app/CWatchRowDlg.h"
+#include "app/UiLanguage.h"
 #include "scores/CNameDlg.h"
 #include "scores/CSendResultDlg.h"
 #include "settings/KeyCaptureDialog.h"
@@ -11,9 +12,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -69,27 +73,53 @@ TEST(NameBoxTest, AKeyHeldFromTheGameNeverTypesANewPressDoes) {
 }
 
 // 1366 x 768 at 150 % is 911 x 512 logical pixels: every dialog fits into
-// 900 x 500 with its OK, Cancel and other closing buttons inside it.
-// (player_smoke checks the options sheet with openbox's title bar on such a
-// screen.)
+// 900 x 500, and each visible label, button and group box of each page lies
+// inside it with the room it asks for (player_smoke checks the options sheet
+// with openbox's title bar on such a screen). BRINOX_DIALOG_SHOTS: a folder
+// for a picture of each page.
+QString shotFolder;
+
 void ExpectFits(QDialog& dialog) {
     dialog.show();
     const std::string name = dialog.metaObject()->className();
     EXPECT_LE(dialog.width(), 900) << name;
     EXPECT_LE(dialog.height(), 500) << name;
-    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-        const QString text = button->text().remove('&');
-        if (QStringList{"OK", "Cancel", "Close", "Send", "Yes", "No"}.contains(text)) {
-            const QRect at(button->mapTo(&dialog, QPoint()), button->size());
-            EXPECT_TRUE(button->isVisible() && dialog.rect().contains(at))
-                << name << ": " << text.toStdString();
+    auto* pages = dialog.findChild<QTabWidget*>();
+    for (int page = 0; page < (pages != nullptr ? pages->count() : 1); ++page) {
+        if (pages != nullptr) {
+            pages->setCurrentIndex(page);
+        }
+        for (QWidget* shown : dialog.findChildren<QWidget*>()) {
+            const auto* box = qobject_cast<QGroupBox*>(shown);
+            if (shown->isVisible() && (box != nullptr || shown->inherits("QLabel") ||
+                                       shown->inherits("QAbstractButton"))) {
+                const QSize wanted = box != nullptr ? box->minimumSizeHint() : shown->sizeHint();
+                const QRect at(shown->mapTo(&dialog, QPoint()), shown->size());
+                EXPECT_TRUE(dialog.rect().contains(at) && wanted.boundedTo(at.size()) == wanted)
+                    << name << ": "
+                    << (box != nullptr ? box->title() : shown->property("text").toString())
+                           .toStdString();
+            }
+        }
+        if (!shotFolder.isEmpty() && QDir().mkpath(shotFolder)) {
+            dialog.grab().save(QStringLiteral("%1/%2-%3-%4.png")
+                                   .arg(shotFolder, QString::fromLatin1(name).section("::", -1))
+                                   .arg(page)
+                                   .arg(dialog.windowTitle().replace('/', '-')));
         }
     }
     dialog.hide();
 }
 
-class DialogFitTest : public WindowFixture {
+class DialogFitTest : public WindowFixture, public ::testing::WithParamInterface<const char*> {
 protected:
+    void SetUp() override {
+        language.Install({QString::fromLatin1(GetParam())});
+        const QString shots = qEnvironmentVariable("BRINOX_DIALOG_SHOTS");
+        shotFolder = shots.isEmpty() ? shots : shots + "/dialogs-" + GetParam();
+        WindowFixture::SetUp();
+    }
+
     // Runs the commands and checks the dialog each opens; returns their classes.
     QStringList Opened(std::initializer_list<Command> commands) {
         QStringList opened;
@@ -105,15 +135,18 @@ protected:
         }
         return opened;
     }
+
+    UiLanguage language;
 };
 
-TEST_F(DialogFitTest, EveryDialogFitsA900By500Screen) {
+TEST_P(DialogFitTest, EveryDialogFitsA900By500ScreenWithItsTextsWhole) {
     EXPECT_EQ(Opened({Command::Options, Command::HelpIndex, Command::About, Command::AboutCathedral,
                       Command::Champions2000, Command::Champions2001})
                   .join(','),
               "OptionsSheet,HelpViewer,CAboutDlg,CCathedralDlg,CChampionsDlg,CChampionsDlg");
     // The dialogs that others open.
-    KeyCaptureDialog capture(QStringLiteral("Drop Bottom"), frame.get());
+    KeyCaptureDialog capture(QCoreApplication::translate("brinox::CConOpt", "Drop Bottom"),
+                             frame.get());
     CNameDlg name(directory->Path(), frame.get());
     CSendResultDlg send(directory->Path(), frame.get());
     CWatchRowDlg rows(std::vector<WatchFile::Replay>(10), frame.get());
@@ -125,10 +158,12 @@ TEST_F(DialogFitTest, EveryDialogFitsA900By500Screen) {
     }
 }
 
-TEST_F(DialogFitTest, BestScoresFitA900By500Screen) {
+TEST_P(DialogFitTest, BestScoresFitA900By500ScreenWithTheirTextsWhole) {
     EXPECT_EQ(Opened({Command::LocalBestScores, Command::WorldTop10}).join(','),
               "CBestScoresDlg,CBestScoresDlg");
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, DialogFitTest, ::testing::Values("en", "de", "fr"));
 
 } // namespace
 } // namespace brinox::test
