@@ -23,8 +23,6 @@ namespace brinox {
 
 namespace {
 
-constexpr int kTickMs = 20;
-
 WindowSize SizeOfSetting(std::int32_t setting) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen != nullptr ? screen->size() : QSize();
@@ -62,11 +60,26 @@ CGameFrame::CGameFrame(Services services)
                 [this] { return session.Playing(); },
                 [this](std::int32_t code, bool down) { PadKey(code, down); },
                 [this] { Run(Command::Pause); }, [this] { Run(Command::StartStop); }}),
-      layout(Layout::For(WindowSize::Normal)),
+      frameClock(clock), layout(Layout::For(WindowSize::Normal)),
       painter(session, layout, pictures, buttons, clockFace),
       effects(
           session, session.Settings(), session.RandomSource(), painter,
-          [this](const QRect& rect) { view->repaint(rect); }, sleep) {
+          [this](const QRect& rect) { view->repaint(rect); }, sleep),
+      shell(*this,
+            {[this] { return AppDirectory(); }, [this] { return layout.size == WindowSize::Big; },
+             // Reading help is like switching to another program.
+             [this](bool active) {
+                 SetAppActive(!active &&
+                              QGuiApplication::applicationState() == Qt::ApplicationActive);
+             },
+             [this](const std::function<void()>& dialog) { session.RunSuspended(dialog); }}),
+      watch(*this, session,
+            {[this](const QString& text) { setWindowTitle(text); }, [this] { StartTitle(); },
+             [this] {
+                 UpdateMenu();
+                 RedrawButtons();
+             },
+             [this] { RedrawAll(); }}) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -78,15 +91,20 @@ CGameFrame::CGameFrame(Services services)
     connect(view, &FrameView::FirstFramePainted, this, &CGameFrame::FirstFramePainted);
     connect(view, &FrameView::FirstFramePainted, this, &CGameFrame::FinishStartUp,
             Qt::QueuedConnection);
-    connect(view, &FrameView::PointerMoved, this, &CGameFrame::PointerMoved);
-    connect(view, &FrameView::LeftPressed, this, &CGameFrame::LeftPressed);
-    connect(view, &FrameView::LeftReleased, this, &CGameFrame::LeftReleased);
-    connect(view, &FrameView::RightReleased, this, &CGameFrame::ShowContextHelp);
+    pointer = std::make_unique<ToolBarPointer>(
+        *view, layout, buttons,
+        ToolBarPointer::Links{[this](ToolButton b) { return ButtonEnabled(b); },
+                              [this] { session.PlaySound(SoundEvent::ButtonPress); },
+                              [this](ToolButton b) { return ReleaseButton(b); },
+                              [this] { RedrawButtons(); }});
+    connect(view, &FrameView::PointerMoved, this, [this](QPoint at) { pointer->Moved(at); });
+    connect(view, &FrameView::LeftPressed, this, [this](QPoint at) { pointer->Pressed(at); });
+    connect(view, &FrameView::LeftReleased, this, [this](QPoint at) { pointer->Released(at); });
+    connect(view, &FrameView::RightReleased, this, [this] { shell.ShowContextHelp(); });
     menu = std::make_unique<GameMenu>(*this, [this](Command command) { Run(command); });
     // The window always takes the size of its contents and cannot be resized.
     QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    clockCheckMs = clock.Milliseconds();
     session.Files().SetPrompts(
         {[this](std::string_view text) { ShowWarning(this, QString::fromUtf8(text)); },
          [this] { ConfirmQuit(); }});
@@ -107,7 +125,8 @@ CGameFrame::CGameFrame(Services services)
     offscreen = NewBlackImage(layout.client.width(), layout.client.height());
     pictures.LoadFor(layout.size, AppDirectory(), session.Settings().blockSet,
                      session.Settings().digitSet);
-    ReadClockFace();
+    frameClock.Read();
+    ShowClockFace();
     drawingEnabled = true;
     ResizeToLayout();
     UpdateMenu();
@@ -140,9 +159,8 @@ void CGameFrame::StartTitle() {
         title.Start(session.Settings().animateTitle != 0, clock.Milliseconds())));
 }
 
-void CGameFrame::ReadClockFace() {
-    const LocalTime now = clock.Now();
-    clockFace = {now.hour, now.minute};
+void CGameFrame::ShowClockFace() {
+    clockFace = {frameClock.Hour(), frameClock.Minute()};
 }
 
 void CGameFrame::ResizeToLayout() {
@@ -159,12 +177,15 @@ void CGameFrame::Tick() {
         view->StartShowing();
         RedrawAll();
     }
-    FollowClock();
+    if (frameClock.Follow()) {
+        ShowClockFace();
+        RedrawAll();
+    }
     if (pad) {
         pad->Poll(clock.Milliseconds());
     }
     if (session.Watching()) {
-        WatchingBeat();
+        watch.Beat();
     } else {
         session.Tick();
         if (auto text = title.Step(session.Settings().animateTitle != 0, clock.Milliseconds())) {
@@ -174,46 +195,22 @@ void CGameFrame::Tick() {
     ScheduleTick();
 }
 
-// The time of day is read in whole seconds, so the minute cannot turn before
-// the last second of it; until then the clock is left alone (reading the
-// local time costs a system call on every tick).
-void CGameFrame::FollowClock() {
-    const std::uint32_t now = clock.Milliseconds();
-    if (static_cast<std::int32_t>(now - clockCheckMs) < 0) {
-        return;
-    }
-    const LocalTime time = clock.Now();
-    clockCheckMs =
-        now + static_cast<std::uint32_t>(time.second < 59 ? (59 - time.second) * 1000 : 0);
-    if (time.hour != clockFace.hour || time.minute != clockFace.minute) {
-        clockFace = {time.hour, time.minute};
-        RedrawAll();
-    }
-}
-
+// Without a game only the title, the clock and the pad are waited for. The
+// title's wait ends on the beat of the last step's 20 ms grid at which the
+// next step shows, not 20 ms counted from whenever this is asked, so what the
+// player sees keeps its timing and no wake-up finds the step a millisecond short.
 void CGameFrame::ScheduleTick() {
     if (quitting) {
         return;
     }
-    const int wait = session.Playing() ? kTickMs : IdleWait();
+    const int wait =
+        session.Playing()
+            ? FrameClock::kTickMs
+            : frameClock.IdleWait(title.WaitForNextStep(clock.Milliseconds(), FrameClock::kTickMs),
+                                  pad ? pad->PollWait() : INT_MAX);
     if (!timer.isActive() || timer.interval() != wait) {
         timer.start(wait);
     }
-}
-
-// Without a game only the title and the clock change. The title's wait ends
-// on the beat of the last step's 20 ms grid at which the next step shows, not
-// 20 ms counted from whenever this is asked, so what the player sees keeps its
-// timing and no wake-up finds the step a millisecond short.
-std::int32_t CGameFrame::IdleWait() const {
-    const std::uint32_t now = clock.Milliseconds();
-    // In the minute's last second the clock is looked at on every beat.
-    const std::int64_t clockDue =
-        std::max<std::int32_t>(kTickMs, static_cast<std::int32_t>(clockCheckMs - now));
-    // A pad is read on the tick too: Start must answer, a pad plugged in be seen.
-    const std::int64_t due = std::min({title.WaitForNextStep(now, kTickMs), clockDue,
-                                       std::int64_t{pad ? pad->PollWait() : INT_MAX}});
-    return static_cast<std::int32_t>(std::max<std::int64_t>(1, due));
 }
 
 void CGameFrame::showEvent(QShowEvent* event) {
@@ -341,7 +338,7 @@ void CGameFrame::keyPressEvent(QKeyEvent* event) {
         Run(Command::Pause);
         return;
     }
-    if (session.Watching() && WatchingKey(*event)) {
+    if (session.Watching() && watch.Key(*event)) {
         return;
     }
     QMainWindow::keyPressEvent(event);

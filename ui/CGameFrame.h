@@ -13,14 +13,17 @@
 #include "ButtonStates.h"
 #include "Command.h"
 #include "EffectPlayer.h"
+#include "FrameClock.h"
 #include "FramePainter.h"
 #include "GameMenu.h"
 #include "GameSession.h"
 #include "HeldKeys.h"
-#include "InformationDialogs.h"
 #include "Layout.h"
 #include "PictureSet.h"
+#include "ReplayWatch.h"
+#include "ShellCommands.h"
 #include "TitleAnimation.h"
+#include "ToolBarPointer.h"
 
 #include "engine/Clock.h"
 #include "engine/GameHost.h"
@@ -44,7 +47,6 @@ namespace brinox {
 
 class ChampionshipExchange;
 class FrameView;
-class HelpViewer;
 struct BestScoresRequest;
 
 class CGameFrame : public QMainWindow,
@@ -89,11 +91,11 @@ public:
     void SetChampionshipExchange(ChampionshipExchange* exchange) { championship = exchange; }
     // Shows the replay file `bytes` until it ends or is left; one that cannot
     // be played is reported and nothing else happens.
-    void WatchReplay(const std::vector<std::uint8_t>& bytes);
-    // The shell's information dialogs, which the application hands over.
-    void SetInformationDialogs(InformationDialogs dialogs) {
-        informationDialogs = std::move(dialogs);
+    void WatchReplay(const std::vector<std::uint8_t>& bytes) {
+        watch.Watch(bytes, {this, &sounds, this});
     }
+    // The shell's information dialogs, which the application hands over.
+    void SetInformationDialogs(InformationDialogs dialogs) { shell.SetDialogs(std::move(dialogs)); }
 
     // GameDisplay, GameAnimations, GamePrompts, GameResults
     void RedrawAll() override;
@@ -146,42 +148,19 @@ private:
     void UseAutomaticSize() { ApplyWindowSize(100); }
     void SaveGameAs();
     void LoadGame();
-    void ShowChampions2000() { ShowInformationDialog(informationDialogs.champions2000); }
-    void ShowChampions2001() { ShowInformationDialog(informationDialogs.champions2001); }
-    void ShowHelpIndex();
-    void OpenHomepage();
-    void ShowAboutCathedral() { ShowInformationDialog(informationDialogs.aboutCathedral); }
-    void ShowAbout() { ShowInformationDialog(informationDialogs.about); }
     void ShowLocalBestScores() { ShowBestScoresOf(Command::LocalBestScores); }
     void ShowWorldTop10() { ShowBestScoresOf(Command::WorldTop10); }
     void ShowBestScoresOf(Command command);
-    void OpenChampionshipHomepage();
-    // Help at the main window's topic, beside the running game (right-button release).
-    void ShowContextHelp();
-    HelpViewer& Help();
-    void ShowInformationDialog(const InformationDialogs::Maker& make);
     void RankFinishedGame();
     void ShowBestScores(BestScoresRequest request);
     void UpdateMenu();
 
-    // Watching a replay (CGameFrameReplay.cpp).
-    void WatchingBeat();
-    bool WatchingKey(const QKeyEvent& event);
-    void ShowWatchingState();
-    void StopWatching();
-
-    // The pointer and the left button over the tool bar (CGameFrameMouse.cpp).
-    void PointerMoved(QPoint at);
-    void LeftPressed(QPoint at);
-    void LeftReleased(QPoint at);
-    // A button's release action; false when the release ends with it.
+    // A button's release action; false when the release ends with it (CGameFrameMouse.cpp).
     bool ReleaseButton(ToolButton button);
 
     void ScheduleTick();
-    void FollowClock();
-    std::int32_t IdleWait() const;
     void FinishStartUp();
-    void ReadClockFace();
+    void ShowClockFace();
     void ResizeToLayout();
     void StartTitle();
     void EndRun(int status);
@@ -199,7 +178,7 @@ private:
     GamepadLinks padLinks;
     std::unique_ptr<PadInput> pad; // once the devices are open
 
-    std::uint32_t clockCheckMs = 0; // when the time of day is next read
+    FrameClock frameClock;
     Layout layout;
     PictureSet pictures;
     ButtonStates buttons;
@@ -207,17 +186,17 @@ private:
     QImage offscreen;
     FramePainter painter;
     EffectPlayer effects;
+    ShellCommands shell;
+    ReplayWatch watch;
     TitleAnimation title;
 
     FrameView* view = nullptr;
-    HelpViewer* helpViewer = nullptr;
+    std::unique_ptr<ToolBarPointer> pointer;
     std::unique_ptr<GameMenu> menu;
     QTimer timer;
     ChampionshipExchange* championship = nullptr;
-    InformationDialogs informationDialogs;
     std::optional<GameResult> finishedGame;
 
-    bool handPointer = false;
     bool firstTickDone = false;
     bool drawingEnabled = false;
     bool quitting = false;

@@ -7,10 +7,8 @@
 
 #include "engine/FileNames.h"
 #include "platform/FileChooser.h"
-#include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalRunner.h"
-#include "platform/WebLinks.h"
 #include "scores/CBestScoresDlg.h"
 #include "settings/OptionsSheet.h"
 #include "settings/SavedGame.h"
@@ -38,7 +36,7 @@ std::string FullPath(const QString& path) {
 CGameFrame::CommandFunction CGameFrame::FunctionOf(Command command) {
     struct Row {
         Command command;
-        CommandFunction run; // none: the session's own
+        CommandFunction run; // none: the session's or the shell's
     };
     using F = CGameFrame;
     static constexpr std::array<Row, kCommandCount> kFunctions = {{
@@ -51,15 +49,15 @@ CGameFrame::CommandFunction CGameFrame::FunctionOf(Command command) {
         {Command::Save, &F::SaveGameAs},
         {Command::Load, &F::LoadGame},
         {Command::Exit, &F::ConfirmQuit},
-        {Command::Champions2000, &F::ShowChampions2000},
-        {Command::Champions2001, &F::ShowChampions2001},
-        {Command::HelpIndex, &F::ShowHelpIndex},
-        {Command::Homepage, &F::OpenHomepage},
-        {Command::AboutCathedral, &F::ShowAboutCathedral},
-        {Command::About, &F::ShowAbout},
+        {Command::Champions2000, nullptr},
+        {Command::Champions2001, nullptr},
+        {Command::HelpIndex, nullptr},
+        {Command::Homepage, nullptr},
+        {Command::AboutCathedral, nullptr},
+        {Command::About, nullptr},
         {Command::LocalBestScores, &F::ShowLocalBestScores},
         {Command::WorldTop10, &F::ShowWorldTop10},
-        {Command::ChampionshipHomepage, &F::OpenChampionshipHomepage},
+        {Command::ChampionshipHomepage, nullptr},
         {Command::ToggleNextBar, nullptr},
         {Command::ToggleToolBar, nullptr},
         {Command::ToggleStatusBar, nullptr},
@@ -77,9 +75,9 @@ void CGameFrame::Run(Command command) {
     }
     if (session.Carry(command)) {
         RedrawAll();
-        return;
+    } else if (!shell.Carry(command)) {
+        (this->*FunctionOf(command))();
     }
-    (this->*FunctionOf(command))();
 }
 
 void CGameFrame::UpdateMenu() {
@@ -89,14 +87,14 @@ void CGameFrame::UpdateMenu() {
 
 void CGameFrame::StartStopGame() {
     if (session.StartStop()) {
-        StopWatching();
+        watch.Stop();
     }
 }
 
 void CGameFrame::TogglePause() {
     session.Pause();
     if (session.Watching()) {
-        ShowWatchingState();
+        watch.ShowState();
     }
     // A menu item flips its own check mark; the game decides what it shows.
     UpdateMenu();
@@ -202,54 +200,27 @@ void CGameFrame::ShowBestScores(BestScoresRequest request) {
     }
 }
 
-// The one help viewer of the window, made on first use, sized for the layout.
-HelpViewer& CGameFrame::Help() {
-    if (helpViewer == nullptr) {
-        helpViewer = new HelpViewer(
-            QString::fromStdString(AppDirectory() + std::string(files::kHelp)), this);
-        helpViewer->SetLarge(layout.size == WindowSize::Big);
-        helpViewer->PlaceBeside(frameGeometry());
-        // Reading help is like switching to another program: the game stands
-        // still and takes no keys while the viewer is the active window.
-        connect(helpViewer, &HelpViewer::ActiveChanged, this, [this](bool active) {
-            SetAppActive(!active && QGuiApplication::applicationState() == Qt::ApplicationActive);
-        });
-    }
-    helpViewer->SetLarge(layout.size == WindowSize::Big);
-    return *helpViewer;
-}
-
-void CGameFrame::ShowHelpIndex() {
-    session.RunSuspended([this] {
-        HelpViewer& help = Help();
-        // A viewer left open by context help becomes the modal one.
-        help.hide();
-        help.ShowTopic(1);
-        RunModal(help);
-    });
-}
-
-void CGameFrame::ShowContextHelp() {
-    HelpViewer& help = Help();
-    help.ShowTopic(10);
-    help.show();
-    help.raise();
-}
-
-void CGameFrame::OpenHomepage() {
-    OpenWebAddress(LoadWebLinks(AppDirectory()).homepage);
-}
-
-void CGameFrame::OpenChampionshipHomepage() {
-    OpenWebAddress(LoadWebLinks(AppDirectory()).championshipPage);
-}
-
-void CGameFrame::ShowInformationDialog(const InformationDialogs::Maker& make) {
-    if (!make) {
+// A tool-bar button runs its command like the menu's; the session names it.
+void CGameFrame::ClickButton(ToolButton button) {
+    if (!ButtonEnabled(button)) {
         return;
     }
-    const std::unique_ptr<QDialog> dialog = make(this, AppDirectory());
-    session.RunSuspended([&dialog] { RunModal(*dialog); });
+    if (button != ToolButton::Logo) {
+        session.PlaySound(SoundEvent::ButtonPress);
+    }
+    ReleaseButton(button);
+}
+
+bool CGameFrame::ReleaseButton(ToolButton button) {
+    const bool stopping = button == ToolButton::StartStop && session.InGame();
+    Run(GameSession::CommandOf(button));
+    if (button == ToolButton::Logo) {
+        return true;
+    }
+    buttons[button] = 1;
+    RedrawAll();
+    // A game cancelled here ends the click.
+    return !(stopping && !session.InGame());
 }
 
 } // namespace brinox

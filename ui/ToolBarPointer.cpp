@@ -1,10 +1,8 @@
-// The window's own tool bar: the pointer lights the enabled button under it
-// and picks the status line, the left button presses a button and its
-// release runs the button's command like the menu's (the session says which
-// command and whether it may run).
-#include "CGameFrame.h"
-#include "FrameView.h"
+#include "ToolBarPointer.h"
+
 #include "PointerAreas.h"
+
+#include <QWidget>
 
 namespace brinox {
 
@@ -16,13 +14,17 @@ constexpr ToolButton ButtonAt(std::int32_t index) {
 
 } // namespace
 
-void CGameFrame::PointerMoved(QPoint at) {
+ToolBarPointer::ToolBarPointer(QWidget& view, const Layout& layout, ButtonStates& buttons,
+                               Links links)
+    : view(view), layout(layout), buttons(buttons), links(std::move(links)) {}
+
+void ToolBarPointer::Moved(QPoint at) {
     const std::int32_t oldLine = buttons.statusMessage;
     bool changed = false;
     bool overButton = false;
     for (std::int32_t b = 0; b < kToolButtonCount; ++b) {
         const ToolButton button = ButtonAt(b);
-        if (!ButtonEnabled(button)) {
+        if (!links.enabled(button)) {
             continue;
         }
         std::int32_t& state = buttons[button];
@@ -38,64 +40,39 @@ void CGameFrame::PointerMoved(QPoint at) {
     if (overButton != handPointer) {
         handPointer = overButton;
         if (overButton) {
-            view->setCursor(Qt::PointingHandCursor);
+            view.setCursor(Qt::PointingHandCursor);
         } else {
-            view->unsetCursor();
+            view.unsetCursor();
         }
     }
     buttons.statusMessage = StatusLineAt(layout, at);
     if (changed || buttons.statusMessage != oldLine) {
-        RedrawButtons();
+        links.redraw();
     }
 }
 
-void CGameFrame::LeftPressed(QPoint at) {
+void ToolBarPointer::Pressed(QPoint at) {
     for (std::int32_t b = 0; b < kToolButtonCount; ++b) {
         const ToolButton button = ButtonAt(b);
-        if (button == ToolButton::Logo || !ButtonEnabled(button) ||
+        if (button == ToolButton::Logo || !links.enabled(button) ||
             !PointerOver(layout, button, at)) {
             continue;
         }
-        session.PlaySound(SoundEvent::ButtonPress);
+        links.pressed();
         buttons[button] = 2;
-        RedrawButtons();
+        links.redraw();
     }
 }
 
-void CGameFrame::LeftReleased(QPoint at) {
+void ToolBarPointer::Released(QPoint at) {
     // Each button's rule is read at its turn: the toggles come first and may
     // hide or show the tool bar below them.
     for (std::int32_t b = 0; b < kToolButtonCount; ++b) {
         const ToolButton button = ButtonAt(b);
-        if (!ButtonEnabled(button) || !PointerOver(layout, button, at)) {
-            continue;
-        }
-        if (!ReleaseButton(button)) {
+        if (links.enabled(button) && PointerOver(layout, button, at) && !links.release(button)) {
             return;
         }
     }
-}
-
-void CGameFrame::ClickButton(ToolButton button) {
-    if (!ButtonEnabled(button)) {
-        return;
-    }
-    if (button != ToolButton::Logo) {
-        session.PlaySound(SoundEvent::ButtonPress);
-    }
-    ReleaseButton(button);
-}
-
-bool CGameFrame::ReleaseButton(ToolButton button) {
-    const bool stopping = button == ToolButton::StartStop && session.InGame();
-    Run(GameSession::CommandOf(button));
-    if (button == ToolButton::Logo) {
-        return true;
-    }
-    buttons[button] = 1;
-    RedrawAll();
-    // A game cancelled here ends the click.
-    return !(stopping && !session.InGame());
 }
 
 } // namespace brinox

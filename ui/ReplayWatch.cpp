@@ -1,0 +1,82 @@
+#include "ReplayWatch.h"
+
+#include "TitleAnimation.h"
+
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace brinox {
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CGameFrame", text);
+}
+
+} // namespace
+
+ReplayWatch::ReplayWatch(QWidget& window, GameSession& session, Links links)
+    : window(window), session(session), links(std::move(links)) {}
+
+void ReplayWatch::Watch(const std::vector<std::uint8_t>& bytes, ReplayOutput output) {
+    const std::optional<std::string> problem = session.Watch(bytes, output);
+    if (!problem) {
+        ShowInformation(&window,
+                        Tr("Attention! You can watch a replay only when no game is in progress"));
+    } else if (!problem->empty()) {
+        ShowWarning(&window, QString::fromStdString(*problem));
+    } else {
+        ShowState();
+        links.redrawAll();
+    }
+}
+
+void ReplayWatch::Beat() {
+    // Like a game, the replay stands still under a dialog of the window and
+    // while the player is in another program.
+    if (QApplication::activeModalWidget() != nullptr || !session.AppActive() ||
+        session.ReplayBeat()) {
+        return;
+    }
+    Stop();
+    if (const std::string& problem = session.Viewer().Problem(); !problem.empty()) {
+        ShowWarning(&window,
+                    Tr("The replay stopped early: %1.").arg(QString::fromStdString(problem)));
+    }
+}
+
+bool ReplayWatch::Key(const QKeyEvent& event) {
+    if (event.isAutoRepeat() || (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    switch (event.key()) {
+    case Qt::Key_Escape:
+        Stop();
+        return true;
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_4:
+        session.SetReplaySpeed(event.key() - Qt::Key_0);
+        ShowState();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ReplayWatch::ShowState() {
+    links.setTitle(QString::fromUtf8(TitleAnimation::kPlainTitle) + QStringLiteral(" - ") +
+                   QString::fromStdString(session.Viewer().StateText()));
+    links.stateShown();
+}
+
+void ReplayWatch::Stop() {
+    session.LeaveReplay();
+    links.startTitle();
+    links.redrawAll();
+}
+
+} // namespace brinox
