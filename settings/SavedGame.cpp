@@ -6,6 +6,7 @@
 #include "engine/PieceShape.h"
 
 #include <array>
+#include <string_view>
 
 namespace brinox {
 
@@ -244,7 +245,9 @@ SavedGameLoad ReadSavedGame(const std::string& path, SavedGame& out) {
 }
 
 std::string CannotSaveGameMessage(const std::string& path) {
-    return "ERROR! It is impossible to save file \"" + path + "\"";
+    const std::string_view text = kCannotSaveGameMessage;
+    const std::size_t at = text.find("%1");
+    return std::string(text.substr(0, at)) + path + std::string(text.substr(at + 2));
 }
 
 } // namespace brinox

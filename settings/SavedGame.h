@@ -57,7 +57,10 @@ void WriteSavedGame(Archive& archive, const SavedGame& game, std::int32_t fileKe
 SavedGameLoad ReadSavedGame(const std::string& path, SavedGame& out);
 SavedGameLoad ReadSavedGame(Archive& archive, SavedGame& out);
 
-// "ERROR! It is impossible to save file \"<path>\"".
+// "ERROR! It is impossible to save file \"<path>\"": the pattern, which the
+// window translates and fills in, and the English text.
+inline constexpr const char* kCannotSaveGameMessage =
+    BRINOX_TEXT("Messages", "ERROR! It is impossible to save file \"%1\"");
 std::string CannotSaveGameMessage(const std::string& path);
 
 } // namespace brinox

@@ -346,6 +346,10 @@
         <source>Program may work incorrectly</source>
         <translation>Das Programm arbeitet möglicherweise nicht richtig</translation>
     </message>
+    <message>
+        <source>ERROR! It is impossible to save file &quot;%1&quot;</source>
+        <translation>FEHLER! Die Datei „%1“ kann nicht gespeichert werden</translation>
+    </message>
 </context>
 <context>
     <name>SoundEvent</name>

@@ -346,6 +346,10 @@
         <source>Program may work incorrectly</source>
         <translation>Le programme risque de mal fonctionner</translation>
     </message>
+    <message>
+        <source>ERROR! It is impossible to save file &quot;%1&quot;</source>
+        <translation>ERREUR ! Impossible d’enregistrer le fichier « %1 »</translation>
+    </message>
 </context>
 <context>
     <name>SoundEvent</name>
