@@ -74,7 +74,9 @@ class Screen:
                  "tcp", "-noreset"],
                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             self.display = f":{number}"
-            self.env = dict(os.environ, DISPLAY=self.display)
+            # The game speaks English, whose texts the tests look for, whatever
+            # the desktop's language (language_test.py sets its own).
+            self.env = dict(os.environ, DISPLAY=self.display, LANGUAGE="en")
             self.env.pop("QT_QPA_PLATFORM", None)
             self.env.pop("WAYLAND_DISPLAY", None)
             try:
