@@ -2,88 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>DrawnButtonAccessible</name>
-    <message>
-        <source>Show Next Bar</source>
-        <translation>Vorschauleiste zeigen</translation>
-    </message>
-    <message>
-        <source>Show Tool Bar</source>
-        <translation>Werkzeugleiste zeigen</translation>
-    </message>
-    <message>
-        <source>Show Status Bar</source>
-        <translation>Statusleiste zeigen</translation>
-    </message>
-    <message>
-        <source>Game Type</source>
-        <translation>Spieltyp</translation>
-    </message>
-    <message>
-        <source>Game Mode</source>
-        <translation>Spielmodus</translation>
-    </message>
-    <message>
-        <source>Bombs</source>
-        <translation>Bomben</translation>
-    </message>
-    <message>
-        <source>Quadel</source>
-        <translation>Quadel</translation>
-    </message>
-    <message>
-        <source>Quinel</source>
-        <translation>Quinel</translation>
-    </message>
-    <message>
-        <source>Classic mode</source>
-        <translation>Klassischer Modus</translation>
-    </message>
-    <message>
-        <source>Timer mode</source>
-        <translation>Zeitmodus</translation>
-    </message>
-    <message>
-        <source>Rising mode</source>
-        <translation>Steigender Modus</translation>
-    </message>
-    <message>
-        <source>World Championship</source>
-        <translation>Weltmeisterschaft</translation>
-    </message>
-</context>
-<context>
-    <name>FigureAccessible</name>
-    <message>
-        <source>Level</source>
-        <translation>Level</translation>
-    </message>
-    <message>
-        <source>Lines left</source>
-        <translation>Verbleibende Reihen</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>Best score</source>
-        <translation>Bestleistung</translation>
-    </message>
-    <message>
-        <source>Lines</source>
-        <translation>Reihen</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>Rising counter</source>
-        <translation>Zähler bis zur neuen Reihe</translation>
-    </message>
-</context>
-<context>
     <name>FramePainter</name>
     <message>
         <source>Replay %1x (paused) · Esc: stop watching · Pause · 1, 2, 4: speed</source>
@@ -1024,14 +942,6 @@ Back: Spiel beenden wie F2</translation>
     <message>
         <source>ERROR! It is impossible to open file &quot;%1&quot;</source>
         <translation>FEHLER! Die Datei „%1“ kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>Attention! You can watch a replay only when no game is in progress</source>
-        <translation>Achtung! Eine Wiederholung können Sie nur ansehen, wenn kein Spiel läuft</translation>
-    </message>
-    <message>
-        <source>The replay stopped early: %1.</source>
-        <translation>Die Wiederholung endete vorzeitig: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,88 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>DrawnButtonAccessible</name>
-    <message>
-        <source>Show Next Bar</source>
-        <translation>Afficher la barre de la pièce suivante</translation>
-    </message>
-    <message>
-        <source>Show Tool Bar</source>
-        <translation>Afficher la barre d’outils</translation>
-    </message>
-    <message>
-        <source>Show Status Bar</source>
-        <translation>Afficher la barre d’état</translation>
-    </message>
-    <message>
-        <source>Game Type</source>
-        <translation>Type de jeu</translation>
-    </message>
-    <message>
-        <source>Game Mode</source>
-        <translation>Mode de jeu</translation>
-    </message>
-    <message>
-        <source>Bombs</source>
-        <translation>Bombes</translation>
-    </message>
-    <message>
-        <source>Quadel</source>
-        <translation>Quadel</translation>
-    </message>
-    <message>
-        <source>Quinel</source>
-        <translation>Quinel</translation>
-    </message>
-    <message>
-        <source>Classic mode</source>
-        <translation>Mode classique</translation>
-    </message>
-    <message>
-        <source>Timer mode</source>
-        <translation>Mode chrono</translation>
-    </message>
-    <message>
-        <source>Rising mode</source>
-        <translation>Mode montée</translation>
-    </message>
-    <message>
-        <source>World Championship</source>
-        <translation>Championnat du monde</translation>
-    </message>
-</context>
-<context>
-    <name>FigureAccessible</name>
-    <message>
-        <source>Level</source>
-        <translation>Niveau</translation>
-    </message>
-    <message>
-        <source>Lines left</source>
-        <translation>Lignes restantes</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>Best score</source>
-        <translation>Meilleur score</translation>
-    </message>
-    <message>
-        <source>Lines</source>
-        <translation>Lignes</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Temps</translation>
-    </message>
-    <message>
-        <source>Rising counter</source>
-        <translation>Compteur de montée</translation>
-    </message>
-</context>
-<context>
     <name>FramePainter</name>
     <message>
         <source>Replay %1x (paused) · Esc: stop watching · Pause · 1, 2, 4: speed</source>
@@ -1024,14 +942,6 @@ Back : arrêter la partie, comme F2</translation>
     <message>
         <source>ERROR! It is impossible to open file &quot;%1&quot;</source>
         <translation>ERREUR ! Impossible d’ouvrir le fichier « %1 »</translation>
-    </message>
-    <message>
-        <source>Attention! You can watch a replay only when no game is in progress</source>
-        <translation>Attention ! On ne peut regarder une rediffusion que hors partie</translation>
-    </message>
-    <message>
-        <source>The replay stopped early: %1.</source>
-        <translation>La rediffusion s’est arrêtée avant la fin : %1.</translation>
     </message>
 </context>
 <context>
