@@ -9,6 +9,9 @@ namespace brinox::files {
 
 inline constexpr std::string_view kOptions = "brinox.dat";
 inline constexpr std::string_view kWindowSize = "ws.dat";
+// The piece-marks switch of the colour-blind aid: this game's own, so that
+// brinox.dat keeps the layout other copies read.
+inline constexpr std::string_view kPieceMarks = "marks.dat";
 inline constexpr std::string_view kTables = "data.ttb";
 inline constexpr std::string_view kLastName = "lastname.dat";
 inline constexpr std::string_view kLastSend = "lastsend.dat";

@@ -51,6 +51,10 @@ struct InterfaceOptions {
     std::int32_t blockSet = 6;
     std::int32_t digitSet = 0;
     std::int32_t animateTitle = 1;
+    // A shape of its own on each piece kind's blocks, for players who cannot
+    // tell the colours apart. Kept in a file of its own (files::kPieceMarks),
+    // never in brinox.dat, whose layout other copies of the game read.
+    std::int32_t pieceMarks = 0;
 
     bool operator==(const InterfaceOptions&) const = default;
 };
@@ -140,6 +144,7 @@ inline constexpr OptionLimit kOptionLimits[] = {
     {&Options::blockSet, 0, kBlockSets - 1},
     {&Options::digitSet, 0, kDigitSets - 1},
     {&Options::animateTitle, 0, 1},
+    {&Options::pieceMarks, 0, 1},
     {&Options::keyLeft, 1, kMaxKeyCode},
     {&Options::keyRight, 1, kMaxKeyCode},
     {&Options::keyDown, 1, kMaxKeyCode},

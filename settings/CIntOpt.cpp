@@ -111,7 +111,9 @@ QGroupBox* CIntOpt::ViewBox(const Options& options) {
     animateTitle =
         Check(box, tr("Animate text of the window\u2019s title bar "), options.animateTitle);
     statusBar = Check(box, tr("Show Status Bar"), options.showStatusBar);
-    for (QCheckBox* check : {nextBar, toolBar, animateTitle, statusBar}) {
+    pieceMarks = Check(box, tr("&Mark pieces with shapes"), options.pieceMarks);
+    pieceMarks->setObjectName(QStringLiteral("pieceMarks"));
+    for (QCheckBox* check : {nextBar, toolBar, animateTitle, statusBar, pieceMarks}) {
         column->addWidget(check);
     }
     return box;
@@ -171,6 +173,7 @@ void CIntOpt::Accept(Options& options) const {
     options.showToolBar = toolBar->isChecked() ? 1 : 0;
     options.showStatusBar = statusBar->isChecked() ? 1 : 0;
     options.animateTitle = animateTitle->isChecked() ? 1 : 0;
+    options.pieceMarks = pieceMarks->isChecked() ? 1 : 0;
     // A set no radio shows (from a file the game did not write) stays as it was.
     if (blockSets->checkedId() >= 0) {
         options.blockSet = blockSets->checkedId();

@@ -1,6 +1,7 @@
 // "Interface", the second page of the options sheet: the background of the
 // playing area (with the user's own colour), which bars are shown, the
-// animated title, and the digit and block sets, each shown by its preview.
+// animated title, the colour-blind aid's piece marks, and the digit and block
+// sets, each shown by its preview.
 // The background list shows its entries in another order than the codes
 // they stand for; "Define color..." is usable only with "User-defined color".
 #pragma once
@@ -24,7 +25,7 @@ class CIntOpt : public QWidget {
 public:
     CIntOpt(const Options& options, QWidget* parent = nullptr);
 
-    // OK: writes the page's eight values into options.
+    // OK: writes the page's nine values into options.
     void Accept(Options& options) const;
 
     // The FieldBackground code of each list entry, in list order.
@@ -48,6 +49,7 @@ private:
     QCheckBox* toolBar = nullptr;
     QCheckBox* animateTitle = nullptr;
     QCheckBox* statusBar = nullptr;
+    QCheckBox* pieceMarks = nullptr;
     QButtonGroup* digitSets = nullptr;
     QButtonGroup* blockSets = nullptr;
 };

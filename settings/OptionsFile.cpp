@@ -2,6 +2,7 @@
 
 #include "Archive.h"
 #include "FileSignatures.h"
+#include "PieceMarksFile.h"
 #include "Windows1252.h"
 #include "engine/FileNames.h"
 #include "engine/GameTypes.h"
@@ -143,12 +144,19 @@ bool SaveOptions(const std::string& appDirectory, const Options& options) {
         return false;
     }
     WriteOptions(archive, options);
-    return archive.Close();
+    if (!archive.Close()) {
+        return false;
+    }
+    // The marks file's own failure is not brinox.dat's: the aid stays in
+    // force for this run and the file keeps the previous switch.
+    WritePieceMarksSetting(appDirectory, options.pieceMarks);
+    return true;
 }
 
 OptionsStartup StartOptions(const std::string& appDirectory, Options& options) {
     options.SetDefaults();
     options.SetDefaultSoundFiles(appDirectory);
+    options.pieceMarks = ReadPieceMarksSetting(appDirectory);
     if (LoadOptions(appDirectory, options)) {
         return OptionsStartup::Loaded;
     }

@@ -28,6 +28,9 @@ bool LoadOptions(const std::string& appDirectory, Options& options);
 // The same over an archive already open for loading.
 bool LoadOptions(Archive& archive, Options& options);
 // False when the file could not be written; the old file is then unchanged.
+// After brinox.dat, the piece-marks switch goes into its own file
+// (PieceMarksFile.h); a failure there is not reported, the switch only
+// falling back to what that file held before at the next start.
 bool SaveOptions(const std::string& appDirectory, const Options& options);
 void WriteOptions(Archive& archive, const Options& options);
 
@@ -41,8 +44,9 @@ enum class OptionsStartup {
     CannotCreate,    // written but still unreadable (show kCannotCreateOptionsMessage, then end)
 };
 
-// Defaults, default sound files under appDirectory, then the file; on
-// failure the file is rewritten and read again. options always ends up valid.
+// Defaults, default sound files under appDirectory, the piece-marks switch
+// from its own file, then brinox.dat; on failure brinox.dat is rewritten and
+// read again. options always ends up valid.
 OptionsStartup StartOptions(const std::string& appDirectory, Options& options);
 
 } // namespace brinox

@@ -32,8 +32,8 @@ void EffectPlayer::Pause(std::int32_t milliseconds) {
 
 void EffectPlayer::FieldAnimation(QImage& frame, FieldAnimationKind kind) {
     const std::int32_t color = random.Next() % kCoverColors;
-    const QImage& blocks = painter.Sized(Picture::Blocks);
     const Layout& layout = painter.CurrentLayout();
+    const QImage& blocks = painter.Blocks(layout.size);
     for (std::int32_t row = kFirstVisibleRow; row <= kLastRow; ++row) {
         {
             QPainter p(&frame);

@@ -194,7 +194,7 @@ void FramePainter::DrawNextPiece(QPainter& painter) {
     if (kind < 0 || kind > 15) {
         return;
     }
-    const QImage& blocks = pictures.Get(Picture::Blocks);
+    const QImage& blocks = Blocks(WindowSize::Normal);
     const QPoint origin = layout.NextPieceOrigin(kind);
     for (std::int32_t i = 0; i < PieceShape::CellCount(kind); ++i) {
         CellOffset offset = PieceShape::Offset(kind, 0, i);
@@ -353,7 +353,7 @@ void FramePainter::DrawClock(QPainter& painter) {
 
 void FramePainter::DrawFallingPieceCells(QPainter& painter) {
     const GameState& s = ShownGame().State();
-    const QImage& blocks = Sized(Picture::Blocks);
+    const QImage& blocks = Blocks(layout.size);
     for (std::int32_t i = 0; i < PieceShape::CellCount(s.currentKind); ++i) {
         CellOffset offset = PieceShape::Offset(s.currentKind, s.rotation, i);
         std::int32_t column = s.column + offset.dx;
@@ -365,7 +365,7 @@ void FramePainter::DrawFallingPieceCells(QPainter& painter) {
 }
 
 void FramePainter::DrawBoard(QPainter& painter) {
-    const QImage& blocks = Sized(Picture::Blocks);
+    const QImage& blocks = Blocks(layout.size);
     for (std::int32_t row = kFirstVisibleRow; row < Board::kRows; ++row) {
         for (std::int32_t column = 0; column < Board::kColumns; ++column) {
             std::int32_t value = ShownGame().CurrentBoard().At(column, row);
@@ -383,6 +383,14 @@ void FramePainter::DrawLabels(QPainter& painter) {
                    ShownOptions().gameMode, layout.gameModeLabel.size());
     DrawStripImage(painter, layout.bombsLabel.topLeft(), pictures.Get(Picture::BombLabels),
                    ShownOptions().bombsOn ? 0 : 1, layout.bombsLabel.size());
+}
+
+const QImage& FramePainter::Blocks(WindowSize size) {
+    const QImage& blocks = pictures.Get(Picture::Blocks, size);
+    if (ShownOptions().pieceMarks == 0) {
+        return blocks;
+    }
+    return pieceMarks.Marked(blocks, QSize(blocks.height(), blocks.height()));
 }
 
 void FramePainter::DrawCellImage(QPainter& painter, const QImage& strip, std::int32_t image,
@@ -437,7 +445,7 @@ void FramePainter::DrawBoardCell(QPainter& painter, std::int32_t column, std::in
     if (value == Board::kEmpty || value < 0 || value >= kKindCount) {
         RestoreCellBackground(painter, column, row);
     } else {
-        DrawCellImage(painter, Sized(Picture::Blocks), value, column, row);
+        DrawCellImage(painter, Blocks(layout.size), value, column, row);
     }
 }
 
@@ -468,7 +476,7 @@ void FramePainter::DrawFallingPiece(QImage& frame, const Shown& shown) {
 
     QPainter painter;
     BeginDrawing(painter, frame);
-    const QImage& blocks = Sized(Picture::Blocks);
+    const QImage& blocks = Blocks(layout.size);
     for (std::int32_t row = std::max(top, kFirstVisibleRow); row <= bottom; ++row) {
         for (std::int32_t column = left; column <= right; ++column) {
             switch (marks[Board::Index(column, row)]) {

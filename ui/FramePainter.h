@@ -2,15 +2,17 @@
 // the fixed back-to-front order, and the partial updates after a move, a
 // counter change or a button change. Every picture is copied pixel for pixel
 // at its natural size; a null picture draws nothing. The painter holds no
-// state of its own: it reads the session's shown game and settings (a watched
-// replay's while there is one), the layout in force, the pictures and the
-// button states each time it draws.
+// state of its own but the marked copies of the block pictures (PieceMarks):
+// it reads the session's shown game and settings (a watched replay's while
+// there is one), the layout in force, the pictures and the button states each
+// time it draws.
 #pragma once
 
 #include "ButtonStates.h"
 #include "GameSession.h"
 #include "Layout.h"
 #include "PictureSet.h"
+#include "PieceMarks.h"
 
 #include "engine/Game.h"
 
@@ -56,6 +58,9 @@ public:
     void DrawIdleCell(QPainter& painter, std::int32_t column, std::int32_t row);
 
     const QImage& Sized(Picture normal) const { return pictures.Get(normal, layout.size); }
+    // The block picture of a window size, with the piece marks when the
+    // colour-blind aid is on: every piece block is drawn from it.
+    const QImage& Blocks(WindowSize size);
     const Layout& CurrentLayout() const { return layout; }
 
 private:
@@ -87,6 +92,7 @@ private:
     const PictureSet& pictures;
     const ButtonStates& buttons;
     const ClockFace& clockFace;
+    PieceMarks pieceMarks;
 };
 
 } // namespace brinox

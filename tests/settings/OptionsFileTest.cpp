@@ -1,6 +1,7 @@
 #include "settings/OptionsFile.h"
 
 #include "settings/Archive.h"
+#include "settings/PieceMarksFile.h"
 #include "support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,21 @@ TEST_F(OptionsFileTest, ValuesTheOptionsPagesNeverWriteComeBackAsDefaults) {
         Options loaded = Defaults(dir.path);
         ASSERT_TRUE(LoadOptions(dir.path, loaded));
         EXPECT_EQ(loaded.*c.field, c.loaded) << c.stored;
+    }
+}
+
+TEST_F(OptionsFileTest, PieceMarksAreReadAtStartFromMarksDatAndAMissingOrForeignOneMeansOff) {
+    EXPECT_EQ(ReadPieceMarksSetting(dir.path), 0);
+    Options options;
+    options.pieceMarks = 1;
+    ASSERT_TRUE(SaveOptions(dir.path, options));
+    const Bytes head = Bytes().Str("BRINOX2000_MARKS_FILE").Int(1);
+    EXPECT_EQ(FileBytes(dir.File("marks.dat")), Bytes(head).Int(1).Get());
+    EXPECT_EQ(StartOptions(dir.path, options), OptionsStartup::Loaded);
+    EXPECT_EQ(options.pieceMarks, 1);
+    for (const ByteVector& foreign : {Bytes(head).Int(2).Get(), Prefix(Bytes(head).Get(), 26)}) {
+        PutFile(dir.File("marks.dat"), foreign);
+        EXPECT_EQ(ReadPieceMarksSetting(dir.path), 0);
     }
 }
 
