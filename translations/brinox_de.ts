@@ -1089,6 +1089,10 @@ Back: Spiel beenden wie F2</translation>
         <source>User-defined color</source>
         <translation>Eigene Farbe</translation>
     </message>
+    <message>
+        <source>&amp;Mark pieces with shapes</source>
+        <translation>Teile mit Formen &amp;markieren</translation>
+    </message>
 </context>
 <context>
     <name>brinox::CNameDlg</name>

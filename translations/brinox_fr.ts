@@ -1089,6 +1089,10 @@ Back : arrêter la partie, comme F2</translation>
         <source>User-defined color</source>
         <translation>Couleur personnalisée</translation>
     </message>
+    <message>
+        <source>&amp;Mark pieces with shapes</source>
+        <translation>&amp;Marquer les pièces par des formes</translation>
+    </message>
 </context>
 <context>
     <name>brinox::CNameDlg</name>
