@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>FigureAccessible</name>
+    <message>
+        <source>Lines left</source>
+        <translation>Fehlende Reihen</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Bestleistung</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Rising counter</source>
+        <translation>Zähler</translation>
+    </message>
+</context>
+<context>
     <name>FramePainter</name>
     <message>
         <source>Replay %1x (paused) · Esc: stop watching · Pause · 1, 2, 4: speed</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>FigureAccessible</name>
+    <message>
+        <source>Lines left</source>
+        <translation>Lignes restantes</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Meilleur score</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Rising counter</source>
+        <translation>Compteur</translation>
+    </message>
+</context>
+<context>
     <name>FramePainter</name>
     <message>
         <source>Replay %1x (paused) · Esc: stop watching · Pause · 1, 2, 4: speed</source>

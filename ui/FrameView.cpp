@@ -1,5 +1,7 @@
 #include "FrameView.h"
 
+#include "FrameAccessible.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -15,6 +17,7 @@ FrameView::FrameView(const QImage& frame, QWidget* parent) : QWidget(parent), fr
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
+    FrameAccessible::Install();
     // On Wayland Qt draws the title bar itself, and only along with the
     // window's next frame: a title change alone, as the title animation makes
     // them, would stay unseen while the game stands still.
@@ -45,6 +48,10 @@ void FrameView::paintEvent(QPaintEvent* event) {
     if (!firstPainted) {
         firstPainted = true;
         emit FirstFramePainted();
+    }
+    // Whatever changed what the player sees has been painted by now.
+    if (FrameAccessible* pane = FrameAccessible::Of(*this)) {
+        pane->TellChanges();
     }
 }
 

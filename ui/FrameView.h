@@ -7,6 +7,7 @@
 // The pointer is tracked over the whole area, buttons up or down, and handed
 // on in client coordinates together with the left button's presses and releases;
 // a right-button release is announced and then handled as usual.
+// To assistive technology it is FrameAccessible, told of changes after each paint.
 #pragma once
 
 #include <QPoint>

@@ -1,0 +1,79 @@
+// One drawn button of the main window (a tool-bar button, a bar toggle, a
+// selector or the logo) as assistive technology sees it: a button named as
+// the menu names its command (the toggles and selectors as the options sheet
+// names their settings, a selector with its current choice), enabled while a
+// click would work, invisible while the tool bar that holds it is hidden,
+// a check box where it shows an on/off setting, with one action (Press, or
+// Toggle for a check box) that does what a click does. The press is carried out once the caller's
+// request has returned, as a click is handled after its event: a button that opens a dialog must
+// not hold an assistive tool's call until the dialog closes.
+//
+// Invariants: what it reports is read from the window when asked; what it
+// last told the clients is kept only to tell them what changed since.
+#pragma once
+
+#include "ToolButton.h"
+
+#include <QAccessibleActionInterface>
+#include <QAccessibleInterface>
+#include <QString>
+
+#include <optional>
+
+class QAction;
+
+namespace brinox {
+
+class CGameFrame;
+
+class DrawnButtonAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    DrawnButtonAccessible(QAccessibleInterface& parent, CGameFrame& frame, ToolButton button);
+
+    // Tells the clients each change of name or state since the last call (the
+    // first call only notes what is shown); whether there was one.
+    bool TellChanges();
+
+    // QAccessibleInterface
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return parentInterface.window(); }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return &parentInterface; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    // QAccessibleActionInterface
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString& actionName) const override;
+
+private:
+    struct Shown {
+        QString name;
+        QAccessible::State state;
+    };
+
+    Shown Now() const { return {text(QAccessible::Name), state()}; }
+    // The menu item that runs the same command; none for the toggles and selectors.
+    const QAction* MenuItem() const;
+    // The current choice of a selector; empty for the other buttons.
+    QString Choice() const;
+    std::optional<bool> Checked() const;
+    bool Drawn() const;
+
+    QAccessibleInterface& parentInterface;
+    CGameFrame& frame;
+    ToolButton button;
+    std::optional<Shown> told;
+};
+
+} // namespace brinox

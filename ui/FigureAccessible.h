@@ -1,0 +1,77 @@
+// One figure of the main window's counters (level, lines left, score, best
+// score, lines, the countdown's time, the rising counter) as assistive
+// technology sees it: a label named with its caption and figure ("Scores:
+// 1200"), whose text is the figure as the counter shows it, the time as
+// minutes:seconds. A figure the window does not show (no game in progress, a
+// mode without countdown or rising rows) is invisible and has no text.
+//
+// Invariants: the figure is read from the game the window shows when asked;
+// what was last told to the clients is kept only to tell them changes.
+#pragma once
+
+#include <QAccessibleInterface>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace brinox {
+
+class CGameFrame;
+struct CounterPlace;
+
+enum class Figure : std::int32_t { Level, LinesLeft, Score, BestScore, Lines, Time, Rising };
+inline constexpr std::int32_t kFigureCount = static_cast<std::int32_t>(Figure::Rising) + 1;
+
+class FigureAccessible : public QAccessibleInterface, public QAccessibleTextInterface {
+public:
+    FigureAccessible(QAccessibleInterface& parent, CGameFrame& frame, Figure figure);
+
+    // Tells the clients a change of the figure or of its visibility since the
+    // last call (the first call only notes what is shown); whether there was one.
+    bool TellChanges();
+
+    // QAccessibleInterface
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return parentInterface.window(); }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return &parentInterface; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    // QAccessibleTextInterface: the figure, read-only, without caret or selection.
+    void selection(int, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override { return static_cast<int>(Shown().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+private:
+    // The figure as shown; empty while the window shows none.
+    QString Shown() const;
+    const CounterPlace& Place() const;
+
+    QAccessibleInterface& parentInterface;
+    CGameFrame& frame;
+    Figure figure;
+    std::optional<QString> told;
+};
+
+} // namespace brinox
