@@ -32,7 +32,11 @@ QPushButton* AddLinkRow(QGridLayout& grid, int row, const QString& caption,
     field->setMinimumWidth(260);
     auto* go = new QPushButton(CAboutDlg::tr("Go"), group);
     go->setAutoDefault(false);
-    grid.addWidget(new QLabel(caption, group), row, 0);
+    auto* label = new QLabel(caption, group);
+    label->setBuddy(field);
+    // Two buttons of one text: each tells where it goes.
+    go->setAccessibleDescription(address);
+    grid.addWidget(label, row, 0);
     grid.addWidget(field, row, 1);
     grid.addWidget(go, row, 2);
     return go;

@@ -68,9 +68,11 @@ CCathedralDlg::CCathedralDlg(QWidget* parent) : QDialog(parent) {
                   QStringLiteral("QPlainTextEdit { color: #e9e2c8; background: #0a1020; "
                                  "border: 1px solid #3c4d74; }"));
     auto* layout = new QVBoxLayout(this);
+    QLabel* heading = nullptr; // the first line names the text below
     for (const QString& line :
          {tr("Cathedral of the Intercession (St. Basil's Cathedral)"), tr("1555-1561. Moscow")}) {
         auto* label = new QLabel(line, this);
+        heading = heading != nullptr ? heading : label;
         label->setAlignment(Qt::AlignCenter);
         layout->addWidget(label);
     }
@@ -78,6 +80,7 @@ CCathedralDlg::CCathedralDlg(QWidget* parent) : QDialog(parent) {
     text->setReadOnly(true);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setMinimumSize(420, 220);
+    heading->setBuddy(text);
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     layout->addWidget(buttons);

@@ -52,7 +52,9 @@ QWidget* Winner(int year, int place, const Champion& champion, const std::string
     auto* box = new QWidget(parent);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(DialogPicture(appDirectory, assets::ChampionPicture(year, place), box));
+    QLabel* portrait = DialogPicture(appDirectory, assets::ChampionPicture(year, place), box);
+    portrait->setAccessibleName(QString::fromUtf8(champion.name));
+    column->addWidget(portrait);
     column->addWidget(
         Line(QStringLiteral("%1. %2").arg(place).arg(QString::fromUtf8(champion.name)), box, true));
     column->addWidget(Line(CChampionsDlg::tr(champion.country), box));

@@ -41,6 +41,7 @@ CWatchRowDlg::CWatchRowDlg(const std::vector<WatchFile::Replay>& replays, QWidge
     column->addWidget(question);
     list = new QListWidget(this);
     list->setFixedWidth(kListWidth);
+    question->setBuddy(list);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->ensurePolished(); // the type of the style sheet
     for (const WatchFile::Replay& replay : replays) {

@@ -1,5 +1,7 @@
 #include "FileChooser.h"
 
+#include "AccessibleNames.h"
+
 #include <QFileDialog>
 
 namespace brinox {
@@ -26,6 +28,7 @@ private:
         dialog.setNameFilter(request.filter);
         dialog.setDefaultSuffix(request.defaultSuffix);
         dialog.selectFile(request.initialName);
+        NameInnerControls(dialog);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             return {};
         }

@@ -119,6 +119,7 @@ void HelpViewer::Display() {
     text->setHtml(topic != nullptr ? topic->html : MissingPage(fileRead, number));
     setWindowTitle(topic != nullptr ? tr("Brinox 2000 Help - %1").arg(topic->title)
                                     : tr("Brinox 2000 Help"));
+    text->setAccessibleName(windowTitle()); // the topic's title
     back->setEnabled(at > 0);
     forward->setEnabled(at + 1 < history.size());
 }

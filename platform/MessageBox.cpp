@@ -31,6 +31,7 @@ void ScrollLongText(QMessageBox& box) {
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(label);
+    scroll->setAccessibleName(box.windowTitle());
     scroll->setFixedSize(label->sizeHint().width() +
                              scroll->verticalScrollBar()->sizeHint().width(),
                          kMaxBoxHeight - kBoxChrome);

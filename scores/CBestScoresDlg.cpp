@@ -233,7 +233,12 @@ QWidget* CBestScoresDlg::BuildSelector() {
         selectors[static_cast<std::size_t>(t)] = button;
     }
     list->addStretch();
-    connect(group, &QButtonGroup::idClicked, this, &CBestScoresDlg::ShowTable);
+    // On the check, not the click: a screen reader checks a radio button without one.
+    connect(group, &QButtonGroup::idToggled, this, [this](int table, bool on) {
+        if (on && table != current) {
+            ShowTable(table);
+        }
+    });
     return box;
 }
 
@@ -352,6 +357,9 @@ void CBestScoresDlg::ShowTable(std::int32_t table) {
                                                            label->property("room").toInt()));
         }
         row.info->setEnabled(e.used == 1);
+        // Ten buttons of one text: each tells whose row it serves.
+        row.info->setAccessibleDescription(row.name->text());
+        row.replay->setAccessibleDescription(row.name->text());
         shownReplays[static_cast<std::size_t>(r)] = replays.Get(table, e);
         row.replay->setEnabled(shownReplays[static_cast<std::size_t>(r)].has_value());
         PaintRow(r, marked);

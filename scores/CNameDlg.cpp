@@ -29,6 +29,8 @@ CNameDlg::CNameDlg(const std::string& appDirectory, QWidget* parent)
     setWindowTitle(tr("Please enter your name"));
     setObjectName(QStringLiteral("nameDialog"));
     field = new QLineEdit(this);
+    // The title is the field's only caption.
+    field->setAccessibleName(windowTitle());
     field->setAlignment(Qt::AlignCenter);
     field->setMaxLength(kMaxNameLength);
     field->setValidator(new StoredTextValidator(field));

@@ -48,6 +48,9 @@ CSendResultDlg::CSendResultDlg(const std::string& appDirectory, QWidget* parent)
     column->addWidget(notesCaption);
     notes = new QPlainTextEdit(FromStoredText(details.notes), this);
     notes->setObjectName(QStringLiteral("notes"));
+    notesCaption->setBuddy(notes);
+    // Tab goes on to the buttons, as from every other field; the notes need no tabs.
+    notes->setTabChangesFocus(true);
     column->addWidget(notes);
 
     auto* buttons = new QDialogButtonBox(this);

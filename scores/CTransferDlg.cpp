@@ -32,6 +32,7 @@ CTransferDlg::CTransferDlg(const QString& title, const std::string& appDirectory
     progress = new QProgressBar(this);
     progress->setRange(0, 0);
     progress->setTextVisible(false);
+    status->setBuddy(progress); // the bar is named by the step it shows
     cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(cancel, &QPushButton::clicked, this, &CTransferDlg::reject);

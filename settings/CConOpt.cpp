@@ -74,10 +74,12 @@ QGroupBox* CConOpt::KeysBox() {
         // Enter after a redefinition means OK, not a new capture box that a
         // second Enter would fill with Enter.
         button->setAutoDefault(false);
+        keyButtons[k] = button;
         keyFields[k] = new QLineEdit(box);
         keyFields[k]->setReadOnly(true);
         keyFields[k]->setFocusPolicy(Qt::NoFocus);
         keyFields[k]->setObjectName(QStringLiteral("key%1").arg(k));
+        keyFields[k]->setAccessibleName(button->text());
         connect(button, &QPushButton::clicked, this, [this, k] { RedefineKey(k); });
         const int r = static_cast<int>(k);
         grid->addWidget(button, r, 0);
@@ -98,7 +100,9 @@ QGroupBox* CConOpt::SensitivityBox(const Options& options) {
         const int r = static_cast<int>(s) + 1;
         sensitivities[s] = new SpinNumberBox(options.*kSensitivityRows[s].field, box);
         sensitivities[s]->setObjectName(QStringLiteral("sensitivity%1").arg(s));
-        grid->addWidget(new QLabel(tr(kSensitivityRows[s].text), box), r, 0);
+        auto* caption = new QLabel(tr(kSensitivityRows[s].text), box);
+        caption->setBuddy(sensitivities[s]);
+        grid->addWidget(caption, r, 0);
         grid->addWidget(sensitivities[s], r, 1);
         grid->addWidget(new QLabel(QStringLiteral("(0-1000)"), box), r, 2);
     }
@@ -118,6 +122,7 @@ QGroupBox* CConOpt::GamepadBox(const std::string& name) {
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     field->setObjectName(QStringLiteral("gamepad"));
+    field->setAccessibleName(box->title());
     grid->addWidget(field, 0, 0, 1, 2);
     // Two lines a column: the sheet must fit a small screen.
     grid->addWidget(new QLabel(tr("D-pad or left stick: Move Left, Move Right, Move "
@@ -169,6 +174,8 @@ bool CConOpt::eventFilter(QObject* watched, QEvent* event) {
 void CConOpt::ShowKeys() {
     for (std::size_t k = 0; k < kKeys; ++k) {
         keyFields[k]->setText(ShownKeyName(keys[k]));
+        // Tab reaches the button, not the field: the button tells the key too.
+        keyButtons[k]->setAccessibleDescription(keyFields[k]->text());
     }
 }
 

@@ -19,6 +19,7 @@
 
 class QGroupBox;
 class QLineEdit;
+class QPushButton;
 
 namespace brinox {
 
@@ -58,6 +59,7 @@ private:
     std::array<std::int32_t, kKeys> keys{};
     int heldBack = 0;
     KeyRepeats repeats;
+    std::array<QPushButton*, kKeys> keyButtons{};
     std::array<QLineEdit*, kKeys> keyFields{};
     std::array<SpinNumberBox*, kSensitivities> sensitivities{};
 };

@@ -80,14 +80,28 @@ CGameOpt::CGameOpt(const Options& options, bool gameInProgress, QWidget* parent)
     auto* row = new QHBoxLayout(this);
     row->addLayout(left, 1);
     row->addLayout(right, 1);
+    // The lists are made first; the keyboard goes through the page as it
+    // reads, the left column first.
+    setTabOrder(bombs, level);
+    setTabOrder(level, height);
+    setTabOrder(height, demolition);
 
     modes->button(WorldChampionship)->setEnabled(options.gameType != Quinel);
     bombs->setEnabled(options.gameMode != WorldChampionship);
     if (gameInProgress) {
         LockGameSettings();
     }
-    connect(types, &QButtonGroup::idClicked, this, &CGameOpt::TypeChosen);
-    connect(modes, &QButtonGroup::idClicked, this, &CGameOpt::ModeChosen);
+    // On the check, not the click: a screen reader checks a radio button without one.
+    connect(types, &QButtonGroup::idToggled, this, [this](int type, bool on) {
+        if (on) {
+            TypeChosen(type);
+        }
+    });
+    connect(modes, &QButtonGroup::idToggled, this, [this](int mode, bool on) {
+        if (on) {
+            ModeChosen(mode);
+        }
+    });
 }
 
 QGroupBox* CGameOpt::TypeBox(std::int32_t gameType) {
@@ -115,7 +129,9 @@ QGroupBox* CGameOpt::BombsBox(std::int32_t bombsOn) {
 QGroupBox* CGameOpt::ListBox(const QString& title, const QString& label, QComboBox* list) {
     auto* box = new QGroupBox(title, this);
     auto* row = new QHBoxLayout(box);
-    row->addWidget(new QLabel(label, box));
+    auto* caption = new QLabel(label, box);
+    caption->setBuddy(list);
+    row->addWidget(caption);
     row->addWidget(list, 1);
     return box;
 }

@@ -91,6 +91,7 @@ QGroupBox* CIntOpt::BackgroundBox(std::int32_t code) {
     connect(defineColor, &QPushButton::clicked, this, &CIntOpt::DefineColor);
     swatch = new QLabel(box);
     swatch->setObjectName(QStringLiteral("userColor"));
+    swatch->setAccessibleName(background->itemText(EntryOfBackground(UserColor)));
     swatch->setFixedSize(defineColor->sizeHint().height(), defineColor->sizeHint().height());
     ShowUserColor();
     auto* buttonRow = new QHBoxLayout;
@@ -160,6 +161,7 @@ void CIntOpt::DefineColor() {
 }
 
 void CIntOpt::ShowUserColor() {
+    swatch->setAccessibleDescription(ColorOfRef(userColor).name());
     swatch->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #6d83b8;")
                               .arg(ColorOfRef(userColor).name()));
 }

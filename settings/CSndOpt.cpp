@@ -29,15 +29,18 @@ CSndOpt::CSndOpt(const Options& options, const std::string& appDirectory, GameSo
     column->addWidget(EventBox());
     column->addWidget(resetAll, 0, Qt::AlignRight);
     column->addStretch();
+    // Made before the group above it, reached after it.
+    setTabOrder(reset, resetAll);
 
     EnableWithMaster();
     ShowSelected();
-    connect(master, &QCheckBox::clicked, this, [this](bool on) {
+    // On the check, not the click: a screen reader checks a box without one.
+    connect(master, &QCheckBox::toggled, this, [this](bool on) {
         values.soundOn = on ? 1 : 0;
         EnableWithMaster();
     });
     connect(events, &QComboBox::currentIndexChanged, this, &CSndOpt::ShowSelected);
-    connect(eventOn, &QCheckBox::clicked, this,
+    connect(eventOn, &QCheckBox::toggled, this,
             [this](bool on) { values.soundEnabled[Selected()] = on ? 1 : 0; });
     connect(play, &QPushButton::clicked, this, [this] {
         this->sounds.Play(static_cast<SoundEvent>(Selected()), values.soundFile[Selected()]);
@@ -72,10 +75,14 @@ QGroupBox* CSndOpt::EventBox() {
     buttons->addStretch();
     buttons->addWidget(reset);
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(tr("Choose sound:"), box), 0, 0);
+    auto* eventCaption = new QLabel(tr("Choose sound:"), box);
+    eventCaption->setBuddy(events);
+    grid->addWidget(eventCaption, 0, 0);
     grid->addWidget(events, 0, 1);
     grid->addWidget(eventOn, 1, 1);
-    grid->addWidget(new QLabel(tr("Path:"), box), 2, 0);
+    auto* pathCaption = new QLabel(tr("Path:"), box);
+    pathCaption->setBuddy(path);
+    grid->addWidget(pathCaption, 2, 0);
     grid->addWidget(path, 2, 1);
     grid->addLayout(buttons, 3, 1);
     grid->setColumnStretch(1, 1);

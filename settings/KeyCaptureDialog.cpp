@@ -26,12 +26,14 @@ KeyCaptureDialog::KeyCaptureDialog(const QString& action, QWidget* parent)
     auto* heading = new QLabel(action, this);
     heading->setObjectName(QStringLiteral("action"));
     heading->setAlignment(Qt::AlignCenter);
+    setAccessibleName(action);
     auto* text = new QLabel(tr("Press a key to define new key or ESCAPE to cancel"), this);
     // Shown once a key arrives that the game's key table lacks, so the player
     // knows why the box stayed open.
     unusable = new QLabel(tr(kUnusableKeyText), this);
     unusable->setObjectName(QStringLiteral("unusableKey"));
     unusable->hide();
+    setAccessibleDescription(text->text());
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(24, 18, 24, 18);
     column->addWidget(heading);

@@ -5,6 +5,7 @@
 #include "CIntOpt.h"
 #include "CSndOpt.h"
 #include "OptionPreviews.h"
+#include "platform/AccessibleNames.h"
 #include "platform/DialogStyle.h"
 
 #include <QDialogButtonBox>
@@ -57,6 +58,7 @@ OptionsSheet::OptionsSheet(const OptionsSheetInput& input, QWidget* parent)
     column->addWidget(pages);
     column->addWidget(buttons);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    NameInnerControls(*this);
 }
 
 void OptionsSheet::accept() {
