@@ -13,6 +13,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick weston
   openbox
+  at-spi2-core python3-pyatspi dbus
   python3-pyftpdlib
   desktop-file-utils appstream lintian dpkg-dev
   proftpd-core proftpd-mod-crypto curl openssl systemd

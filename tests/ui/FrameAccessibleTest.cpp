@@ -1,0 +1,36 @@
+// What assistive technology meets of the window's drawn controls: each change
+// told once and nothing for a still picture; a press that acts once the
+// caller's request has returned, as a click does.
+#include "WindowFixture.h"
+
+#include "ui/FrameAccessible.h"
+#include "ui/FrameView.h"
+
+namespace brinox::test {
+namespace {
+
+FrameAccessible& Pane(CGameFrame& frame) {
+    return dynamic_cast<FrameAccessible&>(*QAccessible::queryAccessibleInterface(&frame.View()));
+}
+
+TEST_F(WindowFixture, DrawnControlsTellEachChangeOnceAndAStillPictureNothing) {
+    StartGame();
+    Pane(*frame).TellChanges(); // notes what is shown
+    EXPECT_EQ(Pane(*frame).TellChanges(), 0);
+    game().state.score += 200; // the score and the best score
+    Click(Qt::Key_Pause);
+    EXPECT_EQ(Pane(*frame).TellChanges(), 3);
+    EXPECT_EQ(Pane(*frame).TellChanges(), 0);
+}
+
+TEST_F(WindowFixture, AnAccessiblePressActsOnceTheCallerHasReturned) {
+    QAccessibleInterface* bombs = Pane(*frame).child(static_cast<int>(ToolButton::Bombs));
+    const bool on = bombs->state().checked;
+    bombs->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(bombs->state().checked, on);
+    QCoreApplication::processEvents();
+    EXPECT_NE(bombs->state().checked, on);
+}
+
+} // namespace
+} // namespace brinox::test
