@@ -10,7 +10,7 @@
 
 #include "Board.h"
 #include "GameHost.h"
-#include "GameJournal.h"
+#include "engine/replay/GameJournal.h"
 #include "GameState.h"
 #include "GameTypes.h"
 #include "KeyWatcher.h"

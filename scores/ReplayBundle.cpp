@@ -1,7 +1,7 @@
 #include "ReplayBundle.h"
 
 #include "ScoreTable.h"
-#include "engine/ReplayFile.h"
+#include "engine/replay/ReplayFile.h"
 #include "settings/Archive.h"
 #include "settings/FileSignatures.h"
 

@@ -2,8 +2,8 @@
 
 #include "TableId.h"
 #include "engine/FileNames.h"
-#include "engine/ReplayFile.h"
-#include "engine/ReplayPlayer.h"
+#include "engine/replay/ReplayFile.h"
+#include "engine/replay/ReplayPlayer.h"
 #include "settings/Archive.h"
 #include "settings/FileSignatures.h"
 

@@ -2,8 +2,8 @@
 
 #include "engine/GameState.h"
 #include "engine/GameTypes.h"
-#include "engine/ReplayFile.h"
-#include "engine/ReplayPlayer.h"
+#include "engine/replay/ReplayFile.h"
+#include "engine/replay/ReplayPlayer.h"
 #include "engine/Sha256.h"
 
 namespace brinox::server {

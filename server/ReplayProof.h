@@ -10,7 +10,7 @@
 // not rejected: the ranking holds it for the organiser's review.
 #pragma once
 
-#include "engine/ChampionshipAudit.h"
+#include "engine/replay/ChampionshipAudit.h"
 #include "scores/ScoreEntry.h"
 
 #include <cstdint>

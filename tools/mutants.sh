@@ -123,9 +123,9 @@ Options file: Drop and Rotate keys swapped @@ settings/OptionsFile.cpp @@ &Optio
 Options file: digit set and Pause key swapped @@ settings/OptionsFile.cpp @@ &Options::digitSet, &Options::keyPause} @@ &Options::keyPause, &Options::digitSet} @@ settings
 Saved game: mode and bombs swapped @@ settings/SavedGame.cpp @@ a.WriteInt(g.gameMode);\n    a.WriteInt(g.bombsOn); @@ a.WriteInt(g.bombsOn);\n    a.WriteInt(g.gameMode); @@ settings @@ a.ReadInt(g.gameMode) &&\n          a.ReadInt(g.bombsOn) @@ a.ReadInt(g.bombsOn) &&\n          a.ReadInt(g.gameMode)
 Saved game: start and end times swapped @@ settings/SavedGame.cpp @@ a.WriteString(s.startTime);\n    a.WriteString(s.endTime); @@ a.WriteString(s.endTime);\n    a.WriteString(s.startTime); @@ settings @@ a.ReadString(s.startTime) && a.ReadString(s.endTime) @@ a.ReadString(s.endTime) && a.ReadString(s.startTime)
-Applying options: the Sound page's group dropped @@ ui/CGameFrameCommands.cpp @@ if (TakeGroup<SoundOptions>(options, chosen) && ownSounds) { @@ if (false && ownSounds) { @@ ui
-Applying options: an unchanged digit set read again @@ ui/CGameFrameCommands.cpp @@ if (options.digitSet != before.digitSet) { @@ if (true) { @@ ui
-Applying options: the title switch sees no change @@ ui/CGameFrameCommands.cpp @@ title.OptionChanged(before.animateTitle != 0, @@ title.OptionChanged(options.animateTitle != 0, @@ ui
+Applying options: the Sound page's group dropped @@ ui/GameSession.cpp @@ changes.sounds = TakeGroup<SoundOptions>(options, chosen); @@ changes.sounds = false; @@ ui
+Applying options: an unchanged digit set read again @@ ui/GameSession.cpp @@ changes.digitSet = options.digitSet != before.digitSet; @@ changes.digitSet = true; @@ ui
+Applying options: the title switch sees no change @@ ui/CGameFrameCommands.cpp @@ title.OptionChanged(animated, !animated, @@ title.OptionChanged(animated, animated, @@ ui
 Window size: Big written as Normal @@ settings/WindowSizeFile.cpp @@ archive.WriteInt(setting); @@ archive.WriteInt(setting == kWindowSizeBig ? kWindowSizeNormal : setting); @@ settings
 Level table: championship rising period of level 17 @@ engine/LevelTable.cpp @@ { 110, 20,  6,  145,    50,  6}, @@ { 110, 20,  6,  145,    50,  7}, @@ engine
 Level table: rows to clear of level 14 @@ engine/LevelTable.cpp @@ { 150, 27,  7,  155,    47, -1}, @@ { 150, 28,  7,  155,    47, -1}, @@ engine
@@ -170,14 +170,14 @@ Status line: the two bar toggles swapped @@ ui/PointerAreas.cpp @@ {ToolButton::
 Status line: score and lines areas swapped @@ ui/PointerAreas.cpp @@ {layout.score.rect, 21},\n        {layout.lines.rect, 22}, @@ {layout.score.rect, 22},\n        {layout.lines.rect, 21}, @@ ui
 Menu: local best scores on F6 @@ ui/GameMenu.cpp @@ "&Local Best Scores...\tF4", "F4" @@ "&Local Best Scores...\tF4", "F6" @@ ui
 Menu: separator after Pause lost @@ ui/GameMenu.cpp @@ Command::Pause, true}, @@ Command::Pause}, @@ ui
-Tool bar: Scores button opens the Top 10 @@ ui/CGameFrameMouse.cpp @@ case ToolButton::LocalBestScores:\n        return Command::LocalBestScores; @@ case ToolButton::LocalBestScores:\n        return Command::WorldTop10; @@ ui
+Tool bar: Scores button opens the Top 10 @@ ui/GameSession.cpp @@ case ToolButton::LocalBestScores:\n        return Command::LocalBestScores; @@ case ToolButton::LocalBestScores:\n        return Command::WorldTop10; @@ ui
 Pictures: disabled pause file misspelt @@ ui/AssetFiles.h @@ "graph/bpausex.bmp" @@ "graph/bpausx.bmp" @@ tools|ui
 Pictures: disabled save button a pixel wide @@ ui/AssetFiles.h @@ "graph/bsavex.bmp", detail::ButtonImage(ToolButton::Save)}, @@ "graph/bsavex.bmp", {55, 19}}, @@ tools|ui
 Pictures: bar toggles loaded in swapped order @@ ui/AssetFiles.h @@ Picture::BarShown, Picture::BarHidden, Picture::Start, @@ Picture::BarHidden, Picture::BarShown, Picture::Start, @@ tools|ui
 Layout: Big Save button a pixel wide @@ ui/WindowGeometry.h @@ {17, 114, 54, 19} @@ {17, 114, 55, 19} @@ ui
 Layout: Normal client a row taller @@ ui/WindowGeometry.h @@ .client = {483, 404}, @@ .client = {483, 405}, @@ ui
 Layout: next piece of kind 6 moved @@ ui/WindowGeometry.h @@ 401, 411, 401, 401, 401, 401, 391, @@ 401, 411, 401, 401, 401, 401, 401, @@ ui
-Help: context help at topic 11 @@ ui/CGameFrameCommands.cpp @@ help.ShowTopic(10); @@ help.ShowTopic(11); @@ ui
+Help: context help at topic 11 @@ ui/ShellCommands.cpp @@ viewer.ShowTopic(10); @@ viewer.ShowTopic(11); @@ ui
 Help: index links the championship to topic 12 @@ tools/HelpText.cpp @@ - [[13|The World Championship]] @@ - [[12|The World Championship]] @@ tools|ui
 # --- install and package
 Package: nothing stripped @@ packaging/CMakeLists.txt @@ set(CPACK_STRIP_FILES ON) @@ set(CPACK_STRIP_FILES OFF) @@ smoke
@@ -194,15 +194,15 @@ FTP: a server without TLS reads as a failed login @@ platform/CurlFtpSession.cpp
 Result server: tls=off read as try @@ scores/ResultServer.cpp @@ {"off", FtpTls::Off} @@ {"off", FtpTls::Try} @@ scores
 Result server: a relative cafile not taken from the game directory @@ scores/ResultServer.cpp @@ relative ? appDirectory + server.caFile @@ relative ? server.caFile @@ scores
 # --- replays
-Replay: a change of the settings outside the engine not written @@ engine/GameRecorder.cpp @@ writer.Settings(now); @@ (void)now; @@ engine
-Replay: the generator moved between inputs not written @@ engine/GameRecorder.cpp @@ writer.Entry(ReplayEntry::RandomState, random.State()); @@ (void)writer; @@ engine
-Replay: draws of an animation not answered @@ engine/GameRecorder.cpp @@ state == recording->expectedRandom ? 0 : std::int64_t{state} + 1 @@ 0 @@ engine
-Replay: the cancel question always answered yes @@ engine/GameRecorder.cpp @@ recording->writer.Answer(yes ? 1 : 0); @@ recording->writer.Answer(1); @@ engine
-Replay: a longer clock step written as a shorter one @@ engine/ReplayWriter.cpp @@ PutStepCode(kStepLonger); @@ PutStepCode(kStepShorter); @@ engine
-Replay: a clock change within an input not played @@ engine/ReplayReader.cpp @@ reading += static_cast<std::uint32_t>(nextChange); @@ ; @@ engine
-Replay: the active flag at the start not taken @@ engine/ReplayPlayer.cpp @@ game.SetAppActive(value != 0); // as the application @@ // as the application @@ engine
-Replay: ticks of a paused game shown one by one @@ engine/ReplayPlayer.cpp @@ if (playing) { @@ if (true) { @@ engine|ui
-Replay: the played time not verified @@ engine/ReplayPlayer.cpp @@ {"played time", &GameStatistics::gameSeconds} @@ {"played time", &GameStatistics::score} @@ engine|server
+Replay: a change of the settings outside the engine not written @@ engine/replay/GameRecorder.cpp @@ writer.Settings(now); @@ (void)now; @@ engine
+Replay: the generator moved between inputs not written @@ engine/replay/GameRecorder.cpp @@ writer.Entry(ReplayEntry::RandomState, random.State()); @@ (void)writer; @@ engine
+Replay: draws of an animation not answered @@ engine/replay/GameRecorder.cpp @@ state == recording->expectedRandom ? 0 : std::int64_t{state} + 1 @@ 0 @@ engine
+Replay: the cancel question always answered yes @@ engine/replay/GameRecorder.cpp @@ recording->writer.Answer(yes ? 1 : 0); @@ recording->writer.Answer(1); @@ engine
+Replay: a longer clock step written as a shorter one @@ engine/replay/ReplayWriter.cpp @@ PutStepCode(kStepLonger); @@ PutStepCode(kStepShorter); @@ engine
+Replay: a clock change within an input not played @@ engine/replay/ReplayReader.cpp @@ reading += static_cast<std::uint32_t>(nextChange); @@ ; @@ engine
+Replay: the active flag at the start not taken @@ engine/replay/ReplayPlayer.cpp @@ game.SetAppActive(value != 0); // as the application @@ // as the application @@ engine
+Replay: ticks of a paused game shown one by one @@ engine/replay/ReplayPlayer.cpp @@ if (playing) { @@ if (true) { @@ engine|ui
+Replay: the played time not verified @@ engine/replay/ReplayPlayer.cpp @@ {"played time", &GameStatistics::gameSeconds} @@ {"played time", &GameStatistics::score} @@ engine|server
 Ranking: unverified rows ranked by default @@ server/Ranking.cpp @@ row.used = run.options.admitUnverified ? 1 : 0; @@ row.used = 1; @@ server
 Ranking: a rejected row still ranked @@ server/Ranking.cpp @@ row.used = 0; @@ row.used = 1; @@ server
 Replays folder: a dropped row's replay kept @@ scores/ReplayStore.cpp @@ fs::remove(it->path(), ignored); @@ (void)ignored; @@ scores
@@ -214,18 +214,18 @@ Window: its games not recorded @@ ui/GameSession.cpp @@ game(options, random, re
 Devices: never opened @@ ui/CGameFrame.cpp @@ Devices devices = openDevices(padLinks, ownSounds != nullptr); @@ Devices devices; @@ ui
 Devices: the sound player not handed to the window @@ ui/CGameFrame.cpp @@ ownSounds->Open(std::move(devices.sounds)); @@ ; @@ ui
 Devices: the window's sounds not passed on @@ platform/LateSounds.cpp @@ player->Play(event, file); @@ (void)file; @@ ui
-Replay: settings outside the options' ranges played @@ engine/ReplayPlayer.cpp @@ if (!WithinLimits(options)) { @@ if (false) { @@ engine|server
+Replay: settings outside the options' ranges played @@ engine/replay/ReplayPlayer.cpp @@ if (!WithinLimits(options)) { @@ if (false) { @@ engine|server
 # --- championship proof
-Proof: a random state of the replay's own taken @@ engine/ChampionshipAudit.cpp @@ Fail("it sets the random generator itself"); @@ ; @@ engine|server
-Proof: a clock slower than its ticks taken @@ engine/ChampionshipAudit.cpp @@ if (ahead < mostAhead - kClockBehindMs) { @@ if (false) { @@ engine|server
-Proof: a clock going back taken @@ engine/ChampionshipAudit.cpp @@ if (step >= 0x8000'0000u) { @@ if (false) { @@ engine|server
-Proof: the calendar not held to the clock @@ engine/ChampionshipAudit.cpp @@ if (low > anchorHigh + slack || high < anchorLow - slack) { @@ if (false) { @@ engine|server
-Proof: any zone offset taken @@ engine/ChampionshipAudit.cpp @@ return std::llabs(zone - minutes * 60) <= kLocalSlack; @@ return true; @@ engine|server
-Proof: the end's time not held to the clock @@ engine/ChampionshipAudit.cpp @@ if (!fits) { @@ if (false) { @@ engine|server
-Proof: a Classic game taken @@ engine/ChampionshipAudit.cpp @@ Fail("it is not a Quadel World Championship game without bombs"); @@ ; @@ engine|server
-Proof: rules changed during the game taken @@ engine/ChampionshipAudit.cpp @@ Fail("it changes the game's rules during the game"); @@ ; @@ engine|server
-Proof: more ticks than the row's time played @@ engine/ChampionshipAudit.cpp @@ if (ticks > kTicksPerSecondAtMost @@ if (false && ticks > kTicksPerSecondAtMost @@ engine|server
-Proof: the row's start and end not compared @@ engine/ReplayPlayer.cpp @@ if (played.startTime != claimed.startTime || played.endTime != claimed.endTime) { @@ if (false) { @@ engine|server|ui
+Proof: a random state of the replay's own taken @@ engine/replay/ChampionshipAudit.cpp @@ Fail("it sets the random generator itself"); @@ ; @@ engine|server
+Proof: a clock slower than its ticks taken @@ engine/replay/ChampionshipAudit.cpp @@ if (ahead < mostAhead - kClockBehindMs) { @@ if (false) { @@ engine|server
+Proof: a clock going back taken @@ engine/replay/ChampionshipAudit.cpp @@ if (step >= 0x8000'0000u) { @@ if (false) { @@ engine|server
+Proof: the calendar not held to the clock @@ engine/replay/ChampionshipAudit.cpp @@ if (low > anchorHigh + slack || high < anchorLow - slack) { @@ if (false) { @@ engine|server
+Proof: any zone offset taken @@ engine/replay/ChampionshipAudit.cpp @@ return std::llabs(zone - minutes * 60) <= kLocalSlack; @@ return true; @@ engine|server
+Proof: the end's time not held to the clock @@ engine/replay/ChampionshipAudit.cpp @@ if (!fits) { @@ if (false) { @@ engine|server
+Proof: a Classic game taken @@ engine/replay/ChampionshipAudit.cpp @@ Fail("it is not a Quadel World Championship game without bombs"); @@ ; @@ engine|server
+Proof: rules changed during the game taken @@ engine/replay/ChampionshipAudit.cpp @@ Fail("it changes the game's rules during the game"); @@ ; @@ engine|server
+Proof: more ticks than the row's time played @@ engine/replay/ChampionshipAudit.cpp @@ if (ticks > kTicksPerSecondAtMost @@ if (false && ticks > kTicksPerSecondAtMost @@ engine|server
+Proof: the row's start and end not compared @@ engine/replay/ReplayPlayer.cpp @@ if (played.startTime != claimed.startTime || played.endTime != claimed.endTime) { @@ if (false) { @@ engine|server|ui
 Window: animations draw from the engine's generator @@ ui/GameSession.h @@ Random& RandomSource() { return windowRandom; } @@ Random& RandomSource() { return random; } @@ ui
 Ranking: a game counted again for a later upload @@ server/Ranking.cpp @@ owner != id) { @@ false) { @@ server
 Ranking: a game faster than people play not held @@ server/Ranking.cpp @@ if (HumanLimits::Beyond(proof.rates) && @@ if (false && @@ server
@@ -234,7 +234,7 @@ Ranking: kept verdicts never used @@ server/Ranking.cpp @@ if (const RowProof* k
 Ranking: a file name printed raw @@ server/Ranking.cpp @@ if (byte >= 0x20 && byte < 0x7F && c != '\\') { @@ if (true) { @@ server
 Rows: a start or end of another form taken @@ server/UploadFile.cpp @@ return start && end && *SecondsOf @@ return true || *SecondsOf @@ server
 Top 10: a published replay offered for a row it does not play @@ scores/ReplayStore.cpp @@ static_cast<const GameStatistics&>(*player.Result()) == @@ static_cast<const GameStatistics&>(*player.Result()) != @@ scores
-Proof: one key press told three times counted three times @@ engine/ChampionshipAudit.cpp @@ !std::exchange(held[value], true) @@ (std::exchange(held[value], true), true) @@ engine|server|ui
+Proof: one key press told three times counted three times @@ engine/replay/ChampionshipAudit.cpp @@ !std::exchange(held[value], true) @@ (std::exchange(held[value], true), true) @@ engine|server|ui
 Gamepad: letting go releases a key the keyboard holds @@ ui/CGameFrame.cpp @@ } else if (held.Release(HeldKeys::Device::Pad, code)) { @@ } else if (held.Release(HeldKeys::Device::Pad, code) || true) { @@ ui
 Message box: a text taller than the screen not scrolled @@ platform/MessageBox.cpp @@         ScrollLongText(box);\n        box.exec(); @@         if (false) ScrollLongText(box);\n        box.exec(); @@ platform
 Store: an upload moved without its replays @@ server/Ranking.cpp @@ if (upload && bundles.erase(bundle) != 0 && @@ if (upload && bundles.erase(bundle) == 99 && @@ server

@@ -39,6 +39,14 @@ QIcon GameIcon() {
     return icon;
 }
 
+} // namespace
+
+QString Shown(const char* english) {
+    return QCoreApplication::translate("Messages", english);
+}
+
+namespace {
+
 void SleepMs(std::int32_t milliseconds) {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
@@ -107,7 +115,8 @@ CGameFrame::CGameFrame(Services services)
 
     session.Files().SetPrompts(
         {[this](std::string_view text) { ShowWarning(this, QString::fromUtf8(text)); },
-         [this] { ConfirmQuit(); }});
+         [this] { ConfirmQuit(); },
+         [](const char* english) { return Shown(english).toStdString(); }});
     switch (session.OpenFiles()) {
     case ProgramFiles::Start::Ready:
         break;

@@ -49,6 +49,9 @@ class ChampionshipExchange;
 class FrameView;
 struct BestScoresRequest;
 
+// A message of the plain libraries in the player's language.
+QString Shown(const char* english);
+
 class CGameFrame : public QMainWindow,
                    public GameDisplay,
                    public GameAnimations,

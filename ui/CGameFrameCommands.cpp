@@ -139,7 +139,8 @@ void CGameFrame::SaveGameAs() {
         const QString path =
             CurrentFileChooser().SaveFileName(this, SavedGameDialog(tr("Save Brinox 2000 Game")));
         if (!path.isEmpty() && !session.SaveGame(path.toStdString())) {
-            ShowWarning(this, QString::fromStdString(CannotSaveGameMessage(FullPath(path))));
+            ShowWarning(this,
+                        Shown(kCannotSaveGameMessage).arg(QString::fromStdString(FullPath(path))));
         }
     });
 }
@@ -159,7 +160,7 @@ void CGameFrame::LoadGame() {
                                   .arg(QString::fromStdString(FullPath(path))));
             break;
         case GameSession::LoadOutcome::Incorrect:
-            ShowWarning(this, QString::fromUtf8(kSavedFileIncorrectMessage));
+            ShowWarning(this, Shown(kSavedFileIncorrectMessage));
             break;
         case GameSession::LoadOutcome::Loaded:
         case GameSession::LoadOutcome::Declined:

@@ -22,7 +22,7 @@
 
 #include "engine/Game.h"
 #include "engine/GameHost.h"
-#include "engine/GameRecorder.h"
+#include "engine/replay/GameRecorder.h"
 #include "engine/Options.h"
 #include "engine/Random.h"
 

@@ -18,7 +18,7 @@ ProgramFiles::Start ProgramFiles::Open() {
         directory = *found;
     } else {
         // Without a directory of its own the game still runs from the current one.
-        prompts.warn(kCannotCreateScratchMessage);
+        Warn(kCannotCreateScratchMessage);
         prompts.confirmQuit();
         if (quitting) {
             usable = false;
@@ -33,7 +33,8 @@ ProgramFiles::Start ProgramFiles::Open() {
     RecordFirstStart(directory, clock.Now());
     const std::vector<std::string> missing = assets::MissingAssetFiles(directory);
     if (!missing.empty()) {
-        prompts.warn(assets::MissingFilesWarning(missing));
+        prompts.warn(prompts.shown ? assets::MissingFilesWarning(missing, prompts.shown)
+                                   : assets::MissingFilesWarning(missing));
     }
     return Start::Ready;
 }
@@ -44,7 +45,7 @@ bool ProgramFiles::OpenOptions() {
     case OptionsStartup::CreatedDefaults:
         return true;
     case OptionsStartup::CannotSave:
-        prompts.warn(kCannotSaveOptionsMessage);
+        Warn(kCannotSaveOptionsMessage);
         prompts.confirmQuit();
         if (quitting) {
             return false;
@@ -52,7 +53,7 @@ bool ProgramFiles::OpenOptions() {
         // Nothing could be written, so the second reading fails as well.
         [[fallthrough]];
     case OptionsStartup::CannotCreate:
-        prompts.warn(kCannotCreateOptionsMessage);
+        Warn(kCannotCreateOptionsMessage);
         return false;
     }
     return true;
@@ -60,7 +61,7 @@ bool ProgramFiles::OpenOptions() {
 
 void ProgramFiles::SaveOptions() {
     if (!::brinox::SaveOptions(directory, options) && !quitting) {
-        prompts.warn(kCannotSaveOptionsMessage);
+        Warn(kCannotSaveOptionsMessage);
         prompts.confirmQuit();
     }
 }

@@ -23,11 +23,13 @@ namespace brinox {
 
 class ProgramFiles {
 public:
-    // How the files reach the player: a warning shown, and the quit question
-    // (the window's, which ends with Quit when the player says Yes).
+    // How the files reach the player: a warning shown, the quit question
+    // (the window's, which ends with Quit when the player says Yes), and a
+    // message's English text in the player's language (none: as it is).
     struct Prompts {
         std::function<void(std::string_view)> warn;
         std::function<void()> confirmQuit;
+        std::function<std::string(const char*)> shown;
     };
     enum class Start {
         Ready,  // play on
@@ -60,6 +62,9 @@ public:
 
 private:
     bool OpenOptions();
+    void Warn(const char* english) {
+        prompts.warn(prompts.shown ? prompts.shown(english) : english);
+    }
     void RecordRunningTime();
 
     Options& options;

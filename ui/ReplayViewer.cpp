@@ -1,6 +1,6 @@
 #include "ReplayViewer.h"
 
-#include "engine/ReplayFile.h"
+#include "engine/replay/ReplayFile.h"
 
 #include <algorithm>
 

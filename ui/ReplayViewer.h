@@ -11,7 +11,7 @@
 
 #include "engine/Game.h"
 #include "engine/Options.h"
-#include "engine/ReplayPlayer.h"
+#include "engine/replay/ReplayPlayer.h"
 
 #include <cstdint>
 #include <memory>

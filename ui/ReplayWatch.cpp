@@ -10,14 +10,6 @@
 
 namespace brinox {
 
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CGameFrame", text);
-}
-
-} // namespace
-
 ReplayWatch::ReplayWatch(QWidget& window, GameSession& session, Links links)
     : window(window), session(session), links(std::move(links)) {}
 
@@ -25,7 +17,9 @@ void ReplayWatch::Watch(const std::vector<std::uint8_t>& bytes, ReplayOutput out
     const std::optional<std::string> problem = session.Watch(bytes, output);
     if (!problem) {
         ShowInformation(&window,
-                        Tr("Attention! You can watch a replay only when no game is in progress"));
+                        QCoreApplication::translate(
+                            "CGameFrame",
+                            "Attention! You can watch a replay only when no game is in progress"));
     } else if (!problem->empty()) {
         ShowWarning(&window, QString::fromStdString(*problem));
     } else {
@@ -44,7 +38,8 @@ void ReplayWatch::Beat() {
     Stop();
     if (const std::string& problem = session.Viewer().Problem(); !problem.empty()) {
         ShowWarning(&window,
-                    Tr("The replay stopped early: %1.").arg(QString::fromStdString(problem)));
+                    QCoreApplication::translate("CGameFrame", "The replay stopped early: %1.")
+                        .arg(QString::fromStdString(problem)));
     }
 }
 

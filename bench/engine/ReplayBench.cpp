@@ -10,10 +10,10 @@
 #include "GameTestAccess.h"
 
 #include "engine/Game.h"
-#include "engine/GameRecorder.h"
+#include "engine/replay/GameRecorder.h"
 #include "engine/PieceShape.h"
-#include "engine/ReplayFile.h"
-#include "engine/ReplayPlayer.h"
+#include "engine/replay/ReplayFile.h"
+#include "engine/replay/ReplayPlayer.h"
 
 #include <benchmark/benchmark.h>
 

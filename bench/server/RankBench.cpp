@@ -16,8 +16,8 @@
 
 #include "engine/CivilTime.h"
 #include "engine/GameTypes.h"
-#include "engine/ReplayFile.h"
-#include "engine/ReplayWriter.h"
+#include "engine/replay/ReplayFile.h"
+#include "engine/replay/ReplayWriter.h"
 #include "scores/ReplayBundle.h"
 #include "scores/TransferFile.h"
 #include "server/Ranking.h"

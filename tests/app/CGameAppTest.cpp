@@ -6,7 +6,7 @@
 #include "UiLanguage.h"
 
 #include "TestGame.h"
-#include "engine/ReplayFile.h"
+#include "engine/replay/ReplayFile.h"
 #include "scores/LastNameFile.h"
 #include "scores/ReplayBundle.h"
 #include "scores/ReplayStore.h"

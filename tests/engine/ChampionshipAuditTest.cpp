@@ -2,7 +2,7 @@
 // clock passes at the edge of each tolerance, a forged one just beyond it.
 #include "TestGame.h"
 
-#include "engine/ChampionshipAudit.h"
+#include "engine/replay/ChampionshipAudit.h"
 #include "engine/CivilTime.h"
 
 #include <gtest/gtest.h>

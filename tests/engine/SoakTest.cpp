@@ -6,8 +6,8 @@
 #include "TestGame.h"
 
 #include "engine/PieceShape.h"
-#include "engine/ReplayFile.h"
-#include "engine/ReplayPlayer.h"
+#include "engine/replay/ReplayFile.h"
+#include "engine/replay/ReplayPlayer.h"
 
 #include <gtest/gtest.h>
 

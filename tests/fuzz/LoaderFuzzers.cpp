@@ -5,8 +5,8 @@
 // refused file changed what the loader was given.
 #include "engine/GameTypes.h"
 #include "engine/PieceShape.h"
-#include "engine/ReplayFile.h"
-#include "engine/ReplayPlayer.h"
+#include "engine/replay/ReplayFile.h"
+#include "engine/replay/ReplayPlayer.h"
 #include "scores/LastNameFile.h"
 #include "scores/ReplayBundle.h"
 #include "scores/ScoreTableSet.h"

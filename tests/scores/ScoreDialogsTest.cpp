@@ -10,7 +10,7 @@
 #include "ScriptedModalRunner.h"
 #include "ScriptedPrompter.h"
 #include "engine/GameTypes.h"
-#include "engine/ReplayFile.h"
+#include "engine/replay/ReplayFile.h"
 #include "scores/CSendResultDlg.h"
 #include "scores/CTransferDlg.h"
 #include "scores/LastNameFile.h"

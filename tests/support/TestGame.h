@@ -9,7 +9,7 @@
 #include "GameTestAccess.h"
 
 #include "engine/Game.h"
-#include "engine/GameRecorder.h"
+#include "engine/replay/GameRecorder.h"
 
 #include <cstdint>
 

@@ -2,8 +2,8 @@
 // boxes shown, and the exit status.
 #include "WindowFixture.h"
 
-#include "engine/ReplayFile.h"
-#include "engine/ReplayPlayer.h"
+#include "engine/replay/ReplayFile.h"
+#include "engine/replay/ReplayPlayer.h"
 #include "platform/FileChooser.h"
 #include "scores/CBestScoresDlg.h"
 #include "scores/ReplayStore.h"

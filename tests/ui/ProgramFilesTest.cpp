@@ -16,6 +16,11 @@
 namespace brinox::test {
 namespace {
 
+// The player's language, as the test tells it: a mark before the English.
+std::string Shown(const char* english) {
+    return std::string("~").append(english);
+}
+
 class ProgramFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -26,7 +31,8 @@ protected:
                               if (quitAnswer) {
                                   files.Quit();
                               }
-                          }});
+                          },
+                          Shown});
     }
     void TearDown() override { std::filesystem::current_path(before); }
     bool Exists(std::string_view name) const {
@@ -71,7 +77,8 @@ TEST_F(ProgramFilesTest, AnOptionsFileThatCannotBeSavedWarnsAndAsksToQuitUnlessQ
     said.clear(); // the missing pictures
     BlockOptionsFile();
     files.SaveOptions();
-    EXPECT_EQ(said, (std::vector<std::string>{kCannotSaveOptionsMessage, "quit?"}));
+    const std::string cannotSave = Shown(kCannotSaveOptionsMessage); // in the player's language
+    EXPECT_EQ(said, (std::vector<std::string>{cannotSave, "quit?"}));
     quitAnswer = true;
     files.SaveOptions();
     EXPECT_TRUE(files.Quitting());
@@ -87,9 +94,9 @@ TEST_P(StartFailureTest, AStartWithoutAWritableOptionsFileEndsAndLeavesTheFilesA
     BlockOptionsFile();
     quitAnswer = GetParam();
     EXPECT_EQ(files.Open(), quitAnswer ? ProgramFiles::Start::Quit : ProgramFiles::Start::Failed);
-    std::vector<std::string> expected = {kCannotSaveOptionsMessage, "quit?"};
+    std::vector<std::string> expected = {Shown(kCannotSaveOptionsMessage), "quit?"};
     if (!quitAnswer) {
-        expected.emplace_back(kCannotCreateOptionsMessage);
+        expected.emplace_back(Shown(kCannotCreateOptionsMessage));
     }
     EXPECT_EQ(said, expected);
     files.ShutDown();

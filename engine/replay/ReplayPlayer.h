@@ -14,13 +14,13 @@
 #pragma once
 
 #include "ChampionshipAudit.h"
-#include "Clock.h"
-#include "Game.h"
-#include "GameHost.h"
+#include "engine/Clock.h"
+#include "engine/Game.h"
+#include "engine/GameHost.h"
 #include "GameJournal.h"
-#include "GameStatistics.h"
-#include "Options.h"
-#include "Random.h"
+#include "engine/GameStatistics.h"
+#include "engine/Options.h"
+#include "engine/Random.h"
 #include "Replay.h"
 #include "ReplayReader.h"
 

@@ -10,8 +10,8 @@
 // generator's state are written wherever code outside the engine changed them.
 #pragma once
 
-#include "Clock.h"
-#include "GameHost.h"
+#include "engine/Clock.h"
+#include "engine/GameHost.h"
 #include "GameJournal.h"
 #include "Replay.h"
 #include "ReplayWriter.h"

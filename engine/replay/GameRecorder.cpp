@@ -1,8 +1,8 @@
 #include "GameRecorder.h"
 
-#include "KeyWatcher.h"
-#include "Options.h"
-#include "Random.h"
+#include "engine/KeyWatcher.h"
+#include "engine/Options.h"
+#include "engine/Random.h"
 #include "ReplayFile.h"
 
 namespace brinox {

@@ -1,6 +1,6 @@
 #include "Replay.h"
 
-#include "Options.h"
+#include "engine/Options.h"
 
 namespace brinox {
 

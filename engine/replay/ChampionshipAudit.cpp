@@ -1,9 +1,9 @@
 #include "ChampionshipAudit.h"
 
-#include "CivilTime.h"
-#include "DateTimeText.h"
-#include "Game.h"
-#include "GameTypes.h"
+#include "engine/CivilTime.h"
+#include "engine/DateTimeText.h"
+#include "engine/Game.h"
+#include "engine/GameTypes.h"
 #include "ReplayReader.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "ReplayReader.h"
 
-#include "KeyWatcher.h"
+#include "engine/KeyWatcher.h"
 #include "ReplayWriter.h"
 
 #include <cstdint>

@@ -16,10 +16,10 @@
 //   more or less (a change to or from summer time).
 #pragma once
 
-#include "Clock.h"
-#include "GameStatistics.h"
+#include "engine/Clock.h"
+#include "engine/GameStatistics.h"
 #include "Replay.h"
-#include "Sha256.h"
+#include "engine/Sha256.h"
 
 #include <array>
 #include <cstdint>
