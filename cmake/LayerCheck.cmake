@@ -48,7 +48,7 @@ function(brinox_check_includes root dir file out)
         elseif(quote STREQUAL "\"" AND NOT EXISTS ${root}/${fileDir}/${included})
             # Found through an include path: a file of another folder without
             # the folder's name, which would hide the layer it comes from.
-            set(problem "is not a file of ${dir}/: write \"<folder>/${included}\"")
+            set(problem "is not a file of ${fileDir}/: write \"<folder>/${included}\"")
         endif()
         if(problem AND NOT "${file} -> ${included}" IN_LIST brinox_layer_exceptions)
             list(APPEND found "  ${file}: ${included} ${problem}")
