@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CGameFrame</name>
+    <message>
+        <source>Attention! You can watch a replay only when no game is in progress</source>
+        <translation>Achtung! Eine Wiederholung können Sie nur ansehen, wenn kein Spiel läuft</translation>
+    </message>
+    <message>
+        <source>The replay stopped early: %1.</source>
+        <translation>Die Wiederholung endete vorzeitig: %1.</translation>
+    </message>
+</context>
+<context>
     <name>FigureAccessible</name>
     <message>
         <source>Lines left</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CGameFrame</name>
+    <message>
+        <source>Attention! You can watch a replay only when no game is in progress</source>
+        <translation>Attention ! On ne peut regarder une rediffusion que hors partie</translation>
+    </message>
+    <message>
+        <source>The replay stopped early: %1.</source>
+        <translation>La rediffusion s’est arrêtée avant la fin : %1.</translation>
+    </message>
+</context>
+<context>
     <name>FigureAccessible</name>
     <message>
         <source>Lines left</source>
