@@ -110,7 +110,7 @@ bool OnToolBar(ToolButton button) {
 
 DrawnButtonAccessible::DrawnButtonAccessible(QAccessibleInterface& parent, CGameFrame& frame,
                                              ToolButton button)
-    : parentInterface(parent), frame(frame), button(button) {}
+    : parentInterface(parent), frame(frame), button(button), told(Now()) {}
 
 const QAction* DrawnButtonAccessible::MenuItem() const {
     const std::optional<Command> command = kNaming[IndexOf(button)].command;
@@ -229,19 +229,15 @@ QStringList DrawnButtonAccessible::keyBindingsForAction(const QString& actionNam
 
 bool DrawnButtonAccessible::TellChanges() {
     const Shown now = Now();
-    if (!told) {
-        told = now;
-        return false;
-    }
-    const bool renamed = now.name != told->name;
+    const bool renamed = now.name != told.name;
     if (renamed) {
         QAccessibleEvent named(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&named);
     }
     QAccessible::State changed;
-    changed.disabled = now.state.disabled != told->state.disabled;
-    changed.invisible = now.state.invisible != told->state.invisible;
-    changed.checked = now.state.checked != told->state.checked;
+    changed.disabled = now.state.disabled != told.state.disabled;
+    changed.invisible = now.state.invisible != told.state.invisible;
+    changed.checked = now.state.checked != told.state.checked;
     const bool restated = changed.disabled || changed.invisible || changed.checked;
     if (restated) {
         QAccessibleStateChangeEvent event(this, changed);

@@ -8,8 +8,9 @@
 // request has returned, as a click is handled after its event: a button that opens a dialog must
 // not hold an assistive tool's call until the dialog closes.
 //
-// Invariants: what it reports is read from the window when asked; what it
-// last told the clients is kept only to tell them what changed since.
+// Invariants: what it reports is read from the window when asked; what the
+// clients last learnt (at its making, which a client's question causes, or at
+// the last change told) is kept only to tell them what changed since.
 #pragma once
 
 #include "ToolButton.h"
@@ -30,8 +31,8 @@ class DrawnButtonAccessible : public QAccessibleInterface, public QAccessibleAct
 public:
     DrawnButtonAccessible(QAccessibleInterface& parent, CGameFrame& frame, ToolButton button);
 
-    // Tells the clients each change of name or state since the last call (the
-    // first call only notes what is shown); whether there was one.
+    // Tells the clients each change of name or state since they last learnt
+    // them; whether there was one.
     bool TellChanges();
 
     // QAccessibleInterface
@@ -73,7 +74,7 @@ private:
     QAccessibleInterface& parentInterface;
     CGameFrame& frame;
     ToolButton button;
-    std::optional<Shown> told;
+    Shown told;
 };
 
 } // namespace brinox

@@ -58,7 +58,7 @@ QString MinutesAndSeconds(std::int32_t seconds) {
 } // namespace
 
 FigureAccessible::FigureAccessible(QAccessibleInterface& parent, CGameFrame& frame, Figure figure)
-    : parentInterface(parent), frame(frame), figure(figure) {}
+    : parentInterface(parent), frame(frame), figure(figure), told(Shown()) {}
 
 const CounterPlace& FigureAccessible::Place() const {
     return frame.CurrentLayout().*kFigures[IndexOf(figure)].place;
@@ -140,18 +140,14 @@ QString FigureAccessible::attributes(int offset, int* startOffset, int* endOffse
 
 bool FigureAccessible::TellChanges() {
     const QString now = Shown();
-    if (!told) {
-        told = now;
+    if (now == told) {
         return false;
     }
-    if (now == *told) {
-        return false;
-    }
-    QAccessibleTextUpdateEvent update(this, 0, *told, now);
+    QAccessibleTextUpdateEvent update(this, 0, told, now);
     QAccessible::updateAccessibility(&update);
     QAccessibleEvent named(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
-    if (now.isEmpty() != told->isEmpty()) {
+    if (now.isEmpty() != told.isEmpty()) {
         QAccessible::State changed;
         changed.invisible = true;
         QAccessibleStateChangeEvent shown(this, changed);

@@ -6,14 +6,14 @@
 // mode without countdown or rising rows) is invisible and has no text.
 //
 // Invariants: the figure is read from the game the window shows when asked;
-// what was last told to the clients is kept only to tell them changes.
+// what the clients last learnt (at its making, which a client's question
+// causes, or at the last change told) is kept only to tell them changes.
 #pragma once
 
 #include <QAccessibleInterface>
 #include <QString>
 
 #include <cstdint>
-#include <optional>
 
 namespace brinox {
 
@@ -27,8 +27,8 @@ class FigureAccessible : public QAccessibleInterface, public QAccessibleTextInte
 public:
     FigureAccessible(QAccessibleInterface& parent, CGameFrame& frame, Figure figure);
 
-    // Tells the clients a change of the figure or of its visibility since the
-    // last call (the first call only notes what is shown); whether there was one.
+    // Tells the clients a change of the figure or of its visibility since they
+    // last learnt it; whether there was one.
     bool TellChanges();
 
     // QAccessibleInterface
@@ -71,7 +71,7 @@ private:
     QAccessibleInterface& parentInterface;
     CGameFrame& frame;
     Figure figure;
-    std::optional<QString> told;
+    QString told;
 };
 
 } // namespace brinox

@@ -35,30 +35,28 @@ FrameAccessible* FrameAccessible::Of(FrameView& view) {
 }
 
 FrameAccessible::FrameAccessible(FrameView& view, CGameFrame& frame)
-    : QAccessibleWidget(&view, QAccessible::Pane) {
-    for (std::int32_t b = 0; b < kToolButtonCount; ++b) {
-        buttons.push_back(new DrawnButtonAccessible(*this, frame, static_cast<ToolButton>(b)));
-        ids.push_back(QAccessible::registerAccessibleInterface(buttons.back()));
-    }
-    for (std::int32_t f = 0; f < kFigureCount; ++f) {
-        figures.push_back(new FigureAccessible(*this, frame, static_cast<Figure>(f)));
-        ids.push_back(QAccessible::registerAccessibleInterface(figures.back()));
-    }
-}
+    : QAccessibleWidget(&view, QAccessible::Pane), frame(frame),
+      ids(static_cast<std::size_t>(kToolButtonCount + kFigureCount), 0) {}
 
 FrameAccessible::~FrameAccessible() {
     for (QAccessible::Id id : ids) {
-        QAccessible::deleteAccessibleInterface(id);
+        if (id != 0) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
     }
 }
 
 int FrameAccessible::TellChanges() {
     int changed = 0;
-    for (DrawnButtonAccessible* button : buttons) {
-        changed += button->TellChanges() ? 1 : 0;
-    }
-    for (FigureAccessible* figure : figures) {
-        changed += figure->TellChanges() ? 1 : 0;
+    for (std::size_t index = 0; index < ids.size(); ++index) {
+        QAccessibleInterface* made = QAccessible::accessibleInterface(ids[index]);
+        if (made == nullptr) {
+            continue;
+        }
+        const bool told = index < static_cast<std::size_t>(kToolButtonCount)
+                              ? static_cast<DrawnButtonAccessible*>(made)->TellChanges()
+                              : static_cast<FigureAccessible*>(made)->TellChanges();
+        changed += told ? 1 : 0;
     }
     return changed;
 }
@@ -73,15 +71,26 @@ int FrameAccessible::childCount() const {
 }
 
 QAccessibleInterface* FrameAccessible::child(int index) const {
-    return index >= 0 && index < childCount()
-               ? QAccessible::accessibleInterface(ids[static_cast<std::size_t>(index)])
-               : nullptr;
+    if (index < 0 || index >= childCount()) {
+        return nullptr;
+    }
+    QAccessible::Id& id = ids[static_cast<std::size_t>(index)];
+    if (id == 0) {
+        auto* self = const_cast<FrameAccessible*>(this);
+        QAccessibleInterface* made =
+            index < kToolButtonCount
+                ? static_cast<QAccessibleInterface*>(
+                      new DrawnButtonAccessible(*self, frame, static_cast<ToolButton>(index)))
+                : new FigureAccessible(*self, frame, static_cast<Figure>(index - kToolButtonCount));
+        id = QAccessible::registerAccessibleInterface(made);
+    }
+    return QAccessible::accessibleInterface(id);
 }
 
 int FrameAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    for (int index = 0; index < childCount(); ++index) {
-        if (this->child(index) == child) {
-            return index;
+    for (std::size_t index = 0; index < ids.size(); ++index) {
+        if (ids[index] != 0 && QAccessible::accessibleInterface(ids[index]) == child) {
+            return static_cast<int>(index);
         }
     }
     return -1;

@@ -9,10 +9,12 @@
 // changed on the way: a paint is what follows any change that can be seen, so
 // nothing runs while the picture stands still, and every change is told once.
 //
-// Invariants: the children are made with the pane and live exactly as long
-// (registered with Qt's cache under ids the pane removes when it goes); neither
-// the pane nor a child reads the window before it is asked for something, so
-// one made while the window is still being built is safe.
+// Qt makes the pane whenever the view is shown; a child is made only when a
+// client first asks for it, so without one nothing more is made or run.
+//
+// Invariants: a child, once made, lives as long as the pane (registered with
+// Qt's cache under an id the pane removes when it goes); the pane reads nothing
+// of the window, a child only once a client has asked for it.
 #pragma once
 
 #include "DrawnButtonAccessible.h"
@@ -49,9 +51,9 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override;
 
 private:
-    std::vector<DrawnButtonAccessible*> buttons;
-    std::vector<FigureAccessible*> figures;
-    std::vector<QAccessible::Id> ids; // of the children, in child order
+    CGameFrame& frame;
+    // Of the children made so far, in child order; 0 for one not made yet.
+    mutable std::vector<QAccessible::Id> ids;
 };
 
 } // namespace brinox
