@@ -108,9 +108,9 @@ tableMutants() {
 Code page: 0x8A read as another letter @@ settings/Windows1252.cpp @@ u'\u02C6', u'\u2030', u'\u0160', @@ u'\u02C6', u'\u2030', u'\u015A', @@ settings|scores
 Code page: 0x8E read as another letter @@ settings/Windows1252.cpp @@ u'\u0152', u'\u008D', u'\u017D', @@ u'\u0152', u'\u008D', u'\u017B', @@ settings|scores
 Code page: U+0080 stored as byte 0x80 @@ settings/Windows1252.cpp @@ if (unit < 0x80 || (unit >= 0xA0 @@ if (unit <= 0x80 || (unit >= 0xA0 @@ settings|scores
-Key names: Up and Down Arrow swapped @@ settings/KeyName.cpp @@ {38, "Up Arrow"},\n    {40, "Down Arrow"}, @@ {38, "Down Arrow"},\n    {40, "Up Arrow"}, @@ settings
-Key names: Right Control called Left @@ settings/KeyName.cpp @@ {163, "Right Control"}, @@ {163, "Left Control"}, @@ settings
-Key names: NumLock on the wrong code @@ settings/KeyName.cpp @@ {144, "NumLock"}, @@ {145, "NumLock"}, @@ settings
+Key names: Up and Down Arrow swapped @@ settings/KeyName.cpp @@ {38, BRINOX_TEXT("KeyName", "Up Arrow")},\n    {40, BRINOX_TEXT("KeyName", "Down Arrow")}, @@ {38, BRINOX_TEXT("KeyName", "Down Arrow")},\n    {40, BRINOX_TEXT("KeyName", "Up Arrow")}, @@ settings
+Key names: Right Control called Left @@ settings/KeyName.cpp @@ {163, BRINOX_TEXT("KeyName", "Right Control")}, @@ {163, BRINOX_TEXT("KeyName", "Left Control")}, @@ settings
+Key names: NumLock on the wrong code @@ settings/KeyName.cpp @@ {144, BRINOX_TEXT("KeyName", "NumLock")}, @@ {145, BRINOX_TEXT("KeyName", "NumLock")}, @@ settings
 Selector: Quinel skips Rising @@ engine/GameSelectors.cpp @@ (options.gameType == Quinel && options.gameMode == WorldChampionship)) { @@ (options.gameType == Quinel && options.gameMode >= Rising)) { @@ engine|ui
 Selector: Quinel does not give the bombs back @@ engine/GameSelectors.cpp @@         options.gameMode = Classic;\n        options.bombsOn = bombsBeforeChampionship;\n @@         options.gameMode = Classic;\n @@ engine|ui
 Selector: leaving the championship by mode keeps bombs off @@ engine/GameSelectors.cpp @@     if (options.gameMode == WorldChampionship) {\n        options.bombsOn = bombsBeforeChampionship;\n    }\n    options.gameMode += 1; @@     options.gameMode += 1; @@ engine|ui
@@ -130,8 +130,8 @@ Window size: Big written as Normal @@ settings/WindowSizeFile.cpp @@ archive.Wri
 Level table: championship rising period of level 17 @@ engine/LevelTable.cpp @@ { 110, 20,  6,  145,    50,  6}, @@ { 110, 20,  6,  145,    50,  7}, @@ engine
 Level table: rows to clear of level 14 @@ engine/LevelTable.cpp @@ { 150, 27,  7,  155,    47, -1}, @@ { 150, 28,  7,  155,    47, -1}, @@ engine
 # --- scores and server tables
-Scores: table label shortened @@ scores/TableId.cpp @@ "Quinel: Timer mode", @@ "Quinel: Timer", @@ scores
-Scores: two table labels swapped @@ scores/TableId.cpp @@ "Quadel: Classic mode",       "Quadel: Timer mode", @@ "Quadel: Timer mode",       "Quadel: Classic mode", @@ scores
+Scores: table label shortened @@ scores/TableId.cpp @@ BRINOX_TEXT("TableId", "Quinel: Timer mode"), @@ BRINOX_TEXT("TableId", "Quinel: Timer"), @@ scores
+Scores: two table labels swapped @@ scores/TableId.cpp @@ BRINOX_TEXT("TableId", "Quadel: Classic mode"),\n    BRINOX_TEXT("TableId", "Quadel: Timer mode"), @@ BRINOX_TEXT("TableId", "Quadel: Timer mode"),\n    BRINOX_TEXT("TableId", "Quadel: Classic mode"), @@ scores
 Scores: dialog title shortened @@ scores/TableId.cpp @@ "Best Scores - Quadel: Rising mode" @@ "Best Scores - Quadel: Rising" @@ scores
 Scores: data.ttb country kept with table 0 @@ scores/ScoreTableSet.cpp @@ WriteScoreEntry(archive, row, disguise, t == WorldTop10Table); @@ WriteScoreEntry(archive, row, disguise, t == QuadelClassicTable); @@ scores @@ ReadScoreEntry(archive, row, disguise, t == WorldTop10Table) @@ ReadScoreEntry(archive, row, disguise, t == QuadelClassicTable)
 Scores: data.ttb bombsOn disguised @@ scores/ScoreEntryFormat.cpp @@ archive.WriteInt(e.bombsOn); @@ archive.WriteInt(Shift(e.bombsOn, disguise.offsets[8], true)); @@ scores @@ ok = ok && archive.ReadInt(e.bombsOn); @@ ok = ok && archive.ReadInt(e.bombsOn);\n    e.bombsOn = Shift(e.bombsOn, disguise.offsets[8], false);
@@ -144,7 +144,7 @@ Scores: transfer file e-mail and country swapped in writer and reader @@ scores/
 Scores: transfer rows disguised with key 1 @@ scores/TransferFile.cpp @@ WriteScoreEntry(a, row, EntryDisguise{}, false); @@ WriteScoreEntry(a, row, EntryDisguise::ForKey(1), false); @@ scores|server @@ ReadScoreEntry(a, row, EntryDisguise{}, false) @@ ReadScoreEntry(a, row, EntryDisguise::ForKey(1), false)
 Scores: wctop10.ttb rows disguised with key 1 @@ scores/Top10File.cpp @@ WriteScoreEntry(archive, row, EntryDisguise{}, true); @@ WriteScoreEntry(archive, row, EntryDisguise::ForKey(1), true); @@ scores|server @@ ReadScoreEntry(archive, row, EntryDisguise{}, true) @@ ReadScoreEntry(archive, row, EntryDisguise::ForKey(1), true)
 Scores: Info enabled for any nonzero used @@ scores/CBestScoresDlg.cpp @@ row.info->setEnabled(e.used == 1); @@ row.info->setEnabled(e.used != 0); @@ scores
-Scores: bombs YES for any nonzero bombsOn @@ scores/CBestScoresDlg.cpp @@ (e.bombsOn == 1 ? QStringLiteral("YES") @@ (e.bombsOn != 0 ? QStringLiteral("YES") @@ scores
+Scores: bombs YES for any nonzero bombsOn @@ scores/CBestScoresDlg.cpp @@ (e.bombsOn == 1 ? tr("YES") @@ (e.bombsOn != 0 ? tr("YES") @@ scores
 Server: lines before level on an equal score @@ server/Top10Ranking.cpp @@ std::tie(a.score, a.level, a.lines) > std::tie(b.score, b.level, b.lines) @@ std::tie(a.score, a.lines, a.level) > std::tie(b.score, b.lines, b.level) @@ server|scores
 Server: full tie puts the later upload first @@ server/Top10Ranking.cpp @@     std::stable_sort(rows.begin(), rows.end(), @@     std::reverse(rows.begin(), rows.end());\n    std::stable_sort(rows.begin(), rows.end(), @@ server|scores
 Server: uploads of the same second in reverse name order @@ server/Ranking.cpp @@ return std::tie(time, name) < std::tie(other.time, other.name); @@ return std::tie(time, other.name) < std::tie(other.time, name); @@ server|scores
@@ -165,10 +165,10 @@ Scaling: 150 % client area left between screen pixels @@ ui/FrameView.cpp @@ - a
 Scaling: 200 % copied with smoothing @@ ui/FrameView.cpp @@ painter.setRenderHint(QPainter::SmoothPixmapTransform, false); @@ painter.setRenderHint(QPainter::SmoothPixmapTransform, true); @@ smoke
 Wayland: title changes wait for the next frame @@ ui/FrameView.cpp @@ connect(parent, &QWidget::windowTitleChanged @@ connect(this, &QWidget::windowTitleChanged @@ smoke
 Package: Qt's Wayland plugin not a dependency @@ packaging/CMakeLists.txt @@ libcurl4, qt6-wayland" @@ libcurl4" @@ smoke
-Status lines: tool-bar and next-bar texts swapped @@ tools/HelpText.cpp @@ "Show or hide the tool bar.",\n        "Show or hide the next-piece bar.", @@ "Show or hide the next-piece bar.",\n        "Show or hide the tool bar.", @@ tools|ui
+Status lines: tool-bar and next-bar texts swapped @@ ui/StatusLines.h @@ BRINOX_TEXT("StatusLines", "Show or hide the tool bar."),\n    BRINOX_TEXT("StatusLines", "Show or hide the next-piece bar."), @@ BRINOX_TEXT("StatusLines", "Show or hide the next-piece bar."),\n    BRINOX_TEXT("StatusLines", "Show or hide the tool bar."), @@ tools|ui
 Status line: the two bar toggles swapped @@ ui/PointerAreas.cpp @@ {ToolButton::NextBarToggle, 15, true},\n    {ToolButton::ToolBarToggle, 14, true}, @@ {ToolButton::NextBarToggle, 14, true},\n    {ToolButton::ToolBarToggle, 15, true}, @@ ui
 Status line: score and lines areas swapped @@ ui/PointerAreas.cpp @@ {layout.score.rect, 21},\n        {layout.lines.rect, 22}, @@ {layout.score.rect, 22},\n        {layout.lines.rect, 21}, @@ ui
-Menu: local best scores on F6 @@ ui/GameMenu.cpp @@ "&Local Best Scores...\tF4", "F4" @@ "&Local Best Scores...\tF4", "F6" @@ ui
+Menu: local best scores on F6 @@ ui/GameMenu.cpp @@ "&Local Best Scores...\tF4"), "F4", @@ "&Local Best Scores...\tF4"), "F6", @@ ui
 Menu: separator after Pause lost @@ ui/GameMenu.cpp @@ Command::Pause, true}, @@ Command::Pause}, @@ ui
 Tool bar: Scores button opens the Top 10 @@ ui/GameSession.cpp @@ case ToolButton::LocalBestScores:\n        return Command::LocalBestScores; @@ case ToolButton::LocalBestScores:\n        return Command::WorldTop10; @@ ui
 Pictures: disabled pause file misspelt @@ ui/AssetFiles.h @@ "graph/bpausex.bmp" @@ "graph/bpausx.bmp" @@ tools|ui
