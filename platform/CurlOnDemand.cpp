@@ -1,8 +1,8 @@
 // libcurl, opened the first time a transfer needs it rather than at start-up:
-// with its TLS, Kerberos and LDAP libraries it is a fifth of everything the
-// program maps and relocates before its first frame, and most runs never
-// send a result (bench/window-perf.sh --vs a build that links it: a fifth
-// off the first frame, a tenth off the peak memory). These definitions of
+// with its TLS, Kerberos and LDAP libraries it is a large part of what the
+// program would map and relocate before its first frame, and most runs never
+// send a result (what that buys is measured by bench/window-perf.sh --vs a
+// build that links it; ARCHITECTURE.md). These definitions of
 // the five functions the FTP session uses stand in for the library's own;
 // each finds the real one in libcurl.so.4 and calls it. Without the library
 // a transfer cannot start (curl_easy_init gives nullptr), which the session

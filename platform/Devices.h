@@ -3,9 +3,10 @@
 // sound-server and codec libraries, and SDL2). The program opens them once its
 // first frame is on the screen, from a module of their own
 // (brinox2000-devices.so): mapping and relocating those forty libraries at
-// start made the first frame a sixth slower (bench/window-perf.sh --vs a build
-// that links them: 0.85 with the module). Without the module the game is
-// silent and sees no pad, as on a machine without an audio device.
+// start would delay the first frame (what the module buys is measured by
+// bench/window-perf.sh --vs a build that links them; ARCHITECTURE.md).
+// Without the module the game is silent and sees no pad, as on a machine
+// without an audio device.
 #pragma once
 
 #include "SoundOutput.h"

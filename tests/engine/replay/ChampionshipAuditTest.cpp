@@ -2,8 +2,8 @@
 // clock passes at the edge of each tolerance, a forged one just beyond it.
 #include "TestGame.h"
 
-#include "engine/replay/ChampionshipAudit.h"
 #include "engine/CivilTime.h"
+#include "engine/replay/ChampionshipAudit.h"
 
 #include <gtest/gtest.h>
 

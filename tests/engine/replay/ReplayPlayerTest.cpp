@@ -1,0 +1,45 @@
+// The recorder and the player together: a game recorded as the window
+// records it plays again to the same end, and a replay made by other rules
+// is refused with its reason instead of being played.
+#include "BotGames.h"
+
+#include "engine/replay/ReplayFile.h"
+#include "engine/replay/ReplayPlayer.h"
+
+#include <gtest/gtest.h>
+
+namespace brinox::test {
+namespace {
+
+Replay Recorded(const GameResult& result) {
+    std::optional<Replay> replay = ReplayFile::Decode(result.replay);
+    EXPECT_TRUE(replay.has_value());
+    return replay.value_or(Replay{});
+}
+
+TEST(ReplayPlayerTest, ARecordedGamePlaysAgainToTheSameResult) {
+    const GameResult recorded = ChampionshipBotGame(11);
+    ReplayPlayer player(Recorded(recorded), Options{});
+    player.PlayToEnd();
+    EXPECT_EQ(player.Problem(), "");
+    ASSERT_TRUE(player.Result().has_value());
+    const GameResult& played = *player.Result();
+    EXPECT_EQ(played.score, recorded.score);
+    EXPECT_EQ(played.lines, recorded.lines);
+    EXPECT_EQ(played.level, recorded.level);
+    EXPECT_EQ(played.pieces, recorded.pieces);
+    EXPECT_EQ(played.gameSeconds, recorded.gameSeconds);
+}
+
+TEST(ReplayPlayerTest, AReplayMadeByOtherRulesIsRefusedUnplayed) {
+    const GameResult recorded = ChampionshipBotGame(12);
+    Replay otherRules = Recorded(recorded);
+    otherRules.engineVersion += "-other";
+    ReplayPlayer refused(otherRules, Options{});
+    refused.PlayToEnd();
+    EXPECT_NE(refused.Problem(), "");
+    EXPECT_FALSE(refused.Result().has_value());
+}
+
+} // namespace
+} // namespace brinox::test
