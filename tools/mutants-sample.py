@@ -5,7 +5,8 @@ mutation site of the game's code, built and tested one at a time.
   tools/mutants-sample.py --sample N --seed S [--build DIR] [--results FILE]
   tools/mutants-sample.py --only ID[,ID...] [--build DIR]   (no baseline test run)
   tools/mutants-sample.py --sites              counts of sites by operator and folder
-  add --dry to --sample or --only to print the mutants without building
+  add --dry to --sample or --only to print the mutants without building, and
+  --report to --sample to summarise the verdicts so far in --results
 
 Every site of every operator over the .cpp and .h files of engine/,
 platform/, settings/, scores/, ui/, app/ and server/ is enumerated in a fixed
@@ -59,6 +60,7 @@ equivalent mutants by itself: they are judged by people and kept in the list.
 """
 import argparse
 import collections
+import fcntl
 import hashlib
 import json
 import math
@@ -490,10 +492,18 @@ def write(path, text):
         f.write(text)
 
 
-def all_mutants():
+def all_mutants(build):
+    """Every mutant of the product files, as they are without the mutant a
+    run may have planted in one of them right now."""
+    planted = {}
+    note = os.path.join(build, PENDING)
+    if os.path.exists(note):
+        with open(note, encoding="utf-8", errors="surrogateescape") as f:
+            saved = json.load(f)
+        planted[saved["path"]] = saved["text"]
     mutants, texts = [], {}
     for path in product_files():
-        texts[path] = read(path)
+        texts[path] = planted.get(path) or read(path)
         mutants.extend(file_mutants(path, texts[path]))
     for n, m in enumerate(mutants):
         m.id = n
@@ -732,9 +742,12 @@ def main():
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "mutants"))
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--results", help="keep each verdict in FILE; a run again resumes it")
+    parser.add_argument("--report", action="store_true",
+                        help="the summary of the verdicts so far in --results, building nothing")
     args = parser.parse_args()
 
-    mutants, texts = all_mutants()
+    build = os.path.abspath(args.build)
+    mutants, texts = all_mutants(build)
     digest = population_digest(mutants, texts)
     if args.sites:
         ops = collections.Counter(m.op for m in mutants)
@@ -760,6 +773,20 @@ def main():
           f"commit {commit})", flush=True)
     equivalent = equivalent_keys()
     by_id = {m.id: m for m in mutants}
+    done = {}
+    if args.results and os.path.exists(args.results):
+        with open(args.results) as f:
+            for line in f:
+                r = json.loads(line)
+                if r.get("population") == digest:  # verdicts of other code do not count
+                    done[r["id"]] = r
+    if args.report:
+        results = [{"id": m.id, "verdict": "EQUIVALENT", "seconds": 0}
+                   if (m.path, *describe(m, texts[m.path])[1:]) in equivalent else done[m.id]
+                   for m in chosen if m.id in done]
+        print(f"== {len(results)} of {len(chosen)} done")
+        summary(label, results, texts, by_id)
+        return 0
     if args.dry:
         for m in chosen:
             where, before, after = describe(m, texts[m.path])
@@ -767,11 +794,16 @@ def main():
             print(f"#{m.id} {where} {m.op}: {before} -> {after}{mark}")
         return 0
 
-    build = os.path.abspath(args.build)
     if not os.path.exists(os.path.join(build, "build.ninja")):
         subprocess.run(["cmake", "-S", ROOT, "-B", build, "-G", "Ninja",
                         "-DCMAKE_BUILD_TYPE=Release", "-DCMAKE_CXX_COMPILER=g++"],
                        check=True, stdout=subprocess.DEVNULL)
+    lock = open(os.path.join(build, ".mutant-lock"), "w")
+    try:
+        fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+    except OSError:
+        print(f"another run holds {build}; give this one --build of its own")
+        return 2
     restorer = Restorer(build)
 
     def leave(signum, frame):
@@ -780,13 +812,6 @@ def main():
     for sig in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
         signal.signal(sig, leave)
     tester = Tester(build, args.jobs)
-    done = {}
-    if args.results and os.path.exists(args.results):
-        with open(args.results) as f:
-            for line in f:
-                r = json.loads(line)
-                if r.get("population") == digest:  # verdicts of other code do not count
-                    done[r["id"]] = r
     build_log = os.path.join(build, "mutant-build.log")
     try:
         if any(m.id not in done for m in chosen):
