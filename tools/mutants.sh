@@ -238,6 +238,9 @@ Proof: one key press told three times counted three times @@ engine/replay/Champ
 Gamepad: letting go releases a key the keyboard holds @@ ui/CGameFrame.cpp @@ } else if (held.Release(HeldKeys::Device::Pad, code)) { @@ } else if (held.Release(HeldKeys::Device::Pad, code) || true) { @@ ui
 Message box: a text taller than the screen not scrolled @@ platform/MessageBox.cpp @@         ScrollLongText(box);\n        box.exec(); @@         if (false) ScrollLongText(box);\n        box.exec(); @@ platform
 Store: an upload moved without its replays @@ server/Ranking.cpp @@ if (upload && bundles.erase(bundle) != 0 && @@ if (upload && bundles.erase(bundle) == 99 && @@ server
+Marks: the painter ignores the switch @@ ui/FramePainter.cpp @@ if (ShownOptions().pieceMarks == 0) { @@ if (true) { @@ ui
+Marks: any value but 0 read as on @@ settings/PieceMarksFile.cpp @@ return setting == 1 ? 1 : 0; @@ return setting != 0 ? 1 : 0; @@ settings
+Accessibility: a press acts inside the screen reader's call @@ ui/DrawnButtonAccessible.cpp @@ Qt::QueuedConnection); @@ Qt::DirectConnection); @@ ui
 EOF
 }
 

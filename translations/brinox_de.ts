@@ -11,6 +11,22 @@
         <source>The replay stopped early: %1.</source>
         <translation>Die Wiederholung endete vorzeitig: %1.</translation>
     </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Replay %1x</source>
+        <translation>Wiederholung %1x</translation>
+    </message>
+    <message>
+        <source>Replay (paused)</source>
+        <translation>Wiederholung (angehalten)</translation>
+    </message>
+    <message>
+        <source>Replay %1x (paused)</source>
+        <translation>Wiederholung %1x (angehalten)</translation>
+    </message>
 </context>
 <context>
     <name>FigureAccessible</name>

@@ -11,6 +11,22 @@
         <source>The replay stopped early: %1.</source>
         <translation>La rediffusion s’est arrêtée avant la fin : %1.</translation>
     </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rediffusion</translation>
+    </message>
+    <message>
+        <source>Replay %1x</source>
+        <translation>Rediffusion %1x</translation>
+    </message>
+    <message>
+        <source>Replay (paused)</source>
+        <translation>Rediffusion (en pause)</translation>
+    </message>
+    <message>
+        <source>Replay %1x (paused)</source>
+        <translation>Rediffusion %1x (en pause)</translation>
+    </message>
 </context>
 <context>
     <name>FigureAccessible</name>

@@ -50,24 +50,6 @@ void ReplayViewer::SetSpeed(std::int32_t ticksPerBeat) {
     }
 }
 
-std::string ReplayViewer::StateText() const {
-    std::string text = "Replay";
-    if (speed != 1) {
-        text += ' ';
-        text += std::to_string(speed);
-        text += 'x';
-    }
-    if (paused) {
-        text += " (paused)";
-    }
-    return text;
-}
-
-std::string ReplayViewer::StripText() const {
-    return "Replay " + std::to_string(speed) + "x" + (paused ? " (paused)" : "") +
-           " \u00b7 Esc: stop watching \u00b7 Pause \u00b7 1, 2, 4: speed";
-}
-
 Game& ReplayViewer::ShownGame() {
     return player->Engine();
 }

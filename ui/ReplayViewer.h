@@ -41,11 +41,6 @@ public:
     void SetSpeed(std::int32_t ticksPerBeat);
     bool Paused() const { return paused; }
     std::int32_t Speed() const { return speed; }
-    // What the window tells the watcher: "Replay", "Replay 2x", "Replay (paused)".
-    std::string StateText() const;
-    // What the status strip says while watching: the state with its speed
-    // and the keys that steer it, "Replay 2x (paused) · Esc: stop watching · …".
-    std::string StripText() const;
     // Why the last replay stopped before its end; empty when it played to it.
     const std::string& Problem() const { return problem; }
 

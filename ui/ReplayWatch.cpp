@@ -62,9 +62,19 @@ bool ReplayWatch::Key(const QKeyEvent& event) {
     }
 }
 
+// "Replay", "Replay 2x", "Replay (paused)", "Replay 4x (paused)" in the player's language.
 void ReplayWatch::ShowState() {
-    links.setTitle(QString::fromUtf8(TitleAnimation::kPlainTitle) + QStringLiteral(" - ") +
-                   QString::fromStdString(session.Viewer().StateText()));
+    const ReplayViewer& viewer = session.Viewer();
+    static constexpr const char* kStates[2][2] = {
+        {QT_TRANSLATE_NOOP("CGameFrame", "Replay"), QT_TRANSLATE_NOOP("CGameFrame", "Replay %1x")},
+        {QT_TRANSLATE_NOOP("CGameFrame", "Replay (paused)"),
+         QT_TRANSLATE_NOOP("CGameFrame", "Replay %1x (paused)")}};
+    QString state = QCoreApplication::translate(
+        "CGameFrame", kStates[viewer.Paused() ? 1 : 0][viewer.Speed() != 1 ? 1 : 0]);
+    if (viewer.Speed() != 1) {
+        state = state.arg(viewer.Speed());
+    }
+    links.setTitle(QString::fromUtf8(TitleAnimation::kPlainTitle) + QStringLiteral(" - ") + state);
     links.stateShown();
 }
 
