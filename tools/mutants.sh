@@ -3,6 +3,7 @@
 # tells which of them the tests catch.
 #
 #   tools/mutants.sh [build-dir] [name-filter]
+#   tools/mutants.sh --sample N --seed S [...]   faults drawn at random, see tools/mutants-sample.py
 #
 # build-dir defaults to build/release; use a directory of its own (for
 # example build/mutants, configured here when missing) so that a normal
@@ -20,6 +21,8 @@
 # must match exactly once, otherwise the mutant is reported as stale and
 # skipped. The file is restored after every mutant and on any exit.
 set -uo pipefail
+# --sample N --seed S, --only ID, --sites: mutants drawn at random (tools/mutants-sample.py)
+case "${1:-}" in --sample | --only | --sites) exec /usr/bin/python3 "$(dirname "$0")/mutants-sample.py" "$@" ;; esac
 cd "$(dirname "$0")/.."
 root=$PWD
 build=${1:-build/release}

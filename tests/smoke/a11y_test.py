@@ -13,7 +13,6 @@ usage: a11y_test.py PROGRAM ASSETS_DIR
 Exits 77 (skipped) when PROGRAM has not been built or when at-spi2-core,
 python3-pyatspi or dbus is not installed (tools/install-deps.sh)."""
 
-import importlib.util
 import os
 import shutil
 import subprocess
@@ -23,9 +22,10 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from xsession import (  # noqa: E402
-    SKIPPED, Failure, Game, Screen, run_test, stop, test_arguments, wait_until)
+    ACCESSIBILITY_LAUNCHER, SKIPPED, Failure, Game, Screen, on_own_accessibility_bus, run_test,
+    stop, test_arguments, wait_until)
 
-LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+LAUNCHER = ACCESSIBILITY_LAUNCHER
 PANE = "Brinox 2000: World Championship"
 FIGURES = ["Level", "Lines left", "Scores", "Best score", "Lines", "Time", "Rising counter"]
 
@@ -388,22 +388,9 @@ def menu_dialogs(session):
 
 def main():
     program, assets = test_arguments(__doc__, 2)
-    if os.environ.get("BRINOX_A11Y_BUS") != "1":
-        missing = [what for what, present in (
-            ("at-spi2-core", os.access(LAUNCHER, os.X_OK)),
-            ("dbus", shutil.which("dbus-run-session") is not None),
-            ("python3-pyatspi", importlib.util.find_spec("pyatspi") is not None)) if not present]
-        if missing:
-            print(f"skipped: {', '.join(missing)} not installed (tools/install-deps.sh)")
-            return SKIPPED
-        # A session bus of our own, ended with the test.
-        os.environ["BRINOX_A11Y_BUS"] = "1"
-        inner = subprocess.run(["dbus-run-session", "--", sys.executable, __file__, program,
-                                assets], stderr=subprocess.PIPE, text=True)
-        # The bus daemons' own notes (a file limit they may not raise) are no failure.
-        sys.stderr.write("".join(line for line in inner.stderr.splitlines(keepends=True)
-                                 if not line.startswith("dbus-daemon[")))
-        return inner.returncode
+    own = on_own_accessibility_bus([__file__, program, assets])
+    if own is not None:
+        return own
     started = time.monotonic()
     launcher = subprocess.Popen([LAUNCHER, "--launch-immediately"], stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)

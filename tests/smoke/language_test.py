@@ -11,18 +11,17 @@ usage: language_test.py PROGRAM ASSETS_DIR [SCREENSHOT_DIR]
 Exits 77 (skipped) when PROGRAM has not been built or when at-spi2-core,
 python3-pyatspi or dbus is not installed (tools/install-deps.sh)."""
 
-import importlib.util
 import os
-import shutil
 import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from xsession import (  # noqa: E402
-    SKIPPED, Failure, Game, Screen, run_test, stop, wait_until)
+    ACCESSIBILITY_LAUNCHER, SKIPPED, Failure, Game, Screen, on_own_accessibility_bus, run_test,
+    stop, wait_until)
 
-LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+LAUNCHER = ACCESSIBILITY_LAUNCHER
 
 # LANG -> the menu bar's menus, the Game menu's items (before their keys) and
 # the key that opens the Game menu.
@@ -76,21 +75,9 @@ def main():
     if not os.access(program, os.X_OK):
         print(f"skipped: {program} has not been built")
         return SKIPPED
-    if os.environ.get("BRINOX_A11Y_BUS") != "1":
-        missing = [what for what, present in (
-            ("at-spi2-core", os.access(LAUNCHER, os.X_OK)),
-            ("dbus", shutil.which("dbus-run-session") is not None),
-            ("python3-pyatspi", importlib.util.find_spec("pyatspi") is not None)) if not present]
-        if missing:
-            print(f"skipped: {', '.join(missing)} not installed (tools/install-deps.sh)")
-            return SKIPPED
-        # A session bus of our own, ended with the test.
-        os.environ["BRINOX_A11Y_BUS"] = "1"
-        inner = subprocess.run(["dbus-run-session", "--", sys.executable, *sys.argv],
-                               stderr=subprocess.PIPE, text=True)
-        sys.stderr.write("".join(line for line in inner.stderr.splitlines(keepends=True)
-                                 if not line.startswith("dbus-daemon[")))
-        return inner.returncode
+    own = on_own_accessibility_bus(sys.argv)
+    if own is not None:
+        return own
     launcher = subprocess.Popen([LAUNCHER, "--launch-immediately"], stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
     screen = Screen(1024, 768)

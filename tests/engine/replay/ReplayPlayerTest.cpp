@@ -2,6 +2,7 @@
 // records it plays again to the same end, and a replay made by other rules
 // is refused with its reason instead of being played.
 #include "BotGames.h"
+#include "TestGame.h"
 
 #include "engine/replay/ReplayFile.h"
 #include "engine/replay/ReplayPlayer.h"
@@ -29,6 +30,27 @@ TEST(ReplayPlayerTest, ARecordedGamePlaysAgainToTheSameResult) {
     EXPECT_EQ(played.level, recorded.level);
     EXPECT_EQ(played.pieces, recorded.pieces);
     EXPECT_EQ(played.gameSeconds, recorded.gameSeconds);
+}
+
+// Whatever draws from the engine's generator outside the engine, between two
+// inputs or inside an animation, is written down, so the game plays again the same.
+TEST(ReplayPlayerTest, DrawsFromOutsideTheEngineArePlayedBackAsRecorded) {
+    const GameResult recorded = ChampionshipBotGame(
+        13, false,
+        [](TestGame& t, int step) {
+            if (step % 40 == 0) {
+                t.random.Seed(static_cast<std::uint32_t>(step));
+            }
+        },
+        [](TestGame& t) {
+            t.fake.onRowRemoval = [&t] { t.random.Next(); };
+            t.fake.onFieldAnimation = [&t] { t.random.Next(); };
+        });
+    ReplayPlayer player(Recorded(recorded), Options{});
+    player.PlayToEnd();
+    ASSERT_TRUE(player.Result().has_value()) << player.Problem();
+    EXPECT_EQ(player.Result()->score, recorded.score);
+    EXPECT_EQ(player.Result()->pieces, recorded.pieces);
 }
 
 TEST(ReplayPlayerTest, AReplayMadeByOtherRulesIsRefusedUnplayed) {
