@@ -163,7 +163,6 @@ Gamepad: no dead zone on the stick @@ platform/Gamepad.cpp @@ kStickDeadZone = 1
 Gamepad: commands while a menu or dialog is open @@ platform/Gamepad.cpp @@ if (!reachesGame || (control @@ if ((control @@ ui
 Gamepad: a released control keeps its key down @@ platform/Gamepad.cpp @@ links.key(heldCode[control], false); @@ (void)0; @@ ui
 Scaling: 150 % pixels enlarged with smoothing @@ ui/FrameView.cpp @@ Qt::FastTransformation @@ Qt::SmoothTransformation @@ smoke
-Scaling: 150 % partial repaints without a margin @@ ui/FrameView.cpp @@ area.adjusted(-1, -1, 1, 1) @@ area.adjusted(0, 0, 0, 0) @@ smoke
 Scaling: 150 % client area left between screen pixels @@ ui/FrameView.cpp @@ - at) / ratio); @@ - at) * 0.0); @@ smoke
 Scaling: 200 % copied with smoothing @@ ui/FrameView.cpp @@ painter.setRenderHint(QPainter::SmoothPixmapTransform, false); @@ painter.setRenderHint(QPainter::SmoothPixmapTransform, true); @@ smoke
 Wayland: title changes wait for the next frame @@ ui/FrameView.cpp @@ connect(parent, &QWidget::windowTitleChanged @@ connect(this, &QWidget::windowTitleChanged @@ smoke
