@@ -110,7 +110,7 @@ bool OnToolBar(ToolButton button) {
 
 DrawnButtonAccessible::DrawnButtonAccessible(QAccessibleInterface& parent, CGameFrame& frame,
                                              ToolButton button)
-    : parentInterface(parent), frame(frame), button(button), told(Now()) {}
+    : LeafAccessible(parent), frame(frame), button(button), told(Now()) {}
 
 const QAction* DrawnButtonAccessible::MenuItem() const {
     const std::optional<Command> command = kNaming[IndexOf(button)].command;

@@ -13,10 +13,10 @@
 // the last change told) is kept only to tell them what changed since.
 #pragma once
 
+#include "LeafAccessible.h"
 #include "ToolButton.h"
 
 #include <QAccessibleActionInterface>
-#include <QAccessibleInterface>
 #include <QString>
 
 #include <optional>
@@ -27,7 +27,7 @@ namespace brinox {
 
 class CGameFrame;
 
-class DrawnButtonAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class DrawnButtonAccessible : public LeafAccessible, public QAccessibleActionInterface {
 public:
     DrawnButtonAccessible(QAccessibleInterface& parent, CGameFrame& frame, ToolButton button);
 
@@ -36,17 +36,7 @@ public:
     bool TellChanges();
 
     // QAccessibleInterface
-    bool isValid() const override { return true; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parentInterface.window(); }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return &parentInterface; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
@@ -71,7 +61,6 @@ private:
     std::optional<bool> Checked() const;
     bool Drawn() const;
 
-    QAccessibleInterface& parentInterface;
     CGameFrame& frame;
     ToolButton button;
     Shown told;

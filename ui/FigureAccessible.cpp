@@ -58,7 +58,7 @@ QString MinutesAndSeconds(std::int32_t seconds) {
 } // namespace
 
 FigureAccessible::FigureAccessible(QAccessibleInterface& parent, CGameFrame& frame, Figure figure)
-    : parentInterface(parent), frame(frame), figure(figure), told(Shown()) {}
+    : LeafAccessible(parent), frame(frame), figure(figure), told(Shown()) {}
 
 const CounterPlace& FigureAccessible::Place() const {
     return frame.CurrentLayout().*kFigures[IndexOf(figure)].place;

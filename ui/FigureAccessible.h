@@ -10,7 +10,8 @@
 // causes, or at the last change told) is kept only to tell them changes.
 #pragma once
 
-#include <QAccessibleInterface>
+#include "LeafAccessible.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -23,7 +24,7 @@ struct CounterPlace;
 enum class Figure : std::int32_t { Level, LinesLeft, Score, BestScore, Lines, Time, Rising };
 inline constexpr std::int32_t kFigureCount = static_cast<std::int32_t>(Figure::Rising) + 1;
 
-class FigureAccessible : public QAccessibleInterface, public QAccessibleTextInterface {
+class FigureAccessible : public LeafAccessible, public QAccessibleTextInterface {
 public:
     FigureAccessible(QAccessibleInterface& parent, CGameFrame& frame, Figure figure);
 
@@ -32,17 +33,7 @@ public:
     bool TellChanges();
 
     // QAccessibleInterface
-    bool isValid() const override { return true; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parentInterface.window(); }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return &parentInterface; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override;
@@ -68,7 +59,6 @@ private:
     QString Shown() const;
     const CounterPlace& Place() const;
 
-    QAccessibleInterface& parentInterface;
     CGameFrame& frame;
     Figure figure;
     QString told;
