@@ -20,7 +20,9 @@ TEST(KeyCodes, QtKeysGiveTheCodesStoredInOptionFilesOnPressAndRelease) {
         {Qt::Key_Home, pad, 36}, {Qt::Key_Clear, pad, 12}, {Qt::Key_0, {}, 48}, {Qt::Key_Q, shift, 81},
         {Qt::Key_Shift, shift, 16}, {Qt::Key_Control, Qt::ControlModifier, 17}, {Qt::Key_F12, {}, 123},
         {Qt::Key_Minus, {}, 189}, {Qt::Key_Minus, pad, 109}, {Qt::Key_Underscore, shift, 189}, {Qt::Key_Exclam, shift, 49},
-        {Qt::Key_X, Qt::ControlModifier, 88}, {Qt::Key_unknown, {}, 0}, {Qt::Key_Adiaeresis, {}, 0}};
+        {Qt::Key_X, Qt::ControlModifier, 88}, {Qt::Key_unknown, {}, 0}, {Qt::Key_Adiaeresis, {}, 0},
+        {Qt::Key_VolumeMute, {}, 173}, {Qt::Key_MediaPlay, {}, 179}, {Qt::Key_Plus, shift, 187},
+        {Qt::Key_Semicolon, {}, 186}, {Qt::Key_Apostrophe, {}, 222}};
     // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(VirtualKeyCode(QKeyEvent(QEvent::KeyPress, c.key, c.modifiers)), c.code) << c.key;

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -20,6 +22,7 @@ TEST(MessageBoxTest, AWarningTallerThanASmallScreenScrollsWithItsOkOnTheScreen) 
     }
     QSize size;
     bool okInside = false;
+    bool scrolls = false;
     QString shown;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -27,13 +30,19 @@ TEST(MessageBoxTest, AWarningTallerThanASmallScreenScrollsWithItsOkOnTheScreen) 
         size = box->size();
         const QAbstractButton* ok = box->button(QMessageBox::Ok);
         okInside = box->rect().contains(QRect(ok->mapTo(box, QPoint()), ok->size()));
-        shown = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        shown = label->text();
+        // The text itself lies in the area that scrolls, and there is more of it below.
+        const auto* scroll = box->findChild<QScrollArea*>();
+        scrolls = scroll != nullptr && scroll->widget() == label &&
+                  scroll->verticalScrollBar()->maximum() > 0;
         box->accept();
     });
     ShowWarning(nullptr, lines.join('\n'));
     EXPECT_LE(size.height(), 500);
     EXPECT_LE(size.width(), 900);
     EXPECT_TRUE(okInside);
+    EXPECT_TRUE(scrolls);
     EXPECT_EQ(shown, lines.join('\n'));
 }
 

@@ -89,16 +89,24 @@ void ExpectFits(QDialog& dialog) {
         if (pages != nullptr) {
             pages->setCurrentIndex(page);
         }
+        std::vector<std::pair<QRect, QString>> placed; // no two labels or buttons overlap
         for (QWidget* shown : dialog.findChildren<QWidget*>()) {
             const auto* box = qobject_cast<QGroupBox*>(shown);
             if (shown->isVisible() && (box != nullptr || shown->inherits("QLabel") ||
                                        shown->inherits("QAbstractButton"))) {
                 const QSize wanted = box != nullptr ? box->minimumSizeHint() : shown->sizeHint();
                 const QRect at(shown->mapTo(&dialog, QPoint()), shown->size());
+                const QString text =
+                    box != nullptr ? box->title() : shown->property("text").toString();
                 EXPECT_TRUE(dialog.rect().contains(at) && wanted.boundedTo(at.size()) == wanted)
-                    << name << ": "
-                    << (box != nullptr ? box->title() : shown->property("text").toString())
-                           .toStdString();
+                    << name << ": " << text.toStdString();
+                for (const auto& [other, otherText] : placed) {
+                    EXPECT_FALSE(box == nullptr && other.intersects(at))
+                        << name << ": " << text.toStdString() << " on " << otherText.toStdString();
+                }
+                if (box == nullptr) {
+                    placed.emplace_back(at, text);
+                }
             }
         }
         if (!shotFolder.isEmpty() && QDir().mkpath(shotFolder)) {
