@@ -78,5 +78,51 @@ TEST(ReplayFileTest, BeginsWithItsSignatureFormatAndVersionAndRefusesEveryCutAnd
     EXPECT_FALSE(ReplayFile::Decode(longer));
 }
 
+// Up to seven ticks ride in the top bits of the entry after them; a longer
+// run stands alone as a Ticks entry with its count.
+TEST(ReplayWriterTest, RunsOfTicksUpToSevenRideOnTheNextEntry) {
+    const std::pair<int, Bytes> cases[] = {
+        {0, {0x0A}}, {7, {0x7A}}, {8, {0x80, 0x08, 0x0A}}, {300, {0x80, 0xAC, 0x02, 0x0A}}};
+    for (const auto& [ticks, bytes] : cases) {
+        Replay replay;
+        ReplayWriter writer(replay);
+        for (int t = 0; t < ticks; ++t) {
+            writer.Tick();
+        }
+        writer.GameKey(2, true);
+        EXPECT_EQ(replay.inputs, bytes) << ticks;
+    }
+}
+
+// An entry no writer makes is damage: nothing is played from it on; so is an
+// answer asked for after the last one.
+TEST(ReplayReaderTest, EntriesNoWriterMakesAndMissingAnswersAreDamage) {
+    const auto generic = [](ReplayEntry kind, std::uint8_t ticks = 0) {
+        return static_cast<std::uint8_t>(0x80 | ticks << 4 | static_cast<std::uint8_t>(kind));
+    };
+    const std::pair<Bytes, bool> cases[] = {{{0x14}, true},  // game key 4 down after a tick
+                                            {{0x0B}, true},  // game key 3 up
+                                            {{0x0D}, false}, // game key 5: there are five
+                                            {{0x07}, false},
+                                            {{generic(ReplayEntry::GameKeyDown)}, false},
+                                            {{generic(ReplayEntry::GameKeyUp)}, false},
+                                            {{generic(ReplayEntry::Ticks, 1), 0x05}, false},
+                                            {{generic(ReplayEntry::Pause, 2)}, true}};
+    for (const auto& [inputs, read] : cases) {
+        Replay replay;
+        replay.inputs = inputs;
+        ReplayReader reader(replay);
+        ReplayEntry kind{};
+        std::uint32_t value = 0;
+        while (reader.NextEntry(kind, value)) {
+        }
+        EXPECT_EQ(reader.Damaged(), !read) << int(inputs[0]);
+    }
+    const Replay unanswered;
+    ReplayReader reader(unanswered);
+    EXPECT_EQ(reader.Answer(), 0);
+    EXPECT_TRUE(reader.Damaged());
+}
+
 } // namespace
 } // namespace brinox::test
