@@ -61,22 +61,32 @@ const RankOptions kAdmitUnverified{true, "", "", ""};
 
 TEST(RankingTest, FilesThatAreNotPlausibleUploadsAreNamedAndSkippedEvenWithUnverifiedRowsAdmitted) {
     ScratchDirectory dir;
-    ASSERT_TRUE(WriteTransferFile(dir.File("bob.ttb"), Upload("bob@x", 300, 0)));
+    // Bob's upload at the edge of every limit.
+    TransferFile edge = Upload("bob@" + std::string(76, 'x'), 2'000'002'147, 0);
+    edge.sender.country = std::string(40, 'c');
+    edge.rows[0].lines = 2'000'002'147;
+    edge.rows[0].level = 20;
+    edge.rows[0].name = "bob" + std::string(27, 'b');
+    ASSERT_TRUE(WriteTransferFile(dir.File("bob.ttb"), edge));
     const struct {
         const char* file;
-        std::function<void(ScoreEntry&)> pollute;
+        std::function<void(TransferFile&)> pollute;
     } polluted[] = {
-        {"score.ttb", [](ScoreEntry& r) { r.score = 2147483647; }},
-        {"level.ttb", [](ScoreEntry& r) { r.level = 99; }},
-        {"level0.ttb", [](ScoreEntry& r) { r.level = 0; }},
-        {"time.ttb", [](ScoreEntry& r) { r.gameSeconds = -5; }},
-        {"start.ttb", [](ScoreEntry& r) { r.startTime = std::string(30'000, '\x1b'); }},
-        {"name.ttb", [](ScoreEntry& r) { r.name = std::string(31, 'n'); }},
-        {"bombs.ttb", [](ScoreEntry& r) { r.bombsOn = 1; }},
+        // Past what the growth limit, a row score and a whole field's drop allow.
+        {"score.ttb", [](TransferFile& f) { f.rows[0].score = 2'000'002'148; }},
+        {"lines.ttb", [](TransferFile& f) { f.rows[0].lines = 2'000'002'148; }},
+        {"level.ttb", [](TransferFile& f) { f.rows[0].level = 21; }},
+        {"level0.ttb", [](TransferFile& f) { f.rows[0].level = 0; }},
+        {"time.ttb", [](TransferFile& f) { f.rows[0].gameSeconds = -5; }},
+        {"start.ttb", [](TransferFile& f) { f.rows[0].startTime = std::string(30'000, '\x1b'); }},
+        {"name.ttb", [](TransferFile& f) { f.rows[0].name = std::string(31, 'n'); }},
+        {"bombs.ttb", [](TransferFile& f) { f.rows[0].bombsOn = 1; }},
+        {"email.ttb", [](TransferFile& f) { f.sender.email = std::string(81, 'e'); }},
+        {"country.ttb", [](TransferFile& f) { f.sender.country = std::string(41, 'c'); }},
     };
     for (const auto& p : polluted) {
         TransferFile file = Upload("eve@x", 900, 0);
-        p.pollute(file.rows[0]);
+        p.pollute(file);
         ASSERT_TRUE(WriteTransferFile(dir.File(p.file), file));
     }
     test::PutFile(dir.File("cut.ttb"), test::Prefix(test::FileBytes(dir.File("bob.ttb")), 200));
@@ -84,7 +94,7 @@ TEST(RankingTest, FilesThatAreNotPlausibleUploadsAreNamedAndSkippedEvenWithUnver
     test::PutFile(dir.File("x\nbrinox-rank: results verified 999.ttb"), {'h', 'i'});
     test::PutFile(dir.File("foreign.txt"), {'h', 'i'});
     const auto [ranked, said] = Rank(dir, kAdmitUnverified);
-    EXPECT_EQ(ranked, "bob ");
+    EXPECT_EQ(ranked, edge.rows[0].name + " ");
     for (const auto& p : polluted) {
         EXPECT_NE(said.find(std::string(p.file) + ": implausible"), std::string::npos) << said;
     }
