@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <utility>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -415,10 +417,9 @@ bool Archive::Close() {
     if (Ok() && Flush() && ::fsync(fd) != 0) {
         Fail(Error::WriteError);
     }
-    if (fd >= 0 && ::close(fd) != 0) {
+    if (const int file = std::exchange(fd, -1); file >= 0 && ::close(file) != 0) {
         Fail(Error::WriteError);
     }
-    fd = -1;
     if (Ok() && ::rename(temporary.c_str(), target.c_str()) != 0) {
         Fail(Error::WriteError);
     }
@@ -437,10 +438,6 @@ bool Archive::Close() {
 
 void Archive::Abort() {
     if (mode == Mode::Store) {
-        if (fd >= 0) {
-            ::close(fd);
-            fd = -1;
-        }
         if (!temporary.empty()) {
             ::unlink(temporary.c_str());
             temporary.clear();

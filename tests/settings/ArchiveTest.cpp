@@ -171,5 +171,28 @@ TEST_F(AtomicStoreTest, FailedStoresKeepThePreviousFileAndLeaveNothingBehind) {
     EXPECT_FALSE(StoreInts(dir.File("no/such/dir/file.dat"), 1));
 }
 
+// The server's daemon and a game started without a terminal may run with
+// standard input closed, so a file can get descriptor 0; every store, load,
+// failure and abort gives back each descriptor it took.
+TEST_F(AtomicStoreTest, EveryDescriptorIsGivenBackDescriptorZeroIncluded) {
+    const auto open = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+    const int input = ::dup(0);
+    ::close(0);
+    const auto before = open();
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_TRUE(StoreInts(target, 5));
+        Archive in;
+        std::int32_t first = 0;
+        EXPECT_TRUE(in.OpenForLoad(target) && in.ReadInt(first));
+        EXPECT_FALSE(in.OpenForLoad(dir.path));
+        Archive aborted;
+        EXPECT_TRUE(aborted.OpenForStore(target));
+        aborted.Abort();
+    }
+    EXPECT_EQ(open(), before);
+    ::dup2(input, 0);
+    ::close(input);
+}
+
 } // namespace
 } // namespace brinox::test
