@@ -53,10 +53,17 @@ TEST(DibImage, EveryDepthDecodesTopRowFirstAndOutsideIsBlack) {
         EXPECT_EQ(image.Pixel(c.spec.width, 0), 0u);
         EXPECT_EQ(image.Pixel(-1, 0), 0u);
     }
-    // Palette count and image size are filled in for the drawing layer.
-    const DibImage full = DibImage::FromFileBytes(MakeBmp(Spec(8, 2, grey, {7, 0, 0, 7})));
+    // Palette count and image size are filled into the header for the drawing
+    // layer, little-endian (16 x 15 = 240 = F0 00 00 00, 256 colours = 00 01 00 00),
+    // and nothing else changes.
+    const auto bytes = MakeBmp(Spec(8, 16, grey, std::vector<std::uint32_t>(240, 7)));
+    const DibImage full = DibImage::FromFileBytes(bytes);
     EXPECT_EQ(full.ColorCount(), 256);
     EXPECT_EQ(full.ColorTable().size(), 1024u);
+    std::vector<std::uint8_t> header(bytes.begin() + 14, bytes.begin() + 54);
+    header[20] = 0xF0;
+    header[32 + 1] = 1;
+    EXPECT_EQ(std::vector(full.InfoHeader().begin(), full.InfoHeader().end()), header);
 }
 
 TEST(DibImage, DamagedFilesGiveEmptyPictures) {
@@ -64,7 +71,8 @@ TEST(DibImage, DamagedFilesGiveEmptyPictures) {
     for (std::size_t length = 0; length < good.size(); ++length) {
         // A copy of exactly this length, so the sanitizers see any over-read.
         const std::vector<std::uint8_t> cut(good.begin(), good.begin() + static_cast<long>(length));
-        EXPECT_TRUE(DibImage::FromFileBytes(cut).Empty()) << length;
+        const DibImage image = DibImage::FromFileBytes(cut);
+        EXPECT_TRUE(image.Empty() && image.Width() == 0 && image.Height() == 0) << length;
     }
     // offset, value, bytes: sizes, depths, compression, header and palette sizes
     const struct {
