@@ -5,6 +5,7 @@
 
 #include "engine/GameTypes.h"
 #include "platform/FileChooser.h"
+#include "ui/AssetFiles.h"
 #include "ui/FrameView.h"
 #include "ui/Layout.h"
 #include "ui/WindowSize.h"
@@ -103,6 +104,11 @@ TEST_F(ToolBarTest, HoverPressDragAndReleaseFollowThePointer) {
     Move(QPoint(200, 200));
     EXPECT_EQ(State(ToolButton::Bombs) + frame->Buttons().statusMessage, 0);
     EXPECT_NE(frame->View().cursor().shape(), Qt::PointingHandCursor);
+    // The last of the 26 lines of the status picture, 15 pixels each: the best score's.
+    Move(frame->CurrentLayout().best.rect.center());
+    const QRect strip = frame->CurrentLayout().messageStrip;
+    EXPECT_EQ(Frame().copy(strip), LoadedPicture(assets::File(Picture::StatusLines))
+                                       .copy(QRect(QPoint(0, 25 * 15), strip.size())));
 }
 
 // However the game is driven, the Game menu shows Start or Stop, the Pause
