@@ -22,9 +22,9 @@
 
 #include "engine/Game.h"
 #include "engine/GameHost.h"
-#include "engine/replay/GameRecorder.h"
 #include "engine/Options.h"
 #include "engine/Random.h"
+#include "engine/replay/GameRecorder.h"
 
 #include <cstdint>
 #include <functional>
@@ -109,7 +109,7 @@ public:
     // is in progress (then none: nothing happens). Otherwise why it cannot be
     // played, empty when watching has begun.
     std::optional<std::string> Watch(const std::vector<std::uint8_t>& bytes, ReplayOutput output);
-    void SetReplaySpeed(std::int32_t ticksPerBeat) { viewer.SetSpeed(ticksPerBeat); }
+    bool SetReplaySpeed(std::int32_t ticksPerBeat) { return viewer.SetSpeed(ticksPerBeat); }
     // One beat of the watched replay; false once it is over (watching has then ended).
     bool ReplayBeat() { return viewer.Beat(); }
     void LeaveReplay() { viewer.Leave(); }

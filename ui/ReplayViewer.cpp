@@ -44,10 +44,12 @@ bool ReplayViewer::Beat() {
     return true;
 }
 
-void ReplayViewer::SetSpeed(std::int32_t ticksPerBeat) {
-    if (std::ranges::find(kSpeeds, ticksPerBeat) != std::end(kSpeeds)) {
-        speed = ticksPerBeat;
+bool ReplayViewer::SetSpeed(std::int32_t ticksPerBeat) {
+    if (std::ranges::find(kSpeeds, ticksPerBeat) == std::end(kSpeeds)) {
+        return false;
     }
+    speed = ticksPerBeat;
+    return true;
 }
 
 Game& ReplayViewer::ShownGame() {

@@ -37,8 +37,8 @@ public:
     // paused. False once the replay is over; watching has then ended.
     bool Beat();
     void TogglePause() { paused = !paused; }
-    // One of kSpeeds; any other value is ignored.
-    void SetSpeed(std::int32_t ticksPerBeat);
+    // One of kSpeeds; any other value is ignored (false).
+    bool SetSpeed(std::int32_t ticksPerBeat);
     bool Paused() const { return paused; }
     std::int32_t Speed() const { return speed; }
     // Why the last replay stopped before its end; empty when it played to it.

@@ -47,19 +47,17 @@ bool ReplayWatch::Key(const QKeyEvent& event) {
     if (event.isAutoRepeat() || (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         return false;
     }
-    switch (event.key()) {
-    case Qt::Key_Escape:
+    if (event.key() == Qt::Key_Escape) {
         Stop();
         return true;
-    case Qt::Key_1:
-    case Qt::Key_2:
-    case Qt::Key_4:
-        session.SetReplaySpeed(event.key() - Qt::Key_0);
+    }
+    // A digit is a speed in ticks a beat when the viewer plays that speed.
+    if (event.key() >= Qt::Key_0 && event.key() <= Qt::Key_9 &&
+        session.SetReplaySpeed(event.key() - Qt::Key_0)) {
         ShowState();
         return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 // "Replay", "Replay 2x", "Replay (paused)", "Replay 4x (paused)" in the player's language.
