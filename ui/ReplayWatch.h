@@ -1,8 +1,9 @@
 // Watching a replay in the main window: hands the replay to the session,
 // beats it on the window's tick, steers it with its own keys (a digit for the
 // speed: 1, 2 or 4 ticks a beat; Escape to leave; Pause is the window's Pause
-// command) and shows its state in the window's title. The player's game keys and the pad's movements
-// still go to the session's idle game, never to the replay.
+// command) and shows its state in the window's title. The player's game keys
+// and the pad's movements still go to the session's idle game, never to the
+// replay.
 //
 // Invariant: the title shows the replay's state exactly while one is watched;
 // when watching ends the title animation starts again.
