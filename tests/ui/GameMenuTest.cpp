@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <functional>
@@ -54,6 +55,19 @@ protected:
                 for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
                     button->click();
                 }
+            }
+            // And the years a Champions dialog's texts name: its own and the next.
+            QStringList years;
+            for (const QWidget* text : dialog.inherits("brinox::CChampionsDlg")
+                                           ? dialog.findChildren<QWidget*>()
+                                           : QList<QWidget*>()) {
+                for (const auto& year : QRegularExpression("\\b20\\d\\d\\b")
+                                            .globalMatch(text->property("text").toString())) {
+                    years << year.captured();
+                }
+            }
+            if (!years.isEmpty()) {
+                happened << years.join(',');
             }
             return int(QDialog::Rejected);
         };
@@ -148,9 +162,9 @@ TEST_F(MenuTest, LinksOpenTheAddressesOfTheGameDirectory) {
         {Command::ChampionshipHomepage, "https://champions.example/"},
         {Command::About, "About Brinox 2000 | https://home.example/ | mailto:help@example.org"},
         {Command::Champions2000,
-         "Brinox World Championship 2000 Champions | https://top.example/2000"},
+         "Brinox World Championship 2000 Champions | 2000,2001 | https://top.example/2000"},
         {Command::Champions2001,
-         "Brinox World Championship 2001 Champions | https://top.example/2001"},
+         "Brinox World Championship 2001 Champions | 2001,2002 | https://top.example/2001"},
     };
     for (const auto& [command, opens] : cases) {
         EXPECT_EQ(Effect([&] { frame->Menu().Action(command)->trigger(); }),
