@@ -54,15 +54,17 @@ void ShellCommands::ShowContextHelp() {
 }
 
 HelpViewer& ShellCommands::Help() {
-    if (help == nullptr) {
+    const bool first = help == nullptr;
+    if (first) {
         help = new HelpViewer(
             QString::fromStdString(links.appDirectory() + std::string(files::kHelp)), &window);
-        help->SetLarge(links.large());
-        help->PlaceBeside(window.frameGeometry());
         QObject::connect(help, &HelpViewer::ActiveChanged, &window,
                          [this](bool active) { links.helpActive(active); });
     }
     help->SetLarge(links.large());
+    if (first) {
+        help->PlaceBeside(window.frameGeometry()); // at its size
+    }
     return *help;
 }
 

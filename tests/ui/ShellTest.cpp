@@ -16,9 +16,11 @@ using ShellTest = WindowFixture;
 
 TEST_F(ShellTest, HelpOpensAtItsTopicsFollowsLinksAndWalksBackAndForward) {
     HelpViewer* viewer = nullptr;
+    QSize normal;
     modals.onDialog = [&](QDialog& dialog) {
         viewer = qobject_cast<HelpViewer*>(&dialog);
         EXPECT_NE(viewer, nullptr);
+        normal = viewer->size();
         EXPECT_EQ(viewer->CurrentTopic(), 1);
         EXPECT_TRUE(viewer->Text().toPlainText().contains(QStringLiteral("How to play")));
         // The contents page links to How to play as topic 2.
@@ -38,6 +40,8 @@ TEST_F(ShellTest, HelpOpensAtItsTopicsFollowsLinksAndWalksBackAndForward) {
     frame->ApplyWindowSize(1);
     QTest::mouseRelease(&frame->View(), Qt::RightButton, {}, QPoint(10, 10));
     EXPECT_TRUE(viewer->isVisible()) << "context help shows the same viewer";
+    EXPECT_GT(viewer->width() * viewer->height(), normal.width() * normal.height())
+        << "larger beside the big window";
     EXPECT_EQ(viewer->CurrentTopic(), 10);
     EXPECT_TRUE(viewer->Text().toPlainText().startsWith(QStringLiteral("The main window")));
     EXPECT_FALSE(viewer->BackButton().isEnabled() && viewer->ForwardButton().isEnabled());
