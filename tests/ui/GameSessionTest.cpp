@@ -89,6 +89,8 @@ TEST_F(GameSessionTest, TheBarCommandsFlipTheirSettingAndTheSelectorsChooseTheNe
     const Options& now = session.Settings();
     EXPECT_EQ(now.showNextBar + now.showToolBar + now.showStatusBar, 0);
     EXPECT_EQ(now.bombsOn, 1 - before.bombsOn);
+    session.Carry(Command::ToggleToolBar);
+    EXPECT_EQ(now.showToolBar, 1) << "and back";
     EXPECT_EQ(now.gameType, Quinel);
     EXPECT_EQ(now.gameMode, Timer);
     EXPECT_FALSE(session.Carry(Command::Options)) << "a dialog is the window's";
