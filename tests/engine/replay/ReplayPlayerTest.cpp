@@ -4,6 +4,11 @@
 #include "BotGames.h"
 #include "TestGame.h"
 
+#include "FakeClock.h"
+#include "FakeHost.h"
+#include "engine/Options.h"
+#include "engine/Random.h"
+#include "engine/replay/GameRecorder.h"
 #include "engine/replay/ReplayFile.h"
 #include "engine/replay/ReplayPlayer.h"
 
@@ -51,6 +56,31 @@ TEST(ReplayPlayerTest, DrawsFromOutsideTheEngineArePlayedBackAsRecorded) {
     ASSERT_TRUE(player.Result().has_value()) << player.Problem();
     EXPECT_EQ(player.Result()->score, recorded.score);
     EXPECT_EQ(player.Result()->pieces, recorded.pieces);
+}
+
+// Inside an animation the recorder answers 0 when nothing outside the engine
+// drew from the generator, whatever the engine drew before, and the state plus
+// one when something did (state 5: 6, zig-zag coded 12).
+TEST(GameRecorderTest, AnAnimationIsAnsweredWithTheStateOnlyWhenSomethingElseDrew) {
+    FakeHost host;
+    FakeClock clock;
+    const Options options;
+    Random random;
+    GameRecorder recorder({clock, host, host, host, host, host}, options, random);
+    recorder.Enter(GameInput::NewGame, 0);
+    random.Next(); // the engine's own draws
+    recorder.RowRemoval();
+    random.Next();
+    recorder.FieldAnimation(FieldAnimationKind::LevelFinished);
+    random.Next();
+    recorder.Explosion({});
+    host.onRowRemoval = [&random] { random.Seed(5); };
+    recorder.RowRemoval();
+    recorder.Leave();
+    recorder.GameFinished({});
+    ASSERT_EQ(host.results.size(), 1U);
+    EXPECT_EQ(Recorded(host.results[0]).answers,
+              (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x0C}));
 }
 
 TEST(ReplayPlayerTest, AReplayMadeByOtherRulesIsRefusedUnplayed) {
