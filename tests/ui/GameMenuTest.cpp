@@ -156,6 +156,26 @@ TEST_F(MenuTest, EachItemDoesWhatTheKeyWrittenBesideItDoes) {
     EXPECT_EQ(keyed, 14U);
 }
 
+// Separators stand in the Game menu after Pause, the Window size submenu and
+// Load; in Help after Index; in Best Scores after the Top 10 item.
+TEST_F(MenuTest, SeparatorsEndTheGroupsOfEachMenu) {
+    QList<const QAction*> ended;
+    for (const QAction* top : frame->menuBar()->actions()) {
+        const QList<QAction*> items = top->menu()->actions();
+        for (qsizetype i = 1; i < items.size(); ++i) {
+            if (items[i]->isSeparator()) {
+                ended << items[i - 1];
+            }
+        }
+    }
+    const auto item = [this](Command command) { return frame->Menu().Action(command); };
+    const auto* sizes = qobject_cast<QMenu*>(item(Command::SizeBig)->associatedObjects().at(0));
+    ASSERT_NE(sizes, nullptr);
+    EXPECT_EQ(ended,
+              (QList<const QAction*>{item(Command::Pause), sizes->menuAction(), item(Command::Load),
+                                     item(Command::HelpIndex), item(Command::WorldTop10)}));
+}
+
 TEST_F(MenuTest, LinksOpenTheAddressesOfTheGameDirectory) {
     const std::pair<Command, std::string> cases[] = {
         {Command::Homepage, "https://home.example/"},
