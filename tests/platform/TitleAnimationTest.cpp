@@ -82,13 +82,6 @@ TEST(TitleAnimationCycle, FramesShowTheirTextForTheirTimeAndTheCycleTakes38920Ms
     }
 }
 
-TEST(TitleAnimationOption, OffShowsOnlyThePlainTitle) {
-    for (const Shown& s : Walk(7, 60000, false)) {
-        EXPECT_EQ(s.text, kPlain);
-        EXPECT_TRUE(s.frame == 0 || s.frame == 1);
-    }
-}
-
 // A stalled loop (a modal animation) must not skip frames: one step, one frame.
 TEST(TitleAnimationStep, ALateTickStepsOneFrameAndTheIntervalCountsFromIt) {
     TitleAnimation title;

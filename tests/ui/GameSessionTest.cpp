@@ -108,11 +108,5 @@ TEST_F(GameSessionTest, ALoadThatIsNotConfirmedLeavesTheGameInProgressAlone) {
     EXPECT_FALSE(session.Watch({}, {&host, &host, &host})) << "no replay while a game runs";
 }
 
-TEST_F(GameSessionTest, TheBestScoresCommandsOpenQuadelClassicAndTheWorldTop10) {
-    using Table = std::pair<std::int32_t, std::int32_t>;
-    EXPECT_EQ(GameSession::TableOf(Command::LocalBestScores), Table(0, 0)); // Quadel, Classic
-    EXPECT_EQ(GameSession::TableOf(Command::WorldTop10), Table(0, 4));      // Quadel, Top 10
-}
-
 } // namespace
 } // namespace brinox::test

@@ -40,29 +40,6 @@ TEST_F(LifecycleTest, NoToQuitKeepsTheGameYesLeavesItStoppedBehindTheIdlePicture
     EXPECT_TRUE(IdleShown()) << "the last frame is the one shown during the question";
 }
 
-TEST_F(LifecycleTest, FirstStartWritesItsRecordsAndYesToQuitEndsWithStatusZeroCountingTheRunOnce) {
-    EXPECT_TRUE(QFile::exists(directory->File(QStringLiteral("sdata.dat"))));
-    EXPECT_TRUE(prompter.boxes.empty()) << "every asset is present";
-    frame->ApplyWindowSize(1);
-    frame->Settings().blockSet = 4;
-    clock.Advance(61'000);
-    prompter.answers = {true};
-    QFile::remove(directory->File(QStringLiteral("brinox.dat")));
-    frame->ConfirmQuit();
-    ASSERT_TRUE(frame->QuitRequested());
-    EXPECT_EQ(frame->ExitCode(), 0);
-    EXPECT_TRUE(QFile::exists(directory->File(QStringLiteral("brinox.dat"))));
-    EXPECT_EQ(ReadRunningTime(directory->Path()), (RunningTime{0, 1, 1}));
-
-    clock.Advance(5'000);
-    Close(); // the window's destruction follows the quit
-    EXPECT_EQ(ReadRunningTime(directory->Path()), (RunningTime{0, 1, 1}));
-    EXPECT_EQ(ReadWindowSizeSetting(directory->Path()), 1);
-    Options stored;
-    ASSERT_TRUE(LoadOptions(directory->Path(), stored));
-    EXPECT_EQ(stored.blockSet, 4);
-}
-
 // The window's own sounds wait for the devices, which open once the first
 // frame is shown: preloaded then, and playing from then on.
 TEST_F(LifecycleTest, TheDevicesOpenAfterTheFirstFrameAndPlayTheWindowsSounds) {

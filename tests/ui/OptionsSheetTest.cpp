@@ -353,29 +353,5 @@ TEST_F(OptionsSheetTest, ApplyingRedoesOnlyWhatChanged) {
     EXPECT_EQ(frame->windowTitle().toStdString(), *TitleAnimation::FrameText(0));
 }
 
-// Also leaves a picture of each page in screenshots/options-<page>.png.
-TEST_F(OptionsSheetTest, PagesAndDigitSetsAreLaidOutInOrder) {
-    QStringList titles;
-    std::vector<QPoint> digitSets;
-    RunSheet(
-        [&] {
-            sheet->show();
-            for (int page = 0; page < sheet->Pages().count(); ++page) {
-                sheet->Pages().setCurrentIndex(page);
-                titles << sheet->Pages().tabText(page);
-                SaveShot(*sheet, "options-" + titles.back().toLower());
-            }
-            for (const char* set : {"Digits Set 0", "Digits Set 1", "Digits Set 2"}) {
-                digitSets.push_back(Get(set).pos());
-            }
-        },
-        false);
-    EXPECT_EQ(titles.join(','), "Game,Interface,Control,Sound");
-    for (std::size_t set = 1; set < digitSets.size(); ++set) {
-        EXPECT_EQ(digitSets[set].y(), digitSets[0].y()) << set;
-        EXPECT_GT(digitSets[set].x(), digitSets[set - 1].x()) << set;
-    }
-}
-
 } // namespace
 } // namespace brinox::test
