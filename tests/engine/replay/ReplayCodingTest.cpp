@@ -95,20 +95,19 @@ TEST(ReplayWriterTest, RunsOfTicksUpToSevenRideOnTheNextEntry) {
 }
 
 // An entry no writer makes is damage: nothing is played from it on; so is an
-// answer asked for after the last one.
+// answer asked for after the last one. Game keys are 0 to 4.
 TEST(ReplayReaderTest, EntriesNoWriterMakesAndMissingAnswersAreDamage) {
-    const auto generic = [](ReplayEntry kind, std::uint8_t ticks = 0) {
-        return static_cast<std::uint8_t>(0x80 | ticks << 4 | static_cast<std::uint8_t>(kind));
+    const auto generic = [](ReplayEntry kind, int ticks = 0) {
+        return static_cast<std::uint8_t>(0x80 | ticks << 4 | static_cast<int>(kind));
     };
-    const std::pair<Bytes, bool> cases[] = {{{0x14}, true},  // game key 4 down after a tick
-                                            {{0x0B}, true},  // game key 3 up
-                                            {{0x0D}, false}, // game key 5: there are five
-                                            {{0x07}, false},
-                                            {{generic(ReplayEntry::GameKeyDown)}, false},
-                                            {{generic(ReplayEntry::GameKeyUp)}, false},
-                                            {{generic(ReplayEntry::Ticks, 1), 0x05}, false},
-                                            {{generic(ReplayEntry::Pause, 2)}, true}};
-    for (const auto& [inputs, read] : cases) {
+    for (const auto& [inputs, read] : {std::pair<Bytes, bool>{{0x14}, true},
+                                       {{0x0B}, true},
+                                       {{0x0D}, false},
+                                       {{0x07}, false},
+                                       {{generic(ReplayEntry::GameKeyDown)}, false},
+                                       {{generic(ReplayEntry::GameKeyUp)}, false},
+                                       {{generic(ReplayEntry::Ticks, 1), 0x05}, false},
+                                       {{generic(ReplayEntry::Pause, 2)}, true}}) {
         Replay replay;
         replay.inputs = inputs;
         ReplayReader reader(replay);
