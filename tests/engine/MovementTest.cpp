@@ -103,15 +103,6 @@ TEST_F(MovementTest, WallsFloorAndBlocksRefuseAMoveOrTurnAndNothingChanges) {
     EXPECT_EQ(t.fake.redrawFallingPiece, 0);
 }
 
-TEST_F(MovementTest, AMoveRedrawsThePieceAndRemembersWhereItWasDrawn) {
-    t.Place(6, 5, 9);
-    ASSERT_TRUE(t.access.TryMove(1, 1, 2));
-    const GameState& s = t.access.state;
-    EXPECT_EQ(std::tie(s.drawnColumn, s.drawnRow, s.drawnRotation, s.rotation),
-              std::tuple(5, 9, 0, 2));
-    EXPECT_EQ(t.fake.redrawFallingPiece, 1);
-}
-
 TEST_F(MovementTest, RotateKeyTurnsThroughAllFourRotations) {
     t.Place(2, 5, 10, 0);
     for (std::int32_t expected : {1, 2, 3, 0}) {

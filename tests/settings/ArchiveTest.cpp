@@ -72,13 +72,6 @@ TEST_F(ArchiveTest, SignatureMustMatchExactlyWithItsFormatNumber) {
     }
 }
 
-TEST_F(ArchiveTest, NeitherAMissingFileNorADirectoryOpens) {
-    Archive in;
-    EXPECT_FALSE(in.OpenForLoad(dir.File("absent")));
-    EXPECT_EQ(in.LastError(), Archive::Error::CannotOpen);
-    EXPECT_FALSE(in.OpenForLoad(dir.path));
-}
-
 class AtomicStoreTest : public ArchiveTest {
 protected:
     void SetUp() override {
@@ -179,12 +172,14 @@ TEST_F(AtomicStoreTest, EveryDescriptorIsGivenBackDescriptorZeroIncluded) {
     const int input = ::dup(0);
     ::close(0);
     const auto before = open();
-    for (int round = 0; round < 3; ++round) {
+    {
         EXPECT_TRUE(StoreInts(target, 5));
         Archive in;
         std::int32_t first = 0;
         EXPECT_TRUE(in.OpenForLoad(target) && in.ReadInt(first));
-        EXPECT_FALSE(in.OpenForLoad(dir.path));
+        EXPECT_FALSE(in.OpenForLoad(dir.path)); // neither a directory
+        EXPECT_FALSE(in.OpenForLoad(dir.File("absent")) ||
+                     in.LastError() != Archive::Error::CannotOpen); // nor a missing file
         Archive aborted;
         EXPECT_TRUE(aborted.OpenForStore(target));
         aborted.Abort();

@@ -116,13 +116,6 @@ TEST(HelpFile, TopicsAreUniqueAndEachLinkNamesItsTopic) {
     EXPECT_GE(links, static_cast<int>(topics.size()) - 1) << "the index links every topic";
 }
 
-// F5 shows the Top 10 table; its UPDATE button is what downloads.
-TEST(HelpFile, F5IsNotSaidToDownload) {
-    const auto bytes = ReadAll(kGame + std::string(files::kHelp));
-    const std::string text(bytes.begin(), bytes.end());
-    EXPECT_FALSE(std::regex_search(text, std::regex(R"(F5[^.;]*\bdownload\b)")));
-}
-
 // Each of the 26 status lines speaks of the area whose number it carries
 // (the pointer areas' numbers) and names that command's key where it has one.
 TEST(StatusLines, EachLineSpeaksOfItsArea) {

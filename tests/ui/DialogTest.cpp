@@ -41,20 +41,6 @@ void Repeat(QWidget& to, Qt::Key key, bool marked, quint64 time) {
     SendKey(to, QEvent::KeyPress, key, marked, time);
 }
 
-// The title bar of a window manager writes the title in bold and holds an
-// icon and a close button beside it.
-TEST(NameBoxTest, IsFixedWithoutMinimiseOrMaximiseAndWideEnoughForItsTitle) {
-    GameDirectory directory;
-    CNameDlg box(directory.Path());
-    box.show();
-    QFont titleType = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-    titleType.setBold(true);
-    const QFontMetrics title(titleType);
-    EXPECT_GE(box.width(), title.horizontalAdvance(box.windowTitle()) + 2 * title.height());
-    EXPECT_EQ(box.minimumSize(), box.maximumSize());
-    EXPECT_FALSE(box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-}
-
 // Space held to drop the last piece repeats into the box that the game's end
 // opens; only keys pressed there type, their repeats included.
 TEST(NameBoxTest, AKeyHeldFromTheGameNeverTypesANewPressDoes) {
@@ -103,19 +89,16 @@ void ExpectFits(QDialog& dialog) {
                 EXPECT_TRUE(dialog.rect().contains(at) && wanted.boundedTo(at.size()) == wanted)
                     << name << ": " << text.toStdString();
             }
-            // Fields take their place too; the parts of a field do not.
+            // Fields take their place too (by name: what they hold may change
+            // from run to run); the parts of a field do not.
+            const bool field = shown->inherits("QLineEdit") || shown->inherits("QComboBox") ||
+                               shown->inherits("QAbstractSpinBox");
             const QWidget* holder = shown->parentWidget();
             if (shown->isVisible() && box == nullptr &&
-                (shown->inherits("QLabel") || shown->inherits("QAbstractButton") ||
-                 shown->inherits("QLineEdit") || shown->inherits("QAbstractSpinBox") ||
-                 shown->inherits("QComboBox")) &&
+                (field || shown->inherits("QLabel") || shown->inherits("QAbstractButton")) &&
                 !holder->inherits("QAbstractSpinBox") && !holder->inherits("QComboBox")) {
                 const QRect at(shown->mapTo(&dialog, QPoint()), shown->size());
-                // A field by its name: what it holds may change from run to run.
-                const bool field = shown->inherits("QLineEdit") || shown->inherits("QComboBox") ||
-                                   shown->inherits("QAbstractSpinBox");
-                const QString text =
-                    field ? shown->objectName() : shown->property("text").toString();
+                const QString text = shown->property(field ? "objectName" : "text").toString();
                 for (const auto& [other, otherText] : placed) {
                     EXPECT_FALSE(other.intersects(at))
                         << name << ": " << text.toStdString() << " on " << otherText.toStdString();
@@ -125,12 +108,11 @@ void ExpectFits(QDialog& dialog) {
                     *placesLog << QStringLiteral("%1 %2: %3 %4,%5 %6x%7")
                                       .arg(QString::fromStdString(name).section("::", -1))
                                       .arg(page)
-                                      .arg(text)
+                                      .arg(QString(text).replace('\n', ' '))
                                       .arg(at.x())
                                       .arg(at.y())
                                       .arg(at.width())
-                                      .arg(at.height())
-                                      .replace('\n', ' ');
+                                      .arg(at.height());
                 }
             }
         }
@@ -172,9 +154,8 @@ protected:
     UiLanguage language;
 };
 
-// In English, where every field lies is kept too, as the screenshots
-// (BRINOX_DIALOG_SHOTS) showed it when checked by eye: tests/ui/dialog-places.txt.
-// After a change of layout, checked again, BRINOX_WRITE_PLACES=1 writes it anew.
+// In English, where every field lies is kept in tests/ui/dialog-places.txt, as
+// the screenshots showed it when checked by eye (README: renewing it).
 TEST_P(DialogFitTest, EveryDialogFitsA900By500ScreenWithItsTextsWhole) {
     QStringList places;
     placesLog = GetParam() == std::string_view("en") ? &places : nullptr;

@@ -104,15 +104,6 @@ TEST_F(CounterTest, ValuesAreRightAlignedAndNarrowCountersShowTheirLowPlaces) {
     }
 }
 
-TEST_F(CounterTest, TimerAreaIsLeftAloneWithoutACountdown) {
-    const QRect area = frame->CurrentLayout().timer.rect;
-    frame->RedrawAll();
-    const QImage before = Frame().copy(area);
-    game().state.timerSeconds = -1;
-    frame->RedrawCounters();
-    EXPECT_EQ(Frame().copy(area), before);
-}
-
 TEST_F(CounterTest, BestScoreShowsTheLargerFigureAndSoundsOnceWhenPassed) {
     const QPoint right = frame->CurrentLayout().best.rightDigit;
     game().state.bestScore = 300;

@@ -1,7 +1,5 @@
-// The menu bar as the player reads it: each item's accelerator is the key
-// written beside it (what each key opens, the command tests check), the
-// separators end its groups, and every link opens the address the game
-// directory gives.
+// The menu bar as the player reads it: accelerators as written (what each key
+// opens, the command tests check), separators, and where every link goes.
 #include "WindowFixture.h"
 
 #include <QAction>
@@ -11,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QUrl>
 
 #include <functional>
@@ -76,7 +73,7 @@ TEST_F(MenuTest, SeparatorsEndTheGroupsOfEachMenu) {
 }
 
 // The menu's two pages, the About box's two Go buttons and each Champions
-// dialog's Top 50 button; a Champions dialog also names its year and the next.
+// dialog's Top 50 button.
 TEST_F(MenuTest, LinksOpenTheAddressesOfTheGameDirectory) {
     QFile links(directory->File("links.ini"));
     ASSERT_TRUE(links.open(QIODevice::WriteOnly));
@@ -88,16 +85,9 @@ TEST_F(MenuTest, LinksOpenTheAddressesOfTheGameDirectory) {
     for (const char* scheme : kSchemes) {
         QDesktopServices::setUrlHandler(scheme, &urls, "Open");
     }
-    QStringList years;
     modals.onDialog = [&](QDialog& dialog) {
         for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
             button->click();
-        }
-        for (const QWidget* text : dialog.findChildren<QWidget*>()) {
-            const QString said = text->property("text").toString();
-            for (const auto& year : QRegularExpression("\\b20\\d\\d\\b").globalMatch(said)) {
-                years << year.captured();
-            }
         }
         return int(QDialog::Rejected);
     };
@@ -105,17 +95,13 @@ TEST_F(MenuTest, LinksOpenTheAddressesOfTheGameDirectory) {
         {Command::Homepage, "https://home.example/"},
         {Command::ChampionshipHomepage, "https://champions.example/"},
         {Command::About, "https://home.example/,mailto:help@example.org"},
-        {Command::Champions2000, "https://top.example/2000 2000,2001"},
-        {Command::Champions2001, "https://top.example/2001 2001,2002"},
+        {Command::Champions2000, "https://top.example/2000"},
+        {Command::Champions2001, "https://top.example/2001"},
     };
     for (const auto& [command, opens] : cases) {
         urls.opened.clear();
-        years.clear();
         frame->Menu().Action(command)->trigger();
-        const bool champions =
-            command == Command::Champions2000 || command == Command::Champions2001;
-        EXPECT_EQ((urls.opened.join(',') + (champions ? " " + years.join(',') : "")).toStdString(),
-                  opens.toStdString());
+        EXPECT_EQ(urls.opened.join(',').toStdString(), opens.toStdString());
     }
     for (const char* scheme : kSchemes) {
         QDesktopServices::unsetUrlHandler(scheme);

@@ -12,66 +12,12 @@ namespace {
 
 class LayoutTest : public ::testing::TestWithParam<WindowSize> {};
 
-// Every number of a layout: client size, cell, board origin, playing area,
-// tool bar, next bar, the buttons in ToolButton order, the three labels, the
-// counters (right digit, rectangle), status strip, status cover and clock.
-std::vector<int> Numbers(const Layout& l) {
-    std::vector<int> n = {l.client.width(), l.client.height(), l.cell.width(),
-                          l.cell.height(),  l.boardOrigin.x(), l.boardOrigin.y()};
-    const auto add = [&n](const QRect& r) {
-        n.insert(n.end(), {r.x(), r.y(), r.width(), r.height()});
-    };
-    for (const QRect& r : {l.playingArea, l.toolBar, l.nextBar}) {
-        add(r);
-    }
-    std::for_each(l.buttons.begin(), l.buttons.end(), add);
-    for (const QRect& r : {l.gameTypeLabel, l.gameModeLabel, l.bombsLabel}) {
-        add(r);
-    }
-    for (const CounterPlace* c :
-         {&l.level, &l.linesLeft, &l.score, &l.lines, &l.timer, &l.rising, &l.best}) {
-        n.insert(n.end(), {c->rightDigit.x(), c->rightDigit.y()});
-        add(c->rect);
-    }
-    add(l.messageStrip);
-    add(l.statusCover);
-    n.insert(n.end(), {l.clock.x(), l.clock.y()});
-    return n;
-}
-
-TEST_P(LayoutTest, EveryPlaceOfTheWindowAndTheVisibleRowsFillThePlayingArea) {
-    const bool big = GetParam() == WindowSize::Big;
-    // clang-format off
-    const std::vector<int> expected = big ? std::vector<int>{
-        602, 590, 30, 30, 151, -76,  151, 14, 300, 540,  16, 53, 110, 123,  476, 53, 110, 73,
-        571, 39, 11, 11,  111, 39, 11, 11,  62, 568, 18, 17, // toggles: next, tool, status bar
-        17, 54, 108, 19,  17, 74, 108, 19,  17, 94, 108, 19,  17, 114, 54, 19,  71, 114, 54, 19,
-        17, 134, 54, 19,  71, 134, 54, 19,  17, 154, 54, 19,  71, 154, 54, 19,
-        16, 236, 24, 23,  16, 284, 24, 23,  16, 332, 24, 23,  34, 486, 75, 32, // selectors, logo
-        40, 236, 86, 23,  40, 284, 86, 23,  40, 332, 86, 23,
-        507, 206, 475, 206, 48, 21,  571, 206, 539, 206, 48, 21,  571, 255, 475, 255, 112, 21,
-        555, 304, 491, 304, 80, 21,  530, 353, 475, 353, 71, 21,  571, 353, 555, 353, 32, 21,
-        571, 402, 475, 402, 112, 21,  80, 569, 414, 15,  80, 568, 460, 17,  501, 572}
-    : std::vector<int>{
-        483, 404, 20, 20, 141, -45,  141, 15, 200, 360,  16, 32, 110, 123,  356, 32, 110, 73,
-        451, 18, 11, 11,  111, 18, 11, 11,  3, 382, 18, 17,
-        17, 33, 108, 19,  17, 53, 108, 19,  17, 73, 108, 19,  17, 93, 54, 19,  71, 93, 54, 19,
-        17, 113, 54, 19,  71, 113, 54, 19,  17, 133, 54, 19,  71, 133, 54, 19,
-        16, 185, 24, 23,  16, 233, 24, 23,  16, 281, 24, 23,  32, 318, 75, 32,
-        40, 185, 86, 23,  40, 233, 86, 23,  40, 281, 86, 23,
-        388, 138, 356, 138, 48, 21,  452, 138, 420, 138, 48, 21,  452, 187, 356, 187, 112, 21,
-        436, 236, 372, 236, 80, 21,  411, 285, 356, 285, 71, 21,  452, 285, 436, 285, 32, 21,
-        452, 334, 356, 334, 112, 21,  21, 383, 414, 15,  21, 382, 460, 17,  442, 386};
-    const int nextX[] = {401, 411, 401, 401, 401, 401, 391, 401, 401, 401, 401, 411, 391, 401, 401, 391};
-    const int nextY[] = {68, 58, 68, 68, 68, 68, 48, 58, 58, 58, 58, 68, 68, 48, 48, 48};
-    // clang-format on
+// The playing area holds exactly the board's visible rows, 3 to 20, ten cells
+// wide. (Where each place lies is the geometry header's, the one home the art
+// tool draws from; the smoke tests hold the window, field and Start button to
+// their places on the screen.)
+TEST_P(LayoutTest, TheVisibleRowsFillThePlayingArea) {
     const Layout layout = Layout::For(GetParam());
-    EXPECT_EQ(Numbers(layout), expected);
-    for (std::int32_t kind = 0; kind < 16; ++kind) {
-        EXPECT_EQ(layout.NextPieceOrigin(kind),
-                  QPoint(nextX[kind], nextY[kind]) + (big ? QPoint(120, 21) : QPoint()))
-            << kind;
-    }
     EXPECT_EQ(layout.CellRect(0, 3).topLeft(), layout.playingArea.topLeft());
     EXPECT_EQ(layout.CellRect(9, 20).bottomRight(), layout.playingArea.bottomRight());
     EXPECT_EQ(layout.RowStrip(7).width(), layout.playingArea.width());

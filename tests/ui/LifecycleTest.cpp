@@ -177,7 +177,8 @@ TEST_F(SavedGameWindowTest, AChampionshipGamePlayedInTheWindowIsProvenByTheRepla
     ASSERT_TRUE(replay);
     GameResult claimed;
     static_cast<GameStatistics&>(claimed) = row;
-    const ReplayPlayer::Verdict verdict = ReplayPlayer::Verify(*ReplayFile::Decode(*replay), claimed);
+    const ReplayPlayer::Verdict verdict =
+        ReplayPlayer::Verify(*ReplayFile::Decode(*replay), claimed);
     EXPECT_EQ(verdict.problem, "");
     EXPECT_GT(row.pieces, 5);
     // A press every 40 to 220 ms: at most 9 in a second, however often the

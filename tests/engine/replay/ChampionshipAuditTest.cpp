@@ -80,10 +80,8 @@ TEST(ChampionshipAuditTest, RealClocksPassAtTheEdgeOfEachToleranceForgedOnesJust
 // 120 pieces in the minute played: two a second, however they fall.
 TEST(ChampionshipAuditTest, ThePieceRateIsThatOfTheBusiestMinute) {
     for (const auto& [every, perSecond] : {std::pair{25, 2.0}, {100, 0.5}}) {
-        Clocks pieces{"pieces"};
-        pieces.pieceTicks = every;
         PlayRates rates;
-        EXPECT_EQ(Audit(pieces, &rates), "");
+        EXPECT_EQ(Audit({.what = "pieces", .pieceTicks = every}, &rates), "");
         EXPECT_DOUBLE_EQ(rates.piecesPerSecond, perSecond) << every;
     }
 }

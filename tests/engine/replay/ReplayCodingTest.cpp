@@ -119,8 +119,7 @@ TEST(ReplayReaderTest, EntriesNoWriterMakesAndMissingAnswersAreDamage) {
     }
     const Replay unanswered;
     ReplayReader reader(unanswered);
-    EXPECT_EQ(reader.Answer(), 0);
-    EXPECT_TRUE(reader.Damaged());
+    EXPECT_TRUE(reader.Answer() == 0 && reader.Damaged());
 }
 
 } // namespace
