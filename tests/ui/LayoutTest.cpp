@@ -13,14 +13,20 @@ namespace {
 class LayoutTest : public ::testing::TestWithParam<WindowSize> {};
 
 // The playing area holds exactly the board's visible rows, 3 to 20, ten cells
-// wide. (Where each place lies is the geometry header's, the one home the art
-// tool draws from; the smoke tests hold the window, field and Start button to
-// their places on the screen.)
-TEST_P(LayoutTest, TheVisibleRowsFillThePlayingArea) {
+// wide, and each kind's next piece stands in its place in the next bar. (The
+// smoke tests hold the window, field and Start button to their places.)
+TEST_P(LayoutTest, TheVisibleRowsFillThePlayingAreaAndNextPiecesStandInTheirPlaces) {
     const Layout layout = Layout::For(GetParam());
     EXPECT_EQ(layout.CellRect(0, 3).topLeft(), layout.playingArea.topLeft());
     EXPECT_EQ(layout.CellRect(9, 20).bottomRight(), layout.playingArea.bottomRight());
     EXPECT_EQ(layout.RowStrip(7).width(), layout.playingArea.width());
+    const int nextX[] = {401, 411, 401, 401, 401, 401, 391, 401,
+                         401, 401, 401, 411, 391, 401, 401, 391};
+    const int nextY[] = {68, 58, 68, 68, 68, 68, 48, 58, 58, 58, 58, 68, 68, 48, 48, 48};
+    const QPoint shift = GetParam() == WindowSize::Big ? QPoint(120, 21) : QPoint();
+    for (std::int32_t kind = 0; kind < 16; ++kind) {
+        EXPECT_EQ(layout.NextPieceOrigin(kind), QPoint(nextX[kind], nextY[kind]) + shift) << kind;
+    }
 }
 
 // Both edges of an area hold the pointer (QRect::contains holds neither the

@@ -53,13 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{64, true, {0x80, 0x01}},
                       NumberCase{-2'000'000'001, true, {0x81, 0xD0, 0xAC, 0xF3, 0x0E}}));
 
-TEST(ReplayNumberTest, ANumberOfMoreThanTenBytesIsRefused) {
-    const Bytes endless(11, 0x80);
-    std::size_t at = 0;
-    std::uint64_t value = 0;
-    EXPECT_FALSE(ReplayReader::GetNumber(endless, at, value));
-}
-
 TEST(ReplayFileTest, BeginsWithItsSignatureFormatAndVersionAndRefusesEveryCutAndAnyExtraByte) {
     Replay replay;
     replay.engineVersion = "2.25";
