@@ -10,7 +10,7 @@ packages=(
   libcurl4-openssl-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  fonts-dejavu-core
+  fonts-dejavu-core tzdata
   xvfb xauth xdotool x11-utils imagemagick weston
   openbox
   at-spi2-core python3-pyatspi dbus

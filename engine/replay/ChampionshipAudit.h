@@ -11,14 +11,14 @@
 //   overdue one at once, so the clock may fall behind by 100 ms at most);
 // - the calendar follows the millisecond clock within 250 ms plus 0.05 % of
 //   the time since the first piece (time servers slew clocks by less);
-// - a local time is the calendar time moved by one of the world's zone
-//   offsets within 2 s, and the game's end by the start's offset or one hour
-//   more or less (a change to or from summer time).
+// - a local time is the calendar time moved by whole quarter hours (12 hours
+//   back at most, 14 ahead) within 2 s, and the game's end by the start's
+//   offset or one hour more or less (a change to or from summer time).
 #pragma once
 
+#include "Replay.h"
 #include "engine/Clock.h"
 #include "engine/GameStatistics.h"
-#include "Replay.h"
 #include "engine/Sha256.h"
 
 #include <array>

@@ -80,7 +80,7 @@ protected:
 };
 
 // Every way out ends with status zero and leaves the files behind; only
-// the menu's Exit asks first.
+// the menu's Exit asks first (its question: LifecycleTest).
 TEST_F(AppTest, EveryWayOutEndsWithStatusZeroAndWritesTheFiles) {
     const std::pair<std::function<void(CGameFrame&)>, std::size_t> ways[] = {
         {[](CGameFrame& frame) { frame.close(); }, 0},
@@ -90,14 +90,12 @@ TEST_F(AppTest, EveryWayOutEndsWithStatusZeroAndWritesTheFiles) {
         prompter.boxes.clear();
         prompter.answers = {true};
         EXPECT_EQ(RunWith(leave), 0);
-        ASSERT_EQ(prompter.boxes.size(), boxes);
+        EXPECT_EQ(prompter.boxes.size(), boxes);
         for (const char* file : {"brinox.dat", "ws.dat", "tdata.dat", "sdata.dat"}) {
             EXPECT_TRUE(Exists(file)) << file;
             QFile::remove(directory.File(QString::fromLatin1(file)));
         }
     }
-    // The box of the last way, the menu's Exit, answered Yes.
-    EXPECT_EQ(prompter.boxes[0].text, QStringLiteral("Are you sure you want to quit?"));
 }
 
 // The program installs the key watcher: a key pressed during the run reaches

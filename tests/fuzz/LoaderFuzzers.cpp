@@ -36,14 +36,8 @@ namespace {
 const std::string& ScratchDirectory() {
     // Never destroyed, so the clean-up at exit can still read it.
     static const std::string* path = [] {
-        // Memory-backed when the system has it: the loaders run per input.
-        char shared[] = "/dev/shm/brinox-fuzz-XXXXXX";
-        char temporary[] = "/tmp/brinox-fuzz-XXXXXX";
-        const char* made = ::mkdtemp(shared);
-        if (made == nullptr) {
-            made = ::mkdtemp(temporary);
-        }
-        if (made == nullptr) {
+        char made[] = "/tmp/brinox-fuzz-XXXXXX";
+        if (::mkdtemp(made) == nullptr) {
             std::abort();
         }
         auto* madePath = new std::string(std::string(made) + "/");
@@ -244,17 +238,13 @@ struct Target {
     Harness harness;
 };
 
-constexpr Target kTargets[] = {{"options", FuzzOptions},
-                               {"window_size", FuzzWindowSize},
-                               {"saved_game", FuzzSavedGame},
-                               {"tables", FuzzTables},
-                               {"last_name", FuzzLastName},
-                               {"last_send", FuzzLastSend},
-                               {"running_time", FuzzRunningTime},
-                               {"top10", FuzzTop10},
-                               {"upload", FuzzUpload},
-                               {"replay", FuzzReplay},
-                               {"replay_bundle", FuzzReplayBundle}};
+// clang-format off
+constexpr Target kTargets[] = {
+    {"options", FuzzOptions}, {"window_size", FuzzWindowSize}, {"saved_game", FuzzSavedGame},
+    {"tables", FuzzTables}, {"last_name", FuzzLastName}, {"last_send", FuzzLastSend},
+    {"running_time", FuzzRunningTime}, {"top10", FuzzTop10}, {"upload", FuzzUpload},
+    {"replay", FuzzReplay}, {"replay_bundle", FuzzReplayBundle}};
+// clang-format on
 
 constexpr const Target* kTarget =
     std::find_if(std::begin(kTargets), std::end(kTargets),

@@ -1,4 +1,5 @@
 #include "platform/KeyCodes.h"
+#include "platform/ColorRef.h"
 
 #include <QKeyEvent>
 #include <gtest/gtest.h>
@@ -30,6 +31,18 @@ TEST(KeyCodes, QtKeysGiveTheCodesStoredInOptionFilesOnPressAndRelease) {
     // The right-hand Shift and Control give the codes of the left-hand ones.
     EXPECT_EQ(VirtualKeyCode(QKeyEvent(QEvent::KeyPress, Qt::Key_Shift, shift, 0, 0xffe2, 0)), 16);
     EXPECT_EQ(VirtualKeyCode(QKeyEvent(QEvent::KeyPress, Qt::Key_Control, {}, 0, 0xffe4, 0)), 17);
+}
+
+// The options file keeps colours as the RGB macro of the old PC headers
+// builds them: red | green << 8 | blue << 16.
+TEST(ColorRef, EachChannelHasItsOwnByteOfTheStoredNumber) {
+    for (const auto& [stored, colour] : {std::pair{0x0000FF, QColor(255, 0, 0)},
+                                         {0x00FF00, QColor(0, 255, 0)},
+                                         {0xFF0000, QColor(0, 0, 255)},
+                                         {0xED9564, QColor(100, 149, 237)}}) {
+        EXPECT_EQ(ColorOfRef(stored), colour) << std::hex << stored;
+        EXPECT_EQ(RefOfColor(colour), stored) << std::hex << stored;
+    }
 }
 
 } // namespace

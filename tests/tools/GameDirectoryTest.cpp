@@ -136,15 +136,5 @@ TEST(StatusLines, EachLineSpeaksOfItsArea) {
     }
 }
 
-// The idle picture stands for no game, a paused game and an inactive window;
-// F2, for one, starts a game in the first and asks to stop it in the second.
-TEST(IdlePicture, ItsWordsNameNoKey) {
-    const std::regex key(R"(\b(press|click|key|F\d+|Esc\w*|Pause|Space|Enter|Ctrl|Alt)\b)",
-                         std::regex::icase);
-    for (const QString& words : art::HelpText::IdleWords()) {
-        EXPECT_FALSE(std::regex_search(words.toStdString(), key)) << words.toStdString();
-    }
-}
-
 } // namespace
 } // namespace brinox::test

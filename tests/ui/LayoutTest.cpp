@@ -1,4 +1,4 @@
-// The places of both layouts and the pointer areas over them.
+// The size the window takes, the places of both layouts and the pointer areas over them.
 #include "WindowFixture.h"
 
 #include "ui/Layout.h"
@@ -9,6 +9,20 @@
 
 namespace brinox::test {
 namespace {
+
+TEST(WindowSizeTest, BigFromEightThirtyBySixTwentyUnlessTheSettingFixesIt) {
+    const struct {
+        std::int32_t setting, width, height;
+        WindowSize size;
+    } cases[] = {{100, 1024, 768, WindowSize::Big},   {100, 800, 600, WindowSize::Normal},
+                 {100, 830, 620, WindowSize::Big},    {100, 829, 620, WindowSize::Normal},
+                 {100, 830, 619, WindowSize::Normal}, {0, 1920, 1080, WindowSize::Normal},
+                 {1, 640, 480, WindowSize::Big},      {7, 640, 480, WindowSize::Normal}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(WindowSizeOfSetting(c.setting, c.width, c.height), c.size)
+            << c.setting << " " << c.width << "x" << c.height;
+    }
+}
 
 class LayoutTest : public ::testing::TestWithParam<WindowSize> {};
 

@@ -5,39 +5,47 @@
 
 #include "engine/CivilTime.h"
 #include "engine/replay/ChampionshipAudit.h"
+#include "engine/replay/ReplayWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <set>
+#include <sstream>
 
 namespace brinox {
 namespace {
 
 // A minute of play as the audit sees it: a tick every `tickMs`, the calendar
 // read every second at `calendarRate` times the clock's pace, the start's
-// local time in a zone `zoneMinutes` ahead, the end's moved by `endShift` s.
+// local time in a zone `zoneSeconds` ahead, the end's moved by `endShift` s.
 struct Clocks {
     const char* what;
     double tickMs = 20;
     double calendarRate = 1;
-    std::int64_t zoneMinutes = 60;
+    std::int64_t zoneSeconds = 3600;
     std::int64_t endShift = 0;
-    std::int64_t backAt = -1; // the tick whose reading goes back 1 ms
+    std::int64_t backAt = -1; // from this tick a step of 2^31 ms: either way round, so back
     const char* problem = "";
     std::int64_t pieceTicks = 0; // a piece lands every so many ticks
     std::int64_t jumpAt = -1;    // the tick from which the calendar is two seconds ahead
+    bool endRead = true;         // whether the end's local time is read
 };
 
 std::string Audit(const Clocks& c, PlayRates* rates = nullptr) {
     test::TestGame t;
     ChampionshipAudit audit;
     const std::int64_t start = DaysFromCivil(2026, 12, 7) * 86'400;
-    audit.LocalTimeReading(LocalTimeAt(start + c.zoneMinutes * 60));
+    audit.LocalTimeReading(LocalTimeAt(start + c.zoneSeconds));
     audit.ClockReading(1'000, 0, t.game);
     audit.CalendarReading(start);
     std::int64_t ms = 0;
     for (std::int64_t tick = 1; tick <= 3'000; ++tick) {
-        ms = tick == c.backAt ? ms - 1 : std::llround(static_cast<double>(tick) * c.tickMs);
+        ms = std::llround(static_cast<double>(tick) * c.tickMs) +
+             (c.backAt >= 0 && tick >= c.backAt ? 0x8000'0000 - 20 : 0);
         if (c.pieceTicks != 0 && tick % c.pieceTicks == 0) {
             ++test::GameTestAccess(t.game).state.pieces;
         }
@@ -47,7 +55,9 @@ std::string Audit(const Clocks& c, PlayRates* rates = nullptr) {
                                   (c.jumpAt >= 0 && tick >= c.jumpAt ? 2 : 0));
         }
     }
-    audit.LocalTimeReading(LocalTimeAt(start + c.zoneMinutes * 60 + ms / 1000 + c.endShift));
+    if (c.endRead) {
+        audit.LocalTimeReading(LocalTimeAt(start + c.zoneSeconds + ms / 1000 + c.endShift));
+    }
     audit.Finish(t.game);
     if (rates != nullptr) {
         *rates = audit.Rates();
@@ -56,21 +66,29 @@ std::string Audit(const Clocks& c, PlayRates* rates = nullptr) {
 }
 
 TEST(ChampionshipAuditTest, RealClocksPassAtTheEdgeOfEachToleranceForgedOnesJustBeyond) {
+    constexpr std::int64_t kHour = 3600;
+    const char* const noZone = "its start time does not fit its calendar time";
+    const char* const notFollowing = "its calendar time does not follow its clock";
     const Clocks cases[] = {
         {"on time"},
         {"ticks 5 % early", 19},
-        {"ticks slower than the timer", 18.5, 1, 60, 0, -1, "its clock runs slower than its ticks"},
+        {"ticks slower than the timer", 18.5, 1, kHour, 0, -1,
+         "its clock runs slower than its ticks"},
         {"late ticks", 35},
-        {"a reading 1 ms back", 20, 1, 60, 0, 700, "its clock goes back"},
+        {"a reading half the clock's range back", 20, 1, kHour, 0, 700, "its clock goes back"},
         {"calendar 0.05 % fast", 20, 1.0005},
-        {"calendar 5 % fast", 20, 1.05, 60, 0, -1, "its calendar time does not follow its clock"},
-        {"zone of Nepal", 20, 1, 345},
-        {"no zone of the world", 20, 1, 45, 0, -1, "its start time does not fit its calendar time"},
-        {"summer time ends", 20, 1, 60, -3600},
-        {"end half an hour on", 20, 1, 60, 1800, -1, "its end time does not fit its clock"},
-        {"end before the clock", 20, 1, 60, -3, -1, "its end time does not fit its clock"},
-        {"calendar two seconds on", 20, 1, 60, 0, -1, "its calendar time does not follow its clock",
-         0, 1500},
+        {"calendar 5 % fast", 20, 1.05, kHour, 0, -1, notFollowing},
+        {"calendar two seconds on", 20, 1, kHour, 0, -1, notFollowing, 0, 1500},
+        {"start 2 s off its zone", 20, 1, kHour + 2},
+        {"start 3 s off its zone", 20, 1, kHour - 3, 0, -1, noZone},
+        {"12 hours behind", 20, 1, -12 * kHour},
+        {"beyond 12 hours behind", 20, 1, -12 * kHour - 900, 0, -1, noZone},
+        {"beyond 14 hours ahead", 20, 1, 14 * kHour + 900, 0, -1, noZone},
+        {"summer time ends", 20, 1, kHour, -kHour},
+        {"end half an hour on", 20, 1, kHour, 1800, -1, "its end time does not fit its clock"},
+        {"end before the clock", 20, 1, kHour, -3, -1, "its end time does not fit its clock"},
+        {"no end read", 20, 1, kHour, 0, -1, "it lacks the times of its start and end", 0, -1,
+         false},
     };
     for (const Clocks& c : cases) {
         EXPECT_EQ(Audit(c), c.problem) << c.what;
@@ -83,6 +101,73 @@ TEST(ChampionshipAuditTest, ThePieceRateIsThatOfTheBusiestMinute) {
         PlayRates rates;
         EXPECT_EQ(Audit({.what = "pieces", .pieceTicks = every}, &rates), "");
         EXPECT_DOUBLE_EQ(rates.piecesPerSecond, perSecond) << every;
+    }
+}
+
+// The offsets from universal time of every zone of the system's database, through a year.
+std::set<long> OffsetsInUse() {
+    std::set<long> offsets;
+    std::ifstream table("/usr/share/zoneinfo/zone1970.tab");
+    for (std::string line, countries, place, zone; std::getline(table, line);) {
+        if (line.starts_with('#') || !(std::istringstream(line) >> countries >> place >> zone)) {
+            continue;
+        }
+        setenv("TZ", zone.c_str(), 1);
+        tzset();
+        for (std::time_t t = 1'767'225'600; t < 1'798'761'600; t += 86'400 * 15) { // 2026
+            std::tm local{};
+            localtime_r(&t, &local);
+            offsets.insert(local.tm_gmtoff);
+        }
+    }
+    unsetenv("TZ");
+    tzset();
+    return offsets;
+}
+
+TEST(ChampionshipAuditTest, AStartInAnyZoneOfTheWorldPassesAtAnyTimeOfTheYear) {
+    const std::set<long> offsets = OffsetsInUse();
+    ASSERT_GT(offsets.size(), 30u) << "the zone database is missing";
+    for (const long offset : offsets) {
+        EXPECT_EQ(Audit({.what = "zone", .zoneSeconds = offset}), "") << offset << " s";
+    }
+}
+
+// A row from 10:00:00 to `end`; a replay of a start, 9 pauses and `ticks` ticks
+// that read the clock `readings` times. At most 53 ticks a second (19 ms each) for
+// the 100 s played, 10 interruptions, 60 s and 25 animations, and one per entry.
+TEST(ChampionshipAuditTest, TicksAndReadingsMustFitTheRowsTimes) {
+    constexpr std::int64_t kReadings = 53 * (100 + 10 + 60 + 25) + 10;
+    constexpr std::int64_t kTicks = 53 * (600 + 3600 + 60); // wall time, summer time, a minute
+    const char* const endsBefore = "its row ends before it starts";
+    const struct {
+        const char* end;
+        std::int32_t gameSeconds;
+        std::int64_t ticks, readings;
+        const char* problem;
+    } cases[] = {
+        {"10:10:00", 100, kTicks, kReadings, ""},
+        {"10:10:00", 100, 0, kReadings + 1, "it plays more ticks than its played time allows"},
+        {"10:10:00", 100, kTicks + 1, 0,
+         "it holds more ticks than the time between its start and end allows"},
+        {"9:00:00", 0, 0, 0, ""}, // summer time ends
+        {"8:59:59", 0, 0, 0, endsBefore},
+        {"10:10:00", -1, 0, 0, endsBefore},
+    };
+    for (const auto& c : cases) {
+        Replay replay;
+        ReplayWriter writer(replay);
+        writer.Entry(ReplayEntry::NewGame);
+        for (int p = 0; p < 9; ++p) {
+            writer.Entry(ReplayEntry::Pause);
+        }
+        writer.Entry(ReplayEntry::Ticks, static_cast<std::uint32_t>(c.ticks));
+        replay.clockStepCount = static_cast<std::uint32_t>(c.readings);
+        GameStatistics row;
+        row.startTime = "Monday, 7 December 2026 10:00:00";
+        row.endTime = std::string("Monday, 7 December 2026 ") + c.end;
+        row.gameSeconds = c.gameSeconds;
+        EXPECT_EQ(ChampionshipAudit::Precheck(replay, row), c.problem) << c.end << c.readings;
     }
 }
 
