@@ -24,7 +24,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QProcess>
 #include <QTimer>
@@ -98,25 +97,6 @@ TEST_F(AppTest, EveryWayOutEndsWithStatusZeroAndWritesTheFiles) {
     }
 }
 
-// The program installs the key watcher: a key pressed during the run reaches
-// the game (what the watcher does with repeats the window tests check).
-TEST_F(AppTest, KeyWatcherFeedsTheGameDuringTheRun) {
-    std::int32_t pressed = -1;
-    const int status = RunWith([&](CGameFrame& frame) {
-        frame.Settings().levelAnimationSpeed = 0;
-        // Game keys count only while the window has the keyboard.
-        QApplication::setActiveWindow(&frame);
-        frame.SetAppActive(true);
-        frame.Engine().StartStopCommand();
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
-        QApplication::sendEvent(&frame, &press);
-        pressed = frame.Engine().Keys()[GameKey::Right].pressed;
-        frame.close();
-    });
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(pressed, 1);
-}
-
 // The organiser's view of an upload: the row chosen among the replays sent
 // beside it plays in the window to its end, and no file changes.
 TEST_F(AppTest, WatchPlaysTheChosenRowOfAnUploadsReplaysAndChangesNoFile) {
@@ -130,8 +110,14 @@ TEST_F(AppTest, WatchPlaysTheChosenRowOfAnUploadsReplaysAndChangesNoFile) {
     const QString bundle = directory.File("wc1.replays");
     ASSERT_TRUE(WriteReplayBundle(bundle.toStdString(),
                                   {{{2, {1, 2, 3}}, {5, t.fake.results.at(0).replay}}}));
+    TransferFile upload; // beside its replays, it names their rows
+    upload.rows[5].name = "Ann";
+    upload.rows[5].score = 4321;
+    ASSERT_TRUE(WriteTransferFile(directory.File("wc1.ttb").toStdString(), upload));
     modals.onDialog = [](QDialog& dialog) {
-        static_cast<CWatchRowDlg&>(dialog).Rows().setCurrentRow(1);
+        QListWidget& rows = static_cast<CWatchRowDlg&>(dialog).Rows();
+        EXPECT_EQ(rows.item(1)->text(), "Row 6: Ann, 4321");
+        rows.setCurrentRow(1);
         return QDialog::Accepted;
     };
     const auto watch = [&](CGameFrame& frame) {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace brinox::test {
 namespace {
 
@@ -46,27 +48,43 @@ TEST_F(OptionsFileTest, DamagedFilesAreRepairedAtStartKeepingWhatTheyHeld) {
     EXPECT_EQ(StartOptions(dir.File("missing/"), custom), OptionsStartup::CannotSave);
 }
 
-// Typed speeds have no upper limit, so only a negative one is foreign.
-TEST_F(OptionsFileTest, ValuesTheOptionsPagesNeverWriteComeBackAsDefaults) {
+// The ranges of the options record, where typed speeds have no upper limit:
+// each field's lowest and highest value load back as stored, one beyond either
+// as its default. The colour keeps its low three bytes, the reserved flag anything.
+TEST_F(OptionsFileTest, EachFieldKeepsItsRangeAndLoadsItsDefaultBeyond) {
     using O = Options;
+    constexpr std::int32_t kAny = std::numeric_limits<std::int32_t>::max();
     const struct {
-        std::int32_t Options::*field;
-        std::int32_t stored, loaded;
-    } cases[] = {// clang-format off
-        {&O::gameType, 2, 0}, {&O::gameType, -1, 0}, {&O::blockSet, 14, 6}, {&O::blockSet, 13, 13},
-        {&O::startHeight, 14, 0}, {&O::sensDrop, 5000, 5000}, {&O::sensLeft, -1, 50},
-        {&O::demolitionSpeed, 2147483647, 2147483647}, {&O::levelAnimationSpeed, -7, 50},
-        {&O::keyLeft, 256, 37}, {&O::keyPause, 0, 19}, {&O::userColor, -1, 0x00FFFFFF},
-        {&O::reservedFlag, 12345, 12345}};
+        std::int32_t O::*field;
+        std::int32_t low, high;
+    } ranges[] = {// clang-format off
+        {&O::gameType, 0, 1}, {&O::gameMode, 0, 3}, {&O::bombsOn, 0, 1}, {&O::startLevel, 0, 19},
+        {&O::startHeight, 0, 13}, {&O::demolitionSpeed, 0, kAny}, {&O::levelAnimationSpeed, 0, kAny},
+        {&O::showNextBar, 0, 1}, {&O::showToolBar, 0, 1}, {&O::showStatusBar, 0, 1},
+        {&O::fieldBackground, 0, 4}, {&O::blockSet, 0, 13}, {&O::digitSet, 0, 2},
+        {&O::animateTitle, 0, 1}, {&O::keyLeft, 1, 255}, {&O::keyRight, 1, 255}, {&O::keyDown, 1, 255},
+        {&O::keyDrop, 1, 255}, {&O::keyRotate, 1, 255}, {&O::keyPause, 1, 255}, {&O::sensLeft, 0, kAny},
+        {&O::sensRight, 0, kAny}, {&O::sensDown, 0, kAny}, {&O::sensDrop, 0, kAny},
+        {&O::sensRotate, 0, kAny}, {&O::soundOn, 0, 1}};
     // clang-format on
-    for (const auto& c : cases) {
+    const auto loaded = [this](std::int32_t O::*field, std::int32_t stored) {
         Options hostile = Defaults(dir.path);
-        hostile.*c.field = c.stored;
-        ASSERT_TRUE(SaveOptions(dir.path, hostile));
-        Options loaded = Defaults(dir.path);
-        ASSERT_TRUE(LoadOptions(dir.path, loaded));
-        EXPECT_EQ(loaded.*c.field, c.loaded) << c.stored;
+        hostile.*field = stored;
+        EXPECT_TRUE(SaveOptions(dir.path, hostile));
+        Options read = Defaults(dir.path);
+        EXPECT_TRUE(LoadOptions(dir.path, read));
+        return read.*field;
+    };
+    const Options defaults = Defaults(dir.path);
+    for (const auto& [field, low, high] : ranges) {
+        EXPECT_EQ(loaded(field, low), low);
+        EXPECT_EQ(loaded(field, high), high);
+        EXPECT_EQ(loaded(field, low - 1), defaults.*field) << low;
+        EXPECT_EQ(loaded(field, high == kAny ? high : high + 1),
+                  high == kAny ? high : defaults.*field);
     }
+    EXPECT_EQ(loaded(&O::userColor, -1), 0x00FFFFFF);
+    EXPECT_EQ(loaded(&O::reservedFlag, 12345), 12345);
 }
 
 TEST_F(OptionsFileTest, PieceMarksAreReadAtStartFromMarksDatAndAMissingOrForeignOneMeansOff) {

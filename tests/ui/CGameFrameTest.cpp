@@ -6,6 +6,7 @@
 #include "engine/GameTypes.h"
 #include "platform/FileChooser.h"
 #include "ui/AssetFiles.h"
+#include "ui/FrameAccessible.h"
 #include "ui/FrameView.h"
 #include "ui/Layout.h"
 #include "ui/WindowSize.h"
@@ -23,6 +24,10 @@ namespace brinox::test {
 namespace {
 
 using WindowTest = WindowFixture;
+
+FrameAccessible& Accessible(CGameFrame& frame) {
+    return dynamic_cast<FrameAccessible&>(*QAccessible::queryAccessibleInterface(&frame.View()));
+}
 
 TEST_F(WindowTest, PauseShowsTheIdlePictureAndKeepsTheNextPieceAndCounters) {
     StartGame();
@@ -247,6 +252,20 @@ TEST_F(CommandTest, SizeKeysSetTheWindowSize) {
         Click(key, Qt::ControlModifier);
         EXPECT_EQ(frame->WindowSizeSetting(), setting);
     }
+}
+
+// What assistive technology meets of the drawn controls: each change told once
+// and nothing for a still picture (a11y_smoke presses each of them).
+TEST_F(WindowFixture, DrawnControlsTellEachChangeOnceAndAStillPictureNothing) {
+    StartGame();
+    for (int control = 0; control < Accessible(*frame).childCount(); ++control) {
+        Accessible(*frame).child(control); // a client looks at each control
+    }
+    EXPECT_EQ(Accessible(*frame).TellChanges(), 0);
+    game().state.score += 200; // the score and the best score
+    Click(Qt::Key_Pause);
+    EXPECT_EQ(Accessible(*frame).TellChanges(), 3);
+    EXPECT_EQ(Accessible(*frame).TellChanges(), 0);
 }
 
 } // namespace
