@@ -424,8 +424,6 @@ void Game::AdvanceLevel() {
     case Timer:
         if (start) {
             state.timerSeconds = LevelTable::kTimerStartSeconds;
-            state.clockRefsValid = 1;
-            state.timerRefTime = host.clock.Milliseconds();
             state.risingCounter = state.risingPeriod = -1;
         } else {
             state.timerSeconds = AddClamped(state.timerSeconds, LevelTable::kLevelUpSeconds);
@@ -443,8 +441,6 @@ void Game::AdvanceLevel() {
         }
         if (to == LevelTable::kChampionshipCountdownLevel) {
             state.timerSeconds = LevelTable::kChampionshipCountdownSeconds;
-            state.clockRefsValid = 1;
-            state.timerRefTime = host.clock.Milliseconds();
         } else if (to > LevelTable::kChampionshipCountdownLevel) {
             state.timerSeconds = AddClamped(state.timerSeconds, LevelTable::kLevelUpSeconds);
         }
@@ -557,15 +553,10 @@ void Game::NewGame() {
 }
 
 void Game::ApplyModePresets() {
-    const auto startCountdown = [this](std::int32_t seconds) {
-        state.timerSeconds = seconds;
-        state.clockRefsValid = 1;
-        state.timerRefTime = host.clock.Milliseconds();
-    };
     state.timerSeconds = state.risingCounter = state.risingPeriod = -1;
     switch (options.gameMode) {
     case Timer:
-        startCountdown(LevelTable::kTimerStartSeconds);
+        state.timerSeconds = LevelTable::kTimerStartSeconds;
         break;
     case Rising:
         state.risingCounter = state.risingPeriod = LevelTable::RisingPeriod(1, false);
@@ -574,7 +565,7 @@ void Game::ApplyModePresets() {
         // A game started beyond the first championship levels gets the
         // countdown and rising rows those levels would have started.
         if (state.level >= LevelTable::kChampionshipCountdownLevel - 1) {
-            startCountdown(LevelTable::kChampionshipCountdownSeconds);
+            state.timerSeconds = LevelTable::kChampionshipCountdownSeconds;
         }
         if (state.level >= LevelTable::kChampionshipRisingLevel - 1) {
             state.risingCounter = state.risingPeriod =

@@ -5,9 +5,7 @@
 namespace brinox {
 
 void Options::SetDefaults() {
-    std::array<std::string, kSoundEventCount> files = std::move(soundFile);
     *this = Options{};
-    soundFile = std::move(files);
 }
 
 void Options::SetDefaultSoundFiles(const std::string& appDirectory) {

@@ -89,7 +89,8 @@ struct SoundOptions {
 // conversion (const ControlOptions& keys = options). Fields are added to a
 // group, never here: the check after the record fails the build otherwise.
 struct Options : GameOptions, InterfaceOptions, ControlOptions, SoundOptions {
-    // Every field but the sound files back to its default.
+    // Every field back to its default; the sound files empty until
+    // SetDefaultSoundFiles knows the game directory.
     void SetDefaults();
     // The twelve sound files to appDirectory + their default names.
     void SetDefaultSoundFiles(const std::string& appDirectory);

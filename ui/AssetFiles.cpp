@@ -90,14 +90,6 @@ const std::vector<std::string>& CheckList() {
     return list;
 }
 
-std::vector<std::string> StartupPictures(std::int32_t blockSet, std::int32_t digitSet) {
-    std::vector<std::string> order;
-    for (Picture picture : kStartupOrder) {
-        order.push_back(PictureFile(picture, blockSet, digitSet));
-    }
-    return order;
-}
-
 std::vector<std::string> MissingAssetFiles(const std::string& appDirectory) {
     std::vector<std::string> missing;
     for (const std::string& name : CheckList()) {

@@ -235,9 +235,6 @@ std::string DigitPicture(std::int32_t digitSet);
 // the help file, 11 sounds, 103 pictures.
 const std::vector<std::string>& CheckList();
 
-// The files of kStartupOrder with these sets.
-std::vector<std::string> StartupPictures(std::int32_t blockSet, std::int32_t digitSet);
-
 // The check-list entries that cannot be opened under appDirectory.
 std::vector<std::string> MissingAssetFiles(const std::string& appDirectory);
 

@@ -26,12 +26,6 @@ std::uint16_t ReadU16(std::span<const std::uint8_t> bytes, std::size_t at) {
     return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
 }
 
-void WriteU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
-
 bool KnownHeaderSize(std::uint32_t size) {
     // BITMAPINFOHEADER and its longer descendants (V2, V3, V4, V5).
     return size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
@@ -78,12 +72,6 @@ DibImage DibImage::FromFile(std::vector<std::uint8_t> file) {
         return {};
     }
 
-    if (usedColors == 0) {
-        WriteU32(file, kFileHeaderSize + 32, colors);
-    }
-    if (ReadU32(rest, 20) == 0) {
-        WriteU32(file, kFileHeaderSize + 20, static_cast<std::uint32_t>(w * h));
-    }
     DibImage image;
     image.file = std::make_shared<const std::vector<std::uint8_t>>(std::move(file));
     image.headerSize = infoSize;
@@ -103,38 +91,12 @@ std::span<const std::uint8_t> DibImage::View(std::size_t at, std::size_t size) c
     return std::span<const std::uint8_t>(*file).subspan(at, size);
 }
 
-std::span<const std::uint8_t> DibImage::InfoHeader() const {
-    return View(kFileHeaderSize, headerSize);
-}
-
 std::span<const std::uint8_t> DibImage::ColorTable() const {
     return View(kFileHeaderSize + headerSize, static_cast<std::size_t>(colorCount) * 4);
 }
 
 std::span<const std::uint8_t> DibImage::Bits() const {
     return View(kFileHeaderSize + bitsOffset, stride * static_cast<std::size_t>(height));
-}
-
-std::uint32_t DibImage::Pixel(std::int32_t x, std::int32_t y) const {
-    if (Empty() || x < 0 || y < 0 || x >= width || y >= height) {
-        return 0;
-    }
-    const auto row = Bits().subspan(stride * static_cast<std::size_t>(height - 1 - y), stride);
-    const auto rgbAt = [](std::span<const std::uint8_t> p, std::size_t at) {
-        return std::uint32_t{p[at + 2]} << 16 | std::uint32_t{p[at + 1]} << 8 | p[at];
-    };
-    if (bitCount == 24 || bitCount == 32) {
-        return rgbAt(row, static_cast<std::size_t>(x) * static_cast<std::size_t>(bitCount / 8));
-    }
-    // 1, 4 and 8 bits per pixel: the left-most pixel sits in the high bits.
-    const auto depth = static_cast<std::size_t>(bitCount);
-    const auto bitPos = static_cast<std::size_t>(x) * depth;
-    const std::size_t shift = 8 - depth - bitPos % 8;
-    const auto index = static_cast<std::int32_t>(row[bitPos / 8] >> shift & ((1u << depth) - 1));
-    if (index >= colorCount) {
-        return 0;
-    }
-    return rgbAt(ColorTable(), static_cast<std::size_t>(index) * 4);
 }
 
 DibImage LoadPicture(const std::string& appDirectory, std::string_view name) {

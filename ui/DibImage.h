@@ -1,6 +1,6 @@
 // A device-independent bitmap read whole from a .bmp file: one buffer holding
 // the file (a 14-byte file header, information header, colour table, pixel
-// bits) and three views into it. Rows stay bottom-up as stored. Copies of a
+// bits) and two views into it. Rows stay bottom-up as stored. Copies of a
 // picture share the buffer, which is safe because nothing changes it after
 // parsing.
 // Invariant: a picture is either empty (no buffer, every view empty) or fully
@@ -37,13 +37,8 @@ public:
     // Bytes per stored row (padded to a multiple of four).
     std::size_t Stride() const { return stride; }
 
-    std::span<const std::uint8_t> InfoHeader() const;
     std::span<const std::uint8_t> ColorTable() const;
     std::span<const std::uint8_t> Bits() const;
-
-    // Colour 0xRRGGBB of the pixel at x, y counted from the top row; 0 outside
-    // the picture or for an empty one.
-    std::uint32_t Pixel(std::int32_t x, std::int32_t y) const;
 
 private:
     // Bytes of the file from `at`; empty for an empty picture.

@@ -65,7 +65,11 @@ TEST(TitleAnimationCycle, FramesShowTheirTextForTheirTimeAndTheCycleTakes38920Ms
         {102, "Brinox 1985", 140}, {118, "Brinox 1999", 140}, {119, "Brinox 2000", 200},
         {120, "Brinox", 200}, {131, "Brinox 2000", 1020}, {141, "", 1020}, {149, "Have Fun", 1020},
         {150, "Have Fun with Brinox 2000 !", 1020}, {152, "Have Fun", 200},
-        {161, "Have Fun with Brinox 2000 !", 1020}, {187, "", 520},
+        {20, "B", 60}, {56, "W", 60}, {60, "nox", 60}, {81, "          Bri        nox", 60},
+        {91, "Bri        nox", 60}, {101, "Brinox 198", 140}, {104, "Brinox 1985", 140}, {132, "Brinox 200", 140}, {134, "Brinox 2", 100}, {135, "Brinox", 100}, {140, "x", 100},
+        {142, "n", 140}, {151, "Have Fun with Brinox 2000 !", 200}, {162, "ave Fun with Brinox 2000 !", 100},
+        {161, "Have Fun with Brinox 2000 !", 1020}, {185, "0 !", 100}, {186, "!", 100}, {187, "", 520},
+        {188, "p", 100}, {217, "rinox 2000: World Championship", 100}, {248, "p", 100},
         {218, "Brinox 2000: World Championship", 3020}, {219, "rinox 2000: World Championship", 100},
         {249, "", 1020}, {250, "", 1020}};
     // clang-format on

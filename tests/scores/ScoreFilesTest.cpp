@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <set>
 
@@ -53,6 +54,23 @@ TEST(TransferFileTest, IsWrittenByteExactlyWithTenRowsWithoutCountries) {
     ASSERT_TRUE(in.OpenForLoad(dir.File("wcresult.ttb")) && ReadTransferFile(in, read));
     read.rows[0].country = kAnn.country;
     EXPECT_EQ(read, f);
+}
+
+// An upload's name: its local date and time, and 48 random bits that are each
+// set about half the time, so that two players sending in one second differ.
+TEST(TransferFileTest, AnUploadsNameHoldsItsTimeAnd48EvenRandomBits) {
+    std::array<int, 48> set{};
+    for (int n = 0; n < 2000; ++n) {
+        const std::string name = NewUploadBaseName(LocalTime{2026, 12, 7, 1, 1, 2, 3});
+        ASSERT_EQ(name.substr(0, 18) + std::to_string(name.size()), "wc20261207-010203-30");
+        const std::uint64_t bits = std::stoull(name.substr(18), nullptr, 16);
+        for (std::size_t b = 0; b < set.size(); ++b) {
+            set[b] += static_cast<int>(bits >> b & 1);
+        }
+    }
+    for (std::size_t b = 0; b < set.size(); ++b) {
+        EXPECT_NEAR(set[b], 1000, 150) << b; // 6.7 standard deviations
+    }
 }
 
 TEST(Top10FileTest, RowsWithCountriesAreReadFromTheirBytesAndAWrongNumberIsRefused) {
@@ -134,8 +152,8 @@ TEST(UsageRecordsTest, RunningTimeCarriesAcrossTheClockWrap) {
     AddRunningTime(dir.path, 1000, 16'000);
     EXPECT_EQ(TotalTimeText(dir.path), "1:0:5");
     EXPECT_EQ(FileBytes(dir.File("tdata.dat")), Bytes().Int(1).Int(0).Int(5).Get());
-    AddRunningTime(dir.path, 0xFFFFF000u, 3'775'000u - 0x1000u); // 1 h 2 min 55 s
-    EXPECT_EQ(ReadRunningTime(dir.path), (RunningTime{2, 3, 0}));
+    AddRunningTime(dir.path, 0xFFFFF000u, 7'195'000u - 0x1000u); // 1 h 59 min 55 s
+    EXPECT_EQ(ReadRunningTime(dir.path), (RunningTime{3, 0, 0}));
     PutFile(dir.File("tdata.dat"), Bytes().Int(7).Int(3).Get());
     EXPECT_EQ(ReadRunningTime(dir.path), (RunningTime{7, 3, 0}));
 }

@@ -351,6 +351,9 @@ TEST(RankingTest, VerdictsAreKeptSoThatEachReplayIsPlayedOnceAndADamagedStateIsR
         EXPECT_NE(said.find(played), std::string::npos) << said;
         EXPECT_EQ(said.find("damaged") != std::string::npos, damage) << said;
     }
+    const auto written = std::filesystem::last_write_time(dir.File(kStateFileName));
+    Rank(dir);
+    EXPECT_EQ(std::filesystem::last_write_time(dir.File(kStateFileName)), written) << "unchanged";
 }
 
 TEST(RankingTest, RowsWithoutAReadableReplayAreUnverifiedAndLeftOutUnlessAdmitted) {

@@ -44,16 +44,5 @@ TEST(AssetCheckList, HelpSoundsThenPicturesInTheOrderOfTheWarning) {
     EXPECT_EQ(assets::CheckList(), expected);
 }
 
-// Block set 5 and digit set 2 (digits3.bmp) at start-up.
-TEST(AssetCheckList, StartupLoadsThePicturesOfTheChosenSets) {
-    EXPECT_EQ(
-        assets::StartupPictures(5, 2),
-        Pictures("back backb items5 items5b toolbar nextbar ianim5 ianim5b digits3 expl explb "
-                 "bbarmin bbarplus bstart bstop bpauseof bpauseon bpausex boptions bsave "
-                 "bsavex bload btable bwwwtbl bhelp bexit btypes btypesx bmodes bmodesx bbombs "
-                 "bbombsx types modes bombs back1 back1b back2 back2b back3 back3b back4 "
-                 "back4b blogo bmin bplus stat help tdigits"));
-}
-
 } // namespace
 } // namespace brinox::test
