@@ -118,12 +118,17 @@ TEST_F(AtomicStoreTest, ANewFileGetsTheModeTheUmaskAllows) {
     EXPECT_EQ(fs::status(dir.File("new.dat")).permissions(), fs::perms(0640));
 }
 
-TEST_F(AtomicStoreTest, StoringThroughALinkToALinkChangesOnlyTheFileBehind) {
-    ASSERT_EQ(::symlink("keep.dat", dir.File("inner").c_str()), 0); // relative
-    ASSERT_EQ(::symlink(dir.File("inner").c_str(), dir.File("outer").c_str()), 0);
-    ASSERT_TRUE(StoreInts(dir.File("outer"), 2));
-    EXPECT_TRUE(fs::is_symlink(dir.File("outer")));
-    EXPECT_TRUE(fs::is_symlink(dir.File("inner")));
+// A chain of 40 links, as many as the kernel follows: the first relative.
+TEST_F(AtomicStoreTest, StoringThroughAChainOfLinksChangesOnlyTheFileBehind) {
+    const auto link = [this](int n) { return dir.File("link" + std::to_string(n)); };
+    ASSERT_EQ(::symlink("keep.dat", link(1).c_str()), 0);
+    for (int n = 2; n <= 40; ++n) {
+        ASSERT_EQ(::symlink(link(n - 1).c_str(), link(n).c_str()), 0);
+    }
+    ASSERT_TRUE(StoreInts(link(40), 2));
+    for (int n = 1; n <= 40; ++n) {
+        EXPECT_TRUE(fs::is_symlink(link(n))) << n;
+    }
     EXPECT_EQ(FileBytes(target).size(), 8u);
 }
 

@@ -151,14 +151,19 @@ TEST_F(ToolBarTest, GameMenuFollowsTheGameAsButtonsKeysAndItemsDriveIt) {
     }
 }
 
-// The game selectors during a game: a click passes a button that may not act.
+// The game selectors during a game: a click passes a button that may not act,
+// and the game type's shows its disabled picture under the pointer too.
 TEST_F(ToolBarTest, ButtonsDoNothingWhereTheyMayNotAct) {
     ClickOn(ToolButton::StartStop);
     ASSERT_TRUE(game().flags.gameInProgress);
     const Options before = frame->Settings();
-    ClickOn(ToolButton::GameType);
     ClickOn(ToolButton::Bombs);
+    ClickOn(ToolButton::GameType);
     EXPECT_EQ(frame->Settings(), before);
+    const QRect type = frame->CurrentLayout().Button(ToolButton::GameType);
+    EXPECT_EQ(
+        Frame().copy(type),
+        LoadedPicture(assets::File(Picture::TypesDisabled)).copy(QRect(QPoint(), type.size())));
 }
 
 TEST_F(ToolBarTest, AnApplicationActiveBeforeTheWindowShowsActivatesTheGame) {

@@ -6,9 +6,8 @@
 namespace brinox::test {
 namespace {
 
-// The window's pictures show each stored pixel in its colour, the top row
-// first: an index in its palette's colour (black past a short palette), 24 and
-// 32 bits as stored. The 1-bit rows cross a byte.
+// Each stored pixel in its colour, top row first: an index in its palette's
+// (black past a short palette), 24 and 32 bits as stored; 1-bit rows cross a byte.
 TEST(PictureConversion, EachDepthShowsEachPixelInItsColourTopRowFirst) {
     const std::uint32_t a = 0x102030, b = 0x405060, c = 0x708090;
     const struct {
