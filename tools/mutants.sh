@@ -97,7 +97,7 @@ Counter digits: leading zero shown @@ ui/SplitDigits.cpp @@ if (k > 0 && value <
 Normal board origin moved @@ ui/WindowGeometry.h @@ .boardOrigin = {141, -45}, @@ .boardOrigin = {141, -44}, @@ ui|tools|platform
 Title animation first phase longer @@ ui/TitleAnimation.cpp @@ if (f <= 10) { @@ if (f <= 11) { @@ ui|tools|platform
 Title animation steps early @@ ui/TitleAnimation.cpp @@ now - lastStep <= intervalMs @@ now - lastStep < intervalMs @@ ui|tools|platform
-Picture: last column outside @@ ui/DibImage.cpp @@ x >= width || y >= height @@ x >= width - 1 || y >= height @@ ui|tools|platform
+Picture: last column left black @@ ui/PictureConversion.cpp @@ for (int x = 0; x < width; ++x, row += step) { @@ for (int x = 0; x < width - 1; ++x, row += step) { @@ ui
 Removal mark not animated @@ ui/EffectPlayer.cpp @@ value >= Board::kRemovalMark && value < Board::kEmpty @@ value > Board::kRemovalMark && value < Board::kEmpty @@ ui|tools|platform
 Save allowed in championship @@ engine/Game.cpp @@ return flags.gameInProgress != 0 && !ChampionshipMode(); @@ return flags.gameInProgress != 0; @@ engine|ui|app
 Loaded game: the best-score sound due again @@ engine/Game.cpp @@ state.bestScorePending = pending; @@ state.bestScorePending = 1; @@ engine|ui|app
@@ -222,7 +222,7 @@ Proof: a random state of the replay's own taken @@ engine/replay/ChampionshipAud
 Proof: a clock slower than its ticks taken @@ engine/replay/ChampionshipAudit.cpp @@ if (ahead < mostAhead - kClockBehindMs) { @@ if (false) { @@ engine|server
 Proof: a clock going back taken @@ engine/replay/ChampionshipAudit.cpp @@ if (step >= 0x8000'0000u) { @@ if (false) { @@ engine|server
 Proof: the calendar not held to the clock @@ engine/replay/ChampionshipAudit.cpp @@ if (low > anchorHigh + slack || high < anchorLow - slack) { @@ if (false) { @@ engine|server
-Proof: any zone offset taken @@ engine/replay/ChampionshipAudit.cpp @@ return std::llabs(zone - minutes * 60) <= kLocalSlack; @@ return true; @@ engine|server
+Proof: any zone offset taken @@ engine/replay/ChampionshipAudit.cpp @@ std::llabs(zone - nearest) > kLocalSlack || @@ false || @@ engine|server
 Proof: the end's time not held to the clock @@ engine/replay/ChampionshipAudit.cpp @@ if (!fits) { @@ if (false) { @@ engine|server
 Proof: a Classic game taken @@ engine/replay/ChampionshipAudit.cpp @@ Fail("it is not a Quadel World Championship game without bombs"); @@ ; @@ engine|server
 Proof: rules changed during the game taken @@ engine/replay/ChampionshipAudit.cpp @@ Fail("it changes the game's rules during the game"); @@ ; @@ engine|server
