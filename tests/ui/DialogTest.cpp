@@ -65,7 +65,7 @@ TEST(NameBoxTest, AKeyHeldFromTheGameNeverTypesANewPressDoes) {
 // with openbox's title bar on such a screen). BRINOX_DIALOG_SHOTS: a folder
 // for a picture of each page.
 QString shotFolder;
-QStringList* placesLog = nullptr; // where each field of the game's own dialogs lies
+QStringList* placesLog = nullptr; // where each field of the game's own dialogs lies, and which is bold
 
 void ExpectFits(QDialog& dialog) {
     dialog.show();
@@ -105,14 +105,15 @@ void ExpectFits(QDialog& dialog) {
                 }
                 placed.emplace_back(at, text);
                 if (placesLog != nullptr && name.starts_with("brinox::")) {
-                    *placesLog << QStringLiteral("%1 %2: %3 %4,%5 %6x%7")
+                    *placesLog << QStringLiteral("%1 %2: %3 %4,%5 %6x%7%8")
                                       .arg(QString::fromStdString(name).section("::", -1))
                                       .arg(page)
                                       .arg(QString(text).replace('\n', ' '))
                                       .arg(at.x())
                                       .arg(at.y())
                                       .arg(at.width())
-                                      .arg(at.height());
+                                      .arg(at.height())
+                                      .arg(shown->font().bold() ? " bold" : "");
                 }
             }
         }
