@@ -64,7 +64,8 @@ protected:
     std::map<std::filesystem::path, ByteVector> Files() const {
         std::map<std::filesystem::path, ByteVector> files;
         for (const auto& file : std::filesystem::recursive_directory_iterator(directory.Path())) {
-            files[file.path()] = file.is_symlink() ? ByteVector{} : FileBytes(file.path());
+            files[file.path()] =
+                file.is_symlink() || file.is_directory() ? ByteVector{} : FileBytes(file.path());
         }
         return files;
     }
@@ -93,7 +94,8 @@ TEST_F(AppTest, EveryWayOutEndsWithStatusZeroAndWritesTheFiles) {
 }
 
 // The organiser's view of an upload: the row chosen among the replays sent
-// beside it plays in the window to its end, and no file changes.
+// beside it plays in the window to its end, and no file changes; so does a
+// row's own replay file.
 TEST_F(AppTest, WatchPlaysTheChosenRowOfAnUploadsReplaysAndChangesNoFile) {
     TestGame t; // each piece dropped at once until the game is lost
     t.game.StartStopCommand();
@@ -109,7 +111,11 @@ TEST_F(AppTest, WatchPlaysTheChosenRowOfAnUploadsReplaysAndChangesNoFile) {
     upload.rows[5].name = "Ann";
     upload.rows[5].score = 4321;
     ASSERT_TRUE(WriteTransferFile(directory.File("wc1.ttb").toStdString(), upload));
-    modals.onDialog = [](QDialog& dialog) {
+    int choices = 0; // a row's own replay file plays at once, with no choice to make
+    const ScoreEntry row{t.fake.results.at(0), "Ann", 1, 0, ""};
+    ASSERT_TRUE(ReplayStore(directory.Path()).Put(0, row, t.fake.results.at(0).replay));
+    modals.onDialog = [&choices](QDialog& dialog) {
+        ++choices;
         QListWidget& rows = static_cast<CWatchRowDlg&>(dialog).Rows();
         EXPECT_EQ(rows.item(1)->text(), "Row 6: Ann, 4321");
         rows.setCurrentRow(1);
@@ -129,7 +135,12 @@ TEST_F(AppTest, WatchPlaysTheChosenRowOfAnUploadsReplaysAndChangesNoFile) {
         EXPECT_EQ(Files(), files);
         frame.close();
     };
-    EXPECT_EQ(RunWith(watch, {"--watch", bundle}), 0);
+    const QString own =
+        directory.File(QString::fromStdString("replays/" + ReplayStore::FileName(0, row)));
+    for (const QString& file : {bundle, own}) {
+        EXPECT_EQ(RunWith(watch, {"--watch", file}), 0);
+    }
+    EXPECT_EQ(choices, 1);
 }
 
 // Help and version print and end without a display; a command line the
