@@ -175,7 +175,6 @@ Menu: separator after Pause lost @@ ui/GameMenu.cpp @@ Command::Pause, true}, @@
 Tool bar: Scores button opens the Top 10 @@ ui/GameSession.cpp @@ case ToolButton::LocalBestScores:\n        return Command::LocalBestScores; @@ case ToolButton::LocalBestScores:\n        return Command::WorldTop10; @@ ui
 Pictures: disabled pause file misspelt @@ ui/AssetFiles.h @@ "graph/bpausex.bmp" @@ "graph/bpausx.bmp" @@ tools|ui
 Pictures: disabled save button a pixel wide @@ ui/AssetFiles.h @@ "graph/bsavex.bmp", detail::ButtonImage(ToolButton::Save)}, @@ "graph/bsavex.bmp", {55, 19}}, @@ tools|ui
-Pictures: bar toggles loaded in swapped order @@ ui/AssetFiles.h @@ Picture::BarShown, Picture::BarHidden, Picture::Start, @@ Picture::BarHidden, Picture::BarShown, Picture::Start, @@ tools|ui
 Layout: Big Save button a pixel wide @@ ui/WindowGeometry.h @@ {17, 114, 54, 19} @@ {17, 114, 55, 19} @@ ui
 Layout: Normal client a row taller @@ ui/WindowGeometry.h @@ .client = {483, 404}, @@ .client = {483, 405}, @@ ui
 Layout: next piece of kind 6 moved @@ ui/WindowGeometry.h @@ 401, 411, 401, 401, 401, 401, 391, @@ 401, 411, 401, 401, 401, 401, 401, @@ ui

@@ -57,8 +57,7 @@ TEST(TransferFileTest, IsWrittenByteExactlyWithTenRowsWithoutCountries) {
     EXPECT_EQ(read, f);
 }
 
-// An upload's name: its local date and time, and 48 random bits that are each
-// set about half the time, so that two players sending in one second differ.
+// An upload's name: its time, and 48 random bits each set half the time (names must not clash).
 TEST(TransferFileTest, AnUploadsNameHoldsItsTimeAnd48EvenRandomBits) {
     std::array<int, 48> set{};
     for (int n = 0; n < 2000; ++n) {

@@ -1,5 +1,6 @@
 // Checks the game directory written by the asset generator: every picture
-// in the geometry the window draws it with, and the wording of the help file.
+// in the geometry the window draws it with, the wording of the help file, and
+// the status lines drawn into help.bmp.
 #include "ui/AssetFiles.h"
 #include "ui/DibImage.h"
 
@@ -113,6 +114,26 @@ TEST(HelpFile, TopicsAreUniqueAndEachLinkNamesItsTopic) {
         EXPECT_NE(topics[std::stoi((*it)[1])].find(lower((*it)[2])), std::string::npos) << (*it)[0];
     }
     EXPECT_GE(links, static_cast<int>(topics.size()) - 1) << "the index links every topic";
+}
+
+// Each of the 26 status lines speaks of the area whose number it carries
+// (the pointer areas' numbers) and names that command's key where it has one.
+TEST(StatusLines, EachLineSpeaksOfItsArea) {
+    const char* const words[] = {
+        "Fill",          "Start|(F2)",    "Pause|(Pause key)", "Options|(F3)",
+        "Save|(Ctrl+S)", "Load|(Ctrl+L)", "best scores|(F4)",  "Top 10|(F5)",
+        "Help|(F1)",     "Quit|(Ctrl+X)", "Game type",         "Game mode",
+        "Bombs",         "home page",     "tool bar",          "next-piece bar",
+        "status bar",    "next piece:",   "Status bar:",       "Level",
+        "to clear",      "Score:",        "cleared",           "Countdown",
+        "Rising",        "Best score"};
+    const QStringList lines = art::HelpText::StatusLines();
+    ASSERT_EQ(lines.size(), 26);
+    for (int line = 0; line < 26; ++line) {
+        for (const QString& word : QString::fromLatin1(words[line]).split('|')) {
+            EXPECT_TRUE(lines[line].contains(word)) << line << ": " << word.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -267,15 +267,6 @@ TEST_F(OptionsSheetTest, OkStoresTheChangesCancelKeepsThemAndBothRewriteTheFile)
     }
 }
 
-TEST_F(OptionsSheetTest, ATypedSpeedOutlivesARestartAndPausesEachFrameAsLongAsTyped) {
-    RunSheet(
-        [this] { Get<QSpinBox>("animationSpeed").findChild<QLineEdit*>()->setText("2147483647"); });
-    Open(); // the next start in the same game directory
-    sleeps.clear();
-    StartGame();
-    EXPECT_EQ(sleeps, std::vector<std::int32_t>(36, 2147483647));
-}
-
 // The box alone, one key at a time: F1 to F12 and keys without a code keep it
 // open (the latter with a second line), Escape cancels, anything else is taken.
 TEST(KeyCaptureTest, EachKeyClosesTheBoxOrKeepsItOpen) {
