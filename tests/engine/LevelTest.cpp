@@ -106,15 +106,6 @@ TEST_F(RisingRowTest, RowsAreDrawnFromTheCalendarSecondsAndNeverFull) {
     }
 }
 
-TEST_F(RisingRowTest, PushesTheBoardUp) {
-    t.access.board.At(3, 20) = 4;
-    t.access.board.At(7, 4) = 2;
-    t.access.AddRisingRow();
-    EXPECT_EQ(std::tuple(t.access.board.At(3, 19), t.access.board.At(7, 3)), std::tuple(4, 2));
-    EXPECT_EQ(t.access.flags.gameInProgress, 1);
-    EXPECT_EQ(t.fake.Played(SoundEvent::RowAdded), 1);
-}
-
 TEST_F(RisingRowTest, ALandingWhoseRisingRowReachesTheSpawnZoneEndsTheGameOnce) {
     t.access.board.At(7, 3) = 2;
     t.access.state.risingCounter = 1;

@@ -6,6 +6,7 @@
 #include "TestGame.h"
 
 #include "engine/PieceShape.h"
+#include "engine/Sha256.h"
 #include "engine/replay/ReplayFile.h"
 #include "engine/replay/ReplayPlayer.h"
 
@@ -56,8 +57,6 @@ public:
             Step();
         }
         ASSERT_EQ(t.fake.results.size(), 1u);
-        EXPECT_EQ(t.fake.results[0].score, t.access.state.score);
-        EXPECT_EQ(t.fake.results[0].pieces, t.access.state.pieces);
     }
 
 private:
@@ -175,7 +174,10 @@ void ExpectReplayPlaysItAgain(const SoakGame& recorded) {
     }
 }
 
+// How this engine plays is a promise to every replay recorded under its version: the
+// games' ends are pinned with it, and a change on purpose renews both together.
 TEST(SoakTest, BotsPlayWholeGamesWithoutBreakingAnInvariantAndTheirReplaysPlayThemAgain) {
+    Sha256 ends;
     for (std::int32_t number = 0; number < kGames; ++number) {
         SoakGame game(number);
         game.Play();
@@ -183,7 +185,19 @@ TEST(SoakTest, BotsPlayWholeGamesWithoutBreakingAnInvariantAndTheirReplaysPlayTh
             ExpectReplayPlaysItAgain(game);
         }
         ASSERT_FALSE(::testing::Test::HasFailure()) << "game " << number;
+        const GameResult& r = game.t.fake.results.at(0);
+        ends.Add(r.startTime + r.endTime);
+        for (const std::int64_t figure :
+             {r.score, r.lines, r.level, r.pieces, r.gameSeconds, r.bombs, r.minDropSeconds,
+              r.maxDropSeconds, r.avgDropSeconds}) {
+            ends.AddNumber(figure);
+        }
+        for (const std::int32_t cell : game.t.game.CurrentBoard().cells) {
+            ends.AddNumber(cell);
+        }
     }
+    EXPECT_EQ(std::string(EngineVersion()) + " " + Sha256::Hex(ends.Finish()),
+              "2.25 46965c3dd2b868e2e20f332fb783f5c817edd59626cfdd4111b5b7339f02bc12");
 }
 
 } // namespace

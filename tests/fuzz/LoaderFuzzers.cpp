@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -51,14 +52,8 @@ const std::string& ScratchDirectory() {
 }
 
 void PutFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        std::abort();
-    }
-    if (size > 0 && std::fwrite(data, 1, size, file) != size) {
-        std::abort();
-    }
-    std::fclose(file);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 void Require(bool condition, const char* what) {
