@@ -2,6 +2,7 @@
 // skips World Championship, which runs without bombs and gives the bombs
 // choice made before it back when it is left, by mode or by type.
 #include "engine/GameSelectors.h"
+#include "TestGame.h"
 #include "engine/GameTypes.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,15 @@ TEST(GameSelectorsTest, ClicksWalkTheCyclesAndTheChampionshipGivesTheBombsBack) 
                 << c.name << ", click " << i + 1;
         }
     }
+}
+
+// A run that starts in the championship knows no bombs choice from before it.
+TEST(GameSelectorsTest, LeavingTheChampionshipARunStartedInKeepsTheBombsOff) {
+    test::TestGame t;
+    t.options.gameMode = WorldChampionship;
+    t.options.bombsOn = 0;
+    t.game.SelectNextGameMode();
+    EXPECT_EQ(std::tie(t.options.gameMode, t.options.bombsOn), std::tuple(Classic, 0));
 }
 
 } // namespace
