@@ -104,6 +104,24 @@ TEST(ChampionshipAuditTest, ThePieceRateIsThatOfTheBusiestMinute) {
     }
 }
 
+// A calendar reading at `ms` three seconds on from one at 0 ms: a second may
+// have begun 999 ms before the first, and 250 ms more is the slack.
+TEST(ChampionshipAuditTest, TheCalendarLeadsTheClockByItsSecondAnd250MsAtMost) {
+    test::TestGame t;
+    const std::int64_t start = DaysFromCivil(2026, 12, 7) * 86'400;
+    for (const auto& [ms, problem] :
+         {std::pair{1751u, ""}, {1750u, "its calendar time does not follow its clock"}}) {
+        ChampionshipAudit audit;
+        audit.LocalTimeReading(LocalTimeAt(start));
+        audit.ClockReading(1000, 0, t.game);
+        audit.CalendarReading(start);
+        audit.ClockReading(1000 + ms, 0, t.game);
+        audit.CalendarReading(start + 3);
+        audit.ClockReading(1000 + ms, 0, t.game);
+        EXPECT_EQ(audit.Problem(), problem) << ms;
+    }
+}
+
 // The offsets from universal time of every zone of the system's database, through a year.
 std::set<long> OffsetsInUse() {
     std::set<long> offsets;
