@@ -277,6 +277,17 @@ class UnitFilesTest(unittest.TestCase):
         self.assertEqual(done.returncode, 0, done.stdout + done.stderr)
 
 
+class RankToolTest(unittest.TestCase):
+    def test_exit_status_is_the_manuals(self):
+        # 0: the Top 10 written, 1: not written, 2: a wrong command line.
+        rank = SERVER.path("/usr/bin/brinox-rank")
+        with tempfile.TemporaryDirectory() as d:
+            for args, status in (([], 2), ([d], 2), (["--bogus", d, d + "/t"], 2), (["--state"], 2),
+                                 ([d, d + "/t"], 0), ([d + "/none", d + "/t"], 1)):
+                done = subprocess.run([rank] + args, capture_output=True, text=True)
+                self.assertEqual(done.returncode, status, (args, done.stderr))
+
+
 class SharedAccountTest(unittest.TestCase):
     """What a player's game does works; everything else is refused."""
 

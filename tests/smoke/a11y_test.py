@@ -93,6 +93,8 @@ class Session:
         pyatspi.Registry.registerEventListener(self.focus_event, "object:state-changed:focused")
         self.changes = []
         pyatspi.Registry.registerEventListener(self.changes.append, "object:text-changed")
+        self.checks = []
+        pyatspi.Registry.registerEventListener(self.checks.append, "object:state-changed:checked")
         self.main = self.game.main_window()
         self.app = wait_until("the game on the accessibility bus", self.find_app, 20, 0.2)
         self.pane = wait_until("the window's drawn controls", self.find_pane, 10, 0.2)
@@ -348,9 +350,13 @@ def a_game(session):
                                           if has(session.control(f), p.STATE_VISIBLE))
           + f"; the time changed from {shown} with {len(told)} text events")
     for paused in (True, False):
+        session.checks.clear()
         session.press("Pause")
         wait_until("the pause", lambda: has(session.control("Pause"), p.STATE_CHECKED) == paused,
                    5)
+        session.pump(0.2)
+        told = [e.detail1 for e in session.checks if e.source.name.startswith("Pause")]
+        check(told == [int(paused)], f"the Pause button's check told as {told}")
     visit(session, "Save", lambda: session.press("Save As"))
     before = session.windows()
     visit(session, "Stop, answered Yes", lambda: session.press("Stop Game"), close="alt+y")
