@@ -168,7 +168,7 @@ TEST_F(EndGameTest, AnsweringNoWhilePausedKeepsThePause) {
     EXPECT_TRUE(t.fake.results.empty());
 }
 
-TEST(CommandTest, PauseTogglesOnlyDuringAGameAndSurvivesADialog) {
+TEST(CommandTest, PauseTogglesOnlyDuringAGameTakesNoKeyAndSurvivesADialog) {
     TestGame t;
     t.game.PauseCommand();
     EXPECT_EQ(std::tuple(t.access.flags.gameRunning, t.fake.redrawAll), std::tuple(1, 0));
@@ -177,6 +177,8 @@ TEST(CommandTest, PauseTogglesOnlyDuringAGameAndSurvivesADialog) {
     t.game.PauseCommand();
     EXPECT_EQ(std::tie(t.access.flags.gameRunning, t.access.state.clockRefsValid, t.fake.redrawAll),
               std::tuple(0, 0, 1));
+    t.game.KeyDown(t.options.keyRight);
+    EXPECT_EQ(t.access.keys[GameKey::Right].pressed, 0);
     t.game.RunSuspended([] {});
     EXPECT_EQ(t.access.flags.gameRunning, 0);
     t.game.PauseCommand();

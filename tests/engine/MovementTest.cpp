@@ -171,15 +171,6 @@ TEST_F(MovementTest, DropsScoreSevenPerRowAndAHeldDropLandsOnePiece) {
     EXPECT_EQ(t.access.state.pieces, 2);
 }
 
-TEST_F(MovementTest, KeysAreIgnoredWhilePaused) {
-    t.game.PauseCommand();
-    t.game.KeyDown(t.options.keyRight);
-    EXPECT_EQ(t.access.keys[GameKey::Right].pressed, 0);
-    t.game.PauseCommand();
-    t.Run(100);
-    EXPECT_EQ(Column(), 0);
-}
-
 TEST_F(MovementTest, ACodeSharedByTwoKeysPressesBoth) {
     t.options.keyRotate = t.options.keyRight;
     t.game.KeyDown(t.options.keyRight);

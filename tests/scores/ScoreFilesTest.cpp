@@ -118,6 +118,8 @@ TEST(ResultServerTest, TheFileOverridesTheDefaultsAndAnyDamageMeansDefaults) {
     ScratchDirectory dir;
     const ResultServer defaults = DefaultResultServer();
     EXPECT_EQ(ReadResultServer(dir.path), defaults);
+    // The account the server package sets up unless told otherwise.
+    EXPECT_TRUE(defaults.user == "brinoxwc" && defaults.password.size() == 8);
     const std::pair<const char*, ResultServer> cases[] = {
         {"# mine\n[other]\nhost=x\n[server]\n host = h \r\nport=2121\ntls=required\ncafile=c\n",
          {"h", 2121, defaults.user, defaults.password, FtpTls::Required, "c"}},

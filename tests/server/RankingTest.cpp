@@ -330,6 +330,7 @@ TEST(RankingTest, AMachinesPaceIsHeldUntilTheReviewFileAdmitsIt) {
                         std::to_string(machine.score) + "): 50.0 keys in a second at most"),
               std::string::npos)
         << said;
+    EXPECT_NE(said.find("results verified 0, held 1,"), std::string::npos) << said;
     test::PutFile(dir.File("brinox-rank.review"),
                   test::Text("# looked at it\n" + said.substr(game + 7, 64) + " watched, fine\n"));
     EXPECT_EQ(Rank(dir).first, "bot ");

@@ -179,6 +179,7 @@ const PageCase kPageCases[] = {
      }},
     {"PlayIgnoresSwitchesAndResetAllTakesEveryEventButTheMaster", false, SoundsElsewhere,
      [](OptionsSheetTest& t) {
+         EXPECT_TRUE(t.Get<QAbstractButton>("turns Sound on/off").isChecked());
          t.Get<QComboBox>("soundEvent").setCurrentIndex(3);
          t.Press("Play");
          EXPECT_EQ(t.sounds.sounds.back().second, "/elsewhere/3.wav");

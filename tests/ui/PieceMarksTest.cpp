@@ -5,7 +5,7 @@
 
 namespace brinox::test {
 
-TEST(PieceMarksTest, EachPieceKindHasAMarkOfItsOwnOnDarkAndLightBlocksAndBombsNone) {
+TEST(PieceMarksTest, EachPieceKindHasASymmetricMarkOfItsOwnOnDarkAndLightBlocksAndBombsNone) {
     for (const QRgb shade : {qRgb(0, 0, 0), qRgb(255, 255, 255)}) {
         QImage strip(20 * 19, 20, QImage::Format_RGB32);
         strip.fill(shade);
@@ -16,6 +16,9 @@ TEST(PieceMarksTest, EachPieceKindHasAMarkOfItsOwnOnDarkAndLightBlocksAndBombsNo
         for (int kind = 0; kind < 19; ++kind) {
             seen.push_back(mono.copy(kind * 20, 0, 20, 20));
             EXPECT_EQ(std::ranges::count(seen, seen.back()), kind < 16 ? 1 : kind - 15) << kind;
+            // Their own mirror image but the corner (and the cross: its diagonals miss the grid).
+            const bool mirrored = seen.back() == seen.back().mirrored(true, false);
+            EXPECT_TRUE(kind == 3 || mirrored == (kind != 15)) << kind;
         }
     }
 }
