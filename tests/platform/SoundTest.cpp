@@ -3,9 +3,12 @@
 #include "platform/SoundPlayer.h"
 #include "platform/WaveCheck.h"
 
+#include "engine/Options.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -99,6 +102,17 @@ TEST_F(SoundPlayerTest, BadFilesAndNonEventsAreSilentUntilRepaired) {
     Write("cut.wav", Wave());
     player.Play(SoundEvent::Timer, bad[0]);
     EXPECT_TRUE(Loads(SoundEvent::Timer));
+}
+
+// Preloading loads each event's file and a changed one anew, through one device watcher.
+TEST_F(SoundPlayerTest, PreloadLoadsEachEventsFileAndAChangedOneAnew) {
+    Options options;
+    for (const char* name : {"a.wav", "b.wav"}) {
+        options.soundFile[0] = Write(name, Wave());
+        player.Preload(options);
+    }
+    EXPECT_EQ(player.Effect(SoundEvent::ButtonPress)->source().fileName(), "b.wav");
+    EXPECT_EQ(player.findChildren<QMediaDevices*>().size(), 1);
 }
 
 } // namespace

@@ -85,16 +85,11 @@ TEST(GameDirectory, EveryCheckedPictureLoadsWithItsDrawingGeometryAndNothingIsMi
     EXPECT_TRUE(assets::MissingAssetFiles(kGame).empty());
 }
 
-std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Topics are numbered once, the index and the window's context help find
 // theirs, and a link's words are found in the title of the topic it opens.
 TEST(HelpFile, TopicsAreUniqueAndEachLinkNamesItsTopic) {
-    const auto bytes = ReadAll(kGame + std::string(files::kHelp));
-    const std::string text(bytes.begin(), bytes.end());
+    std::ifstream in(kGame + std::string(files::kHelp), std::ios::binary);
+    const std::string text(std::istreambuf_iterator<char>(in), {});
     ASSERT_EQ(text.rfind("BRINOX-HELP 1\n", 0), 0u) << "signature line";
     std::map<int, std::string> topics; // lower-case titles
     const std::regex topic(R"(\n@topic (\d+) (.+))"), link(R"(\[\[(\d+)\|([^\]]+)\]\])");

@@ -6,6 +6,7 @@
 #include "TestGame.h"
 
 #include "engine/PieceShape.h"
+#include "engine/replay/ReplayFile.h"
 #include "ui/AssetFiles.h"
 
 #include <QDirIterator>
@@ -152,12 +153,19 @@ TEST_F(ReplayWatchTest, EveryWayOutReturnsToTheIdleWindowWithOptionsAndFilesUnch
     }
 }
 
-TEST_F(ReplayWatchTest, DamagedReplayIsReportedAndNotWatched) {
+// A replay cut short, and one made by other rules, which the engine refuses
+// before its first tick, are told of at once and not watched.
+TEST_F(ReplayWatchTest, DamagedOrRefusedReplayIsReportedAndNotWatched) {
+    Replay otherRules = ReplayFile::Decode(replay).value();
+    otherRules.engineVersion += "-other";
     replay.pop_back();
-    frame->WatchReplay(replay);
-    EXPECT_FALSE(frame->Viewer().Watching());
-    ASSERT_EQ(prompter.boxes.size(), 1u);
-    EXPECT_EQ(prompter.boxes[0].type, ScriptedPrompter::Box::Warning);
+    for (const auto& bytes : {replay, ReplayFile::Encode(otherRules)}) {
+        prompter.boxes.clear();
+        frame->WatchReplay(bytes);
+        EXPECT_FALSE(frame->Viewer().Watching());
+        ASSERT_EQ(prompter.boxes.size(), 1u);
+        EXPECT_EQ(prompter.boxes[0].type, ScriptedPrompter::Box::Warning);
+    }
 }
 
 } // namespace

@@ -74,15 +74,5 @@ TEST(GameRecorderTest, AnAnimationIsAnsweredWithTheStateOnlyWhenSomethingElseDre
               (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x0C}));
 }
 
-TEST(ReplayPlayerTest, AReplayMadeByOtherRulesIsRefusedUnplayed) {
-    const GameResult recorded = ChampionshipBotGame(12);
-    Replay otherRules = Recorded(recorded);
-    otherRules.engineVersion += "-other";
-    ReplayPlayer refused(otherRules, Options{});
-    refused.PlayToEnd();
-    EXPECT_NE(refused.Problem(), "");
-    EXPECT_FALSE(refused.Result().has_value());
-}
-
 } // namespace
 } // namespace brinox::test
