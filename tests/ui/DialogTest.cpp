@@ -73,11 +73,9 @@ void ExpectFits(QDialog& dialog) {
     EXPECT_LE(dialog.width(), 900) << name;
     EXPECT_LE(dialog.height(), 500) << name;
     if (placesLog != nullptr && name.starts_with("brinox::")) {
-        *placesLog << QStringLiteral("%1: %2x%3%4")
-                          .arg(QString::fromStdString(name).section("::", -1))
-                          .arg(dialog.width())
-                          .arg(dialog.height())
-                          .arg(dialog.minimumSize() == dialog.maximumSize() ? " fixed" : "");
+        const bool fixed = dialog.minimumSize() == dialog.maximumSize();
+        *placesLog << QString::asprintf("%s: %dx%d%s", name.substr(8).c_str(), dialog.width(),
+                                        dialog.height(), fixed ? " fixed" : "");
     }
     auto* pages = dialog.findChild<QTabWidget*>();
     for (int page = 0; page < (pages != nullptr ? pages->count() : 1); ++page) {

@@ -13,13 +13,14 @@ namespace {
 
 class BoardTest : public WindowFixture, public ::testing::WithParamInterface<WindowSize> {};
 
-// After a size change and a move the frame holds the board and the falling
-// piece, old cells erased, exactly as a full redraw composes it; the next
-// piece keeps its 20-pixel blocks. The big window's picture is left as
-// screenshots/big-window.png, the one the metainfo publishes.
+// After a size change and a move the frame holds the board and the falling piece, old
+// cells erased, as a full redraw composes it over the fantasy field (normal size) or the
+// grey one; the next piece keeps its 20-pixel blocks. The big window's picture is left
+// as screenshots/big-window.png, the one the metainfo publishes.
 TEST_P(BoardTest, FrameShowsTheBoardAndTheMovedPieceAsAFullRedrawWould) {
     const bool big = GetParam() == WindowSize::Big;
     frame->Settings().startHeight = 6;
+    frame->Settings().fieldBackground = big ? GreyField : FantasyField;
     StartGame();
     BringPieceIntoView();
     const GameState state = game().state;
@@ -30,7 +31,8 @@ TEST_P(BoardTest, FrameShowsTheBoardAndTheMovedPieceAsAFullRedrawWould) {
     ASSERT_EQ(game().state.column, state.column - 1);
     const std::int32_t size = big ? 30 : 20;
     const QImage blocks = BlockPicture(GetParam());
-    const QImage back = LoadedPicture(assets::File(big ? Picture::BackBig : Picture::Back));
+    const QImage back = LoadedPicture(assets::File(big ? Picture::BackBig : Picture::FantasyField));
+    const QPoint field = big ? QPoint() : frame->CurrentLayout().playingArea.topLeft();
     const std::vector<QPoint> piece = PieceCells();
     for (std::int32_t row = Board::kSpawnRows; row < Board::kRows; ++row) {
         for (std::int32_t column = 0; column < Board::kColumns; ++column) {
@@ -38,7 +40,7 @@ TEST_P(BoardTest, FrameShowsTheBoardAndTheMovedPieceAsAFullRedrawWould) {
             const QPoint centre = frame->CurrentLayout().CellRect(column, row).center();
             const bool inPiece = std::ranges::find(piece, QPoint(column, row)) != piece.end();
             const QRgb expected = inPiece ? StripCentre(blocks, game().state.currentKind, size)
-                                  : value == Board::kEmpty ? back.pixel(centre)
+                                  : value == Board::kEmpty ? back.pixel(centre - field)
                                                            : StripCentre(blocks, value, size);
             EXPECT_EQ(CellColour(column, row), expected) << column << "," << row;
         }
