@@ -85,6 +85,10 @@ TEST_F(OptionsFileTest, EachFieldKeepsItsRangeAndLoadsItsDefaultBeyond) {
     }
     EXPECT_EQ(loaded(&O::userColor, -1), 0x00FFFFFF);
     EXPECT_EQ(loaded(&O::reservedFlag, 12345), 12345);
+    Options o; // Quinel has no championship table; a sound switch is 0 or 1
+    o.gameType = Quinel, o.gameMode = WorldChampionship, o.soundEnabled[4] = 9;
+    SanitizeOptions(o);
+    EXPECT_EQ(std::tie(o.gameType, o.gameMode, o.soundEnabled[4]), std::tuple(Quinel, Classic, 1));
 }
 
 TEST_F(OptionsFileTest, PieceMarksAreReadAtStartFromMarksDatAndAMissingOrForeignOneMeansOff) {
@@ -100,17 +104,6 @@ TEST_F(OptionsFileTest, PieceMarksAreReadAtStartFromMarksDatAndAMissingOrForeign
         PutFile(dir.File("marks.dat"), foreign);
         EXPECT_EQ(ReadPieceMarksSetting(dir.path), 0);
     }
-}
-
-TEST(OptionsCombinationTest, QuinelChampionshipFallsBackToClassic) {
-    Options o;
-    o.gameType = 1;
-    o.gameMode = 3;
-    o.soundEnabled[4] = 9;
-    SanitizeOptions(o);
-    EXPECT_EQ(o.gameType, 1);
-    EXPECT_EQ(o.gameMode, 0);
-    EXPECT_EQ(o.soundEnabled[4], 1);
 }
 
 } // namespace

@@ -29,7 +29,7 @@ class LayoutTest : public ::testing::TestWithParam<WindowSize> {};
 // The playing area holds exactly the board's visible rows, 3 to 20, ten cells
 // wide, and each kind's next piece stands in its place in the next bar. (The
 // smoke tests hold the window, field and Start button to their places.)
-TEST_P(LayoutTest, TheVisibleRowsFillThePlayingAreaAndNextPiecesStandInTheirPlaces) {
+TEST_P(LayoutTest, TheVisibleRowsFillThePlayingAreaAndNextPiecesAndToolButtonsStandInPlace) {
     const Layout layout = Layout::For(GetParam());
     EXPECT_EQ(layout.CellRect(0, 3).topLeft(), layout.playingArea.topLeft());
     EXPECT_EQ(layout.CellRect(9, 20).bottomRight(), layout.playingArea.bottomRight());
@@ -40,6 +40,15 @@ TEST_P(LayoutTest, TheVisibleRowsFillThePlayingAreaAndNextPiecesStandInTheirPlac
     const QPoint shift = GetParam() == WindowSize::Big ? QPoint(120, 21) : QPoint();
     for (std::int32_t kind = 0; kind < 16; ++kind) {
         EXPECT_EQ(layout.NextPieceOrigin(kind), QPoint(nextX[kind], nextY[kind]) + shift) << kind;
+    }
+    using enum ToolButton; // the tool bar's rows, 20 px apart, a wide button over a narrow pair
+    const QRect pair = layout.Button(Save) | layout.Button(Load);
+    for (const auto& [row, a, b] : {std::tuple{-3, StartStop, StartStop},
+                                    {-2, Pause, Pause},
+                                    {-1, Options, Options},
+                                    {1, LocalBestScores, WorldTop10},
+                                    {2, Help, Exit}}) {
+        EXPECT_EQ(layout.Button(a) | layout.Button(b), pair.translated(0, row * 20)) << row;
     }
 }
 
