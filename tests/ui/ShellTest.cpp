@@ -23,9 +23,9 @@ TEST_F(ShellTest, HelpOpensAtItsTopicsFollowsLinksAndWalksBackAndForward) {
         normal = viewer->size();
         EXPECT_EQ(viewer->CurrentTopic(), 1);
         EXPECT_TRUE(viewer->Text().toPlainText().contains(QStringLiteral("How to play")));
-        // The contents page links to How to play as topic 2.
+        // The contents page links to How to play as topic 2, each of its paragraphs shown once.
         emit viewer->Text().anchorClicked(QUrl(QStringLiteral("#2")));
-        EXPECT_TRUE(viewer->Text().toPlainText().startsWith(QStringLiteral("How to play")));
+        EXPECT_EQ(viewer->Text().toPlainText().count(QStringLiteral("Pieces made")), 1);
         viewer->BackButton().click();
         EXPECT_EQ(viewer->CurrentTopic(), 1);
         viewer->ForwardButton().click();
