@@ -21,7 +21,6 @@
 #include "tests/ui/ScriptedPrompter.h"
 #include "ui/CGameFrame.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
@@ -60,16 +59,6 @@ protected:
         InstallModalRunner(nullptr);
         return status;
     }
-    // The game directory's own files (the linked assets aside) with their bytes.
-    std::map<std::filesystem::path, ByteVector> Files() const {
-        std::map<std::filesystem::path, ByteVector> files;
-        for (const auto& file : std::filesystem::recursive_directory_iterator(directory.Path())) {
-            files[file.path()] =
-                file.is_symlink() || file.is_directory() ? ByteVector{} : FileBytes(file.path());
-        }
-        return files;
-    }
-
     bool Exists(const char* name) const {
         return QFile::exists(directory.File(QString::fromLatin1(name)));
     }
@@ -122,7 +111,7 @@ TEST_F(AppTest, WatchPlaysTheChosenRowOfAnUploadsReplaysAndChangesNoFile) {
         return QDialog::Accepted;
     };
     const auto watch = [&](CGameFrame& frame) {
-        const auto files = Files();
+        const auto files = FolderBytes(directory.Path());
         frame.SetAppActive(true);
         GameState shown;
         std::size_t beats = 0;
@@ -132,7 +121,7 @@ TEST_F(AppTest, WatchPlaysTheChosenRowOfAnUploadsReplaysAndChangesNoFile) {
         }
         EXPECT_EQ(beats, ticks + 1) << "a beat a tick, and one that finds the end";
         EXPECT_EQ(shown, t.game.State());
-        EXPECT_EQ(Files(), files);
+        EXPECT_EQ(FolderBytes(directory.Path()), files);
         frame.close();
     };
     const QString own =
@@ -197,12 +186,7 @@ std::map<std::string, ByteVector> EveryDataFile() {
                                           tables.Table(QuadelChampionshipTable).rows[0],
                                           ReplayFile::Encode(Replay{})));
     RecordFirstStart(dir.path, now);
-    std::map<std::string, ByteVector> files;
-    for (const auto& file : std::filesystem::recursive_directory_iterator(dir.path)) {
-        files[file.path().string().substr(dir.path.size())] =
-            file.is_directory() ? ByteVector{} : FileBytes(file.path());
-    }
-    return files;
+    return FolderBytes(dir.path);
 }
 
 // A player's files and uploads read the same on every copy of the game,

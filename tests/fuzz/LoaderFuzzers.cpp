@@ -18,13 +18,13 @@
 #include "settings/OptionsFile.h"
 #include "settings/SavedGame.h"
 #include "settings/WindowSizeFile.h"
+#include "tests/support/FileTestSupport.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -51,11 +51,6 @@ const std::string& ScratchDirectory() {
     return *path;
 }
 
-void PutFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
-
 void Require(bool condition, const char* what) {
     if (!condition) {
         std::fprintf(stderr, "range broken: %s\n", what);
@@ -77,7 +72,7 @@ void FuzzOptions(const std::uint8_t* data, std::size_t size) {
 
 void FuzzWindowSize(const std::uint8_t* data, std::size_t size) {
     const std::string& dir = ScratchDirectory();
-    PutFile(dir + "ws.dat", data, size);
+    test::PutFile(dir + "ws.dat", {data, data + size});
     const std::int32_t setting = ReadWindowSizeSetting(dir);
     Require(setting == 0 || setting == 1 || setting == 100, "window size setting");
 }
@@ -129,7 +124,7 @@ void FuzzTables(const std::uint8_t* data, std::size_t size) {
     set.Insert(3, position, ScoreEntry{}, LocalTime{});
 
     const std::string& dir = ScratchDirectory();
-    PutFile(dir + "data.ttb", data, size);
+    test::PutFile(dir + "data.ttb", {data, data + size});
     for (std::int32_t t : {-1, 0, 6, 7}) {
         (void)BestScore(dir, t);
     }
@@ -159,8 +154,8 @@ void FuzzLastSend(const std::uint8_t* data, std::size_t size) {
 void FuzzRunningTime(const std::uint8_t* data, std::size_t size) {
     const std::string& dir = ScratchDirectory();
     // The same bytes serve as the running-time and the first-start record.
-    PutFile(dir + "tdata.dat", data, size);
-    PutFile(dir + "sdata.dat", data, size);
+    test::PutFile(dir + "tdata.dat", {data, data + size});
+    test::PutFile(dir + "sdata.dat", {data, data + size});
     const RunningTime total = ReadRunningTime(dir);
     (void)TotalTimeText(dir);
     (void)FirstStartText(dir);

@@ -337,6 +337,12 @@ TEST_F(BestScoresDlgTest, InfoShowsTheWholeRecordOfARowWhoseUsedIsOne) {
     ASSERT_TRUE(set.Save(dir.path, random, 1));
     Open(kTop10Mode);
     EXPECT_EQ(Text("name0") + Text("name1") + Text("name3"), "Ann (Peru)BobEmpty");
+    EXPECT_EQ(Text("score0") + "/" + Text("level0") + "/" + Text("lines0"), "55000/3/12");
+    // Rows alternate in shade, the first darker.
+    const auto shade = [&](const char* cell) {
+        return qGray(dialog->findChild<QLabel*>(cell)->grab().toImage().pixel(2, 2));
+    };
+    EXPECT_LT(shade("name4"), shade("name5"));
     EXPECT_FALSE(Button("info1")->isEnabled() || Button("info3")->isEnabled());
     Button("info2")->click();
     EXPECT_TRUE(LastBox().contains("\nBombs in the game: NO\n")) << LastBox().toStdString();

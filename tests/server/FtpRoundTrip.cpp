@@ -18,7 +18,6 @@
 #include "scores/Top10File.h"
 #include "scores/TransferFile.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>

@@ -118,8 +118,10 @@ TEST_F(AtomicStoreTest, ANewFileGetsTheModeTheUmaskAllows) {
     EXPECT_EQ(fs::status(dir.File("new.dat")).permissions(), fs::perms(0640));
 }
 
-// A chain of 40 links, as many as the kernel follows: the first relative.
+// A chain of 40 links, as many as the kernel follows (the first relative); a loop.
 TEST_F(AtomicStoreTest, StoringThroughAChainOfLinksChangesOnlyTheFileBehind) {
+    ASSERT_EQ(::symlink("loop", dir.File("loop").c_str()), 0);
+    EXPECT_TRUE(StoreInts(dir.File("loop"), 1));
     const auto link = [this](int n) { return dir.File("link" + std::to_string(n)); };
     ASSERT_EQ(::symlink("keep.dat", link(1).c_str()), 0);
     for (int n = 2; n <= 40; ++n) {
@@ -166,7 +168,7 @@ TEST_F(AtomicStoreTest, FailedStoresKeepThePreviousFileAndLeaveNothingBehind) {
     aborted.Abort();
     EXPECT_FALSE(aborted.Close());
     ExpectUntouched();
-    EXPECT_FALSE(StoreInts(dir.File("no/such/dir/file.dat"), 1));
+    EXPECT_FALSE(Archive().OpenForStore(dir.File("no/such/dir/file.dat")));
 }
 
 // The server's daemon and a game started without a terminal may run with

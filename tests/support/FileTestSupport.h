@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <signal.h>
 #include <string>
 #include <string_view>
@@ -101,6 +102,19 @@ inline std::vector<std::string> DirectoryNames(const std::string& path) {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Every file and folder below `folder` by its path there, each file with its
+// bytes; links (the game directory's pictures and sounds) are left out.
+inline std::map<std::string, ByteVector> FolderBytes(const std::string& folder) {
+    std::map<std::string, ByteVector> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_symlink()) {
+            files[entry.path().string().substr(folder.size())] =
+                entry.is_regular_file() ? FileBytes(entry.path()) : ByteVector{};
+        }
+    }
+    return files;
 }
 
 } // namespace brinox::test

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <map>

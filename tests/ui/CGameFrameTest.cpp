@@ -4,7 +4,6 @@
 #include "WindowFixture.h"
 
 #include "engine/GameTypes.h"
-#include "platform/FileChooser.h"
 #include "ui/AssetFiles.h"
 #include "ui/FrameAccessible.h"
 #include "ui/FrameView.h"
@@ -60,25 +59,17 @@ TEST_F(WindowTest, LostActivationReleasesTheKeysAndShowsTheIdlePicture) {
 // The window's own buttons driven by real pointer events, the commands
 // reached by keys and buttons, and the two keyboard faults found by playing.
 // File dialogs record their titles and are cancelled.
-class ToolBarTest : public WindowFixture, public FileChooser {
+class ToolBarTest : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        InstallFileChooser(this);
+        files.answer = [this](const FileDialogRequest& request) {
+            opened = "file: " + request.title;
+            Tick(50'000);
+            return QString();
+        };
         Activate();
         Tick();
-    }
-    void TearDown() override {
-        InstallFileChooser(nullptr);
-        WindowFixture::TearDown();
-    }
-    QString SaveFileName(QWidget*, const FileDialogRequest& request) override {
-        opened = "file: " + request.title;
-        Tick(50'000);
-        return {};
-    }
-    QString OpenFileName(QWidget* parent, const FileDialogRequest& request) override {
-        return SaveFileName(parent, request);
     }
     QPoint On(ToolButton button) const { return frame->CurrentLayout().Button(button).center(); }
     void Move(QPoint at) { QTest::mouseMove(&frame->View(), at); }

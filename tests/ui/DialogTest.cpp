@@ -14,12 +14,10 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -65,7 +63,7 @@ TEST(NameBoxTest, AKeyHeldFromTheGameNeverTypesANewPressDoes) {
 // with openbox's title bar on such a screen). BRINOX_DIALOG_SHOTS: a folder
 // for a picture of each page.
 QString shotFolder;
-QStringList* placesLog = nullptr; // each own dialog's size, and where its fields lie, bold or not
+QStringList* placesLog = nullptr; // each own dialog's size, where its fields lie, bold, how long
 
 void ExpectFits(QDialog& dialog) {
     dialog.show();
@@ -110,7 +108,8 @@ void ExpectFits(QDialog& dialog) {
                 }
                 placed.emplace_back(at, text);
                 if (placesLog != nullptr && name.starts_with("brinox::")) {
-                    *placesLog << QStringLiteral("%1 %2: %3 %4,%5 %6x%7%8")
+                    const auto* edit = qobject_cast<const QLineEdit*>(shown);
+                    *placesLog << QStringLiteral("%1 %2: %3 %4,%5 %6x%7%8%9")
                                       .arg(QString::fromStdString(name).section("::", -1))
                                       .arg(page)
                                       .arg(QString(text).replace('\n', ' '))
@@ -118,7 +117,10 @@ void ExpectFits(QDialog& dialog) {
                                       .arg(at.y())
                                       .arg(at.width())
                                       .arg(at.height())
-                                      .arg(shown->font().bold() ? " bold" : "");
+                                      .arg(shown->font().bold() ? " bold" : "")
+                                      .arg(edit != nullptr && edit->maxLength() < 32767
+                                               ? QStringLiteral(" max %1").arg(edit->maxLength())
+                                               : QString());
                 }
             }
         }

@@ -4,7 +4,6 @@
 
 #include "engine/replay/ReplayFile.h"
 #include "engine/replay/ReplayPlayer.h"
-#include "platform/FileChooser.h"
 #include "scores/CBestScoresDlg.h"
 #include "scores/ReplayStore.h"
 #include "scores/UsageRecords.h"
@@ -104,30 +103,22 @@ TEST_F(LifecycleTest, MissingPicturesAreReportedAndDrawNothing) {
 // The main window's side of results and saved games: a finished game is
 // ranked in a dialog posted after the event that ended it, and Save and Load
 // bring a game back exactly and refuse bad files.
-class SavedGameWindowTest : public WindowFixture, public FileChooser {
+class SavedGameWindowTest : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        InstallFileChooser(this);
         path = directory->File(QStringLiteral("game.tsv"));
+        files.answer = [this](const FileDialogRequest& request) {
+            EXPECT_EQ(request.filter, "Brinox 2000 Save Files (*.tsv);;All Files (*)");
+            EXPECT_EQ(request.defaultSuffix + request.initialName, "tsvuntitled");
+            return path;
+        };
         modals.onDialog = [this](QDialog& dialog) {
             auto& scores = dynamic_cast<CBestScoresDlg&>(dialog);
             tables.push_back(scores.CurrentTable());
             scores.Tick(); // runs the pending insertion
             return QDialog::Rejected;
         };
-    }
-    void TearDown() override {
-        InstallFileChooser(nullptr);
-        WindowFixture::TearDown();
-    }
-    QString SaveFileName(QWidget*, const FileDialogRequest& request) override {
-        EXPECT_EQ(request.filter, "Brinox 2000 Save Files (*.tsv);;All Files (*)");
-        EXPECT_EQ(request.defaultSuffix + request.initialName, "tsvuntitled");
-        return path;
-    }
-    QString OpenFileName(QWidget* parent, const FileDialogRequest& request) override {
-        return SaveFileName(parent, request);
     }
 
     QString path;                     // the file every file dialog answers with

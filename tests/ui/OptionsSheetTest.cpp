@@ -3,10 +3,10 @@
 // box, and what applying changes in the window.
 #include "WindowFixture.h"
 
-#include "platform/FileChooser.h"
 #include "settings/KeyCaptureDialog.h"
 #include "settings/OptionsFile.h"
 #include "settings/OptionsSheet.h"
+#include "settings/PieceMarksFile.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -17,28 +17,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTabWidget>
 
 namespace brinox::test {
 namespace {
 
-class OptionsSheetTest : public WindowFixture, public FileChooser {
+class OptionsSheetTest : public WindowFixture {
 public:
     using WindowFixture::sounds;
     void SetUp() override {
         WindowFixture::SetUp();
-        InstallFileChooser(this);
         modals.onDialog = [this](QDialog& dialog) { return Answer(dialog); };
-    }
-    void TearDown() override {
-        InstallFileChooser(nullptr);
-        WindowFixture::TearDown();
-    }
-    QString SaveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-    QString OpenFileName(QWidget*, const FileDialogRequest& request) override {
-        EXPECT_EQ(request.title + request.filter,
-                  "Load Sound FileSound Files (*.wav);;All Files (*)");
-        return chosenFile;
+        files.answer = [this](const FileDialogRequest& request) {
+            EXPECT_EQ(request.title + request.filter,
+                      "Load Sound FileSound Files (*.wav);;All Files (*)");
+            return chosenFile;
+        };
     }
 
     int Answer(QDialog& dialog) {
@@ -90,6 +83,7 @@ public:
         stored.soundFile = frame->Settings().soundFile;
         stored.soundEnabled.back() = frame->Settings().soundEnabled.back();
         EXPECT_TRUE(LoadOptions(directory->Path(), stored));
+        stored.pieceMarks = ReadPieceMarksSetting(directory->Path()); // kept in its own file
         return stored;
     }
 
@@ -257,14 +251,21 @@ TEST_F(OptionsSheetTest, OkStoresTheChangesCancelKeepsThemAndBothRewriteTheFile)
         RunSheet(
             [this] {
                 EXPECT_EQ(game().flags.gameRunning, 0);
-                Press("Animate text of the window\u2019s title bar ");
+                for (const char* view :
+                     {"Show Next Bar", "Show Tool Bar", "Show Status Bar",
+                      "Animate text of the window\u2019s title bar ", "pieceMarks"}) {
+                    Press(view);
+                }
                 Get<QSpinBox>("sensitivity0").stepBy(1);
             },
             pressOk);
         EXPECT_EQ(game().flags.gameRunning, 1);
-        EXPECT_EQ(Stored(), frame->Settings());
-        EXPECT_EQ(std::make_tuple(Stored().animateTitle, Stored().sensLeft),
-                  pressOk ? std::make_tuple(0, 51) : std::make_tuple(1, 50));
+        const Options s = Stored();
+        EXPECT_EQ(s, frame->Settings());
+        EXPECT_EQ(std::tie(s.showNextBar, s.showToolBar, s.showStatusBar, s.animateTitle,
+                           s.pieceMarks, s.sensLeft),
+                  pressOk ? std::make_tuple(0, 0, 0, 0, 1, 51)
+                          : std::make_tuple(1, 1, 1, 1, 0, 50));
     }
 }
 

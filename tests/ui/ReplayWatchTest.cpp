@@ -3,17 +3,14 @@
 // on the window's beat.
 #include "WindowFixture.h"
 
+#include "FileTestSupport.h"
 #include "TestGame.h"
 
 #include "engine/PieceShape.h"
 #include "engine/replay/ReplayFile.h"
 #include "ui/AssetFiles.h"
 
-#include <QDirIterator>
-#include <QFile>
-
 #include <algorithm>
-#include <map>
 
 namespace brinox::test {
 namespace {
@@ -25,18 +22,6 @@ std::vector<SoundEvent> SortedEvents(const FakeHost& host) {
     }
     std::ranges::sort(events);
     return events;
-}
-
-// Every data file of a folder with its bytes (the linked pictures and sounds left out).
-std::map<QString, QByteArray> FilesIn(const std::string& folder) {
-    std::map<QString, QByteArray> files;
-    QDirIterator it(QString::fromStdString(folder), QDir::Files | QDir::Hidden | QDir::NoSymLinks,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        files[file.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : "?";
-    }
-    return files;
 }
 
 class ReplayWatchTest : public WindowFixture {
@@ -131,7 +116,7 @@ TEST_F(ReplayWatchTest, EveryWayOutReturnsToTheIdleWindowWithOptionsAndFilesUnch
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_F2, Qt::Key_unknown}) {
         frame->WatchReplay(replay);
         const Options options = frame->Settings();
-        const auto files = FilesIn(directory->Path());
+        const auto files = FolderBytes(directory->Path());
         std::int32_t dialogs = 0;
         modals.onDialog = [&](QDialog&) { return ++dialogs, QDialog::Rejected; };
         Tick();
@@ -147,7 +132,7 @@ TEST_F(ReplayWatchTest, EveryWayOutReturnsToTheIdleWindowWithOptionsAndFilesUnch
         EXPECT_EQ(Strip(), FirstStatusLine());
         EXPECT_FALSE(frame->windowTitle().contains(QStringLiteral("Replay")));
         EXPECT_EQ(frame->Settings(), options);
-        EXPECT_EQ(FilesIn(directory->Path()), files);
+        EXPECT_EQ(FolderBytes(directory->Path()), files);
         EXPECT_EQ(dialogs, 0);
         EXPECT_TRUE(prompter.boxes.empty());
     }

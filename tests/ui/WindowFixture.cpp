@@ -17,6 +17,7 @@ namespace brinox::test {
 void WindowFixture::SetUp() {
     InstallPrompter(&prompter);
     InstallModalRunner(&modals);
+    InstallFileChooser(&files);
     qApp->installEventFilter(&keyFilter);
     directory = std::make_unique<GameDirectory>();
     Open();
@@ -26,6 +27,7 @@ void WindowFixture::TearDown() {
     Close();
     directory.reset();
     qApp->removeEventFilter(&keyFilter);
+    InstallFileChooser(nullptr);
     InstallModalRunner(nullptr);
     InstallPrompter(nullptr);
 }

@@ -1,7 +1,7 @@
 // A real main window in a throw-away game directory, with a fake clock, a
-// recording sound host, scripted message boxes and dialogs, no real sleeping and the key
-// watcher installed, plus helpers to read its pixels against the pictures of
-// the game directory.
+// recording sound host, scripted message boxes, dialogs and file dialogs, no real sleeping and the
+// key watcher installed, plus helpers to read its pixels against the pictures of the game
+// directory.
 #pragma once
 
 #include "GameDirectory.h"
@@ -11,6 +11,7 @@
 #include "GameTestAccess.h"
 #include "ScriptedModalRunner.h"
 #include "ScriptedPrompter.h"
+#include "platform/FileChooser.h"
 #include "platform/LinkedDevices.h"
 #include "ui/CGameFrame.h"
 #include "ui/GameKeyFilter.h"
@@ -26,6 +27,19 @@
 #include <vector>
 
 namespace brinox::test {
+
+// File dialogs, opening or saving alike, answered by `answer`: cancelled
+// unless a test says otherwise.
+class ScriptedFileChooser : public FileChooser {
+public:
+    QString SaveFileName(QWidget*, const FileDialogRequest& request) override {
+        return answer(request);
+    }
+    QString OpenFileName(QWidget*, const FileDialogRequest& request) override {
+        return answer(request);
+    }
+    std::function<QString(const FileDialogRequest&)> answer = [](const auto&) { return QString(); };
+};
 
 class WindowFixture : public ::testing::Test {
 protected:
@@ -82,6 +96,7 @@ protected:
     std::unique_ptr<GameDirectory> directory;
     ScriptedPrompter prompter;
     ScriptedModalRunner modals; // dialogs close at once unless a test says otherwise
+    ScriptedFileChooser files;
     FakeClock clock;
     FakeHost sounds;
     GameKeyFilter keyFilter;

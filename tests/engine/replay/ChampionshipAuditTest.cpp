@@ -33,6 +33,7 @@ struct Clocks {
     std::int64_t pieceTicks = 0; // a piece lands every so many ticks
     std::int64_t jumpAt = -1;    // the tick from which the calendar is two seconds ahead
     bool endRead = true;         // whether the end's local time is read
+    std::int64_t keyTicks = 0;   // a key pressed and released every so many ticks, another held
 };
 
 std::string Audit(const Clocks& c, PlayRates* rates = nullptr) {
@@ -42,6 +43,7 @@ std::string Audit(const Clocks& c, PlayRates* rates = nullptr) {
     audit.LocalTimeReading(LocalTimeAt(start + c.zoneSeconds));
     audit.ClockReading(1'000, 0, t.game);
     audit.CalendarReading(start);
+    audit.Entry(ReplayEntry::NewGame, 1);
     std::int64_t ms = 0;
     for (std::int64_t tick = 1; tick <= 3'000; ++tick) {
         ms = std::llround(static_cast<double>(tick) * c.tickMs) +
@@ -50,6 +52,11 @@ std::string Audit(const Clocks& c, PlayRates* rates = nullptr) {
             ++test::GameTestAccess(t.game).state.pieces;
         }
         audit.ClockReading(static_cast<std::uint32_t>(1'000 + ms), tick, t.game);
+        if (c.keyTicks != 0 && tick % c.keyTicks == 0) { // key 1 stays down from the first
+            audit.Entry(ReplayEntry::GameKeyDown, 1);
+            audit.Entry(ReplayEntry::GameKeyDown, 0);
+            audit.Entry(ReplayEntry::GameKeyUp, 0);
+        }
         if (tick % 50 == 25) { // mid-second, where the tolerance is tightest
             audit.CalendarReading(start + std::llround(std::floor(ms * c.calendarRate)) / 1000 +
                                   (c.jumpAt >= 0 && tick >= c.jumpAt ? 2 : 0));
@@ -87,6 +94,9 @@ TEST(ChampionshipAuditTest, RealClocksPassAtTheEdgeOfEachToleranceForgedOnesJust
         {"summer time ends", 20, 1, kHour, -kHour},
         {"end half an hour on", 20, 1, kHour, 1800, -1, "its end time does not fit its clock"},
         {"end before the clock", 20, 1, kHour, -3, -1, "its end time does not fit its clock"},
+        // A second more after 2,000 s: the clocks may drift 0.05 % apart.
+        {"end 3 s early at 1,998 s", 666, 1, kHour, -3, -1, "its end time does not fit its clock"},
+        {"end 3 s early at 2,001 s", 667, 1, kHour, -3},
         {"no end read", 20, 1, kHour, 0, -1, "it lacks the times of its start and end", 0, -1,
          false},
     };
@@ -95,12 +105,17 @@ TEST(ChampionshipAuditTest, RealClocksPassAtTheEdgeOfEachToleranceForgedOnesJust
     }
 }
 
-// 120 pieces in the minute played: two a second, however they fall.
-TEST(ChampionshipAuditTest, ThePieceRateIsThatOfTheBusiestMinute) {
-    for (const auto& [every, perSecond] : {std::pair{25, 2.0}, {100, 0.5}}) {
+// In 25 ms ticks, pieces every 25 or 100 ticks; each second a key is pressed,
+// at the first with a second key that stays down: two presses in the busiest
+// second, 61 in the busiest minute.
+TEST(ChampionshipAuditTest, EachRateIsThatOfTheBusiestSecondOrMinute) {
+    for (const auto& [every, perSecond] : {std::pair{25, 1.6}, {100, 0.4}}) {
         PlayRates rates;
-        EXPECT_EQ(Audit({.what = "pieces", .pieceTicks = every}, &rates), "");
+        const Clocks c{.what = "rates", .tickMs = 25, .pieceTicks = every, .keyTicks = 40};
+        EXPECT_EQ(Audit(c, &rates), "");
         EXPECT_DOUBLE_EQ(rates.piecesPerSecond, perSecond) << every;
+        EXPECT_EQ(std::pair(rates.peakKeysPerSecond, rates.sustainedKeysPerSecond),
+                  std::pair(2.0, 61 / 60.0));
     }
 }
 
