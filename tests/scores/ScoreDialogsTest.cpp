@@ -561,8 +561,7 @@ TEST_F(ChampionshipExchangeTest, TheProvenOfTwoSendersIsRankedIntoTheThirdPlayer
     const GameResult game = ChampionshipBotGame(3);
     ScoreTable annTable = Table("Ann", 0);
     static_cast<GameStatistics&>(annTable.rows[0]) = game;
-    const auto& replay = game.replay;
-    ASSERT_TRUE(ReplayStore(ann.path).Put(QuadelChampionshipTable, annTable.rows[0], replay));
+    ASSERT_TRUE(ReplayStore(ann.path).Put(QuadelChampionshipTable, annTable.rows[0], game.replay));
     exchange.Send(nullptr, ann.path, annTable);
     // Bob cancels once his file is on the server: it still counts as sent.
     landed = [this] { return DirectoryNames(home.path).size() == 3; };
@@ -577,7 +576,7 @@ TEST_F(ChampionshipExchangeTest, TheProvenOfTwoSendersIsRankedIntoTheThirdPlayer
                 std::filesystem::exists(home.File(name.substr(0, name.size() - 8) + ".ttb")));
             const auto bundle = ReadReplayBundle(FileBytes(home.File(name)));
             ASSERT_TRUE(bundle);
-            EXPECT_EQ(*bundle, (ReplayBundle{{{0, replay}}}));
+            EXPECT_EQ(*bundle, (ReplayBundle{{{0, game.replay}}}));
         }
     }
 

@@ -63,9 +63,10 @@ TEST(CodePageTest, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
         std::u16string text;
         std::string stored;
     } cases[] = {
-        {u"a\u043Ab", "a?b"},     // outside the code page
-        {u"x\U0001F600y", "x?y"}, // a surrogate pair is one character
-        {u"\xDC00", "?"},         // a lone surrogate
+        {u"a\u043Ab", "a?b"},                  // outside the code page
+        {u"x\U0001F600y", "x?y"},              // a surrogate pair is one character
+        {u"\xDC00", "?"},                      // a lone surrogate
+        {u"\xD800\xDBFF\xD800\xE000", "????"}, // high surrogates not followed by a low one
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ToWindows1252(c.text), c.stored);
