@@ -251,6 +251,13 @@ def main_window(session):
     buttons = [session.pane[i] for i in range(session.pane.childCount)
                if session.pane[i].getRoleName() in ("push button", "check box")]
     check(len(buttons) == 16 and all(b.name for b in buttons), "16 named buttons expected")
+    # A screen reader's hit test (what is under the pointer) finds each button at its centre.
+    pane = session.pane.queryComponent()
+    for button in buttons:
+        x, y, width, height = button.queryComponent().getExtents(p.DESKTOP_COORDS)
+        hit = pane.getAccessibleAtPoint(x + width // 2, y + height // 2, p.DESKTOP_COORDS)
+        check(hit is not None and hit.name == button.name,
+              f"the centre of {button.name!r} finds {hit.name if hit else None!r}")
     for figure in FIGURES:
         check(not has(session.control(figure), p.STATE_VISIBLE),
               f"{figure} is shown without a game")
