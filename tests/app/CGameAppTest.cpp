@@ -59,9 +59,6 @@ protected:
         InstallModalRunner(nullptr);
         return status;
     }
-    bool Exists(const char* name) const {
-        return QFile::exists(directory.File(QString::fromLatin1(name)));
-    }
 
     GameDirectory directory;
     ScriptedPrompter prompter;
@@ -76,8 +73,7 @@ TEST_F(AppTest, EveryWayOutEndsWithStatusZeroAndWritesTheFiles) {
         EXPECT_EQ(RunWith(leave), 0);
         EXPECT_TRUE(prompter.boxes.empty());
         for (const char* file : {"brinox.dat", "ws.dat", "tdata.dat", "sdata.dat"}) {
-            EXPECT_TRUE(Exists(file)) << file;
-            QFile::remove(directory.File(QString::fromLatin1(file)));
+            EXPECT_TRUE(QFile::remove(directory.File(QString::fromLatin1(file)))) << file;
         }
     }
 }

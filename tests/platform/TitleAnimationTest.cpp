@@ -24,14 +24,14 @@ struct Shown {
 // With `sleeping` the ticks come only when the title says its next step is
 // due, asked a millisecond after each tick as a window does after showing it.
 std::vector<Shown> Walk(std::uint32_t start, std::uint32_t duration, bool animate = true,
-                        bool sleeping = false) {
+                        bool sleeping = false, std::uint32_t tick = kTick) {
     TitleAnimation title;
     std::vector<Shown> shown{{title.Frame(), 0, title.Start(animate, start)}};
     std::int32_t frame = title.Frame();
     const auto next = [&](std::uint32_t t) {
-        const auto wait = title.WaitForNextStep(start + t + 1, static_cast<std::int32_t>(kTick));
+        const auto wait = title.WaitForNextStep(start + t + 1, static_cast<std::int32_t>(tick));
         return sleeping ? t + 1 + static_cast<std::uint32_t>(std::max<std::int64_t>(1, wait))
-                        : t + kTick;
+                        : t + tick;
     };
     for (std::uint32_t t = next(0); t <= duration; t = next(t)) {
         const auto text = title.Step(animate, start + t);
@@ -84,6 +84,8 @@ TEST(TitleAnimationCycle, FramesShowTheirTextForTheirTimeAndTheCycleTakes38920Ms
          {Walk(0xFFFFFFFFu - 5000, kCycleMs + kTick), Walk(1000, kCycleMs + kTick, true, true)}) {
         EXPECT_EQ(other, cycle);
     }
+    // At a 1 ms tick each frame lasts its interval and a millisecond: 35,011 ms in all.
+    EXPECT_EQ(Walk(1000, 35'011, true, false, 1).back().at, 35'011u);
 }
 
 // A stalled loop (a modal animation) must not skip frames: one step, one

@@ -107,22 +107,25 @@ def options_sheet_cancelled(screen, game):
 
 def pointer_switches_the_game_type(screen, left, top, type_y):
     """Hovering lights the game-type button; a click turns Quadel into Quinel
-    and a second one back."""
-    button, label = (left + 16, top + type_y, 24, 23), (left + 40, top + type_y, 86, 23)
-    before = screen.screenshot()
-
+    and a second one back. The Bombs button, two rows below, switches its
+    label alike."""
     def changed(since, area, expected=True):
         shot = screen.screenshot()
         return shot if bool(crop_difference(since, shot, *area)) == expected else None
 
-    screen.run("xdotool", "mousemove", str(button[0] + 12), str(button[1] + 11))
-    lit = wait_until("the button under the pointer to light", lambda: changed(before, button), 5)
-    for clicks in (1, 2):
-        screen.run("xdotool", "click", "1")
-        wait_until(f"the game type after {clicks} click(s)",
-                   lambda: changed(lit, label, clicks == 1), 5)
-    screen.run("xdotool", "mousemove", "0", "0")
-    print("  the pointer lit the game-type button; clicks chose Quinel and Quadel again")
+    for name, y in (("game type", type_y), ("bombs", type_y + 96)):
+        button, label = (left + 16, top + y, 24, 23), (left + 40, top + y, 86, 23)
+        before = screen.screenshot()
+        screen.run("xdotool", "mousemove", str(button[0] + 12), str(button[1] + 11))
+        lit = wait_until(f"the {name} button under the pointer to light",
+                         lambda: changed(before, button), 5)
+        for clicks in (1, 2):
+            screen.run("xdotool", "click", "1")
+            wait_until(f"the {name} label after {clicks} click(s)",
+                       lambda: changed(lit, label, clicks == 1), 5)
+        screen.run("xdotool", "mousemove", "0", "0")
+    print("  the pointer lit the game-type and Bombs buttons; clicks switched their labels"
+          " and back")
 
 
 def play(screen, program, assets, client, area, to_the_end):
