@@ -82,20 +82,20 @@ protected:
 };
 
 TEST_F(ToolBarTest, HoverPressDragAndReleaseFollowThePointer) {
-    Move(On(ToolButton::GameType));
-    EXPECT_EQ(State(ToolButton::GameType), 1);
-    EXPECT_EQ(frame->Buttons().statusMessage, 10);
+    Move(On(ToolButton::NextBarToggle));
+    EXPECT_EQ(State(ToolButton::NextBarToggle), 1);
+    EXPECT_EQ(frame->Buttons().statusMessage, 15);
     EXPECT_EQ(frame->View().cursor().shape(), Qt::PointingHandCursor);
 
-    QTest::mousePress(&frame->View(), Qt::LeftButton, {}, On(ToolButton::GameType));
-    EXPECT_EQ(State(ToolButton::GameType), 2);
+    QTest::mousePress(&frame->View(), Qt::LeftButton, {}, On(ToolButton::NextBarToggle));
+    EXPECT_EQ(State(ToolButton::NextBarToggle), 2);
     EXPECT_EQ(sounds.Played(SoundEvent::ButtonPress), 1);
     Move(On(ToolButton::Bombs));
-    EXPECT_EQ(State(ToolButton::GameType), 0);
+    EXPECT_EQ(State(ToolButton::NextBarToggle), 0);
     EXPECT_EQ(State(ToolButton::Bombs), 1);
     const std::int32_t bombs = frame->Settings().bombsOn;
     QTest::mouseRelease(&frame->View(), Qt::LeftButton, {}, On(ToolButton::Bombs));
-    EXPECT_EQ(frame->Settings().gameType, Quadel);
+    EXPECT_EQ(frame->Settings().showNextBar, 1);
     EXPECT_EQ(frame->Settings().bombsOn, 1 - bombs);
 
     Move(QPoint(200, 200));
