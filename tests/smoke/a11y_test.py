@@ -95,6 +95,8 @@ class Session:
         pyatspi.Registry.registerEventListener(self.changes.append, "object:text-changed")
         self.checks = []
         pyatspi.Registry.registerEventListener(self.checks.append, "object:state-changed:checked")
+        self.enabling = []
+        pyatspi.Registry.registerEventListener(self.enabling.append, "object:state-changed:enabled")
         self.main = self.game.main_window()
         self.app = wait_until("the game on the accessibility bus", self.find_app, 20, 0.2)
         self.pane = wait_until("the window's drawn controls", self.find_pane, 10, 0.2)
@@ -337,12 +339,16 @@ def a_game(session):
     the table and SEND's box that follow."""
     p = session.pyatspi
     session.game.focus()  # the game runs only in the active window
+    session.enabling.clear()
     session.press("Start Game")
     level = session.control("Level")
     wait_until("the figures", lambda: has(level, p.STATE_VISIBLE), 5)
     session.control("Stop Game")
     check(not has(session.control("Game Type"), p.STATE_ENABLED),
           "the game type may be changed during a game")
+    session.pump(0.2)
+    told = [e.detail1 for e in session.enabling if e.source.name.startswith("Game Type")]
+    check(told == [0], f"the Game Type button's disabling told as {told}")
     time_figure = session.control("Time")
     shown = text_of(time_figure)
     session.changes.clear()
