@@ -63,7 +63,7 @@ class ToolBarTest : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        files.answer = [this](const FileDialogRequest& request) {
+        fileAnswer = [this](const FileDialogRequest& request) {
             opened = "file: " + request.title;
             Tick(50'000);
             return QString();

@@ -108,7 +108,7 @@ protected:
     void SetUp() override {
         WindowFixture::SetUp();
         path = directory->File(QStringLiteral("game.tsv"));
-        files.answer = [this](const FileDialogRequest& request) {
+        fileAnswer = [this](const FileDialogRequest& request) {
             EXPECT_EQ(request.filter, "Brinox 2000 Save Files (*.tsv);;All Files (*)");
             EXPECT_EQ(request.defaultSuffix + request.initialName, "tsvuntitled");
             return path;

@@ -27,7 +27,7 @@ public:
     void SetUp() override {
         WindowFixture::SetUp();
         modals.onDialog = [this](QDialog& dialog) { return Answer(dialog); };
-        files.answer = [this](const FileDialogRequest& request) {
+        fileAnswer = [this](const FileDialogRequest& request) {
             EXPECT_EQ(request.title + request.filter,
                       "Load Sound FileSound Files (*.wav);;All Files (*)");
             return chosenFile;

@@ -17,7 +17,7 @@ namespace brinox::test {
 void WindowFixture::SetUp() {
     InstallPrompter(&prompter);
     InstallModalRunner(&modals);
-    InstallFileChooser(&files);
+    InstallFileChooser(this);
     qApp->installEventFilter(&keyFilter);
     directory = std::make_unique<GameDirectory>();
     Open();

@@ -1,7 +1,7 @@
-// A real main window in a throw-away game directory, with a fake clock, a
-// recording sound host, scripted message boxes, dialogs and file dialogs, no real sleeping and the
-// key watcher installed, plus helpers to read its pixels against the pictures of the game
-// directory.
+// A real main window in a throw-away game directory, with a fake clock, a recording sound
+// host, scripted message boxes, dialogs and file dialogs (cancelled unless a test answers),
+// no real sleeping and the key watcher installed, plus helpers to read its pixels against
+// the pictures of the game directory.
 #pragma once
 
 #include "GameDirectory.h"
@@ -28,21 +28,11 @@
 
 namespace brinox::test {
 
-// File dialogs, opening or saving alike, answered by `answer`: cancelled
-// unless a test says otherwise.
-class ScriptedFileChooser : public FileChooser {
-public:
-    QString SaveFileName(QWidget*, const FileDialogRequest& request) override {
-        return answer(request);
-    }
-    QString OpenFileName(QWidget*, const FileDialogRequest& request) override {
-        return answer(request);
-    }
-    std::function<QString(const FileDialogRequest&)> answer = [](const auto&) { return QString(); };
-};
-
-class WindowFixture : public ::testing::Test {
+class WindowFixture : public ::testing::Test, public FileChooser {
 protected:
+    // File dialogs, opening or saving alike, answered by fileAnswer.
+    QString SaveFileName(QWidget*, const FileDialogRequest& r) override { return fileAnswer(r); }
+    QString OpenFileName(QWidget*, const FileDialogRequest& r) override { return fileAnswer(r); }
     void SetUp() override;
     void TearDown() override;
 
@@ -96,7 +86,7 @@ protected:
     std::unique_ptr<GameDirectory> directory;
     ScriptedPrompter prompter;
     ScriptedModalRunner modals; // dialogs close at once unless a test says otherwise
-    ScriptedFileChooser files;
+    std::function<QString(const FileDialogRequest&)> fileAnswer = [](auto&) { return QString(); };
     FakeClock clock;
     FakeHost sounds;
     GameKeyFilter keyFilter;
