@@ -169,6 +169,7 @@ TEST_F(AtomicStoreTest, FailedStoresKeepThePreviousFileAndLeaveNothingBehind) {
     EXPECT_FALSE(aborted.Close());
     ExpectUntouched();
     EXPECT_FALSE(Archive().OpenForStore(dir.File("no/such/dir/file.dat")));
+    EXPECT_FALSE(StoreInts(dir.File("no/such/dir/file.dat"), 1));
 }
 
 // The server's daemon and a game started without a terminal may run with
