@@ -297,5 +297,15 @@ TEST_F(WindowFixture, DrawnControlsTellEachChangeOnceAndAStillPictureNothing) {
     EXPECT_EQ(Accessible(*frame).TellChanges(), 0);
 }
 
+// A press through a screen reader acts once the reader's call has returned, as a click does.
+TEST_F(WindowFixture, AnAccessiblePressActsOnceTheCallerHasReturned) {
+    QAccessibleInterface* bombs = Accessible(*frame).child(static_cast<int>(ToolButton::Bombs));
+    const bool on = bombs->state().checked;
+    bombs->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(bombs->state().checked, on);
+    QCoreApplication::processEvents();
+    EXPECT_NE(bombs->state().checked, on);
+}
+
 } // namespace
 } // namespace brinox::test
